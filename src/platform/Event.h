@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace ov {
+
+namespace detail {
+struct SlotListBase {
+    virtual ~SlotListBase() = default;
+    virtual void disconnect(uint64_t id) = 0;
+};
+} // namespace detail
+
+// A handle to one handler of an event. Copyable; disconnecting twice, or after the event is gone, is harmless.
+class Connection {
+public:
+    Connection() = default;
+    Connection(std::weak_ptr<detail::SlotListBase> slots, uint64_t id) : m_slots(std::move(slots)), m_id(id) {}
+
+    void disconnect() {
+        if (auto s = m_slots.lock())
+            s->disconnect(m_id);
+        m_slots.reset();
+    }
+    bool connected() const { return !m_slots.expired(); }
+
+private:
+    std::weak_ptr<detail::SlotListBase> m_slots;
+    uint64_t m_id = 0;
+};
+
+// Disconnects on destruction: what a listener holds for as long as it listens.
+class ScopedConnection {
+public:
+    ScopedConnection() = default;
+    ScopedConnection(Connection c) : m_connection(std::move(c)) {}
+    ScopedConnection(ScopedConnection&& o) noexcept : m_connection(std::exchange(o.m_connection, {})) {}
+    ScopedConnection& operator=(ScopedConnection&& o) noexcept {
+        if (this != &o) {
+            m_connection.disconnect();
+            m_connection = std::exchange(o.m_connection, {});
+        }
+        return *this;
+    }
+    ScopedConnection(const ScopedConnection&) = delete;
+    ScopedConnection& operator=(const ScopedConnection&) = delete;
+    ~ScopedConnection() { m_connection.disconnect(); }
+
+    void disconnect() { m_connection.disconnect(); }
+
+private:
+    Connection m_connection;
+};
+
+// A typed, synchronous event. Raising calls every handler connected at the moment of raising, in
+// connection order, before it returns; reference parameters are real references, so a handler's
+// writes reach the raiser. Handlers may connect or disconnect handlers (even themselves) while the
+// event is being raised; a handler connected during a raise first runs on the next raise.
+template <class... A>
+class Event {
+public:
+    using Handler = std::function<void(A...)>;
+
+    Event() = default;
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+
+    Connection connect(Handler handler) {
+        uint64_t id = ++m_slots->nextId;
+        m_slots->items.push_back({id, std::make_shared<Handler>(std::move(handler))});
+        return Connection(m_slots, id);
+    }
+
+    void operator()(A... args) const {
+        auto slots = m_slots; // the owner may be destroyed by a handler
+        ++slots->depth;
+        struct Leave {
+            Slots& s;
+            ~Leave() {
+                if (--s.depth == 0)
+                    s.compact();
+            }
+        } leave{*slots};
+        const size_t n = slots->items.size();
+        for (size_t i = 0; i < n; ++i) {
+            std::shared_ptr<Handler> h = slots->items[i].handler;
+            if (h)
+                (*h)(args...);
+        }
+    }
+
+    size_t handlerCount() const {
+        size_t n = 0;
+        for (const auto& s : m_slots->items)
+            n += s.handler ? 1 : 0;
+        return n;
+    }
+
+private:
+    struct Slot {
+        uint64_t id;
+        std::shared_ptr<Handler> handler;
+    };
+    struct Slots : detail::SlotListBase {
+        std::vector<Slot> items;
+        uint64_t nextId = 0;
+        int depth = 0;
+        void disconnect(uint64_t id) override {
+            for (auto& s : items) {
+                if (s.id == id)
+                    s.handler.reset();
+            }
+            if (depth == 0)
+                compact();
+        }
+        void compact() { std::erase_if(items, [](const Slot& s) { return !s.handler; }); }
+    };
+    std::shared_ptr<Slots> m_slots = std::make_shared<Slots>();
+};
+
+} // namespace ov

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+
+namespace ov {
+
+class Variant;
+class Failure;
+class Object;
+class ClassInfo;
+class Font;
+class Picture;
+class Runtime;
+class MessageBoxService;
+class ScreenService;
+class ApplicationService;
+class MessagePumpService;
+struct Args;
+template <class T>
+class ClassBuilder;
+class Connection;
+
+using ObjectRef = std::shared_ptr<Object>;
+using FontRef = std::shared_ptr<const Font>;
+using PictureRef = std::shared_ptr<const Picture>;
+
+} // namespace ov

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/Forward.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ov {
+
+// The host's standard picture: a shared, immutable image. It keeps its encoded bytes (PNG) and the
+// size read from the PNG header, so the platform needs no image library; only the renderer decodes
+// pixels.
+class Picture : public Object {
+    OV_OBJECT(StdPicture)
+public:
+    // Fails with 481 ("Invalid picture") when the bytes are not a PNG image.
+    static PictureRef fromPng(std::string bytes);
+    // Fails with 53 when the file does not exist, 481 when it is not a PNG image.
+    static PictureRef load(const std::string& path);
+
+    const std::string& bytes() const { return m_bytes; }
+    int32_t widthPixels() const { return m_width; }
+    int32_t heightPixels() const { return m_height; }
+
+    int32_t Width() const { return m_width; }
+    int32_t Height() const { return m_height; }
+    int16_t Type() const { return 1; } // bitmap
+
+    static void describe(ClassBuilder<Picture>& b);
+
+    Picture(std::string bytes, int32_t width, int32_t height)
+        : m_bytes(std::move(bytes)), m_width(width), m_height(height) {}
+
+private:
+    std::string m_bytes;
+    int32_t m_width;
+    int32_t m_height;
+};
+
+} // namespace ov

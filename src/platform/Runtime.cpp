@@ -1,0 +1,70 @@
+#include "platform/Runtime.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifndef OVCOMCTL_VERSION_MAJOR
+#define OVCOMCTL_VERSION_MAJOR 0
+#define OVCOMCTL_VERSION_MINOR 0
+#define OVCOMCTL_VERSION_PATCH 0
+#endif
+
+namespace ov {
+
+namespace {
+
+thread_local Runtime* t_current = nullptr;
+thread_local std::unique_ptr<Runtime> t_fallback;
+
+ApplicationInfo defaultApplication() {
+    ApplicationInfo info;
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        info.path = exe.parent_path().string();
+        info.title = exe.stem().string();
+    } else {
+        info.path = std::filesystem::current_path(ec).string();
+        info.title = "OvComCtl";
+    }
+    return info;
+}
+
+} // namespace
+
+Version libraryVersion() { return {OVCOMCTL_VERSION_MAJOR, OVCOMCTL_VERSION_MINOR, OVCOMCTL_VERSION_PATCH}; }
+
+Runtime::Runtime() : m_application(defaultApplication()), m_previous(t_current) { t_current = this; }
+
+Runtime::~Runtime() {
+    // Thread objects go first, newest first, while the services they may call are still here.
+    while (!m_state.empty())
+        m_state.pop_back();
+    t_current = m_previous;
+}
+
+Runtime& Runtime::current() {
+    if (t_current)
+        return *t_current;
+    t_fallback = std::make_unique<Runtime>();
+    return *t_fallback;
+}
+
+void Runtime::setMessageBox(std::unique_ptr<MessageBoxService> service) {
+    m_installed = std::move(service);
+    m_messageBox = m_installed ? m_installed.get() : &m_headless;
+}
+
+void Runtime::setTwipsPerPixel(int32_t x, int32_t y) {
+    if (x > 0)
+        m_twipsPerPixelX = x;
+    if (y > 0)
+        m_twipsPerPixelY = y;
+}
+
+void Runtime::processPendingMessages() {
+    if (m_pump)
+        m_pump();
+}
+
+} // namespace ov

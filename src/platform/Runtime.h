@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+namespace ov {
+
+struct Version {
+    int32_t major = 0, minor = 0, revision = 0;
+};
+
+// This library's own version, from its build.
+Version libraryVersion();
+
+// What the host application tells about itself. The version defaults to the library's own.
+struct ApplicationInfo {
+    std::string path;  // folder of the running program, without a trailing separator
+    std::string title; // the program's title (its file name unless the host sets one)
+    Version version = libraryVersion();
+};
+
+// The services of one user-interface thread. Constructing a Runtime installs headless defaults for
+// the calling thread (recorded message boxes, 15 twips per pixel, no message pump); a host replaces
+// what it has real versions of. Runtimes nest: destroying one restores the one before. The objects
+// the library keeps "once per user-interface thread" live in the runtime, so a new runtime starts
+// them afresh.
+class Runtime {
+public:
+    Runtime();
+    ~Runtime();
+    Runtime(const Runtime&) = delete;
+    Runtime& operator=(const Runtime&) = delete;
+
+    // The innermost runtime of this thread; one with headless defaults is made on first use if the
+    // host installed none.
+    static Runtime& current();
+
+    MessageBoxService& messageBox() { return *m_messageBox; }
+    void setMessageBox(std::unique_ptr<MessageBoxService> service);
+    // The default recorder; it sees boxes only while no other service replaces it.
+    HeadlessMessageBox& headlessMessageBox() { return m_headless; }
+
+    int32_t twipsPerPixelX() const { return m_twipsPerPixelX; }
+    int32_t twipsPerPixelY() const { return m_twipsPerPixelY; }
+    void setTwipsPerPixel(int32_t x, int32_t y);
+
+    ApplicationInfo& application() { return m_application; }
+
+    // Lets the host process pending window messages; a no-op unless a host installs a pump.
+    void processPendingMessages();
+    void setMessagePump(std::function<void()> pump) { m_pump = std::move(pump); }
+
+    // The one T of this thread, made on first use and destroyed with the runtime (last made, first
+    // destroyed).
+    template <class T>
+    T& threadState() {
+        for (auto& [type, ptr] : m_state) {
+            if (type == std::type_index(typeid(T)))
+                return *static_cast<T*>(ptr.get());
+        }
+        auto p = std::make_shared<T>();
+        m_state.emplace_back(std::type_index(typeid(T)), p);
+        return *p;
+    }
+
+private:
+    HeadlessMessageBox m_headless;
+    std::unique_ptr<MessageBoxService> m_installed;
+    MessageBoxService* m_messageBox = &m_headless;
+    int32_t m_twipsPerPixelX = 15;
+    int32_t m_twipsPerPixelY = 15;
+    ApplicationInfo m_application;
+    std::function<void()> m_pump;
+    std::vector<std::pair<std::type_index, std::shared_ptr<void>>> m_state;
+    Runtime* m_previous = nullptr;
+};
+
+} // namespace ov
