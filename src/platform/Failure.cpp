@@ -26,6 +26,7 @@ constexpr std::array kFailures{
     Entry{76, "Path not found"},
     Entry{err::ObjectNotSet, "Object variable or With block variable not set"},
     Entry{err::InvalidUseOfNull, "Invalid use of Null"},
+    Entry{429, "ActiveX component can't create object"},
     Entry{481, "Invalid picture"},
     Entry{err::InvalidPropertyValue, "Invalid property value"},
     Entry{err::NotAtRunTime, "Set not supported at runtime"},
