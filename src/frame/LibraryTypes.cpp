@@ -1,0 +1,29 @@
+#include "frame/LibraryTypes.h"
+
+#include "platform/Runtime.h"
+#include "platform/TypeRegistry.h"
+#include "wizard/WizardTypes.h"
+
+#include <string>
+
+namespace ov {
+
+void registerLibraryTypes() {
+    static const bool done = [] {
+        TypeRegistry& r = TypeRegistry::instance();
+        Version v = libraryVersion();
+        r.setLibrary({"OvComCtl", "{B955D87B-5A9E-49AD-B187-78EF53BBA4E7}",
+                      std::to_string(v.major) + "." + std::to_string(v.minor),
+                      "OvComCtl wizard, options, progress and information controls"});
+        registerWizardTypes(r);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+// The registry is complete as soon as the library is loaded, before any host code runs.
+const bool g_registered = (registerLibraryTypes(), true);
+} // namespace
+
+} // namespace ov

@@ -1,0 +1,127 @@
+#include "wizard/CWizardNavigator.h"
+
+#include "platform/Failure.h"
+#include "wizard/CPages.h"
+
+namespace ov {
+
+namespace {
+
+ButtonSetting initialDefault(bool visible, const char* caption, ovEn_Button_Rule rule) {
+    return {visible, true, caption, static_cast<int32_t>(rule)};
+}
+
+} // namespace
+
+CWizardNavigator::CWizardNavigator(std::shared_ptr<CPages> pages)
+    : m_defaultSet{initialDefault(false, "&Help", ovEn_Button_Rule::ovBRHelp),
+                   initialDefault(true, "< &Back", ovEn_Button_Rule::ovBRBack),
+                   initialDefault(true, "&Next >", ovEn_Button_Rule::ovBRNext),
+                   initialDefault(true, "Cancel", ovEn_Button_Rule::ovBRCancel)},
+      m_pages(std::move(pages)) {}
+
+size_t CWizardNavigator::slot(ovEn_Button_Position position) {
+    auto p = static_cast<int32_t>(position);
+    if (p < 1 || p > 4)
+        throw Failure(err::SubscriptOutOfRange);
+    return static_cast<size_t>(p - 1);
+}
+
+const ButtonSetting& CWizardNavigator::defaultSet(ovEn_Button_Position position) const {
+    return m_defaultSet[slot(position)];
+}
+
+void CWizardNavigator::setDefaultSet(ovEn_Button_Position position, ButtonSetting setting) {
+    m_defaultSet[slot(position)] = std::move(setting);
+}
+
+const ButtonSetting& CWizardNavigator::pageSet(ovEn_Button_Position position) const {
+    return m_useDefaultButtonSet ? m_defaultSet[slot(position)] : m_pageSet[slot(position)];
+}
+
+void CWizardNavigator::setPageSet(ovEn_Button_Position position, ButtonSetting setting) {
+    m_pageSet[slot(position)] = std::move(setting);
+}
+
+void CWizardNavigator::setNextPageIndex(int32_t index) {
+    m_nextPageIndex = index;
+    OnChangeNextPageIndex();
+}
+
+void CWizardNavigator::setPreviousPageIndex(int32_t index) {
+    m_previousPageIndex = index;
+    OnChangePreviousPageIndex();
+}
+
+void CWizardNavigator::setBannerImage(PictureRef picture) {
+    m_bannerImage = std::move(picture);
+    OnChangeBannerPicture(m_bannerImage);
+}
+
+void CWizardNavigator::setWaterMarkImage(PictureRef picture) {
+    m_waterMarkImage = std::move(picture);
+    OnChangeWaterMarkPicture(m_waterMarkImage);
+}
+
+void CWizardNavigator::setBannerStyle(int32_t style) {
+    m_bannerStyle = style;
+    OnChangeBannerStyle(style);
+}
+
+void CWizardNavigator::setTabHeight(int32_t twips) {
+    m_tabHeight = twips;
+    YouMustChangeYourHeight(twips);
+}
+
+void CWizardNavigator::GoToPage(int32_t newPageIndex) { OnGoToPage(newPageIndex); }
+
+void CWizardNavigator::ChangeButtons() { OnChangeButtons(); }
+
+Variant CWizardNavigator::NavigatorIsDie() {
+    OnNavigatorDie();
+    return {};
+}
+
+void CWizardNavigator::RaiseError(int32_t number, const std::string& description, const std::string& source) {
+    OnError(number, description, source);
+}
+
+void CWizardNavigator::AddPage(const std::string& key, const CPageRef& page) {
+    for (const auto& entry : *m_pages) {
+        if (entry->Name() == key)
+            return;
+    }
+    m_pages->Add(page, key);
+}
+
+void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& page, const std::string& oldKey) {
+    const int32_t index = page->PageIndex();
+    for (const auto& entry : *m_pages) {
+        if (entry->PageIndex() == index) {
+            m_pages->Remove(Variant(oldKey));
+            break;
+        }
+    }
+    m_pages->Add(page, newKey);
+}
+
+void CWizardNavigator::RemovePage(const std::string& key) {
+    if (m_pages->Count() == 0)
+        return;
+    for (const auto& entry : *m_pages) {
+        if (entry->Name() == key) {
+            m_pages->Remove(Variant(key));
+            return;
+        }
+    }
+}
+
+void CWizardNavigator::ClearPages() {
+    try {
+        m_pages->Clear();
+    } catch (const Failure&) {
+        // Clearing the registry is best effort: whatever is left is released with the mediator.
+    }
+}
+
+} // namespace ov

@@ -1,0 +1,160 @@
+#include "platform/Failure.h"
+#include "support/WizardFixture.h"
+
+#include <functional>
+
+using namespace ov;
+using ovtest::TestPage;
+using ovtest::WizardFixture;
+
+namespace {
+
+class CPageTest : public WizardFixture {};
+
+} // namespace
+
+TEST_F(CPageTest, PropertiesReachThePageByName) {
+    auto p = page("Details", 2, 1, 3);
+    CPage& d = *p->descriptor();
+    d.setPageNext(7);
+    d.setBannerTitle("Choose a folder");
+    d.setTag(Variant("t"));
+    EXPECT_EQ(p->PageNext(), 7);
+    EXPECT_EQ(p->BannerTitle(), "Choose a folder");
+    EXPECT_EQ(d.Tag().toString(), "t");
+    EXPECT_EQ(d.PageBack(), 1);
+    EXPECT_EQ(d.ClientLeft(), 600);
+    EXPECT_EQ(d.Name(), "Details");
+    // ...and so do the host's calls by name on the descriptor.
+    d.let("pageback", Variant(4));
+    EXPECT_EQ(p->PageBack(), 4);
+}
+
+TEST_F(CPageTest, PageIndexCannotBeWrittenThroughADescriptor) {
+    auto p = page("P1", 1);
+    for (bool on : {false, true}) {
+        showErrors(on);
+        runtime.headlessMessageBox().clear();
+        p->descriptor()->let("PageIndex", Variant(9));
+        EXPECT_EQ(p->PageIndex(), 1);
+        if (on) {
+            ASSERT_EQ(boxes().size(), 1u);
+            EXPECT_EQ(boxes()[0].prompt, "You can't set read-only PageIndex property.");
+            EXPECT_EQ(boxes()[0].style, 0);
+            EXPECT_EQ(boxes()[0].title, runtime.application().title);
+        } else {
+            EXPECT_TRUE(boxes().empty());
+        }
+    }
+}
+
+TEST_F(CPageTest, ReadingPageModeChangesNothingElse) {
+    auto p = page("P1", 1, 0, 2);
+    p->setPageMode(2);
+    p->setBannerTitle("kept");
+    EXPECT_EQ(p->descriptor()->PageMode(), 2);
+    EXPECT_EQ(p->PageIndex(), 1);
+    EXPECT_EQ(p->PageNext(), 2);
+    EXPECT_EQ(p->PageMode(), 2);
+    EXPECT_EQ(p->BannerTitle(), "kept");
+}
+
+TEST_F(CPageTest, TagVariantKeepsObjectsByReferenceAndValuesByCopy) {
+    auto p = page("P1", 1);
+    auto other = page("P2", 2);
+    p->descriptor()->set("TagVariant", Variant(ObjectRef(other)));
+    EXPECT_EQ(p->descriptor()->TagVariant().toObject(), other);
+    p->descriptor()->let("TagVariant", Variant(42));
+    EXPECT_EQ(p->descriptor()->TagVariant().toInt32(), 42);
+}
+
+// Every descriptor procedure with a handler: what it calls and the source text it reports under.
+struct Guarded {
+    const char* source;
+    std::function<void(CPage&)> call;
+};
+
+TEST_F(CPageTest, FailuresAreShownWithTheProcedureSourceAndReadersGiveZero) {
+    const Guarded procedures[] = {
+        {" - CPage:PageIndex Get", [](CPage& d) { EXPECT_EQ(d.PageIndex(), 0); }},
+        {" - CPage:PageNext Get", [](CPage& d) { EXPECT_EQ(d.PageNext(), 0); }},
+        {" - CPage:PageNext Let", [](CPage& d) { d.setPageNext(1); }},
+        {" - CPage:PageBack Get", [](CPage& d) { EXPECT_EQ(d.PageBack(), 0); }},
+        {" - CPage:PageBack Let", [](CPage& d) { d.setPageBack(1); }},
+        {" - CPage:PageMode Get", [](CPage& d) { EXPECT_EQ(d.PageMode(), 0); }},
+        {" - CPage:ClientTop Get", [](CPage& d) { EXPECT_EQ(d.ClientTop(), 0); }},
+        {" - CPage:ClientHeight Get", [](CPage& d) { EXPECT_EQ(d.ClientHeight(), 0); }},
+        {" - CPage:ClientWidth Get", [](CPage& d) { EXPECT_EQ(d.ClientWidth(), 0); }},
+        {" - CPage:ClientLeft Get", [](CPage& d) { EXPECT_EQ(d.ClientLeft(), 0); }},
+        {" - CPage:Tag Get", [](CPage& d) { EXPECT_TRUE(d.Tag().isEmpty()); }},
+        {" - CPage:Tag Let", [](CPage& d) { d.setTag(Variant(1)); }},
+        {" - CPage:TagVariant Get", [](CPage& d) { EXPECT_TRUE(d.TagVariant().isEmpty()); }},
+        {" - CPage:TagVariant Set", [](CPage& d) { d.setTagVariant(Variant(nullptr)); }},
+        {" - CPage:TagVariant Let", [](CPage& d) { d.letTagVariant(Variant(1)); }},
+        {" - CPage:BannerTitle Get", [](CPage& d) { EXPECT_EQ(d.BannerTitle(), ""); }},
+        {" - CPage:Bannertitle Let", [](CPage& d) { d.setBannerTitle("x"); }},
+        {" - CPage:BannerDescription Get", [](CPage& d) { EXPECT_EQ(d.BannerDescription(), ""); }},
+        {" - CPage:BannerDescription Let", [](CPage& d) { d.setBannerDescription("x"); }},
+        {" - CPage:WatermarkTitle Get", [](CPage& d) { EXPECT_EQ(d.WatermarkTitle(), ""); }},
+        {" - CPage:WatermarkTitle Let", [](CPage& d) { d.setWatermarkTitle("x"); }},
+        {" - CPage:WatermarkDescription Get", [](CPage& d) { EXPECT_EQ(d.WatermarkDescription(), ""); }},
+        {" - CPage:WatermarkDescription Let", [](CPage& d) { d.setWatermarkDescription("x"); }},
+        {" - CPage:WatermarkRule Get", [](CPage& d) { EXPECT_EQ(d.WatermarkRule(), ""); }},
+        {" - CPage:WatermarkRule Let", [](CPage& d) { d.setWatermarkRule("x"); }},
+    };
+    CPage detached; // no WizardPage: every page access fails with 91
+    const std::string title = runtime.application().title;
+    for (bool on : {false, true}) {
+        showErrors(on);
+        for (const auto& proc : procedures) {
+            runtime.headlessMessageBox().clear();
+            proc.call(detached);
+            if (!on) {
+                EXPECT_TRUE(boxes().empty()) << proc.source;
+                continue;
+            }
+            ASSERT_EQ(boxes().size(), 1u) << proc.source;
+            EXPECT_EQ(boxes()[0].prompt, "Error: 91\r\nObject variable or With block variable not set");
+            EXPECT_EQ(boxes()[0].style, 16);
+            EXPECT_EQ(boxes()[0].title, title + proc.source);
+        }
+    }
+}
+
+TEST_F(CPageTest, APageTheHostLacksAPropertyOfIsReportedNotThrown) {
+    auto p = page("P1", 1);
+    showErrors(true);
+    // The test page has no WatermarkTitle: the late-bound read fails with 438.
+    EXPECT_EQ(p->descriptor()->WatermarkTitle(), "");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt.rfind("Error: 438\r\nObject doesn't support this property or method", 0), 0u);
+}
+
+TEST_F(CPageTest, HelpContextIdFailuresReachTheCaller) {
+    CPage detached;
+    showErrors(true);
+    try {
+        detached.HelpContextID();
+        FAIL() << "expected a failure";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), 91);
+    }
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(CPageTest, ADescriptorDoesNotKeepItsPageAlive) {
+    auto p = TestPage::create("Gone", 1, 0, 0);
+    CPageRef d = p->descriptor();
+    p.reset();
+    EXPECT_TRUE(d->WizardPage().isNothing());
+    EXPECT_EQ(d->PageIndex(), 0);
+}
+
+TEST_F(CPageTest, SettingWizardPageToANonObjectIsReportedAndLeavesItEmpty) {
+    auto p = page("P1", 1);
+    showErrors(true);
+    p->descriptor()->setWizardPage(Variant(5));
+    EXPECT_TRUE(p->descriptor()->WizardPage().isNothing());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, runtime.application().title + " - CPage:WizardPage Set");
+}

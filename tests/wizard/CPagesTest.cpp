@@ -1,0 +1,110 @@
+#include "platform/Enumerator.h"
+#include "platform/TypeRegistry.h"
+#include "support/WizardFixture.h"
+
+using namespace ov;
+using ovtest::WizardFixture;
+
+namespace {
+
+class CPagesTest : public WizardFixture {};
+
+std::vector<std::string> names(CPages& pages) {
+    std::vector<std::string> out;
+    for (const auto& p : pages)
+        out.push_back(p->Name());
+    return out;
+}
+
+} // namespace
+
+TEST_F(CPagesTest, OrderedInsertionSortsByPageIndexAtRegistration) {
+    page("Three", 3);
+    page("One", 1);
+    page("Two", 2);
+    for (int32_t i = 1; i <= 3; ++i)
+        EXPECT_EQ(registry().Item(Variant(i))->PageIndex(), i);
+    EXPECT_EQ(names(registry()), (std::vector<std::string>{"One", "Two", "Three"}));
+}
+
+TEST_F(CPagesTest, EqualIndicesKeepRegistrationOrder) {
+    page("A", 2);
+    page("B", 1);
+    page("C", 2);
+    page("D", 2);
+    page("E", 1);
+    EXPECT_EQ(names(registry()), (std::vector<std::string>{"B", "E", "A", "C", "D"}));
+}
+
+TEST_F(CPagesTest, OrderIsNotRevisedWhenAnIndexChangesLater) {
+    auto one = page("One", 1);
+    page("Two", 2);
+    one->setPageIndex(5);
+    page("Three", 3);
+    // "Three" goes before the first entry with a greater index, which is now "One".
+    EXPECT_EQ(names(registry()), (std::vector<std::string>{"Three", "One", "Two"}));
+}
+
+TEST_F(CPagesTest, ItemByKeyIgnoresCaseAndMissingKeyGivesNoPageSilently) {
+    page("Welcome", 1);
+    showErrors(true);
+    EXPECT_EQ(registry().Item(Variant("WELCOME"))->Name(), "Welcome");
+    EXPECT_EQ(registry().Item(Variant("Nowhere")), nullptr);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(CPagesTest, PositionOutsideTheRangeGivesNoPageAndShowsOnlyWithTheSwitchOn) {
+    page("P1", 1);
+    page("P2", 2);
+    struct Case {
+        int32_t position;
+        bool found;
+    } cases[] = {{-1, false}, {0, false}, {1, true}, {2, true}, {3, false}};
+    for (bool on : {false, true}) {
+        showErrors(on);
+        runtime.headlessMessageBox().clear();
+        size_t expectedBoxes = 0;
+        for (auto c : cases) {
+            EXPECT_EQ(registry().Item(Variant(c.position)) != nullptr, c.found) << c.position;
+            expectedBoxes += (!c.found && on) ? 1 : 0;
+        }
+        ASSERT_EQ(boxes().size(), expectedBoxes);
+    }
+    const auto& shown = boxes().front();
+    EXPECT_EQ(shown.prompt, "Error: 9\r\nSubscript out of range");
+    EXPECT_EQ(shown.style, 16);
+    EXPECT_EQ(shown.title, runtime.application().title);
+}
+
+TEST_F(CPagesTest, ByNameAccessReachesTheSameRegistry) {
+    page("P1", 1);
+    page("P2", 2);
+    CPages& r = registry();
+    EXPECT_EQ(r.get("count").toInt32(), 2);
+    auto second = std::dynamic_pointer_cast<CPage>(r.get("Item", {Variant(2)}).toObject());
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->Name(), "P2");
+    // The default member is Item: the host's Pages("p1").
+    auto first = std::dynamic_pointer_cast<CPage>(r.get("", {Variant("p1")}).toObject());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->get("").toInt32(), 1); // CPage's default member is PageIndex
+}
+
+TEST_F(CPagesTest, ForEachWalksPagesInCollectionOrder) {
+    page("B", 2);
+    page("A", 1);
+    auto e = std::dynamic_pointer_cast<Enumerator>(registry().get("NewEnum").toObject());
+    ASSERT_TRUE(e);
+    std::vector<std::string> seen;
+    while (!e->Done())
+        seen.push_back(std::dynamic_pointer_cast<CPage>(e->Next().toObject())->Name());
+    EXPECT_EQ(seen, (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(CPagesTest, HostCreatedCollectionIsEmptyAndItsOwn) {
+    page("P1", 1);
+    auto own = TypeRegistry::instance().create("OvComCtl.CPages");
+    EXPECT_EQ(own->get("Count").toInt32(), 0);
+    EXPECT_EQ(registry().Count(), 1);
+    EXPECT_NE(own.get(), &registry());
+}
