@@ -1,0 +1,265 @@
+#include "platform/Failure.h"
+#include "platform/Picture.h"
+#include "support/WizardFixture.h"
+
+#include <thread>
+
+using namespace ov;
+using ovtest::TestPage;
+using ovtest::WizardFixture;
+
+namespace {
+
+constexpr auto Left = ovEn_Button_Position::ovBPLeft;
+constexpr auto LeftMiddle = ovEn_Button_Position::ovBPLeftMiddle;
+constexpr auto RightMiddle = ovEn_Button_Position::ovBPRightMiddle;
+constexpr auto Right = ovEn_Button_Position::ovBPRight;
+
+class MediatorTest : public WizardFixture {
+protected:
+    // A navigator-side listener: logs what it sees in the mediator when each of its events arrives.
+    void listenAsNavigator() {
+        auto& m = mediator();
+        connections.emplace_back(m.OnChangeButtons.connect([this] {
+            auto& m = mediator();
+            log.push_back("buttons " + m.pageSet(RightMiddle).Caption + " current=" +
+                          std::to_string(m.CurrentPageIndex()));
+        }));
+        connections.emplace_back(m.OnChangePreviousPageIndex.connect([this] {
+            log.push_back("previous=" + std::to_string(mediator().PreviousPageIndex()) +
+                          " current=" + std::to_string(mediator().CurrentPageIndex()));
+        }));
+        connections.emplace_back(m.OnChangeNextPageIndex.connect([this] {
+            log.push_back("next=" + std::to_string(mediator().NextPageIndex()));
+        }));
+    }
+    std::vector<ScopedConnection> connections;
+};
+
+PictureRef tinyPng() {
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0", 29);
+    return Picture::fromPng(png);
+}
+
+} // namespace
+
+TEST_F(MediatorTest, StartsWithTheNavigatorsDefaults) {
+    CreateWizardGlobals();
+    auto& m = mediator();
+    EXPECT_EQ(m.DefaultButton(), 3);
+    EXPECT_EQ(m.CancelButton(), 4);
+    EXPECT_EQ(m.defaultSet(Left), (ButtonSetting{false, true, "&Help", 4}));
+    EXPECT_EQ(m.defaultSet(LeftMiddle), (ButtonSetting{true, true, "< &Back", 1}));
+    EXPECT_EQ(m.defaultSet(RightMiddle), (ButtonSetting{true, true, "&Next >", 2}));
+    EXPECT_EQ(m.defaultSet(Right), (ButtonSetting{true, true, "Cancel", 3}));
+    for (auto pos : {Left, LeftMiddle, RightMiddle, Right})
+        EXPECT_EQ(m.pageSet(pos), ButtonSetting{});
+    EXPECT_EQ(m.StartPage(), 1);
+    EXPECT_EQ(m.CurrentPageIndex(), 0);
+    EXPECT_EQ(m.NextPageIndex(), 0);
+    EXPECT_EQ(m.PreviousPageIndex(), 0);
+    EXPECT_FALSE(m.ShowErrorMsg());
+    EXPECT_EQ(m.BannerImage(), nullptr);
+    EXPECT_EQ(m.Pages(), wizardThreadState().registry);
+}
+
+TEST_F(MediatorTest, PageSetReadsTheDefaultSetWhileTheDefaultSetIsUsed) {
+    CreateWizardGlobals();
+    auto& m = mediator();
+    m.setPageSet(Left, {true, false, "&Options", 5});
+    m.setUseDefaultButtonSet(true);
+    EXPECT_EQ(m.pageSet(Left).Caption, "&Help");
+    m.setDefaultSet(Left, {true, true, "&Hilfe", 4});
+    EXPECT_EQ(m.pageSet(Left).Caption, "&Hilfe");
+    m.setUseDefaultButtonSet(false);
+    EXPECT_EQ(m.pageSet(Left), (ButtonSetting{true, false, "&Options", 5}));
+    // Writes while the default set is used still land in the page set.
+    m.setUseDefaultButtonSet(true);
+    m.setPageSet(Right, {true, true, "&Close", 5});
+    EXPECT_EQ(m.pageSet(Right).Caption, "Cancel");
+    m.setUseDefaultButtonSet(false);
+    EXPECT_EQ(m.pageSet(Right).Caption, "&Close");
+}
+
+TEST_F(MediatorTest, EveryWriteRaisesItsEventAfterStoringEvenWithoutChange) {
+    CreateWizardGlobals();
+    auto& m = mediator();
+    std::vector<std::string> seen;
+    std::vector<ScopedConnection> c;
+    c.emplace_back(m.OnChangeNextPageIndex.connect([&] { seen.push_back("next " + std::to_string(m.NextPageIndex())); }));
+    c.emplace_back(m.OnChangePreviousPageIndex.connect(
+        [&] { seen.push_back("previous " + std::to_string(m.PreviousPageIndex())); }));
+    c.emplace_back(m.YouMustChangeYourHeight.connect(
+        [&](int32_t h) { seen.push_back("height " + std::to_string(h) + "/" + std::to_string(m.TabHeight())); }));
+    c.emplace_back(m.OnChangeBannerStyle.connect(
+        [&](int32_t s) { seen.push_back("style " + std::to_string(s) + "/" + std::to_string(m.BannerStyle())); }));
+    c.emplace_back(m.OnChangeBannerPicture.connect(
+        [&](PictureRef p) { seen.push_back(std::string("banner ") + (p == m.BannerImage() ? "same" : "differs")); }));
+    c.emplace_back(m.OnChangeWaterMarkPicture.connect(
+        [&](PictureRef p) { seen.push_back(std::string("watermark ") + (p ? "set" : "none")); }));
+    m.setNextPageIndex(0);
+    m.setNextPageIndex(0);
+    m.setPreviousPageIndex(2);
+    m.setTabHeight(4000);
+    m.setBannerStyle(1);
+    m.setBannerImage(tinyPng());
+    m.setWaterMarkImage(nullptr);
+    EXPECT_EQ(seen, (std::vector<std::string>{"next 0", "next 0", "previous 2", "height 4000/4000", "style 1/1",
+                                              "banner same", "watermark none"}));
+}
+
+TEST_F(MediatorTest, CommandsRaiseTheirEvents) {
+    CreateWizardGlobals();
+    auto& m = mediator();
+    std::vector<std::string> seen;
+    std::vector<ScopedConnection> c;
+    c.emplace_back(m.OnGoToPage.connect([&](int32_t i) { seen.push_back("go " + std::to_string(i)); }));
+    c.emplace_back(m.OnChangeButtons.connect([&] { seen.push_back("buttons"); }));
+    c.emplace_back(m.OnNavigatorDie.connect([&] { seen.push_back("die"); }));
+    c.emplace_back(m.OnError.connect([&](int32_t n, std::string d, std::string s) {
+        seen.push_back("error " + std::to_string(n) + " " + d + " " + s);
+    }));
+    m.GoToPage(7);
+    m.ChangeButtons();
+    EXPECT_TRUE(m.NavigatorIsDie().isEmpty());
+    m.RaiseError(5, "Invalid procedure call or argument", "Nav::NextClick");
+    EXPECT_EQ(seen, (std::vector<std::string>{"go 7", "buttons", "die",
+                                              "error 5 Invalid procedure call or argument Nav::NextClick"}));
+    EXPECT_EQ(m.CurrentPageIndex(), 0); // GoToPage stores nothing itself
+}
+
+TEST_F(MediatorTest, ActivationRunsInProtocolOrder) {
+    page("P1", 1, 0, 2);
+    auto p2 = page("P2", 2, 1, 3);
+    page("P3", 3, 2, 0);
+    p2->buttons[2].Caption = "&Continue >";
+    listenAsNavigator();
+    log.clear();
+    mediator().GoToPage(2);
+    EXPECT_EQ(log, (std::vector<std::string>{"P1 hide", "buttons &Continue > current=0", "previous=1 current=2",
+                                             "next=3", "P2 show", "P3 hide"}));
+    EXPECT_EQ(mediator().CurrentPageIndex(), 2);
+    EXPECT_FALSE(pages[0]->visible());
+    EXPECT_TRUE(p2->visible());
+}
+
+TEST_F(MediatorTest, ActivationWithTheDefaultSetShowsTheNavigatorsCaptions) {
+    auto p1 = page("P1", 1, 0, 2);
+    p1->buttons[2].Caption = "own";
+    p1->useDefaultButtonSet = true;
+    listenAsNavigator();
+    mediator().GoToPage(1);
+    EXPECT_EQ(log[0], "buttons &Next > current=0");
+}
+
+TEST_F(MediatorTest, GoingToAnIndexNoPageHasHidesEveryPageAndChangesNothing) {
+    page("P1", 1, 0, 2);
+    page("P2", 2, 1, 0);
+    mediator().GoToPage(1);
+    log.clear();
+    mediator().GoToPage(9);
+    EXPECT_EQ(log, (std::vector<std::string>{"P1 hide", "P2 hide"}));
+    EXPECT_EQ(mediator().CurrentPageIndex(), 1);
+    EXPECT_EQ(mediator().NextPageIndex(), 2);
+}
+
+TEST_F(MediatorTest, AddPageComparesNamesWithLetterCase) {
+    auto p = page("Intro", 1);
+    p->registerPage(); // same name again: nothing happens
+    EXPECT_EQ(registry().Count(), 1);
+    // A name differing only in case is not "the same" to AddPage, but the registry's keys ignore
+    // case, so the insertion itself fails and reaches the caller.
+    auto twin = TestPage::create("INTRO", 2, 0, 0);
+    try {
+        twin->registerPage();
+        FAIL() << "expected the registry to refuse the key";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), 457);
+    }
+    EXPECT_EQ(registry().Count(), 1);
+}
+
+TEST_F(MediatorTest, RemovePageRemovesTheNamedEntryOnly) {
+    page("P1", 1);
+    page("P2", 2);
+    mediator().RemovePage("P3");
+    mediator().RemovePage("p1"); // names compare with case: no entry is "p1"
+    EXPECT_EQ(registry().Count(), 2);
+    mediator().RemovePage("P1");
+    ASSERT_EQ(registry().Count(), 1);
+    EXPECT_EQ(registry().Item(Variant(1))->Name(), "P2");
+}
+
+TEST_F(MediatorTest, RenamePageReKeysTheEntry) {
+    page("P1", 1);
+    auto p2 = page("P2", 2);
+    page("P3", 3);
+    p2->descriptor()->setName("Options");
+    mediator().RenamePage("Options", p2->descriptor(), "P2");
+    EXPECT_EQ(registry().Count(), 3);
+    EXPECT_EQ(registry().Item(Variant("options")), p2->descriptor());
+    EXPECT_EQ(registry().Item(Variant("P2")), nullptr);
+    EXPECT_EQ(registry().Item(Variant(2)), p2->descriptor());
+}
+
+TEST_F(MediatorTest, RenamingAnUnregisteredPageInsertsIt) {
+    page("P1", 1);
+    auto loose = TestPage::create("Loose", 5, 0, 0);
+    mediator().RenamePage("Loose", loose->descriptor(), "Old");
+    EXPECT_EQ(registry().Count(), 2);
+    EXPECT_EQ(registry().Item(Variant(2)), loose->descriptor());
+}
+
+TEST_F(MediatorTest, ClearPagesEmptiesTheRegistry) {
+    page("P1", 1);
+    page("P2", 2);
+    mediator().ClearPages();
+    EXPECT_EQ(registry().Count(), 0);
+    mediator().ClearPages();
+    EXPECT_EQ(registry().Count(), 0);
+}
+
+TEST(WizardGlobalsTest, APageCreatedFirstStartsTheMediatorAndLaterControlsJoinIt) {
+    Runtime rt;
+    EXPECT_EQ(wizardThreadState().mediator, nullptr);
+    auto p1 = TestPage::create("P1", 1, 0, 0);
+    p1->registerPage();
+    auto mediator = wizardThreadState().mediator;
+    ASSERT_NE(mediator, nullptr);
+    // A navigator created later subscribes to the same mediator and sees the page in its registry.
+    EXPECT_EQ(subscribeWizardMediator(), mediator);
+    EXPECT_EQ(mediator->Pages()->Item(Variant(1)), p1->descriptor());
+}
+
+TEST(WizardGlobalsTest, ReleaseOnlyWhenTheRegistryIsEmptyThenAFreshMediatorStarts) {
+    Runtime rt;
+    auto p1 = TestPage::create("P1", 1, 0, 0);
+    p1->registerPage();
+    auto first = wizardThreadState().mediator;
+    first->setStartPage(4);
+    first->setDefaultButton(1);
+    ReleaseWizardGlobals();
+    EXPECT_EQ(wizardThreadState().mediator, first); // a page is still registered
+    p1->unregisterPage();
+    ReleaseWizardGlobals();
+    EXPECT_EQ(wizardThreadState().mediator, nullptr);
+    EXPECT_EQ(wizardThreadState().registry, nullptr);
+    // The page still holds the old mediator; the next control gets a fresh one.
+    auto fresh = subscribeWizardMediator();
+    EXPECT_NE(fresh, first);
+    EXPECT_EQ(fresh->StartPage(), 1);
+    EXPECT_EQ(fresh->DefaultButton(), 3);
+    EXPECT_EQ(fresh->Pages()->Count(), 0);
+}
+
+TEST(WizardGlobalsTest, EachThreadHasItsOwnMediator) {
+    Runtime rt;
+    auto here = subscribeWizardMediator();
+    std::shared_ptr<CWizardNavigator> there;
+    std::thread t([&] {
+        Runtime other;
+        there = subscribeWizardMediator();
+    });
+    t.join();
+    EXPECT_NE(here, there);
+}
