@@ -1,2 +1,41 @@
+#include "Commands.h"
+
+#include "platform/Failure.h"
+
+#include <cstring>
 #include <iostream>
-int main() { std::cout << "ovhost\n"; }
+
+namespace {
+
+void usage(std::ostream& out) {
+    out << "usage: ovhost <command> [options]\n"
+           "  demo              run the demonstration wizard and print what happens\n"
+           "  typelib [--json]  print the library's type library\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        usage(std::cerr);
+        return 2;
+    }
+    const std::string command = argv[1];
+    const ovhost::Arguments args(argv + 2, argv + argc);
+    try {
+        if (command == "typelib")
+            return ovhost::typelibCommand(args);
+        if (command == "demo")
+            return ovhost::demoCommand(args);
+        if (command == "--help" || command == "-h" || command == "help") {
+            usage(std::cout);
+            return 0;
+        }
+    } catch (const ov::Failure& f) {
+        std::cerr << "ovhost: error " << f.number() << ": " << f.description() << "\n";
+        return 1;
+    }
+    std::cerr << "ovhost: unknown command '" << command << "'\n";
+    usage(std::cerr);
+    return 2;
+}

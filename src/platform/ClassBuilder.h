@@ -45,16 +45,22 @@ constexpr size_t requiredCount(std::index_sequence<I...>) {
 [[noreturn]] void throwArgumentCount(size_t given, size_t lo, size_t hi, const ClassInfo& cls,
                                      const std::string& member);
 
+template <class P>
+Stored<P> convertArg(const Args& args, size_t index, const ClassInfo& cls, const std::string& member) {
+    if (index >= args.size())
+        return Stored<P>{}; // an optional parameter the caller left out
+    try {
+        return VariantTraits<Stored<P>>::from(args[index]);
+    } catch (const Failure& f) {
+        rethrowArgument(f, index, cls, member);
+    }
+}
+
 template <class Tuple, size_t... I>
 auto convertArgs(const Args& args, const ClassInfo& cls, const std::string& member, std::index_sequence<I...>) {
-    size_t current = 0;
-    try {
-        return std::tuple<Stored<std::tuple_element_t<I, Tuple>>...>{
-            (current = I, I < args.size() ? VariantTraits<Stored<std::tuple_element_t<I, Tuple>>>::from(args[I])
-                                          : Stored<std::tuple_element_t<I, Tuple>>{})...};
-    } catch (const Failure& f) {
-        rethrowArgument(f, current, cls, member);
-    }
+    // Braced initialisation converts the arguments left to right.
+    return std::tuple<Stored<std::tuple_element_t<I, Tuple>>...>{
+        convertArg<std::tuple_element_t<I, Tuple>>(args, I, cls, member)...};
 }
 
 template <class Tuple, class Values, size_t... I>

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace ov {
+
+// The library's type library as JSON: the library's identity, then every published control, class,
+// enumeration and record with its GUID, program id, members (DISPID, accesses, type), events
+// (DISPID, parameters, by-reference flags), enumeration values and record layout. Generated from
+// the same declarations that late-bound calls use.
+std::string typeLibraryJson(int indent = 2);
+
+} // namespace ov
