@@ -10,7 +10,11 @@
 
 namespace ovhost {
 
-int demoCommand(const Arguments&) {
+int demoCommand(const Arguments& args) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--out" && i + 1 < args.size())
+            ++i; // pictures of the pages arrive with the renderer
+    }
     ov::Runtime runtime;
     auto mediator = ov::subscribeWizardMediator();
     std::cout << "mediator: default button " << mediator->DefaultButton() << ", cancel button "
