@@ -7,6 +7,12 @@ void rethrowArgument(const Failure& f, size_t index, const ClassInfo& cls, const
                                   "." + member);
 }
 
+std::string defaultParamName(size_t index) {
+    std::string name = "p";
+    name += std::to_string(index + 1);
+    return name;
+}
+
 void throwArgumentCount(size_t given, size_t lo, size_t hi, const ClassInfo& cls, const std::string& member) {
     std::string expected = lo == hi ? std::to_string(lo) : std::to_string(lo) + " to " + std::to_string(hi);
     throw Failure(err::WrongArguments, failureText(err::WrongArguments) + " (" + cls.name + "." + member +

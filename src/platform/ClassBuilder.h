@@ -42,6 +42,8 @@ constexpr size_t requiredCount(std::index_sequence<I...>) {
 }
 
 [[noreturn]] void rethrowArgument(const Failure& f, size_t index, const ClassInfo& cls, const std::string& member);
+// "p1", "p2"... for parameters declared without a name.
+std::string defaultParamName(size_t index);
 [[noreturn]] void throwArgumentCount(size_t given, size_t lo, size_t hi, const ClassInfo& cls,
                                      const std::string& member);
 
@@ -102,7 +104,7 @@ Variant invoke(T& obj, F f, Args& args, const std::string& member) {
 template <class Tuple, size_t... I>
 std::vector<ParamInfo> paramInfos(const std::vector<std::string>& names, std::index_sequence<I...>) {
     std::vector<ParamInfo> out;
-    (out.push_back(ParamInfo{I < names.size() ? names[I] : "p" + std::to_string(I + 1),
+    (out.push_back(ParamInfo{I < names.size() ? names[I] : defaultParamName(I),
                              VariantTraits<Stored<std::tuple_element_t<I, Tuple>>>::typeName(),
                              std::is_lvalue_reference_v<std::tuple_element_t<I, Tuple>>,
                              IsOptional<Stored<std::tuple_element_t<I, Tuple>>>::value}),
