@@ -101,12 +101,13 @@ Variant invoke(T& obj, F f, Args& args, const std::string& member) {
     }
 }
 
+// Only a writable reference is by reference; a const reference is how C++ passes a value cheaply.
 template <class Tuple, size_t... I>
 std::vector<ParamInfo> paramInfos(const std::vector<std::string>& names, std::index_sequence<I...>) {
     std::vector<ParamInfo> out;
     (out.push_back(ParamInfo{I < names.size() ? names[I] : defaultParamName(I),
                              VariantTraits<Stored<std::tuple_element_t<I, Tuple>>>::typeName(),
-                             std::is_lvalue_reference_v<std::tuple_element_t<I, Tuple>>,
+                             isOutParam<std::tuple_element_t<I, Tuple>>,
                              IsOptional<Stored<std::tuple_element_t<I, Tuple>>>::value}),
      ...);
     return out;
