@@ -3,6 +3,8 @@
 #include "platform/Failure.h"
 #include "platform/Text.h"
 
+#include <cstddef>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -89,15 +91,28 @@ public:
         std::string key;
         T value;
     };
+    // A forward iterator over the items in position order, usable with the standard algorithms.
     class const_iterator {
     public:
         using Inner = typename std::vector<Entry>::const_iterator;
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = T;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const T*;
+        using reference = const T&;
+
+        const_iterator() = default;
         explicit const_iterator(Inner i) : m_i(i) {}
         const T& operator*() const { return m_i->value; }
         const T* operator->() const { return &m_i->value; }
         const_iterator& operator++() {
             ++m_i;
             return *this;
+        }
+        const_iterator operator++(int) {
+            const_iterator old = *this;
+            ++m_i;
+            return old;
         }
         bool operator==(const const_iterator&) const = default;
 
