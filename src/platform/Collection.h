@@ -16,7 +16,7 @@ namespace ov {
 // An ordered collection with 1-based positions and optional string keys compared without letter
 // case, as the host's general-purpose collection behaves. Key lookup is hashed; positions shift on
 // insertion and removal. Failures: a position outside 1..Count is 9 on lookup and removal (5 when
-// used as an insertion anchor), a missing key is 5, a key already used is 457.
+// used as an insertion anchor, as is giving both anchors), a missing key is 5, a key already used is 457.
 template <class T>
 class Collection {
 public:
@@ -27,6 +27,8 @@ public:
     void add(T item, const std::string& key = {}, std::optional<size_t> before = {},
              std::optional<size_t> after = {}) {
         size_t at = m_items.size();
+        if (before && after)
+            throw Failure(err::InvalidProcedureCall); // one anchor or none: both would be ambiguous
         if (before) {
             if (*before < 1 || *before > m_items.size())
                 throw Failure(err::InvalidProcedureCall);
