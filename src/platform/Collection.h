@@ -62,7 +62,12 @@ public:
         return it == m_byKey.end() ? nullptr : &it->second;
     }
     bool contains(std::string_view key) const { return m_byKey.find(key) != m_byKey.end(); }
-    const std::string& keyAt(size_t position) const { return m_items.at(position - 1).key; }
+    // The key the item at a position was added with ("" for none); 9 outside 1..Count.
+    const std::string& keyAt(size_t position) const {
+        if (position < 1 || position > m_items.size())
+            throw Failure(err::SubscriptOutOfRange);
+        return m_items[position - 1].key;
+    }
 
     void remove(size_t position) {
         if (position < 1 || position > m_items.size())
