@@ -72,7 +72,10 @@ public:
     std::string eventInterfaceName;
     std::string eventGuid;
 
-    std::string progId() const { return "OvComCtl." + name; }
+    // Program ids are "<prefix>.<name>"; classes outside the library (a test's, a host's) set their own
+    // prefix.
+    std::string progIdPrefix = "OvComCtl";
+    std::string progId() const { return progIdPrefix + "." + name; }
 
     const std::deque<MemberInfo>& members() const { return m_members; }
     const std::deque<EventInfo>& events() const { return m_events; }

@@ -35,6 +35,7 @@ constexpr std::array kFailures{
     Entry{err::NoSuchMember, "Object doesn't support this property or method"},
     Entry{err::WrongArguments, "Wrong number of arguments or invalid property assignment"},
     Entry{err::DuplicateKey, "This key is already associated with an element of this collection"},
+    Entry{err::ControlNotFound, "Control not found"},
     Entry{err::IndexOutOfBounds, "Index out of bounds"},
     Entry{err::ElementNotFound, "Element not found"},
     Entry{err::KeyNotUnique, "Key is not unique in collection"},

@@ -22,6 +22,7 @@ inline constexpr int32_t ClientSiteNotAvailable = 398;
 inline constexpr int32_t NoSuchMember = 438;
 inline constexpr int32_t WrongArguments = 450;
 inline constexpr int32_t DuplicateKey = 457;
+inline constexpr int32_t ControlNotFound = 730;
 inline constexpr int32_t IndexOutOfBounds = 35600;
 inline constexpr int32_t ElementNotFound = 35601;
 inline constexpr int32_t KeyNotUnique = 35602;

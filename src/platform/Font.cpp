@@ -32,6 +32,11 @@ FontRef Font::create(Spec spec) {
     return std::make_shared<const Font>(std::move(spec));
 }
 
+FontRef Font::standard() {
+    static const FontRef font = create(Spec{});
+    return font;
+}
+
 FontRef Font::create(std::string name, float size, bool bold) {
     Spec s;
     s.name = std::move(name);

@@ -27,6 +27,8 @@ public:
 
     static FontRef create(Spec spec);
     static FontRef create(std::string name, float size, bool bold = false);
+    // The one shared default font (MS Sans Serif 8.25): what forms and constituent controls start with.
+    static FontRef standard();
 
     const Spec& spec() const { return m_spec; }
     std::string Name() const { return m_spec.name; }

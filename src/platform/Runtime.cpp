@@ -55,6 +55,33 @@ void Runtime::setMessageBox(std::unique_ptr<MessageBoxService> service) {
     m_messageBox = m_installed ? m_installed.get() : &m_headless;
 }
 
+namespace {
+
+// Installs `service`, or goes back to the built-in default when it is empty.
+template <class I, class D>
+void install(std::unique_ptr<I>& slot, I*& current, D& fallback, std::unique_ptr<I> service) {
+    slot = std::move(service);
+    current = slot ? slot.get() : &fallback;
+}
+
+} // namespace
+
+void Runtime::setRegistry(std::unique_ptr<RegistryService> service) {
+    install(m_installedRegistry, m_registry, m_headlessRegistry, std::move(service));
+}
+
+void Runtime::setFileSystem(std::unique_ptr<FileSystemService> service) {
+    install(m_installedFileSystem, m_fileSystem, m_realFileSystem, std::move(service));
+}
+
+void Runtime::setLauncher(std::unique_ptr<LauncherService> service) {
+    install(m_installedLauncher, m_launcher, m_headlessLauncher, std::move(service));
+}
+
+void Runtime::setTextMetrics(std::unique_ptr<TextMetricsService> service) {
+    install(m_installedTextMetrics, m_textMetrics, m_headlessTextMetrics, std::move(service));
+}
+
 void Runtime::setTwipsPerPixel(int32_t x, int32_t y) {
     if (x > 0)
         m_twipsPerPixelX = x;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/FileSystemService.h"
+#include "platform/LauncherService.h"
 #include "platform/MessageBox.h"
+#include "platform/RegistryService.h"
+#include "platform/TextMetricsService.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,10 +31,11 @@ struct ApplicationInfo {
 };
 
 // The services of one user-interface thread. Constructing a Runtime installs headless defaults for
-// the calling thread (recorded message boxes, 15 twips per pixel, no message pump); a host replaces
-// what it has real versions of. Runtimes nest: destroying one restores the one before. The objects
-// the library keeps "once per user-interface thread" live in the runtime, so a new runtime starts
-// them afresh.
+// the calling thread (recorded message boxes, 15 twips per pixel, no message pump, an in-memory
+// registry, recorded program launches, the deterministic text metrics, the real file system); a host
+// replaces what it has real versions of. Runtimes nest: destroying one restores the one before. The
+// objects the library keeps "once per user-interface thread" live in the runtime, so a new runtime
+// starts them afresh.
 class Runtime {
 public:
     Runtime();
@@ -52,6 +57,24 @@ public:
     void setTwipsPerPixel(int32_t x, int32_t y);
 
     ApplicationInfo& application() { return m_application; }
+
+    // Registry reading; the default is the in-memory tree below, which tests fill.
+    RegistryService& registry() { return *m_registry; }
+    void setRegistry(std::unique_ptr<RegistryService> service);
+    HeadlessRegistry& headlessRegistry() { return m_headlessRegistry; }
+
+    // The file-exists test; the real file system unless a host or test installs another.
+    FileSystemService& fileSystem() { return *m_fileSystem; }
+    void setFileSystem(std::unique_ptr<FileSystemService> service);
+
+    // Program start; the default records launches (a host installs a PosixLauncher to start them).
+    LauncherService& launcher() { return *m_launcher; }
+    void setLauncher(std::unique_ptr<LauncherService> service);
+    HeadlessLauncher& headlessLauncher() { return m_headlessLauncher; }
+
+    // Text measurement; the default is the deterministic HeadlessTextMetrics.
+    TextMetricsService& textMetrics() { return *m_textMetrics; }
+    void setTextMetrics(std::unique_ptr<TextMetricsService> service);
 
     // Lets the host process pending window messages; a no-op unless a host installs a pump.
     void processPendingMessages();
@@ -77,6 +100,18 @@ private:
     int32_t m_twipsPerPixelX = 15;
     int32_t m_twipsPerPixelY = 15;
     ApplicationInfo m_application;
+    HeadlessRegistry m_headlessRegistry;
+    std::unique_ptr<RegistryService> m_installedRegistry;
+    RegistryService* m_registry = &m_headlessRegistry;
+    RealFileSystem m_realFileSystem;
+    std::unique_ptr<FileSystemService> m_installedFileSystem;
+    FileSystemService* m_fileSystem = &m_realFileSystem;
+    HeadlessLauncher m_headlessLauncher;
+    std::unique_ptr<LauncherService> m_installedLauncher;
+    LauncherService* m_launcher = &m_headlessLauncher;
+    HeadlessTextMetrics m_headlessTextMetrics;
+    std::unique_ptr<TextMetricsService> m_installedTextMetrics;
+    TextMetricsService* m_textMetrics = &m_headlessTextMetrics;
     std::function<void()> m_pump;
     std::vector<std::pair<std::type_index, std::shared_ptr<void>>> m_state;
     Runtime* m_previous = nullptr;
