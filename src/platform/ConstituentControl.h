@@ -1,0 +1,197 @@
+#pragma once
+
+#include "platform/ClassBuilder.h"
+#include "platform/Color.h"
+#include "platform/Event.h"
+#include "platform/Font.h"
+#include "platform/Forward.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ov {
+
+// A standard control that a UserControl builds its surface from (command button, label, picture box,
+// image, frame, line). Constituent controls keep state and raise events; they draw nothing: a renderer
+// reads them. Each belongs to one UserControl (its owner), which creates it under a name and keeps it;
+// its container is the owner's surface or a frame or picture box of the same owner, and its Left and
+// Top are measured from that container's inner top-left corner, in twips.
+//
+// Events are raised by the hosting form when it delivers input (Form::click, Form::pressKey, ...):
+// a control only receives what a user could give it, so a label never gets keys or the focus.
+class ConstituentControl : public Object {
+public:
+    ~ConstituentControl() override;
+    ConstituentControl(const ConstituentControl&) = delete;
+    ConstituentControl& operator=(const ConstituentControl&) = delete;
+
+    const std::string& Name() const { return m_name; }
+    // The owning control; null once the owner is gone.
+    UserControl* owner() const { return m_owner; }
+
+    // The frame or picture box this control sits in, or null for the owner's surface.
+    ConstituentControl* container() const { return m_container; }
+    // Moves the control into another container of the same owner (null: the owner's surface). Keeps
+    // Left and Top as numbers. Failure 380 when `c` cannot hold controls, belongs to another owner, or
+    // is this control or one inside it.
+    void setContainer(ConstituentControl* c);
+    // Late-bound view: the frame or picture box, or the owning control.
+    ObjectRef Container() const;
+    void setContainerObject(const ObjectRef& c);
+    // Frames and picture boxes hold other constituent controls.
+    virtual bool holdsControls() const { return false; }
+    // Controls a user can give the keyboard focus to (command buttons, picture boxes).
+    virtual bool canTakeFocus() const { return false; }
+    // Controls the mouse reaches (all but lines).
+    virtual bool receivesMouse() const { return true; }
+
+    float Left() const { return m_left; }
+    float Top() const { return m_top; }
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    void setLeft(float v) { Move(v, m_top, m_width, m_height); }
+    void setTop(float v) { Move(m_left, v, m_width, m_height); }
+    // Negative sizes are failure 380.
+    void setWidth(float v) { Move(m_left, m_top, v, m_height); }
+    void setHeight(float v) { Move(m_left, m_top, m_width, v); }
+    void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
+              std::optional<float> height = {});
+
+    bool Visible() const { return m_visible; }
+    void setVisible(bool v);
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool v);
+    bool TabStop() const { return m_tabStop; }
+    void setTabStop(bool v) { m_tabStop = v; }
+    int16_t TabIndex() const { return m_tabIndex; }
+    // Negative indices are failure 380.
+    void setTabIndex(int16_t v);
+    std::string Tag() const { return m_tag; }
+    void setTag(const std::string& v) { m_tag = v; }
+    std::string ToolTipText() const { return m_toolTipText; }
+    void setToolTipText(const std::string& v) { m_toolTipText = v; }
+    FontRef Font() const { return m_font; }
+    // Nothing is failure 380 (a control always has a font).
+    void setFont(FontRef v);
+    OleColor ForeColor() const { return m_foreColor; }
+    void setForeColor(OleColor v) { m_foreColor = v; }
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor v) { m_backColor = v; }
+
+    // 0 (or nothing) brings the control to the front of its container's controls, 1 sends it to the back.
+    void ZOrder(std::optional<int16_t> position = {});
+    // Gives the control the keyboard focus. Failure 5 when it cannot take the focus now (not a control
+    // that takes it, invisible or disabled itself or through its containers, or its owner is not on a
+    // form).
+    void SetFocus();
+    bool hasFocus() const;
+
+    // Visible (enabled) itself and through every container up to the owner's surface.
+    bool effectivelyVisible() const;
+    bool effectivelyEnabled() const;
+
+    Event<> Click;
+    Event<> DblClick;
+    Event<> GotFocus;
+    Event<> LostFocus;
+    Event<int16_t&, int16_t&> KeyDown;
+    Event<int16_t&> KeyPress;
+    Event<int16_t&, int16_t&> KeyUp;
+    Event<int16_t&, int16_t&, float&, float&> MouseDown;
+    Event<int16_t&, int16_t&, float&, float&> MouseMove;
+    Event<int16_t&, int16_t&, float&, float&> MouseUp;
+
+protected:
+    ConstituentControl();
+
+    // Runs after Left, Top, Width or Height changed (a label re-measures, a line moves its ends).
+    virtual void boundsChanged(float oldLeft, float oldTop, float oldWidth, float oldHeight);
+    virtual void fontChanged() {}
+    // Stores bounds without running boundsChanged (for a control that computes its own size).
+    void storeBounds(float left, float top, float width, float height);
+
+    // Which of the common members a class publishes by name.
+    enum Members : unsigned {
+        Geometry = 1, // Left, Top, Width, Height, Move
+        Enabling = 2, // Enabled
+        Focus = 4,    // TabStop, TabIndex, SetFocus, GotFocus, LostFocus, KeyDown/KeyPress/KeyUp
+        Text = 8,     // Font, ForeColor
+        Back = 16,    // BackColor
+        Mouse = 32,   // Click, DblClick, MouseDown/MouseMove/MouseUp
+        ToolTip = 64, // ToolTipText
+    };
+    template <class T>
+    static void describeCommon(ClassBuilder<T>& b, unsigned members);
+
+private:
+    friend class UserControl;
+
+    std::string m_name;
+    UserControl* m_owner = nullptr;
+    ConstituentControl* m_container = nullptr;
+    float m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    bool m_visible = true;
+    bool m_enabled = true;
+    bool m_tabStop = true;
+    int16_t m_tabIndex = 0;
+    std::string m_tag;
+    std::string m_toolTipText;
+    FontRef m_font;
+    OleColor m_foreColor = sysColor::ButtonText;
+    OleColor m_backColor = sysColor::ButtonFace;
+};
+
+namespace detail {
+template <class T, class... A>
+Event<A...> T::*asMemberOf(Event<A...> ConstituentControl::*event) {
+    return event;
+}
+} // namespace detail
+
+template <class T>
+void ConstituentControl::describeCommon(ClassBuilder<T>& b, unsigned members) {
+    using C = ConstituentControl;
+    b.property("Name", 0x100, &C::Name);
+    b.property("Container", 0x101, &C::Container).set(&C::setContainerObject);
+    b.property("Visible", 0x102, &C::Visible, &C::setVisible);
+    b.property("Tag", 0x103, &C::Tag, &C::setTag);
+    b.method("ZOrder", 0x104, &C::ZOrder, {"Position"});
+    if (members & Geometry) {
+        b.property("Left", 0x110, &C::Left, &C::setLeft);
+        b.property("Top", 0x111, &C::Top, &C::setTop);
+        b.property("Width", 0x112, &C::Width, &C::setWidth);
+        b.property("Height", 0x113, &C::Height, &C::setHeight);
+        b.method("Move", 0x114, &C::Move, {"Left", "Top", "Width", "Height"});
+    }
+    if (members & Enabling)
+        b.property("Enabled", -514, &C::Enabled, &C::setEnabled);
+    if (members & Text) {
+        b.property("Font", -512, &C::Font).set(&C::setFont);
+        b.property("ForeColor", -513, &C::ForeColor, &C::setForeColor);
+    }
+    if (members & Back)
+        b.property("BackColor", -501, &C::BackColor, &C::setBackColor);
+    if (members & ToolTip)
+        b.property("ToolTipText", 0x120, &C::ToolTipText, &C::setToolTipText);
+    if (members & Focus) {
+        b.property("TabStop", 0x121, &C::TabStop, &C::setTabStop);
+        b.property("TabIndex", 0x122, &C::TabIndex, &C::setTabIndex);
+        b.method("SetFocus", 0x123, &C::SetFocus);
+        b.event("GotFocus", 0x130, detail::asMemberOf<T>(&C::GotFocus), {});
+        b.event("LostFocus", 0x131, detail::asMemberOf<T>(&C::LostFocus), {});
+        b.event("KeyDown", -602, detail::asMemberOf<T>(&C::KeyDown), {"KeyCode", "Shift"});
+        b.event("KeyPress", -603, detail::asMemberOf<T>(&C::KeyPress), {"KeyAscii"});
+        b.event("KeyUp", -604, detail::asMemberOf<T>(&C::KeyUp), {"KeyCode", "Shift"});
+    }
+    if (members & Mouse) {
+        b.event("Click", -600, detail::asMemberOf<T>(&C::Click), {});
+        b.event("DblClick", -601, detail::asMemberOf<T>(&C::DblClick), {});
+        b.event("MouseDown", -605, detail::asMemberOf<T>(&C::MouseDown), {"Button", "Shift", "X", "Y"});
+        b.event("MouseMove", -606, detail::asMemberOf<T>(&C::MouseMove), {"Button", "Shift", "X", "Y"});
+        b.event("MouseUp", -607, detail::asMemberOf<T>(&C::MouseUp), {"Button", "Shift", "X", "Y"});
+    }
+}
+
+} // namespace ov

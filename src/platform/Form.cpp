@@ -1,0 +1,665 @@
+#include "platform/Form.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Failure.h"
+#include "platform/Font.h"
+#include "platform/FormControls.h"
+#include "platform/PropertyBag.h"
+#include "platform/Runtime.h"
+#include "platform/Text.h"
+#include "platform/TypeRegistry.h"
+#include "platform/UserControl.h"
+
+#include <algorithm>
+
+namespace ov {
+
+namespace {
+
+struct ModalHookState {
+    std::function<void(Form&)> hook;
+};
+
+struct FrameAllowance {
+    int32_t frame; // pixels on each side
+    int32_t title; // pixels of the title bar
+};
+
+FrameAllowance allowance(int16_t borderStyle) {
+    switch (borderStyle) {
+    case 0:
+        return {0, 0};
+    case 1:
+    case 3:
+        return {3, 19};
+    case 4:
+        return {3, 16};
+    case 5:
+        return {4, 16};
+    default:
+        return {4, 19};
+    }
+}
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isIdentifier(std::string_view s) {
+    if (s.empty() || s.size() > 40 || !isLetter(s[0]))
+        return false;
+    return std::all_of(s.begin(), s.end(), [](char c) { return isLetter(c) || isDigit(c) || c == '_'; });
+}
+
+[[noreturn]] void invalid(const std::string& what) {
+    throw Failure(err::InvalidPropertyValue, failureText(err::InvalidPropertyValue) + " (" + what + ")");
+}
+
+template <class F>
+void guarded(std::exception_ptr& first, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        if (!first)
+            first = std::current_exception();
+    }
+}
+
+bool isInside(const Extender* e, const Extender* container) {
+    for (auto* p = e; p; p = p->containerControl()) {
+        if (p == container)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+struct Form::Snapshot {
+    Extender* defaultControl = nullptr;
+    Extender* cancelControl = nullptr;
+    bool dirty = false;
+    float width = 0;
+    float height = 0;
+};
+
+const ClassInfo& Form::staticClass() {
+    return buildClassInfo<Form>([](ClassInfo& i) { i.published = false; });
+}
+
+void Form::describe(ClassBuilder<Form>& b) {
+    b.property("Name", 0x100, &Form::Name);
+    b.property("Caption", -518, &Form::Caption, &Form::setCaption);
+    b.property("Left", 0x101, &Form::Left, &Form::setLeft);
+    b.property("Top", 0x102, &Form::Top, &Form::setTop);
+    b.property("Width", 0x103, &Form::Width, &Form::setWidth);
+    b.property("Height", 0x104, &Form::Height, &Form::setHeight);
+    b.property("ScaleWidth", 0x105, &Form::ScaleWidth);
+    b.property("ScaleHeight", 0x106, &Form::ScaleHeight);
+    b.property("ScaleMode", 0x107, &Form::ScaleMode, &Form::setScaleMode);
+    b.property("WindowState", 0x108, &Form::WindowState, &Form::setWindowState);
+    b.property("BorderStyle", -504, &Form::BorderStyle, &Form::setBorderStyle);
+    b.property("ControlBox", 0x109, &Form::ControlBox, &Form::setControlBox);
+    b.property("StartUpPosition", 0x10A, &Form::StartUpPosition, &Form::setStartUpPosition);
+    b.property("BackColor", -501, &Form::BackColor, &Form::setBackColor);
+    b.property("Font", -512, &Form::Font).set(&Form::setFont);
+    b.property("Visible", 0x10B, &Form::Visible, &Form::setVisible);
+    b.property("KeyPreview", 0x10C, &Form::KeyPreview, &Form::setKeyPreview);
+    b.property("Controls", 0x10D, &Form::Controls);
+    b.property("ActiveControl", 0x10E, &Form::ActiveControl);
+    b.method("Show", 0x200, &Form::Show, {"Modal"});
+    b.method("Hide", 0x201, &Form::hide);
+    b.method("Move", 0x202, &Form::Move, {"Left", "Top", "Width", "Height"});
+    b.event("Resize", 0x300, &Form::Resize, {});
+    b.event("Unload", 0x301, &Form::Unload, {"Cancel"});
+    b.event("KeyDown", -602, &Form::KeyDown, {"KeyCode", "Shift"});
+    b.event("KeyPress", -603, &Form::KeyPress, {"KeyAscii"});
+    b.event("KeyUp", -604, &Form::KeyUp, {"KeyCode", "Shift"});
+}
+
+FormRef Form::create(std::string name, Mode mode) {
+    return std::make_shared<Form>(std::move(name), mode);
+}
+
+Form::Form(std::string name, Mode mode)
+    : m_name(std::move(name)), m_mode(mode), m_caption(m_name), m_font(ov::Font::standard()) {}
+
+Form::~Form() {
+    // Controls still on the form end their lives; nothing can be reported from a destructor.
+    std::exception_ptr ignored;
+    clearFocus();
+    auto controls = m_controls;
+    for (auto& ext : controls)
+        terminate(ext, ignored);
+    for (auto& ext : controls)
+        unsite(ext);
+}
+
+// ---- Controls ----
+
+ExtenderRef Form::add(std::string_view progId, std::string_view name) {
+    auto object = TypeRegistry::instance().create(progId);
+    auto control = std::dynamic_pointer_cast<UserControl>(object);
+    if (!control)
+        throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
+    return add(std::move(control), name);
+}
+
+ExtenderRef Form::add(std::shared_ptr<UserControl> control, std::string_view name) {
+    ExtenderRef ext = addControl(std::move(control), name, nullptr, nullptr);
+    designChanged();
+    return ext;
+}
+
+ExtenderRef Form::addLoaded(std::string_view progId, std::string_view name, PropertyBag& bag,
+                            const ExtenderValues& values) {
+    auto object = TypeRegistry::instance().create(progId);
+    auto control = std::dynamic_pointer_cast<UserControl>(object);
+    if (!control)
+        throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
+    return addLoaded(std::move(control), name, bag, values);
+}
+
+ExtenderRef Form::addLoaded(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag& bag,
+                            const ExtenderValues& values) {
+    return addControl(std::move(control), name, &bag, &values);
+}
+
+ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag* bag,
+                             const ExtenderValues* values) {
+    if (!control)
+        throw Failure(err::ObjectNotSet);
+    if (control->m_site) {
+        throw Failure(err::InvalidProcedureCall,
+                      failureText(err::InvalidProcedureCall) + " (the control is already on a form)");
+    }
+    checkNewName(name, nullptr);
+
+    Snapshot snap;
+    for (const auto& e : m_controls) {
+        if (e->m_default)
+            snap.defaultControl = e.get();
+        if (e->m_cancel)
+            snap.cancelControl = e.get();
+    }
+    snap.dirty = m_dirty;
+    snap.width = m_width;
+    snap.height = m_height;
+
+    ExtenderRef ext(new Extender(*this, control, std::string(name)));
+    m_loaded = true;
+    m_controls.push_back(ext);
+    m_zOrder.push_back(ext.get());
+    control->m_site = ext.get();
+    try {
+        if (values)
+            applyValues(*ext, *values);
+        if (ext->isDocked())
+            layoutDocked();
+        control->m_initialized = true;
+        const uint64_t resizes = control->m_resizeCount;
+        control->onInitialize();
+        if (bag)
+            control->onReadProperties(*bag);
+        else
+            control->onInitProperties();
+        // Every control learns its extent once its properties are set, unless it already did.
+        if (control->m_resizeCount == resizes)
+            control->resized(true);
+        updateShown();
+    } catch (...) {
+        rollback(ext, snap);
+        throw;
+    }
+    return ext;
+}
+
+void Form::applyValues(Extender& ext, const ExtenderValues& v) {
+    if (v.align < 0 || v.align > 4)
+        invalid(ext.m_name + ": Align must be 0 to 4");
+    float w = v.width.value_or(ext.control().Width());
+    float h = v.height.value_or(ext.control().Height());
+    if (w < 0 || h < 0)
+        invalid(ext.m_name + ": a size cannot be negative");
+    Extender* container = nullptr;
+    if (!v.container.empty()) {
+        ExtenderRef c = findControl(v.container);
+        if (!c || c.get() == &ext || !c->control().ControlContainer())
+            invalid(ext.m_name + ": no container control named " + v.container);
+        container = c.get();
+    }
+    ext.m_left = v.left;
+    ext.m_top = v.top;
+    ext.control().storeSize(w, h);
+    ext.m_visible = v.visible;
+    ext.m_tag = v.tag;
+    ext.m_helpContextID = v.helpContextID;
+    ext.m_tabStop = v.tabStop;
+    ext.m_toolTipText = v.toolTipText;
+    ext.m_container = container;
+    ext.m_align = container ? 0 : v.align;
+    if (v.isDefault)
+        ext.setDefault(true);
+    if (v.isCancel)
+        ext.setCancel(true);
+}
+
+void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
+    if (m_focusControl == ext)
+        clearFocus();
+    std::exception_ptr ignored;
+    terminate(ext, ignored);
+    unsite(ext);
+    for (const auto& e : m_controls) {
+        e->m_default = e.get() == snap.defaultControl;
+        e->m_cancel = e.get() == snap.cancelControl;
+    }
+    m_width = snap.width;
+    m_height = snap.height;
+    layoutDocked();
+    m_dirty = snap.dirty;
+}
+
+void Form::checkNewName(std::string_view name, const Extender* except) const {
+    if (!isIdentifier(name))
+        invalid("'" + std::string(name) + "' is not a valid control name");
+    for (const auto& e : m_controls) {
+        if (e.get() != except && equalsNoCase(e->m_name, name))
+            invalid("a control named " + e->m_name + " is already on " + m_name);
+    }
+}
+
+ExtenderRef Form::findControl(std::string_view name) const {
+    for (const auto& e : m_controls) {
+        if (equalsNoCase(e->m_name, name))
+            return e;
+    }
+    return {};
+}
+
+ExtenderRef Form::control(std::string_view name) const {
+    ExtenderRef e = findControl(name);
+    if (!e)
+        throwControlNotFound(name, m_name);
+    return e;
+}
+
+void Form::remove(std::string_view name) {
+    ExtenderRef target = control(name);
+    // Controls inside the target go first, innermost first.
+    std::vector<ExtenderRef> doomed;
+    std::function<void(const ExtenderRef&)> collect = [&](const ExtenderRef& e) {
+        for (const auto& inner : m_controls) {
+            if (inner->m_container == e.get())
+                collect(inner);
+        }
+        doomed.push_back(e);
+    };
+    collect(target);
+    if (m_focusControl && isInside(m_focusControl.get(), target.get()))
+        clearFocus();
+    std::exception_ptr first;
+    for (const auto& e : doomed) {
+        terminate(e, first);
+        unsite(e);
+    }
+    layoutDocked();
+    designChanged();
+    if (first)
+        std::rethrow_exception(first);
+}
+
+void Form::terminate(const ExtenderRef& ext, std::exception_ptr& first) {
+    UserControl& c = ext->control();
+    if (c.m_shown) {
+        c.m_shown = false;
+        guarded(first, [&] { c.onHide(); });
+    }
+    if (c.m_initialized) {
+        guarded(first, [&] { c.onTerminate(); });
+        c.m_initialized = false;
+    }
+}
+
+void Form::unsite(const ExtenderRef& ext) {
+    std::erase(m_controls, ext);
+    std::erase(m_zOrder, ext.get());
+    for (const auto& e : m_controls) {
+        if (e->m_container == ext.get())
+            e->m_container = nullptr;
+    }
+    UserControl& c = ext->control();
+    c.m_site = nullptr;
+    c.m_initialized = false;
+    c.m_shown = false;
+    ext->m_form = nullptr;
+    ext->m_container = nullptr;
+}
+
+ObjectRef Form::Controls() {
+    return std::make_shared<FormControls>(std::static_pointer_cast<Form>(shared_from_this()));
+}
+
+// ---- Properties ----
+
+void Form::setCaption(const std::string& v) {
+    float w = ScaleWidth(), h = ScaleHeight();
+    m_caption = v;
+    designChanged();
+    if (w != ScaleWidth() || h != ScaleHeight())
+        sizeChanged();
+}
+
+void Form::Move(float left, std::optional<float> top, std::optional<float> width,
+                std::optional<float> height) {
+    float t = top.value_or(m_top);
+    float w = width.value_or(m_width);
+    float h = height.value_or(m_height);
+    if (w < 0 || h < 0)
+        invalid(m_name + ": a size cannot be negative");
+    const bool resized = w != m_width || h != m_height;
+    if (!resized && left == m_left && t == m_top)
+        return;
+    m_left = left;
+    m_top = t;
+    m_width = w;
+    m_height = h;
+    designChanged();
+    if (resized)
+        sizeChanged();
+}
+
+float Form::ScaleWidth() const {
+    FrameAllowance a = allowance(m_borderStyle);
+    float px = static_cast<float>(Runtime::current().twipsPerPixelX());
+    return std::max(0.0f, m_width - 2.0f * static_cast<float>(a.frame) * px);
+}
+
+float Form::ScaleHeight() const {
+    FrameAllowance a = allowance(m_borderStyle);
+    int32_t title = (m_caption.empty() && !m_controlBox) ? 0 : a.title;
+    float py = static_cast<float>(Runtime::current().twipsPerPixelY());
+    return std::max(0.0f, m_height - static_cast<float>(2 * a.frame + title) * py);
+}
+
+void Form::setScaleMode(int16_t v) {
+    if (v != 1)
+        invalid(m_name + ": only ScaleMode 1 (twips) is supported");
+}
+
+void Form::setWindowState(int16_t v) {
+    if (v < 0 || v > 2)
+        invalid(m_name + ": WindowState must be 0 to 2");
+    if (v == m_windowState)
+        return;
+    m_windowState = v;
+    raiseResize();
+}
+
+void Form::setBorderStyle(int16_t v) {
+    if (userMode())
+        throw Failure(err::NotAtRunTime, failureText(err::NotAtRunTime) + " (" + m_name + ".BorderStyle)");
+    if (v < 0 || v > 5)
+        invalid(m_name + ": BorderStyle must be 0 to 5");
+    float w = ScaleWidth(), h = ScaleHeight();
+    m_borderStyle = v;
+    designChanged();
+    if (w != ScaleWidth() || h != ScaleHeight())
+        sizeChanged();
+}
+
+void Form::setControlBox(bool v) {
+    if (userMode())
+        throw Failure(err::NotAtRunTime, failureText(err::NotAtRunTime) + " (" + m_name + ".ControlBox)");
+    float w = ScaleWidth(), h = ScaleHeight();
+    m_controlBox = v;
+    designChanged();
+    if (w != ScaleWidth() || h != ScaleHeight())
+        sizeChanged();
+}
+
+void Form::setStartUpPosition(int16_t v) {
+    if (userMode())
+        throw Failure(err::NotAtRunTime,
+                      failureText(err::NotAtRunTime) + " (" + m_name + ".StartUpPosition)");
+    if (v < 0 || v > 3)
+        invalid(m_name + ": StartUpPosition must be 0 to 3");
+    m_startUpPosition = v;
+    designChanged();
+}
+
+void Form::setBackColor(OleColor v) {
+    if (v == m_backColor)
+        return;
+    m_backColor = v;
+    designChanged();
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        if (ext->control().m_initialized)
+            ext->control().onAmbientChanged("BackColor");
+    }
+}
+
+void Form::setFont(FontRef v) {
+    if (!v)
+        invalid(m_name + ": a form needs a font");
+    if (v == m_font)
+        return;
+    m_font = std::move(v);
+    designChanged();
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        if (ext->control().m_initialized)
+            ext->control().onAmbientChanged("Font");
+    }
+}
+
+void Form::sizeChanged() {
+    layoutDocked();
+    raiseResize();
+}
+
+void Form::raiseResize() {
+    Resize();
+}
+
+void Form::designChanged() {
+    if (m_mode == Mode::Design)
+        m_dirty = true;
+}
+
+void Form::markSaved() {
+    m_dirty = false;
+    for (const auto& e : m_controls)
+        e->clearChangedKeys();
+}
+
+// ---- Docking and z-order ----
+
+std::vector<Form::Placement> Form::planDocked() const {
+    std::vector<Placement> plan;
+    float l = 0, t = 0, r = ScaleWidth(), b = ScaleHeight();
+    for (Extender* e : m_zOrder) {
+        if (!e->isDocked())
+            continue;
+        const float w = e->control().Width();
+        const float h = e->control().Height();
+        const bool takesSpace = e->m_visible;
+        switch (e->m_align) {
+        case 1:
+            plan.push_back({e, l, t, std::max(0.0f, r - l), h});
+            if (takesSpace)
+                t += h;
+            break;
+        case 2:
+            plan.push_back({e, l, b - h, std::max(0.0f, r - l), h});
+            if (takesSpace)
+                b -= h;
+            break;
+        case 3:
+            plan.push_back({e, l, t, w, std::max(0.0f, b - t)});
+            if (takesSpace)
+                l += w;
+            break;
+        default:
+            plan.push_back({e, r - w, t, w, std::max(0.0f, b - t)});
+            if (takesSpace)
+                r -= w;
+            break;
+        }
+    }
+    return plan;
+}
+
+void Form::layoutDocked() {
+    // A control that keeps fighting its docking (resizing itself against it) stops being followed here.
+    if (m_layoutDepth >= 8)
+        return;
+    ++m_layoutDepth;
+    const uint64_t generation = ++m_layoutGeneration;
+    for (const Placement& p : planDocked()) {
+        // A handler below may have started a newer layout, which has finished with newer sizes.
+        if (m_layoutGeneration != generation)
+            break;
+        p.ext->storePosition(p.left, p.top);
+        UserControl& c = p.ext->control();
+        if (c.Width() != p.width || c.Height() != p.height) {
+            c.storeSize(p.width, p.height);
+            c.resized(true);
+        }
+    }
+    --m_layoutDepth;
+}
+
+void Form::constrainDockedSize(const Extender& ext, float& width, float& height) const {
+    for (const Placement& p : planDocked()) {
+        if (p.ext != &ext)
+            continue;
+        if (ext.m_align == 1 || ext.m_align == 2)
+            width = p.width;
+        else
+            height = p.height;
+    }
+}
+
+void Form::reorder(Extender& ext, bool toFront) {
+    auto it = std::find(m_zOrder.begin(), m_zOrder.end(), &ext);
+    if (it == m_zOrder.end())
+        return;
+    m_zOrder.erase(it);
+    if (toFront)
+        m_zOrder.push_back(&ext);
+    else
+        m_zOrder.insert(m_zOrder.begin(), &ext);
+    designChanged();
+    if (ext.isDocked())
+        layoutDocked();
+}
+
+void Form::updateShown() {
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        if (ext->m_form != this)
+            continue; // removed by an earlier handler
+        UserControl& c = ext->control();
+        const bool shown = c.m_initialized && ext->effectivelyVisible();
+        if (shown == c.m_shown)
+            continue;
+        c.m_shown = shown;
+        if (shown)
+            c.onShow();
+        else
+            c.onHide();
+    }
+}
+
+// ---- Showing and closing ----
+
+void Form::show() {
+    m_loaded = true;
+    if (m_visible)
+        return;
+    m_visible = true;
+    updateShown();
+    if (userMode() && !m_focusControl)
+        focusFirst();
+}
+
+void Form::hide() {
+    if (!m_visible)
+        return;
+    m_visible = false;
+    updateShown();
+}
+
+void Form::Show(std::optional<int16_t> modal) {
+    if (modal.value_or(0) == 1)
+        showModal();
+    else
+        show();
+}
+
+bool Form::unload() {
+    if (!m_loaded)
+        return true;
+    int16_t cancel = 0;
+    Unload(cancel);
+    if (cancel)
+        return false;
+    clearFocus();
+    m_visible = false;
+    std::exception_ptr first;
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        UserControl& c = ext->control();
+        if (c.m_shown) {
+            c.m_shown = false;
+            guarded(first, [&] { c.onHide(); });
+        }
+    }
+    for (const auto& ext : controls)
+        terminate(ext, first);
+    for (const auto& ext : controls)
+        unsite(ext);
+    m_controls.clear();
+    m_zOrder.clear();
+    m_loaded = false;
+    if (first)
+        std::rethrow_exception(first);
+    return true;
+}
+
+std::function<void(Form&)> Form::setModalHook(std::function<void(Form&)> hook) {
+    auto& state = Runtime::current().threadState<ModalHookState>();
+    return std::exchange(state.hook, std::move(hook));
+}
+
+void Form::showModal() {
+    auto keepAlive = weak_from_this().lock();
+    // A copy: the hook may install another while it runs.
+    auto hook = Runtime::current().threadState<ModalHookState>().hook;
+    struct EndModal {
+        bool& modal;
+        ~EndModal() { modal = false; }
+    } endModal{m_modal};
+    m_modal = true;
+    show();
+    if (hook) {
+        try {
+            hook(*this);
+        } catch (...) {
+            if (m_loaded && m_visible) {
+                std::exception_ptr ignored;
+                guarded(ignored, [&] { unload(); });
+            }
+            throw;
+        }
+    }
+    if (m_loaded && m_visible)
+        unload();
+}
+
+} // namespace ov

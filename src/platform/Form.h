@@ -1,0 +1,301 @@
+#pragma once
+
+#include "platform/ClassBuilder.h"
+#include "platform/Color.h"
+#include "platform/Event.h"
+#include "platform/Extender.h"
+#include "platform/Font.h"
+#include "platform/Forward.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ov {
+
+class CommandButton;
+
+enum class Mode { Design, Run };
+
+// The host form: it sites controls (wraps each in an Extender), keeps them in creation order and in a
+// z-order, docks them, tracks the focus, routes keyboard and mouse input, and drives every control's
+// life (see UserControl for the hook order). Headless and deterministic: a window host or a test
+// delivers input through the input methods below.
+//
+// Size. Width and Height are the outer size in twips; ScaleWidth and ScaleHeight the inner (client)
+// size: the outer size less a frame on each side and a title bar, in pixels of the current screen
+// (converted with the runtime's twips per pixel):
+//
+//   BorderStyle             frame  title bar
+//   0 none                    0        0
+//   1 fixed single            3       19
+//   2 sizable (default)       4       19
+//   3 fixed dialog            3       19
+//   4 fixed tool window       3       16
+//   5 sizable tool window     4       16
+//
+// and no title bar either when Caption is empty and ControlBox is false. The scale is always twips
+// (ScaleMode 1). A minimised or maximised form keeps the size it has when normal.
+//
+// Docking. Controls whose container is the form and whose extender Align is not 0 are docked, in
+// z-order from back to front: each takes the whole free width (top 1, bottom 2) or height (left 3,
+// right 4) and the free area shrinks by its height (width) from that edge. An invisible docked control
+// is placed and sized the same way but takes no space. Docking is redone whenever the form's size, a
+// docked control's size, visibility, Align or z-order changes, before the form raises Resize.
+//
+// Input (run mode only, and only while the form is visible). Input reaches a target only when a user
+// could reach it: its control is visible on the form and enabled, and a constituent target is visible
+// and enabled through its containers. Methods return false when the input was dropped.
+class Form : public Object {
+    OV_OBJECT(Form)
+public:
+    static FormRef create(std::string name, Mode mode);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    std::string Name() const { return m_name; }
+    Mode mode() const { return m_mode; }
+    // Ambient UserMode: false at design time.
+    bool userMode() const { return m_mode == Mode::Run; }
+    // False after unload() until a control is added or the form is shown again.
+    bool isLoaded() const { return m_loaded; }
+
+    // ---- Controls ----
+    // Creates a control through TypeRegistry (429 for an unknown program id), sites it under `name`,
+    // and runs onInitialize, onInitProperties and onResize, then onShow when the form is visible.
+    // The name must be an identifier not used on the form (380). If a hook fails, the control is taken
+    // off the form again (onHide and onTerminate run, their own failures ignored), the form's default
+    // and cancel controls, size and needs-saving state are restored, and the failure is rethrown.
+    // Changes the control made to other objects are undone only by its own onTerminate.
+    ExtenderRef add(std::string_view progId, std::string_view name);
+    ExtenderRef add(std::shared_ptr<UserControl> control, std::string_view name);
+    // The same for a control loaded from a saved form: the extender values are applied first (their
+    // container, if named, must already be on the form), then onInitialize, onReadProperties(bag),
+    // onResize and onShow run. It either completes or leaves no trace, as add() does.
+    ExtenderRef addLoaded(std::string_view progId, std::string_view name, PropertyBag& bag,
+                          const ExtenderValues& values);
+    ExtenderRef addLoaded(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag& bag,
+                          const ExtenderValues& values);
+    // Letter case ignored. findControl gives null for an unknown name, control() fails with 730.
+    ExtenderRef findControl(std::string_view name) const;
+    ExtenderRef control(std::string_view name) const;
+    // The control itself as a T: 730 for an unknown name, 13 when it is not a T.
+    template <class T>
+    std::shared_ptr<T> control(std::string_view name) const;
+    // Takes a control (and the controls inside it, innermost first) off the form: onHide when shown,
+    // then onTerminate. The control is removed even when a hook fails; the first failure is rethrown.
+    void remove(std::string_view name);
+    // In creation order.
+    const std::vector<ExtenderRef>& controls() const { return m_controls; }
+    // Back to front.
+    const std::vector<Extender*>& zOrder() const { return m_zOrder; }
+    // The late-bound controls collection: Count, and Item(index) with a 0-based position or a name.
+    ObjectRef Controls();
+
+    // ---- Properties ----
+    std::string Caption() const { return m_caption; }
+    void setCaption(const std::string& v);
+    float Left() const { return m_left; }
+    float Top() const { return m_top; }
+    void setLeft(float v) { Move(v, m_top); }
+    void setTop(float v) { Move(m_left, v); }
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    // Negative sizes are 380. Docked controls are laid out again, then Resize is raised.
+    void setWidth(float v) { Move(m_left, m_top, v, m_height); }
+    void setHeight(float v) { Move(m_left, m_top, m_width, v); }
+    void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
+              std::optional<float> height = {});
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+    int16_t ScaleMode() const { return 1; }
+    // Only 1 (twips) is accepted; other values are 380.
+    void setScaleMode(int16_t v);
+    // 0 normal, 1 minimised, 2 maximised; others are 380. A change raises Resize.
+    int16_t WindowState() const { return m_windowState; }
+    void setWindowState(int16_t v);
+    // 0..5 as in the table above; others are 380. Design time only (382 at run time), as are
+    // ControlBox and StartUpPosition (0 manual, 1 centre owner, 2 centre screen, 3 system default).
+    int16_t BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int16_t v);
+    bool ControlBox() const { return m_controlBox; }
+    void setControlBox(bool v);
+    int16_t StartUpPosition() const { return m_startUpPosition; }
+    void setStartUpPosition(int16_t v);
+    // The ambient back colour and font of the controls; a change raises onAmbientChanged("BackColor")
+    // or onAmbientChanged("Font") on every control, in creation order.
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor v);
+    FontRef Font() const { return m_font; }
+    // Nothing is 380.
+    void setFont(FontRef v);
+    bool Visible() const { return m_visible; }
+    void setVisible(bool v) { v ? show() : hide(); }
+    // When true the form hears key events before the control that has the focus.
+    bool KeyPreview() const { return m_keyPreview; }
+    void setKeyPreview(bool v) { m_keyPreview = v; }
+
+    // ---- Showing and closing ----
+    // Makes the form visible: every visible control hears onShow (creation order). At run time, when
+    // nothing has the focus, the first control (creation order) whose TabStop is true and that can take
+    // the focus gets it.
+    void show();
+    // Makes the form invisible: every shown control hears onHide (creation order).
+    void hide();
+    // Raises Unload(Cancel); when a handler sets Cancel the form stays and false is returned.
+    // Otherwise: the focus is dropped (without events), every shown control hears onHide, then every
+    // control hears onTerminate (both in creation order); the controls are unsited and the form is
+    // empty and invisible. Failures of hooks do not stop the unload; the first is rethrown at its end.
+    bool unload();
+    // Shows the form modally and returns when it is hidden or unloaded. Headless, the modal hook of this
+    // thread (setModalHook) receives the open form and plays the user: it clicks and types, and
+    // normally ends by unloading or hiding the form. When the hook returns with the form still visible,
+    // or when no hook is installed, the form is unloaded (as if its user closed it) and the call returns.
+    void showModal();
+    bool isModal() const { return m_modal; }
+    // Installs the hook for modal forms of the calling thread (its runtime); returns the one before.
+    static std::function<void(Form&)> setModalHook(std::function<void(Form&)> hook);
+    // Late-bound Show([Modal]): 1 shows modally.
+    void Show(std::optional<int16_t> modal = {});
+
+    // ---- Design state ----
+    // True after anything a saved form records changed at design time: a control added, removed or
+    // renamed, an extender property or a control's size set, a form property set, or PropertyChanged
+    // from a control (in either mode).
+    bool needsSaving() const { return m_dirty; }
+    // What a form saver calls after writing the form: clears needsSaving and every site's changed keys.
+    void markSaved();
+
+    // ---- Focus and input ----
+    // The control that has the focus (null when none), and the constituent control inside it that has
+    // it (null when its surface has it).
+    Extender* activeControl() const { return m_focusControl.get(); }
+    ConstituentControl* focusedChild() const { return m_focusChild.get(); }
+    ObjectRef ActiveControl() const { return m_focusControl; }
+    // Moves the focus to a constituent control of `control` (null: the surface). Raises, in order:
+    // LostFocus of what had it; ExitFocus of its control's surface and the old extender's LostFocus
+    // when the control changes; EnterFocus of the new control's surface and its extender's GotFocus;
+    // GotFocus of the target. A handler that moves the focus again ends the sequence. Failure 5 when
+    // the target cannot take the focus.
+    void focus(Extender& control, ConstituentControl* child);
+    // Drops the focus without events. The form does this itself when the control or constituent
+    // control that has the focus is hidden, disabled, moved to another container or removed.
+    void clearFocus();
+
+    // A key press: key down, the character it types (if any), key up. Enter and Escape first go to the
+    // command buttons: Enter clicks the focused command button, or else the default button (Default
+    // true, visible and enabled) of the control that has the focus, or else of the form's default
+    // control (extender Default); Escape clicks the cancel button found the same way (extender
+    // Cancel). A key so used goes nowhere else. Other keys go to the form when KeyPreview is set or
+    // nothing has the focus, then to the surface of the focused control when its KeyPreview is set or
+    // it has the focus itself, then to the focused constituent control; a handler that sets KeyCode
+    // (KeyAscii) to 0 stops the delivery of that event. The space key also clicks a focused command
+    // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits,
+    // space, Enter (13), Escape (27) and Backspace (8).
+    bool pressKey(int16_t keyCode, int16_t shift = 0);
+    // A mouse click on a constituent control or on a control's surface: the focus moves to it when it
+    // can take it, then MouseDown, MouseUp (left button, no shift, at x, y) and Click.
+    bool click(ConstituentControl& target, float x = 0, float y = 0);
+    bool click(Extender& target, float x = 0, float y = 0);
+    bool mouseDown(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);
+    bool mouseMove(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);
+    bool mouseUp(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);
+    bool mouseDown(Extender& target, int16_t button, int16_t shift, float x, float y);
+    bool mouseMove(Extender& target, int16_t button, int16_t shift, float x, float y);
+    bool mouseUp(Extender& target, int16_t button, int16_t shift, float x, float y);
+
+    // ---- Events ----
+    Event<> Resize;
+    Event<int16_t&> Unload; // Cancel
+    Event<int16_t&, int16_t&> KeyDown;
+    Event<int16_t&> KeyPress;
+    Event<int16_t&, int16_t&> KeyUp;
+
+    static void describe(ClassBuilder<Form>& b);
+
+    Form(std::string name, Mode mode); // use create()
+
+private:
+    friend class Extender;
+    friend class UserControl;
+    friend class ConstituentControl;
+
+    struct Snapshot;
+    enum class Input { Down, Move, Up };
+
+    ExtenderRef addControl(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag* bag,
+                           const ExtenderValues* values);
+    void rollback(const ExtenderRef& ext, const Snapshot& snap);
+    void checkNewName(std::string_view name, const Extender* except) const;
+    void applyValues(Extender& ext, const ExtenderValues& values);
+    void terminate(const ExtenderRef& ext, std::exception_ptr& firstFailure);
+    void unsite(const ExtenderRef& ext);
+
+    struct Placement {
+        Extender* ext;
+        float left, top, width, height;
+    };
+    std::vector<Placement> planDocked() const;
+    void layoutDocked();
+    void constrainDockedSize(const Extender& ext, float& width, float& height) const;
+    void reorder(Extender& ext, bool toFront);
+    void updateShown();
+    void designChanged();
+    void controlLostReach(Extender& ext);
+    void raiseResize();
+    void sizeChanged();
+
+    bool canReceive(const Extender& ext) const;
+    bool canReceive(const ConstituentControl& child) const;
+    bool canFocus(const Extender& ext, const ConstituentControl* child) const;
+    ConstituentControl* firstFocusableChild(const Extender& ext) const;
+    bool focusFirst();
+    CommandButton* buttonFor(bool cancel) const;
+    void clickButton(CommandButton& button);
+    bool deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
+                      float y);
+    bool deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y);
+
+    std::string m_name;
+    Mode m_mode;
+    bool m_loaded = true;
+    bool m_visible = false;
+    bool m_modal = false;
+    bool m_dirty = false;
+    std::string m_caption;
+    float m_left = 0, m_top = 0;
+    float m_width = 4800, m_height = 3600;
+    int16_t m_windowState = 0;
+    int16_t m_borderStyle = 2;
+    bool m_controlBox = true;
+    int16_t m_startUpPosition = 3;
+    OleColor m_backColor = sysColor::ButtonFace;
+    FontRef m_font;
+    bool m_keyPreview = false;
+
+    std::vector<ExtenderRef> m_controls;
+    std::vector<Extender*> m_zOrder;
+    std::shared_ptr<Extender> m_focusControl;
+    std::shared_ptr<ConstituentControl> m_focusChild;
+    uint64_t m_focusGeneration = 0;
+    uint64_t m_layoutGeneration = 0;
+    int m_layoutDepth = 0;
+};
+
+template <class T>
+std::shared_ptr<T> Form::control(std::string_view name) const {
+    ExtenderRef ext = control(name);
+    auto t = ext->controlAs<T>();
+    if (!t) {
+        throw Failure(err::TypeMismatch, failureText(err::TypeMismatch) + " (" + ext->Name() + " is a " +
+                                             ext->typeName() + ", not a " + T::kClassName + ")");
+    }
+    return t;
+}
+
+} // namespace ov

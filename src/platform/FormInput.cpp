@@ -1,0 +1,312 @@
+// Form: focus, keyboard and mouse delivery (the rest of Form is in Form.cpp).
+#include "platform/CommandButton.h"
+#include "platform/Failure.h"
+#include "platform/Form.h"
+#include "platform/UserControl.h"
+
+#include <algorithm>
+
+namespace ov {
+
+namespace {
+
+constexpr int16_t kKeyReturn = 13;
+constexpr int16_t kKeyEscape = 27;
+constexpr int16_t kKeySpace = 32;
+
+int16_t typedChar(int16_t keyCode, int16_t shift) {
+    if (keyCode >= 'A' && keyCode <= 'Z')
+        return (shift & 1) ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
+    if ((keyCode >= '0' && keyCode <= '9') || keyCode == kKeySpace || keyCode == kKeyReturn ||
+        keyCode == kKeyEscape || keyCode == 8)
+        return keyCode;
+    return 0;
+}
+
+bool isInside(const Extender* e, const Extender* container) {
+    for (auto* p = e; p; p = p->containerControl()) {
+        if (p == container)
+            return true;
+    }
+    return false;
+}
+
+std::shared_ptr<ConstituentControl> refTo(ConstituentControl* c) {
+    return c ? std::static_pointer_cast<ConstituentControl>(c->shared_from_this()) : nullptr;
+}
+
+} // namespace
+
+bool Form::canReceive(const Extender& ext) const {
+    if (!m_loaded || !m_visible || !userMode() || ext.m_form != this || !ext.effectivelyVisible())
+        return false;
+    for (const Extender* e = &ext; e; e = e->m_container) {
+        if (!e->control().Enabled())
+            return false;
+    }
+    return true;
+}
+
+bool Form::canReceive(const ConstituentControl& child) const {
+    UserControl* owner = child.owner();
+    if (!owner || !owner->m_site || owner->m_site->m_form != this)
+        return false;
+    return canReceive(*owner->m_site) && child.effectivelyVisible() && child.effectivelyEnabled();
+}
+
+bool Form::canFocus(const Extender& ext, const ConstituentControl* child) const {
+    if (!canReceive(ext))
+        return false;
+    if (child)
+        return child->owner() == &ext.control() && child->canTakeFocus() && canReceive(*child);
+    // The surface takes the focus only when no constituent control of it can.
+    return ext.control().CanGetFocus() && !firstFocusableChild(ext);
+}
+
+ConstituentControl* Form::firstFocusableChild(const Extender& ext) const {
+    ConstituentControl* best = nullptr;
+    for (const auto& c : ext.control().children()) {
+        if (!c->canTakeFocus() || !c->TabStop() || !canReceive(*c))
+            continue;
+        if (!best || c->TabIndex() < best->TabIndex())
+            best = c.get();
+    }
+    return best;
+}
+
+bool Form::focusFirst() {
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        if (!ext->m_tabStop)
+            continue;
+        ConstituentControl* child = firstFocusableChild(*ext);
+        if (canFocus(*ext, child)) {
+            focus(*ext, child);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Form::focus(Extender& ext, ConstituentControl* child) {
+    if (!canFocus(ext, child)) {
+        std::string target = child ? child->Name() + " of " + ext.Name() : ext.Name();
+        throw Failure(err::InvalidProcedureCall,
+                      failureText(err::InvalidProcedureCall) + " (" + target + " cannot take the focus now)");
+    }
+    auto newExt = std::static_pointer_cast<Extender>(ext.shared_from_this());
+    auto newChild = refTo(child);
+    if (newExt == m_focusControl && newChild == m_focusChild)
+        return;
+    auto oldExt = m_focusControl;
+    auto oldChild = m_focusChild;
+    m_focusControl = newExt;
+    m_focusChild = newChild;
+    const uint64_t generation = ++m_focusGeneration;
+    // A handler that moves the focus again has run the whole sequence for the newer move.
+    auto current = [&] { return m_focusGeneration == generation; };
+    const bool controlChanges = oldExt != newExt;
+
+    if (oldChild)
+        oldChild->LostFocus();
+    else if (oldExt)
+        oldExt->control().surface().LostFocus();
+    if (controlChanges && oldExt) {
+        if (!current())
+            return;
+        oldExt->control().surface().ExitFocus();
+        if (!current())
+            return;
+        oldExt->LostFocus();
+    }
+    if (controlChanges) {
+        if (!current())
+            return;
+        newExt->control().surface().EnterFocus();
+        if (!current())
+            return;
+        newExt->GotFocus();
+    }
+    if (!current())
+        return;
+    if (newChild)
+        newChild->GotFocus();
+    else
+        newExt->control().surface().GotFocus();
+}
+
+void Form::clearFocus() {
+    m_focusControl.reset();
+    m_focusChild.reset();
+    ++m_focusGeneration;
+}
+
+void Form::controlLostReach(Extender& ext) {
+    if (m_focusControl && isInside(m_focusControl.get(), &ext))
+        clearFocus();
+}
+
+CommandButton* Form::buttonFor(bool cancel) const {
+    Extender* formControl = nullptr;
+    for (const auto& e : m_controls) {
+        if (cancel ? e->m_cancel : e->m_default)
+            formControl = e.get();
+    }
+    for (Extender* candidate : {m_focusControl.get(), formControl}) {
+        if (!candidate || !canReceive(*candidate))
+            continue;
+        for (const auto& c : candidate->control().children()) {
+            auto* b = dynamic_cast<CommandButton*>(c.get());
+            if (b && (cancel ? b->Cancel() : b->Default()) && canReceive(*b))
+                return b;
+        }
+    }
+    return nullptr;
+}
+
+void Form::clickButton(CommandButton& button) {
+    auto keepAlive = refTo(&button);
+    button.Click();
+}
+
+bool Form::pressKey(int16_t keyCode, int16_t shift) {
+    if (!m_loaded || !m_visible || !userMode())
+        return false;
+    auto keepForm = weak_from_this().lock();
+    if (keyCode == kKeyReturn || keyCode == kKeyEscape) {
+        CommandButton* button = nullptr;
+        if (keyCode == kKeyReturn) {
+            auto* focused = dynamic_cast<CommandButton*>(m_focusChild.get());
+            if (focused && canReceive(*focused))
+                button = focused;
+        }
+        if (!button)
+            button = buttonFor(keyCode == kKeyEscape);
+        if (button) {
+            clickButton(*button);
+            return true;
+        }
+    }
+
+    // Who hears the key: taken once, so that a handler moving the focus does not redirect this key.
+    auto ext = m_focusControl;
+    auto child = m_focusChild;
+    const bool toForm = m_keyPreview || !ext;
+    UserControl* surface = ext && (ext->control().KeyPreview() || !child) ? &ext->control() : nullptr;
+
+    int16_t code = keyCode, sh = shift;
+    if (toForm)
+        KeyDown(code, sh);
+    if (code && surface)
+        surface->surface().KeyDown(code, sh);
+    if (code && child)
+        child->KeyDown(code, sh);
+
+    if (int16_t ascii = typedChar(keyCode, shift)) {
+        if (toForm)
+            KeyPress(ascii);
+        if (ascii && surface)
+            surface->surface().KeyPress(ascii);
+        if (ascii && child)
+            child->KeyPress(ascii);
+    }
+
+    code = keyCode;
+    sh = shift;
+    if (toForm)
+        KeyUp(code, sh);
+    if (code && surface)
+        surface->surface().KeyUp(code, sh);
+    if (code && child)
+        child->KeyUp(code, sh);
+
+    if (keyCode == kKeySpace && child && child == m_focusChild && canReceive(*child)) {
+        if (auto* b = dynamic_cast<CommandButton*>(child.get()))
+            clickButton(*b);
+    }
+    return true;
+}
+
+bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
+                        float y) {
+    if (!canReceive(target) || !target.receivesMouse())
+        return false;
+    auto keepAlive = refTo(&target);
+    switch (kind) {
+    case Input::Down:
+        target.MouseDown(button, shift, x, y);
+        break;
+    case Input::Move:
+        target.MouseMove(button, shift, x, y);
+        break;
+    case Input::Up:
+        target.MouseUp(button, shift, x, y);
+        break;
+    }
+    return true;
+}
+
+bool Form::deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y) {
+    if (!canReceive(target))
+        return false;
+    auto keepAlive = target.shared_from_this();
+    auto& events = target.control().surface();
+    switch (kind) {
+    case Input::Down:
+        events.MouseDown(button, shift, x, y);
+        break;
+    case Input::Move:
+        events.MouseMove(button, shift, x, y);
+        break;
+    case Input::Up:
+        events.MouseUp(button, shift, x, y);
+        break;
+    }
+    return true;
+}
+
+bool Form::mouseDown(ConstituentControl& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Down, button, shift, x, y);
+}
+bool Form::mouseMove(ConstituentControl& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Move, button, shift, x, y);
+}
+bool Form::mouseUp(ConstituentControl& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Up, button, shift, x, y);
+}
+bool Form::mouseDown(Extender& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Down, button, shift, x, y);
+}
+bool Form::mouseMove(Extender& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Move, button, shift, x, y);
+}
+bool Form::mouseUp(Extender& t, int16_t button, int16_t shift, float x, float y) {
+    return deliverMouse(t, Input::Up, button, shift, x, y);
+}
+
+bool Form::click(ConstituentControl& target, float x, float y) {
+    if (!canReceive(target) || !target.receivesMouse())
+        return false;
+    auto keepAlive = refTo(&target);
+    if (target.canTakeFocus())
+        focus(*target.owner()->m_site, &target);
+    // The focus handlers may have disabled or hidden the target: then the click goes no further.
+    if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
+        return true;
+    target.Click();
+    return true;
+}
+
+bool Form::click(Extender& target, float x, float y) {
+    if (!canReceive(target))
+        return false;
+    auto keepAlive = target.shared_from_this();
+    if (canFocus(target, nullptr))
+        focus(target, nullptr);
+    if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
+        return true;
+    target.control().surface().Click();
+    return true;
+}
+
+} // namespace ov

@@ -1,0 +1,215 @@
+#include "platform/UserControl.h"
+
+#include "platform/Extender.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "platform/Text.h"
+
+#include <algorithm>
+
+namespace ov {
+
+namespace {
+
+[[noreturn]] void notSited() {
+    throw Failure(err::ClientSiteNotAvailable);
+}
+
+[[noreturn]] void invalidValue(const std::string& what) {
+    throw Failure(err::InvalidPropertyValue, failureText(err::InvalidPropertyValue) + " (" + what + ")");
+}
+
+bool isInside(const ConstituentControl* c, const ConstituentControl* container) {
+    for (auto* p = c; p; p = p->container()) {
+        if (p == container)
+            return true;
+    }
+    return false;
+}
+
+// The 3D edge of a bordered surface, in pixels on each side.
+constexpr int32_t kBorderPixels = 2;
+
+} // namespace
+
+void throwControlNotFound(std::string_view name, std::string_view where) {
+    throw Failure(err::ControlNotFound, failureText(err::ControlNotFound) + " (" + std::string(name) +
+                                            " in " + std::string(where) + ")");
+}
+
+UserControl::UserControl() = default;
+
+UserControl::~UserControl() {
+    for (auto& c : m_children) {
+        c->m_owner = nullptr;
+        c->m_container = nullptr;
+    }
+}
+
+void UserControl::setEnabled(bool v) {
+    if (m_enabled == v)
+        return;
+    m_enabled = v;
+    if (!v && m_site && m_site->form())
+        m_site->form()->controlLostReach(*m_site);
+}
+
+void UserControl::setBorderStyle(int16_t v) {
+    if (v != 0 && v != 1)
+        invalidValue("BorderStyle must be 0 or 1");
+    m_borderStyle = v;
+}
+
+void UserControl::setSize(float width, float height) {
+    if (width < 0 || height < 0)
+        invalidValue("a size cannot be negative");
+    Form* form = m_site ? m_site->form() : nullptr;
+    const bool docked = form && m_site->isDocked();
+    if (docked)
+        form->constrainDockedSize(*m_site, width, height);
+    if (width == m_width && height == m_height)
+        return;
+    m_width = width;
+    m_height = height;
+    // Docked controls next to this one move before the control hears of its new size, so that its
+    // Resize handler reads settled positions.
+    if (docked)
+        form->layoutDocked();
+    if (form)
+        form->designChanged();
+    resized(true);
+}
+
+void UserControl::storeSize(float width, float height) {
+    m_width = width;
+    m_height = height;
+}
+
+void UserControl::resized(bool changed) {
+    if (changed && m_initialized) {
+        ++m_resizeCount;
+        onResize();
+    }
+}
+
+float UserControl::ScaleWidth() const {
+    float edge = m_borderStyle ? 2.0f * kBorderPixels * Runtime::current().twipsPerPixelX() : 0.0f;
+    return std::max(0.0f, m_width - edge);
+}
+
+float UserControl::ScaleHeight() const {
+    float edge = m_borderStyle ? 2.0f * kBorderPixels * Runtime::current().twipsPerPixelY() : 0.0f;
+    return std::max(0.0f, m_height - edge);
+}
+
+Extender& UserControl::extender() const {
+    if (!m_site)
+        notSited();
+    return *m_site;
+}
+
+ExtenderRef UserControl::extenderRef() const {
+    if (!m_site)
+        notSited();
+    return std::static_pointer_cast<Extender>(m_site->shared_from_this());
+}
+
+Form& UserControl::parentForm() const {
+    if (!m_site || !m_site->form())
+        notSited();
+    return *m_site->form();
+}
+
+bool UserControl::ambientUserMode() const {
+    return parentForm().userMode();
+}
+
+std::string UserControl::ambientDisplayName() const {
+    return extender().Name();
+}
+
+FontRef UserControl::ambientFont() const {
+    return parentForm().Font();
+}
+
+OleColor UserControl::ambientBackColor() const {
+    return parentForm().BackColor();
+}
+
+void UserControl::PropertyChanged(std::string_view key) {
+    if (m_site)
+        m_site->recordChange(key);
+}
+
+void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string name,
+                        ConstituentControl* container) {
+    if (name.empty())
+        invalidValue("a constituent control needs a name");
+    if (findChild(name))
+        invalidValue("a control named " + name + " already exists in " + classInfo().name);
+    if (container && (container->m_owner != this || !container->holdsControls()))
+        invalidValue(container->Name() + " cannot hold " + name);
+    c->m_name = std::move(name);
+    c->m_owner = this;
+    c->m_container = container;
+    m_zOrder.push_back(c.get());
+    m_children.push_back(std::move(c));
+}
+
+ConstituentControl* UserControl::findChild(std::string_view name) const {
+    for (const auto& c : m_children) {
+        if (equalsNoCase(c->Name(), name))
+            return c.get();
+    }
+    return nullptr;
+}
+
+void UserControl::removeChild(std::string_view name) {
+    ConstituentControl* target = findChild(name);
+    if (!target)
+        throwControlNotFound(name, classInfo().name);
+    // The focus leaves first, while the controls still exist.
+    childLostReach(*target);
+    std::vector<std::shared_ptr<ConstituentControl>> doomed;
+    std::erase_if(m_children, [&](const std::shared_ptr<ConstituentControl>& c) {
+        if (!isInside(c.get(), target))
+            return false;
+        doomed.push_back(c);
+        return true;
+    });
+    std::erase_if(m_zOrder, [&](ConstituentControl* c) { return isInside(c, target); });
+    for (auto& c : doomed) {
+        c->m_owner = nullptr;
+        c->m_container = nullptr;
+    }
+}
+
+std::vector<ConstituentControl*> UserControl::childrenIn(const ConstituentControl* container) const {
+    std::vector<ConstituentControl*> out;
+    for (auto* c : m_zOrder) {
+        if (c->container() == container)
+            out.push_back(c);
+    }
+    return out;
+}
+
+void UserControl::reorderChild(ConstituentControl& c, bool toFront) {
+    auto it = std::find(m_zOrder.begin(), m_zOrder.end(), &c);
+    if (it == m_zOrder.end())
+        return;
+    m_zOrder.erase(it);
+    if (toFront)
+        m_zOrder.push_back(&c);
+    else
+        m_zOrder.insert(m_zOrder.begin(), &c);
+}
+
+void UserControl::childLostReach(ConstituentControl& c) {
+    if (!m_site || !m_site->form())
+        return;
+    Form& form = *m_site->form();
+    if (form.focusedChild() && isInside(form.focusedChild(), &c))
+        form.clearFocus();
+}
+
+} // namespace ov

@@ -1,0 +1,199 @@
+#pragma once
+
+#include "platform/Color.h"
+#include "platform/ConstituentControl.h"
+#include "platform/Event.h"
+#include "platform/Failure.h"
+#include "platform/Forward.h"
+#include "platform/Object.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ov {
+
+// The surface every library control is built on. A form creates the control, sites it (gives it an
+// Extender) and drives its life through the hooks below, always in this order:
+//
+//   onInitialize → onInitProperties (a new instance) | onReadProperties (a loaded one) → onResize
+//   → onShow (whenever the control becomes visible on a visible form) → onResize, input events ...
+//   → onWriteProperties (whenever the host saves) → onHide → onTerminate
+//
+// onAmbientChanged runs when the form changes an ambient property ("DisplayName" when the control is
+// renamed at design time, "Font" and "BackColor" when the form's change). onResize runs whenever the
+// control's size changes while it is sited (never before onInitialize). A hook may throw ov::Failure;
+// see Form for what the form does then.
+//
+// The surface has its own size (the extender's Width and Height are the same numbers), back colour,
+// enabled state, border and persistent-drawing flag, and raises the input events of SurfaceEvents when
+// the form delivers input to the surface itself. Constituent controls are created with addChild and
+// are owned by the control, looked up by name (letter case ignored) and kept in creation order, with a
+// separate z-order.
+class UserControl : public Object {
+public:
+    ~UserControl() override;
+    UserControl(const UserControl&) = delete;
+    UserControl& operator=(const UserControl&) = delete;
+
+    // ---- The control surface (twips) ----
+    OleColor BackColor() const { return m_backColor; }
+    void setBackColor(OleColor v) { m_backColor = v; }
+    bool Enabled() const { return m_enabled; }
+    void setEnabled(bool v);
+    // 0 none, 1 fixed single (a 3D edge two pixels wide inside the control's size); others are 380.
+    int16_t BorderStyle() const { return m_borderStyle; }
+    void setBorderStyle(int16_t v);
+    // Persistent drawing: what is drawn on the surface is kept between paints.
+    bool AutoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool v) { m_autoRedraw = v; }
+    // When true the surface receives key events before the constituent control that has the focus.
+    bool KeyPreview() const { return m_keyPreview; }
+    void setKeyPreview(bool v) { m_keyPreview = v; }
+    // Whether the surface itself can take the focus when none of its constituent controls can.
+    bool CanGetFocus() const { return m_canGetFocus; }
+    void setCanGetFocus(bool v) { m_canGetFocus = v; }
+    // Whether other sited controls can be put inside this one (extender Container).
+    bool ControlContainer() const { return m_controlContainer; }
+    void setControlContainer(bool v) { m_controlContainer = v; }
+
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    // Resizes the control (the extender reports the same size). Negative sizes are 380. A control
+    // docked to the top or bottom of its form keeps the width the form gives it, one docked left or
+    // right its height; the other measure changes. onResize runs when the size changed.
+    void setWidth(float v) { setSize(v, m_height); }
+    void setHeight(float v) { setSize(m_width, v); }
+    void setSize(float width, float height);
+    // The inner size: the size less the border on each side.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    // ---- The site ----
+    bool isSited() const { return m_site != nullptr; }
+    // The extender the container wraps this control in. Failure 398 ("Client Site not available")
+    // while the control is not sited (before a form adds it or after it is removed).
+    Extender& extender() const;
+    ExtenderRef extenderRef() const;
+    // The form the control is on (398 when not sited).
+    Form& parentForm() const;
+    // Ambient properties of the container (398 when not sited): UserMode is false at design time,
+    // DisplayName is the extender's Name, Font and BackColor are the form's.
+    bool ambientUserMode() const;
+    std::string ambientDisplayName() const;
+    FontRef ambientFont() const;
+    OleColor ambientBackColor() const;
+    // Tells the container that the persisted property under `key` changed: the form then needs saving,
+    // and the key is recorded on the site (Extender::changedKeys). Ignored while not sited.
+    void PropertyChanged(std::string_view key);
+    // True between onShow and onHide.
+    bool isShown() const { return m_shown; }
+
+    // ---- Constituent controls ----
+    // Creates a constituent control of type T under `name` (unique within this control, letter case
+    // ignored), inside `container` (a frame or picture box of this control; null for the surface).
+    // It goes to the front of the z-order. A used or empty name is failure 380.
+    template <class T>
+    T& addChild(std::string name, ConstituentControl* container = nullptr);
+    ConstituentControl* findChild(std::string_view name) const;
+    // The child named `name` as a T; failure 730 when there is none, 13 when it is not a T.
+    template <class T>
+    T& child(std::string_view name) const;
+    // Removes a child and every child inside it. Failure 730 when there is none.
+    void removeChild(std::string_view name);
+    // In creation order.
+    const std::vector<std::shared_ptr<ConstituentControl>>& children() const { return m_children; }
+    // The children directly inside `container` (null: on the surface), back to front.
+    std::vector<ConstituentControl*> childrenIn(const ConstituentControl* container) const;
+    // All children, back to front.
+    const std::vector<ConstituentControl*>& zOrder() const { return m_zOrder; }
+
+    // ---- Input the form delivers to the surface itself ----
+    struct SurfaceEvents {
+        Event<> Click;
+        Event<> DblClick;
+        Event<int16_t&, int16_t&> KeyDown;
+        Event<int16_t&> KeyPress;
+        Event<int16_t&, int16_t&> KeyUp;
+        Event<int16_t&, int16_t&, float&, float&> MouseDown;
+        Event<int16_t&, int16_t&, float&, float&> MouseMove;
+        Event<int16_t&, int16_t&, float&, float&> MouseUp;
+        // The surface itself got or lost the focus.
+        Event<> GotFocus;
+        Event<> LostFocus;
+        // The focus came into the control (the surface or any constituent control) or left it.
+        Event<> EnterFocus;
+        Event<> ExitFocus;
+    };
+    // A control that publishes events of the same names raises them from these.
+    SurfaceEvents& surface() { return m_surface; }
+
+protected:
+    UserControl();
+
+    virtual void onInitialize() {}
+    virtual void onInitProperties() {}
+    virtual void onReadProperties(PropertyBag&) {}
+    virtual void onWriteProperties(PropertyBag&) {}
+    virtual void onShow() {}
+    virtual void onHide() {}
+    virtual void onResize() {}
+    virtual void onAmbientChanged(const std::string& /*name*/) {}
+    virtual void onTerminate() {}
+
+private:
+    friend class Form;
+    friend class Extender;
+    friend class ConstituentControl;
+
+    void adopt(std::shared_ptr<ConstituentControl> c, std::string name, ConstituentControl* container);
+    void reorderChild(ConstituentControl& c, bool toFront);
+    void childLostReach(ConstituentControl& c);
+    // Stores a size without the docking rules or hooks (the form placing a control).
+    void storeSize(float width, float height);
+    void resized(bool changed);
+
+    Extender* m_site = nullptr;
+    bool m_initialized = false; // onInitialize has run and onTerminate has not
+    bool m_shown = false;
+    uint64_t m_resizeCount = 0; // how often onResize ran
+    float m_width = 4800;
+    float m_height = 3600;
+    OleColor m_backColor = sysColor::ButtonFace;
+    bool m_enabled = true;
+    int16_t m_borderStyle = 0;
+    bool m_autoRedraw = false;
+    bool m_keyPreview = false;
+    bool m_canGetFocus = true;
+    bool m_controlContainer = false;
+    SurfaceEvents m_surface;
+    std::vector<std::shared_ptr<ConstituentControl>> m_children;
+    std::vector<ConstituentControl*> m_zOrder;
+};
+
+template <class T>
+T& UserControl::addChild(std::string name, ConstituentControl* container) {
+    auto c = std::make_shared<T>();
+    T& ref = *c;
+    adopt(std::move(c), std::move(name), container);
+    return ref;
+}
+
+[[noreturn]] void throwControlNotFound(std::string_view name, std::string_view where);
+
+template <class T>
+T& UserControl::child(std::string_view name) const {
+    ConstituentControl* c = findChild(name);
+    if (!c)
+        throwControlNotFound(name, classInfo().name);
+    auto* t = dynamic_cast<T*>(c);
+    if (!t) {
+        throw Failure(err::TypeMismatch, failureText(err::TypeMismatch) + " (" + std::string(name) +
+                                             " is a " + c->typeName() + ", not a " + T::kClassName + ")");
+    }
+    return *t;
+}
+
+} // namespace ov

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Extender.h"
+#include "platform/Form.h"
+#include "platform/ProbeControl.h"
+#include "platform/Runtime.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace ovtest {
+
+// A fresh runtime per test, the probe control registered, and its journal emptied.
+class FormFixture : public ::testing::Test {
+protected:
+    ov::Runtime runtime;
+
+    void SetUp() override {
+        Probe::registerOnce();
+        Probe::journal().clear();
+    }
+    void TearDown() override { Probe::journal().clear(); }
+
+    std::vector<std::string>& log() { return Probe::journal(); }
+    static std::shared_ptr<Probe> probe(const ov::ExtenderRef& e) { return e->controlAs<Probe>(); }
+    // A design-time form without border or title bar, so that its inner size is its outer size.
+    static ov::FormRef plainForm(float width = 7500, float height = 6000) {
+        auto f = ov::Form::create("frmTest", ov::Mode::Design);
+        f->setBorderStyle(0);
+        f->Move(0, 0, width, height);
+        return f;
+    }
+};
+
+} // namespace ovtest

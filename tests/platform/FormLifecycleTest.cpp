@@ -1,0 +1,255 @@
+#include "platform/FailureCapture.h"
+#include "platform/FormFixture.h"
+#include "platform/PropertyBag.h"
+
+#include <gtest/gtest.h>
+
+namespace ovtest {
+namespace {
+
+using ov::ExtenderValues;
+using ov::Form;
+using ov::Mode;
+using ov::PropertyBag;
+using ov::test::failureFrom;
+using ov::test::failureNumber;
+using Log = std::vector<std::string>;
+
+class FormLifecycleTest : public FormFixture {};
+
+TEST_F(FormLifecycleTest, NewControlInitialisesThenShowsWithTheForm) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    EXPECT_EQ(log(),
+              (Log{"Probe1 Initialize at 0,0 size 4800x3600", "Probe1 InitProperties", "Probe1 Resize"}));
+    log().clear();
+    form->show();
+    form->show(); // already visible: nothing more
+    EXPECT_EQ(log(), (Log{"Probe1 Show"}));
+    EXPECT_TRUE(probe(ext)->isShown());
+}
+
+TEST_F(FormLifecycleTest, ControlAddedToAVisibleFormShowsAtOnce) {
+    auto form = Form::create("frmMain", Mode::Run);
+    form->show();
+    form->add(Probe::kProgId, "Probe1");
+    EXPECT_EQ(log(), (Log{"Probe1 Initialize at 0,0 size 4800x3600", "Probe1 InitProperties", "Probe1 Resize",
+                          "Probe1 Show"}));
+}
+
+TEST_F(FormLifecycleTest, LoadedControlGetsItsExtenderValuesBeforeInitialiseAndReadsItsBag) {
+    auto form = Form::create("frmMain", Mode::Run);
+    form->show();
+    PropertyBag bag;
+    bag.put("caption", "Saved"); // keys are matched without letter case
+    ExtenderValues values;
+    values.left = 120;
+    values.top = 240;
+    values.width = 2000;
+    values.height = 1000;
+    values.tag = "kept";
+    auto ext = form->addLoaded(Probe::kProgId, "Probe1", bag, values);
+    EXPECT_EQ(log(), (Log{"Probe1 Initialize at 120,240 size 2000x1000",
+                          "Probe1 ReadProperties Caption=Saved", "Probe1 Resize", "Probe1 Show"}));
+    EXPECT_EQ(probe(ext)->Caption(), "Saved");
+    EXPECT_EQ(ext->values(), values);
+}
+
+TEST_F(FormLifecycleTest, UnloadHidesEveryControlThenTerminatesEveryControl) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    b->setVisible(false);
+    form->show();
+    log().clear();
+    EXPECT_TRUE(form->unload());
+    EXPECT_EQ(log(), (Log{"A Hide", "A Terminate", "B Terminate"}));
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(form->Visible());
+    EXPECT_TRUE(form->controls().empty());
+    EXPECT_FALSE(probe(a)->isSited());
+    EXPECT_EQ(a->form(), nullptr);
+    EXPECT_EQ(failureNumber([&] { probe(a)->extender(); }), 398);
+    EXPECT_EQ(failureNumber([&] { probe(a)->ambientUserMode(); }), 398);
+}
+
+TEST_F(FormLifecycleTest, UnloadOrderWithSeveralShownControlsIsCreationOrder) {
+    auto form = Form::create("frmMain", Mode::Run);
+    form->add(Probe::kProgId, "A");
+    form->add(Probe::kProgId, "B");
+    form->control("A")->ZOrder(); // z-order does not change the order of the hooks
+    form->show();
+    log().clear();
+    form->unload();
+    EXPECT_EQ(log(), (Log{"A Hide", "B Hide", "A Terminate", "B Terminate"}));
+}
+
+TEST_F(FormLifecycleTest, UnloadCancelledByItsHandlerLeavesTheFormAlone) {
+    auto form = Form::create("frmMain", Mode::Run);
+    form->add(Probe::kProgId, "A");
+    form->show();
+    log().clear();
+    auto c = form->Unload.connect([](int16_t& cancel) { cancel = -1; });
+    EXPECT_FALSE(form->unload());
+    EXPECT_TRUE(log().empty());
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(form->controls().size(), 1u);
+}
+
+TEST_F(FormLifecycleTest, UnloadFinishesDespiteAFailingHookAndReportsTheFirstFailure) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    probe(a)->failIn = "Hide";
+    probe(b)->failIn = "Terminate";
+    form->show();
+    log().clear();
+    auto f = failureFrom([&] { form->unload(); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->description(), "probe fails in Hide");
+    EXPECT_EQ(log(), (Log{"A Hide", "B Hide", "A Terminate", "B Terminate"}));
+    EXPECT_FALSE(form->isLoaded());
+}
+
+TEST_F(FormLifecycleTest, RemoveHidesAndTerminatesAndFreesTheName) {
+    auto form = Form::create("frmMain", Mode::Design);
+    form->add(Probe::kProgId, "A");
+    form->show();
+    log().clear();
+    form->remove("a");
+    EXPECT_EQ(log(), (Log{"A Hide", "A Terminate"}));
+    EXPECT_EQ(form->findControl("A"), nullptr);
+    EXPECT_NO_THROW(form->add(Probe::kProgId, "A"));
+    EXPECT_EQ(failureNumber([&] { form->remove("Nobody"); }), 730);
+}
+
+TEST_F(FormLifecycleTest, AFailingInitialisationLeavesNoTrace) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto first = form->add(Probe::kProgId, "First");
+    first->setDefault(true);
+    form->markSaved();
+    // The control docks, resizes the form and takes the default role, then fails.
+    auto failing = std::make_shared<Probe>();
+    failing->failIn = "InitProperties";
+    failing->holdFormWidth = 9000;
+    failing->takeDefault = true;
+    failing->logSizes = true;
+    log().clear();
+    auto f = failureFrom([&] { form->add(failing, "Second"); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 5);
+    // Docked, it takes the form's inner width (4800 less two 4-pixel frames); its Resize handler then
+    // widens the form, which docks it again from inside that handler.
+    EXPECT_EQ(log(), (Log{"Second Initialize at 0,0 size 4800x3600", "Second Resize 4680x3600",
+                          "Second Resize 8880x3600", "Second InitProperties", "Second Terminate"}));
+    EXPECT_EQ(form->controls().size(), 1u);
+    EXPECT_EQ(form->findControl("Second"), nullptr);
+    EXPECT_FALSE(failing->isSited());
+    EXPECT_TRUE(first->Default());
+    EXPECT_FALSE(form->needsSaving());
+    EXPECT_FLOAT_EQ(form->Width(), 4800);
+}
+
+TEST_F(FormLifecycleTest, AFailingLoadLeavesNoTraceEither) {
+    auto form = Form::create("frmMain", Mode::Run);
+    form->show();
+    PropertyBag bag;
+    ExtenderValues values;
+    values.container = "NoSuchFrame";
+    EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "P", bag, values); }), 380);
+    EXPECT_TRUE(log().empty()); // refused before any hook ran
+    auto failing = std::make_shared<Probe>();
+    failing->failIn = "Show";
+    values.container.clear();
+    EXPECT_EQ(failureNumber([&] { form->addLoaded(failing, "P", bag, values); }), 5);
+    EXPECT_EQ(log(), (Log{"P Initialize at 0,0 size 4800x3600", "P ReadProperties Caption=Probe", "P Resize",
+                          "P Show", "P Hide", "P Terminate"}));
+    EXPECT_TRUE(form->controls().empty());
+}
+
+TEST_F(FormLifecycleTest, NamesAndProgramIdsAreChecked) {
+    auto form = Form::create("frmMain", Mode::Design);
+    form->add(Probe::kProgId, "Probe1");
+    struct Case {
+        const char* name;
+        int failure;
+    } cases[] = {{"", 380},           {"1st", 380},
+                 {"with space", 380}, {"_x", 380},
+                 {"probe1", 380},     {"Probe_2", 0},
+                 {"P9", 0},           {"A2345678901234567890123456789012345678901", 380}};
+    for (const auto& c : cases)
+        EXPECT_EQ(failureNumber([&] { form->add(Probe::kProgId, c.name); }), c.failure) << c.name;
+    EXPECT_EQ(failureNumber([&] { form->add("OvComCtlTest.Nothing", "X"); }), 429);
+    auto sited = probe(form->control("P9"));
+    EXPECT_EQ(failureNumber([&] { form->add(sited, "Again"); }), 5);
+}
+
+TEST_F(FormLifecycleTest, PropertyChangedRecordsExactKeysInOrderOnTheSite) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    form->markSaved();
+    EXPECT_FALSE(form->needsSaving());
+    ext->let("Caption", "One");
+    ext->let("Count", 3);
+    ext->let("caption", "Two");
+    EXPECT_EQ(ext->changedKeys(), (Log{"Caption", "Count", "Caption"}));
+    EXPECT_TRUE(form->needsSaving());
+    form->markSaved();
+    EXPECT_TRUE(ext->changedKeys().empty());
+    EXPECT_FALSE(form->needsSaving());
+    // A control that is not on a form has nowhere to report to.
+    Probe loose;
+    EXPECT_NO_THROW(loose.setCaption("x"));
+}
+
+TEST_F(FormLifecycleTest, DesignChangesMarkTheFormForSaving) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    EXPECT_TRUE(form->needsSaving());
+    std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"Left", [&] { ext->setLeft(10); }},
+        {"Width", [&] { ext->setWidth(1000); }},
+        {"Tag", [&] { ext->setTag("t"); }},
+        {"Name", [&] { ext->setName("Renamed"); }},
+        {"Caption", [&] { form->setCaption("Other"); }},
+        {"remove", [&] { form->remove("Renamed"); }},
+    };
+    for (auto& [what, change] : changes) {
+        form->markSaved();
+        change();
+        EXPECT_TRUE(form->needsSaving()) << what;
+    }
+    // At run time only the controls' own reports count.
+    auto run = Form::create("frmRun", Mode::Run);
+    auto r = run->add(Probe::kProgId, "Probe1");
+    r->setLeft(10);
+    EXPECT_FALSE(run->needsSaving());
+    r->let("Count", 1);
+    EXPECT_TRUE(run->needsSaving());
+}
+
+TEST_F(FormLifecycleTest, WritePropertiesStoresOnlyWhatDiffersFromTheDefaults) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    PropertyBag bag;
+    ext->writeProperties(bag);
+    EXPECT_TRUE(bag.empty());
+    probe(ext)->setCount(4);
+    ext->writeProperties(bag);
+    ASSERT_EQ(bag.size(), 1u);
+    EXPECT_EQ(bag.entries()[0].key, "Count");
+    EXPECT_EQ(bag.entries()[0].value.toInt32(), 4);
+}
+
+TEST_F(FormLifecycleTest, DestroyingALoadedFormEndsItsControls) {
+    {
+        auto form = Form::create("frmMain", Mode::Run);
+        form->add(Probe::kProgId, "A");
+        form->show();
+        log().clear();
+    }
+    EXPECT_EQ(log(), (Log{"A Hide", "A Terminate"}));
+}
+
+} // namespace
+} // namespace ovtest
