@@ -40,7 +40,18 @@ Runtime::~Runtime() {
     // Thread objects go first, newest first, while the services they may call are still here.
     while (!m_state.empty())
         m_state.pop_back();
-    t_current = m_previous;
+    // Runtimes normally go innermost first. One destroyed out of turn is unlinked instead, so that no
+    // newer runtime is left with it as the one to restore.
+    if (t_current == this) {
+        t_current = m_previous;
+        return;
+    }
+    for (Runtime* r = t_current; r; r = r->m_previous) {
+        if (r->m_previous == this) {
+            r->m_previous = m_previous;
+            break;
+        }
+    }
 }
 
 Runtime& Runtime::current() {

@@ -33,7 +33,8 @@ struct ApplicationInfo {
 // The services of one user-interface thread. Constructing a Runtime installs headless defaults for
 // the calling thread (recorded message boxes, 15 twips per pixel, no message pump, an in-memory
 // registry, recorded program launches, the deterministic text metrics, the real file system); a host
-// replaces what it has real versions of. Runtimes nest: destroying one restores the one before. The
+// replaces what it has real versions of. Runtimes nest: destroying one restores the one before (one
+// destroyed while a newer one lives is taken out of the chain; the newer one stays current). The
 // objects the library keeps "once per user-interface thread" live in the runtime, so a new runtime
 // starts them afresh.
 class Runtime {
