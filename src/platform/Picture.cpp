@@ -36,8 +36,12 @@ void Picture::describe(ClassBuilder<Picture>& b) {
 
 PictureRef Picture::fromPng(std::string bytes) {
     static const std::string signature("\x89PNG\r\n\x1a\n", 8);
-    // Signature, then the IHDR chunk: length (4), type (4), width (4), height (4).
-    if (bytes.size() < 24 || bytes.compare(0, 8, signature) != 0 || bytes.compare(12, 4, "IHDR") != 0)
+    // Signature, then the IHDR chunk: length (always 13), type, width, height, five bytes of format.
+    // Bytes that stop inside that header are a broken file, not an image with a size; checksums are
+    // left to the decoder.
+    constexpr size_t kHeaderEnd = 8 + 4 + 4 + 13;
+    if (bytes.size() < kHeaderEnd || bytes.compare(0, 8, signature) != 0 || bigEndian32(bytes, 8) != 13 ||
+        bytes.compare(12, 4, "IHDR") != 0)
         throw Failure(kInvalidPicture, "Invalid picture");
     uint32_t w = bigEndian32(bytes, 16);
     uint32_t h = bigEndian32(bytes, 20);
