@@ -4,6 +4,7 @@
 #include "platform/Failure.h"
 #include "platform/Variant.h"
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -43,11 +44,12 @@ struct VariantTraits<OleColor> {
     static std::string typeName() { return "OLE_COLOR"; }
     static Variant to(OleColor v) { return Variant(static_cast<int32_t>(v)); }
     static OleColor from(const Variant& v) {
-        double d = v.toDouble();
-        if (d < -2147483648.0 || d > 4294967295.0)
+        // Round first, then check: a half at either end decides which side of the range it lands on,
+        // and a value outside it must never reach the integer conversion.
+        double d = Variant::roundHalfEven(v.toDouble());
+        if (std::isnan(d) || d < -2147483648.0 || d > 4294967295.0)
             throw Failure(err::Overflow);
-        return d < 0 ? static_cast<OleColor>(static_cast<int32_t>(Variant::roundHalfEven(d)))
-                     : static_cast<OleColor>(Variant::roundHalfEven(d));
+        return d < 0 ? static_cast<OleColor>(static_cast<int32_t>(d)) : static_cast<OleColor>(d);
     }
 };
 
