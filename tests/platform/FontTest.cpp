@@ -1,0 +1,65 @@
+#include "platform/Font.h"
+
+#include <gtest/gtest.h>
+
+namespace ov {
+namespace {
+
+TEST(FontTest, BoldAndWeightStayInStep) {
+    struct Case {
+        bool bold;
+        int16_t weight;
+        bool expectBold;
+        int16_t expectWeight;
+    } cases[] = {
+        {false, 400, false, 400}, // the default
+        {true, 400, true, 700},   // bold raises a normal weight to bold
+        {true, 100, true, 700},   //
+        {true, 700, true, 700},   //
+        {true, 900, true, 900},   // a heavier weight stays
+        {false, 700, true, 700},  // a bold weight is bold
+        {false, 900, true, 900},  //
+        {false, 0, false, 0},     // the "don't care" weight stays
+    };
+    for (const auto& c : cases) {
+        Font::Spec spec;
+        spec.bold = c.bold;
+        spec.weight = c.weight;
+        FontRef f = Font::create(spec);
+        EXPECT_EQ(f->Bold(), c.expectBold) << c.bold << "/" << c.weight;
+        EXPECT_EQ(f->Weight(), c.expectWeight) << c.bold << "/" << c.weight;
+    }
+}
+
+TEST(FontTest, CreateByNameSizeAndBold) {
+    FontRef plain = Font::create("Tahoma", 9.75f);
+    EXPECT_EQ(plain->Name(), "Tahoma");
+    EXPECT_FLOAT_EQ(plain->Size(), 9.75f);
+    EXPECT_FALSE(plain->Bold());
+    EXPECT_EQ(plain->Weight(), 400);
+
+    FontRef bold = Font::create("Tahoma", 9.75f, true);
+    EXPECT_TRUE(bold->Bold());
+    EXPECT_EQ(bold->Weight(), 700);
+    EXPECT_NE(plain->spec(), bold->spec());
+}
+
+TEST(FontTest, PropertiesAreReadableByName) {
+    Font::Spec spec;
+    spec.name = "Arial";
+    spec.size = 12;
+    spec.italic = true;
+    spec.weight = 800;
+    FontRef f = Font::create(spec);
+    auto& o = const_cast<Font&>(*f);          // calls by name are not const; they only read here
+    EXPECT_EQ(o.get("").toString(), "Arial"); // Name is the default member
+    EXPECT_EQ(o.get("size").toDouble(), 12.0);
+    EXPECT_TRUE(o.get("Bold").toBool());
+    EXPECT_TRUE(o.get("Italic").toBool());
+    EXPECT_FALSE(o.get("Underline").toBool());
+    EXPECT_EQ(o.get("Weight").toInt32(), 800);
+    EXPECT_EQ(o.typeName(), "StdFont");
+}
+
+} // namespace
+} // namespace ov

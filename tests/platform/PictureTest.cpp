@@ -1,0 +1,132 @@
+#include "platform/Picture.h"
+
+#include "platform/FailureCapture.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace ov {
+namespace {
+
+using test::failureFrom;
+using test::failureNumber;
+
+void put32(std::string& s, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        s += static_cast<char>((v >> shift) & 0xFF);
+}
+
+uint32_t crc32(const std::string& bytes) {
+    uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        c ^= b;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    }
+    return c ^ 0xFFFFFFFFu;
+}
+
+// The signature and the IHDR chunk of a PNG image: everything that tells its size.
+std::string pngHeader(uint32_t width, uint32_t height) {
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    std::string chunk = "IHDR";
+    put32(chunk, width);
+    put32(chunk, height);
+    chunk += std::string("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA, deflate, no interlace
+    put32(png, 13);
+    png += chunk;
+    put32(png, crc32(chunk));
+    return png;
+}
+
+TEST(PictureTest, SizeComesFromTheHeader) {
+    struct Case {
+        uint32_t width, height;
+    } cases[] = {{1, 1}, {640, 480}, {0x7FFFFFFF, 3}, {3, 0x7FFFFFFF}};
+    for (const auto& c : cases) {
+        std::string bytes = pngHeader(c.width, c.height);
+        ASSERT_EQ(bytes.size(), 33u);
+        PictureRef p = Picture::fromPng(bytes);
+        EXPECT_EQ(p->widthPixels(), static_cast<int32_t>(c.width));
+        EXPECT_EQ(p->heightPixels(), static_cast<int32_t>(c.height));
+        EXPECT_EQ(p->bytes(), bytes); // the encoded image is kept as given
+    }
+    PictureRef p = Picture::fromPng(pngHeader(32, 16) + "IDAT and the rest");
+    EXPECT_EQ(p->Width(), 32);
+    EXPECT_EQ(p->Height(), 16);
+    EXPECT_EQ(p->typeName(), "StdPicture");
+}
+
+TEST(PictureTest, BadSignatureIs481) {
+    std::string good = pngHeader(10, 10);
+    for (size_t at = 0; at < 8; ++at) {
+        std::string bad = good;
+        bad[at] = static_cast<char>(bad[at] ^ 0x20);
+        auto f = failureFrom([&] { Picture::fromPng(bad); });
+        ASSERT_TRUE(f) << at;
+        EXPECT_EQ(f->number(), 481) << at;
+        EXPECT_EQ(f->description(), "Invalid picture");
+    }
+    EXPECT_EQ(failureNumber([] { Picture::fromPng("GIF89a plus enough bytes to pass for a header"); }), 481);
+}
+
+TEST(PictureTest, FirstChunkMustBeACompleteImageHeader) {
+    std::string good = pngHeader(10, 10);
+    for (size_t length : {size_t{0}, size_t{8}, size_t{16}, size_t{23}, size_t{24}, size_t{28}})
+        EXPECT_EQ(failureNumber([&] { Picture::fromPng(good.substr(0, length)); }), 481) << length;
+    EXPECT_EQ(Picture::fromPng(good.substr(0, 29))->widthPixels(), 10); // the header's data is all it reads
+
+    std::string wrongType = good;
+    wrongType.replace(12, 4, "IDAT");
+    EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongType); }), 481);
+
+    std::string wrongLength = good;
+    wrongLength[11] = 12; // IHDR is always 13 bytes long
+    EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongLength); }), 481);
+}
+
+TEST(PictureTest, ZeroOrOversizedDimensionIs481) {
+    struct Case {
+        uint32_t width, height;
+    } cases[] = {{0, 10}, {10, 0}, {0, 0}, {0x80000000u, 1}, {1, 0xFFFFFFFFu}};
+    for (const auto& c : cases)
+        EXPECT_EQ(failureNumber([&] { Picture::fromPng(pngHeader(c.width, c.height)); }), 481)
+            << c.width << "x" << c.height;
+}
+
+TEST(PictureTest, LoadReadsAFile) {
+    auto path = std::filesystem::path(::testing::TempDir()) / "ov_picture_test.png";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << pngHeader(48, 24);
+    }
+    PictureRef p = Picture::load(path.string());
+    EXPECT_EQ(p->widthPixels(), 48);
+    EXPECT_EQ(p->heightPixels(), 24);
+    std::filesystem::remove(path);
+}
+
+TEST(PictureTest, LoadOfAMissingFileIs53) {
+    auto path = std::filesystem::path(::testing::TempDir()) / "ov_no_such_picture.png";
+    std::filesystem::remove(path);
+    auto f = failureFrom([&] { Picture::load(path.string()); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 53);
+    EXPECT_EQ(f->description(), "File not found: " + path.string());
+}
+
+TEST(PictureTest, LoadOfAFileThatIsNoPictureIs481) {
+    auto path = std::filesystem::path(::testing::TempDir()) / "ov_picture_test.txt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "not a picture";
+    }
+    EXPECT_EQ(failureNumber([&] { Picture::load(path.string()); }), 481);
+    std::filesystem::remove(path);
+}
+
+} // namespace
+} // namespace ov

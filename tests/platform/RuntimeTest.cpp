@@ -1,0 +1,252 @@
+#include "platform/Runtime.h"
+
+#include "platform/MessageBox.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace ov {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// Thread objects report their destruction here; each test clears it first.
+Log& destroyed() {
+    static Log log;
+    return log;
+}
+
+template <char Name>
+struct Tracked {
+    int value = 0;
+    ~Tracked() { destroyed().push_back(std::string(1, Name)); }
+};
+
+// Built on top of another thread object, as the library's per-thread objects are.
+struct Dependent {
+    Dependent() : base(Runtime::current().threadState<Tracked<'A'>>()) {}
+    ~Dependent() { destroyed().push_back("Dependent saw A=" + std::to_string(base.value)); }
+    Tracked<'A'>& base;
+};
+
+// Its destructor still reaches the runtime's services.
+struct Farewell {
+    ~Farewell() { msgBox("closing"); }
+};
+
+class RecordingBox : public MessageBoxService {
+public:
+    explicit RecordingBox(Log& log) : m_log(log) {}
+    int32_t show(const std::string& prompt, int32_t, const std::string& title) override {
+        m_log.push_back(title + ": " + prompt);
+        return mb::Ok;
+    }
+
+private:
+    Log& m_log;
+};
+
+TEST(RuntimeTest, NestedRuntimesRestoreTheOuterOne) {
+    Runtime outer;
+    EXPECT_EQ(&Runtime::current(), &outer);
+    {
+        Runtime middle;
+        EXPECT_EQ(&Runtime::current(), &middle);
+        {
+            Runtime inner;
+            EXPECT_EQ(&Runtime::current(), &inner);
+        }
+        EXPECT_EQ(&Runtime::current(), &middle);
+    }
+    EXPECT_EQ(&Runtime::current(), &outer);
+}
+
+TEST(RuntimeTest, RuntimeDestroyedOutOfOrderLeavesNoDanglingCurrent) {
+    Runtime base;
+    auto first = std::make_unique<Runtime>();
+    auto second = std::make_unique<Runtime>();
+    first.reset(); // not the innermost: the innermost stays current
+    EXPECT_EQ(&Runtime::current(), second.get());
+    second.reset();
+    EXPECT_EQ(&Runtime::current(), &base);
+    Runtime::current().threadState<Tracked<'Z'>>().value = 1; // must be a live runtime
+}
+
+TEST(RuntimeTest, ThreadStateIsOnePerRuntime) {
+    Runtime outer;
+    auto& a = outer.threadState<Tracked<'A'>>();
+    a.value = 1;
+    EXPECT_EQ(&outer.threadState<Tracked<'A'>>(), &a);
+    {
+        Runtime inner;
+        auto& innerA = Runtime::current().threadState<Tracked<'A'>>();
+        EXPECT_NE(&innerA, &a);
+        EXPECT_EQ(innerA.value, 0); // starts afresh
+        innerA.value = 2;
+    }
+    EXPECT_EQ(outer.threadState<Tracked<'A'>>().value, 1);
+}
+
+TEST(RuntimeTest, ThreadStateGoesWithItsRuntimeNewestFirst) {
+    destroyed().clear();
+    {
+        Runtime rt;
+        rt.threadState<Tracked<'A'>>().value = 5;
+        rt.threadState<Tracked<'B'>>();
+        rt.threadState<Dependent>(); // made after A, so it goes before A
+        rt.threadState<Tracked<'C'>>();
+        EXPECT_TRUE(destroyed().empty());
+    }
+    EXPECT_EQ(destroyed(), (Log{"C", "Dependent saw A=5", "B", "A"}));
+
+    destroyed().clear();
+    {
+        Runtime rt;
+        rt.threadState<Dependent>(); // makes A while it is being made: A is older
+    }
+    EXPECT_EQ(destroyed(), (Log{"Dependent saw A=0", "A"}));
+}
+
+TEST(RuntimeTest, ThreadStateDestroyedWhileServicesRemain) {
+    Log boxes;
+    Runtime outer;
+    outer.application().title = "Outer";
+    {
+        Runtime rt;
+        rt.application().title = "Setup";
+        rt.setMessageBox(std::make_unique<RecordingBox>(boxes));
+        rt.threadState<Farewell>();
+    }
+    EXPECT_EQ(boxes, (Log{"Setup: closing"}));
+    EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
+}
+
+TEST(RuntimeTest, NewThreadGetsItsOwnRuntime) {
+    Runtime mine;
+    mine.threadState<Tracked<'T'>>().value = 1;
+    destroyed().clear();
+
+    std::atomic<bool> distinct{false};
+    std::atomic<int> startValue{-1};
+    std::atomic<size_t> boxesThere{0};
+    std::thread worker([&] {
+        Runtime& there = Runtime::current(); // made on first use for this thread
+        distinct = &there != &mine;
+        startValue = there.threadState<Tracked<'T'>>().value;
+        there.threadState<Tracked<'T'>>().value = 2;
+        msgBox("from the worker");
+        boxesThere = there.headlessMessageBox().shown().size();
+    });
+    worker.join();
+
+    EXPECT_TRUE(distinct);
+    EXPECT_EQ(startValue, 0);
+    EXPECT_EQ(boxesThere, 1u);
+    EXPECT_EQ(&Runtime::current(), &mine);
+    EXPECT_EQ(mine.threadState<Tracked<'T'>>().value, 1);
+    EXPECT_TRUE(mine.headlessMessageBox().shown().empty());
+    EXPECT_EQ(destroyed(), (Log{"T"})); // the worker's runtime went with its thread
+}
+
+TEST(RuntimeTest, ThreadWithItsOwnRuntimeUsesIt) {
+    Runtime mine;
+    std::atomic<bool> usesLocal{false};
+    std::thread worker([&] {
+        Runtime local;
+        usesLocal = &Runtime::current() == &local;
+    });
+    worker.join();
+    EXPECT_TRUE(usesLocal);
+    EXPECT_EQ(&Runtime::current(), &mine);
+}
+
+TEST(RuntimeTest, HeadlessDefaults) {
+    Runtime rt;
+    EXPECT_EQ(rt.twipsPerPixelX(), 15);
+    EXPECT_EQ(rt.twipsPerPixelY(), 15);
+    rt.setTwipsPerPixel(12, 0); // a non-positive value keeps what was there
+    EXPECT_EQ(rt.twipsPerPixelX(), 12);
+    EXPECT_EQ(rt.twipsPerPixelY(), 15);
+    EXPECT_FALSE(rt.application().title.empty());
+
+    int pumped = 0;
+    rt.processPendingMessages();
+    rt.setMessagePump([&] { ++pumped; });
+    rt.processPendingMessages();
+    EXPECT_EQ(pumped, 1);
+}
+
+TEST(MessageBoxTest, EmptyTitleUsesTheApplicationTitle) {
+    Runtime rt;
+    rt.application().title = "Setup Wizard";
+    msgBox("Continue?", mb::YesNo | mb::Question);
+    msgBox("Done.", mb::OkOnly, "Finished");
+    const auto& shown = rt.headlessMessageBox().shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].prompt, "Continue?");
+    EXPECT_EQ(shown[0].style, mb::YesNo | mb::Question);
+    EXPECT_EQ(shown[0].title, "Setup Wizard");
+    EXPECT_EQ(shown[1].prompt, "Done.");
+    EXPECT_EQ(shown[1].title, "Finished");
+}
+
+TEST(MessageBoxTest, QueuedAnswersComeBackInOrderThenTheFirstButton) {
+    Runtime rt;
+    auto& box = rt.headlessMessageBox();
+    box.queueAnswer(mb::No);
+    box.queueAnswer(mb::Cancel);
+    EXPECT_EQ(msgBox("1", mb::YesNoCancel), mb::No);
+    EXPECT_EQ(msgBox("2", mb::YesNoCancel), mb::Cancel);
+    EXPECT_EQ(msgBox("3", mb::YesNoCancel), mb::Yes);
+    box.clear();
+    EXPECT_TRUE(box.shown().empty());
+    EXPECT_EQ(msgBox("4", mb::OkOnly), mb::Ok);
+    EXPECT_EQ(box.shown().size(), 1u);
+}
+
+TEST(MessageBoxTest, UnansweredBoxGetsItsStylesFirstButton) {
+    Runtime rt;
+    struct Case {
+        int32_t style;
+        int32_t answer;
+    } cases[] = {
+        {mb::OkOnly, mb::Ok},
+        {mb::OkCancel, mb::Ok},
+        {mb::AbortRetryIgnore, mb::Abort},
+        {mb::YesNoCancel, mb::Yes},
+        {mb::YesNo, mb::Yes},
+        {mb::RetryCancel, mb::Retry},
+        {mb::YesNo | mb::Question, mb::Yes},
+        {mb::RetryCancel | mb::Critical, mb::Retry},
+        {mb::OkCancel | mb::Exclamation, mb::Ok},
+        {mb::Information, mb::Ok},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(msgBox("?", c.style), c.answer) << c.style;
+}
+
+TEST(MessageBoxTest, BoxesGoToTheCurrentRuntimesService) {
+    Runtime outer;
+    Log installed;
+    {
+        Runtime inner;
+        msgBox("inner");
+        EXPECT_EQ(inner.headlessMessageBox().shown().size(), 1u);
+        inner.setMessageBox(std::make_unique<RecordingBox>(installed));
+        inner.application().title = "App";
+        EXPECT_EQ(msgBox("replaced"), mb::Ok);
+        EXPECT_EQ(inner.headlessMessageBox().shown().size(), 1u); // the recorder no longer sees boxes
+        inner.setMessageBox(nullptr);
+        msgBox("back");
+        EXPECT_EQ(inner.headlessMessageBox().shown().size(), 2u);
+    }
+    EXPECT_EQ(installed, (Log{"App: replaced"}));
+    EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
+}
+
+} // namespace
+} // namespace ov

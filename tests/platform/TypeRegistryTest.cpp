@@ -1,0 +1,115 @@
+#include "platform/TypeRegistry.h"
+
+#include "platform/ClassBuilder.h"
+#include "platform/FailureCapture.h"
+#include "platform/Object.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ov {
+namespace {
+
+using test::failureFrom;
+
+TEST(TypeRegistryTest, RecordLayoutFollowsHostAlignment) {
+    RecordInfo r = RecordInfo::layout("PageButtons", "{00000000-0000-0000-0000-000000000001}",
+                                      {{"BackVisible", "Boolean"},
+                                       {"NextVisible", "Boolean"},
+                                       {"Caption", "String"},
+                                       {"First", "Long"},
+                                       {"Last", "Long"},
+                                       {"CancelVisible", "Boolean"},
+                                       {"HelpVisible", "Boolean"}});
+    EXPECT_EQ(r.name, "PageButtons");
+    ASSERT_EQ(r.fields.size(), 7u);
+    std::vector<size_t> offsets;
+    for (const auto& f : r.fields)
+        offsets.push_back(f.offset);
+    EXPECT_EQ(offsets, (std::vector<size_t>{0, 2, 4, 8, 12, 16, 18}));
+    EXPECT_EQ(r.size, 20u);
+    EXPECT_EQ(r.fields[2].name, "Caption");
+    EXPECT_EQ(r.fields[2].type, "String");
+}
+
+TEST(TypeRegistryTest, RecordSizeRoundsUpToItsWidestField) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> fields;
+        std::vector<size_t> offsets;
+        size_t size;
+    } cases[] = {
+        {{{"A", "Boolean"}}, {0}, 2},
+        {{{"A", "Long"}, {"B", "Integer"}}, {0, 4}, 8},
+        {{{"A", "Integer"}, {"B", "Long"}, {"C", "Integer"}}, {0, 4, 8}, 12},
+        {{{"A", "Integer"}, {"B", "Integer"}, {"C", "Integer"}}, {0, 2, 4}, 6},
+        {{{"A", "Boolean"}, {"B", "Single"}}, {0, 4}, 8},
+        {{}, {}, 0},
+    };
+    for (const auto& c : cases) {
+        RecordInfo r = RecordInfo::layout("R", "", c.fields);
+        std::vector<size_t> offsets;
+        for (const auto& f : r.fields)
+            offsets.push_back(f.offset);
+        EXPECT_EQ(offsets, c.offsets) << c.fields.size();
+        EXPECT_EQ(r.size, c.size) << c.fields.size();
+    }
+}
+
+class Spinner : public Object {
+    OV_OBJECT(Spinner)
+public:
+    static void describe(ClassBuilder<Spinner>& b) { b.property("Value", 0, &Spinner::Value); }
+    int32_t Value() const { return 3; }
+};
+
+const ClassInfo& Spinner::staticClass() {
+    return buildClassInfo<Spinner>([](ClassInfo& i) { i.creatable = true; });
+}
+
+class Hidden : public Object {
+    OV_OBJECT(Hidden)
+public:
+    static void describe(ClassBuilder<Hidden>&) {}
+};
+
+const ClassInfo& Hidden::staticClass() {
+    return buildClassInfo<Hidden>([](ClassInfo&) {});
+}
+
+class TypeRegistryFactoryTest : public ::testing::Test {
+protected:
+    TypeRegistryFactoryTest() {
+        registry.addClass(Spinner::staticClass(), [] { return std::make_shared<Spinner>(); });
+        registry.addClass(Hidden::staticClass(), [] { return std::make_shared<Hidden>(); }); // not creatable
+    }
+    TypeRegistry registry;
+};
+
+TEST_F(TypeRegistryFactoryTest, CreatesByProgramIdWithoutLetterCase) {
+    for (const char* id : {"OvComCtl.Spinner", "ovcomctl.spinner", "OVCOMCTL.SPINNER"}) {
+        ObjectRef o = registry.create(id);
+        ASSERT_NE(o, nullptr) << id;
+        EXPECT_EQ(o->typeName(), "Spinner");
+        EXPECT_EQ(o->get("").toInt32(), 3);
+    }
+    EXPECT_EQ(registry.findClass("SPINNER"), &Spinner::staticClass());
+    EXPECT_EQ(registry.findClass("OvComCtl.Spinner"), nullptr); // a class name, not a program id
+}
+
+TEST_F(TypeRegistryFactoryTest, UnknownOrNonCreatableProgramIdIs429) {
+    for (const char* id : {"OvComCtl.Nothing", "Spinner", "", "OvComCtl.Hidden", "Other.Spinner"}) {
+        auto f = failureFrom([&] { registry.create(id); });
+        ASSERT_TRUE(f) << id;
+        EXPECT_EQ(f->number(), 429) << id;
+        EXPECT_EQ(f->description(), "ActiveX component can't create object (" + std::string(id) + ")");
+    }
+    // The library-wide registry refuses names it does not know the same way.
+    auto f = failureFrom([] { TypeRegistry::instance().create("OvComCtl.NoSuchControl"); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 429);
+}
+
+} // namespace
+} // namespace ov
