@@ -180,8 +180,9 @@ public:
     // Moves the focus to a constituent control of `control` (null: the surface). Raises, in order:
     // LostFocus of what had it; ExitFocus of its control's surface and the old extender's LostFocus
     // when the control changes; EnterFocus of the new control's surface and its extender's GotFocus;
-    // GotFocus of the target. A handler that moves the focus again ends the sequence. Failure 5 when
-    // the target cannot take the focus.
+    // GotFocus of the target. A handler that moves the focus again ends this sequence and the newer
+    // move raises what is still untold, so each event is raised once. Failure 5 when the target
+    // cannot take the focus.
     void focus(Extender& control, ConstituentControl* child);
     // Drops the focus without events. The form does this itself when the control or constituent
     // control that has the focus is hidden, disabled, moved to another container or removed.
@@ -282,6 +283,13 @@ private:
     std::vector<Extender*> m_zOrder;
     std::shared_ptr<Extender> m_focusControl;
     std::shared_ptr<ConstituentControl> m_focusChild;
+    // What the focus events have told so far (the focus itself may already be elsewhere).
+    struct Heard {
+        std::shared_ptr<Extender> control; // heard EnterFocus
+        bool extender = false;             // its extender raised GotFocus
+        std::shared_ptr<ConstituentControl> child;
+        bool surface = false;
+    } m_heard;
     uint64_t m_focusGeneration = 0;
     uint64_t m_layoutGeneration = 0;
     int m_layoutDepth = 0;

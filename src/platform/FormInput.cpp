@@ -98,46 +98,61 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
     auto newChild = refTo(child);
     if (newExt == m_focusControl && newChild == m_focusChild)
         return;
-    auto oldExt = m_focusControl;
-    auto oldChild = m_focusChild;
     m_focusControl = newExt;
     m_focusChild = newChild;
     const uint64_t generation = ++m_focusGeneration;
-    // A handler that moves the focus again has run the whole sequence for the newer move.
+    // A handler that moves the focus again runs the rest of the sequence for the newer move; every
+    // announcement is made once, from what was last announced, so nothing loses a focus it never got.
     auto current = [&] { return m_focusGeneration == generation; };
-    const bool controlChanges = oldExt != newExt;
+    const bool controlChanges = m_heard.control != newExt;
 
-    if (oldChild)
-        oldChild->LostFocus();
-    else if (oldExt)
-        oldExt->control().surface().LostFocus();
-    if (controlChanges && oldExt) {
+    if (m_heard.child && (controlChanges || m_heard.child != newChild)) {
+        auto old = std::exchange(m_heard.child, nullptr);
+        old->LostFocus();
         if (!current())
             return;
-        oldExt->control().surface().ExitFocus();
+    } else if (m_heard.surface && (controlChanges || newChild)) {
+        m_heard.surface = false;
+        m_heard.control->control().surface().LostFocus();
         if (!current())
             return;
-        oldExt->LostFocus();
     }
-    if (controlChanges) {
+    if (m_heard.control && controlChanges) {
+        auto old = std::exchange(m_heard.control, nullptr);
+        old->control().surface().ExitFocus();
         if (!current())
             return;
+        if (std::exchange(m_heard.extender, false)) {
+            old->LostFocus();
+            if (!current())
+                return;
+        }
+    }
+    if (!m_heard.control) {
+        m_heard.control = newExt;
         newExt->control().surface().EnterFocus();
         if (!current())
             return;
-        newExt->GotFocus();
     }
-    if (!current())
-        return;
-    if (newChild)
+    if (!m_heard.extender) {
+        m_heard.extender = true;
+        newExt->GotFocus();
+        if (!current())
+            return;
+    }
+    if (newChild) {
+        m_heard.child = newChild;
         newChild->GotFocus();
-    else
+    } else {
+        m_heard.surface = true;
         newExt->control().surface().GotFocus();
+    }
 }
 
 void Form::clearFocus() {
     m_focusControl.reset();
     m_focusChild.reset();
+    m_heard = {};
     ++m_focusGeneration;
 }
 

@@ -1,0 +1,252 @@
+#include "platform/FailureCapture.h"
+#include "platform/FormFixture.h"
+#include "platform/PropertyBag.h"
+
+#include <gtest/gtest.h>
+
+namespace ovtest {
+namespace {
+
+using ov::Args;
+using ov::Form;
+using ov::Mode;
+using ov::Variant;
+using ov::test::failureFrom;
+using ov::test::failureNumber;
+using Log = std::vector<std::string>;
+
+class ExtenderTest : public FormFixture {};
+
+TEST_F(ExtenderTest, LateBoundCallsReachTheExtenderFirstThenTheControl) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    EXPECT_EQ(ext->typeName(), "Probe");
+
+    ext->let("caption", "Hello");
+    EXPECT_EQ(probe(ext)->Caption(), "Hello");
+    ext->let("Left", 300);
+    EXPECT_FLOAT_EQ(ext->Left(), 300);
+    // Both have a Tag: the extender's wins.
+    ext->let("Tag", "mine");
+    EXPECT_EQ(ext->get("Tag").toString(), "mine");
+    EXPECT_EQ(probe(ext)->get("Tag").toString(), "probe's own tag");
+    // The control's default member, by-reference arguments and events come through too.
+    EXPECT_EQ(ext->get("").toString(), "Hello");
+    probe(ext)->setCount(5);
+    Args args{Variant(int32_t{2})};
+    ext->call("Bump", args);
+    EXPECT_EQ(args[0].toInt32(), 7);
+    int pings = 0;
+    auto c = ext->on("Ping", [&](Args& a) {
+        ++pings;
+        a[0] = int32_t{42};
+    });
+    int32_t value = 0;
+    probe(ext)->Ping(value);
+    EXPECT_EQ(pings, 1);
+    EXPECT_EQ(value, 42);
+}
+
+TEST_F(ExtenderTest, ANameNeitherKnowsIsFailure438NamingTheControlClass) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    auto f = failureFrom([&] { ext->get("Nonsense"); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 438);
+    EXPECT_EQ(f->description(), "Object doesn't support this property or method (Probe.Nonsense)");
+    EXPECT_EQ(failureNumber([&] { ext->on("Nonsense", [](Args&) {}); }), 438);
+    EXPECT_EQ(failureNumber([&] { ext->let("Parent", 1); }), 450); // read-only
+}
+
+TEST_F(ExtenderTest, ExtenderMembersByNameIncludeMoveZOrderAndParent) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    a->call("Move", {Variant(100.0f), Variant(200.0f), Variant(3000.0f)});
+    EXPECT_FLOAT_EQ(a->Left(), 100);
+    EXPECT_FLOAT_EQ(a->Top(), 200);
+    EXPECT_FLOAT_EQ(a->Width(), 3000);
+    EXPECT_FLOAT_EQ(a->Height(), 3600);
+    a->call("ZOrder");
+    EXPECT_EQ(form->zOrder().back(), a.get());
+    a->call("ZOrder", {Variant(int16_t{1})});
+    EXPECT_EQ(form->zOrder().front(), a.get());
+    EXPECT_EQ(failureNumber([&] { a->ZOrder(2); }), 5);
+    auto parent = a->get("Parent").toObject();
+    EXPECT_EQ(parent.get(), form.get());
+    EXPECT_EQ(parent->get("Name").toString(), "frmMain");
+    EXPECT_EQ(a->get("Container").toObject().get(), form.get());
+}
+
+TEST_F(ExtenderTest, TheControlsCollectionListsExtendersByPositionAndName) {
+    auto form = Form::create("frmMain", Mode::Design);
+    form->add(Probe::kProgId, "A");
+    form->add(Probe::kProgId, "B");
+    auto controls = form->get("Controls").toObject();
+    EXPECT_EQ(controls->get("Count").toInt32(), 2);
+    auto first = controls->get("Item", {Variant(int32_t{0})}).toObject();
+    EXPECT_EQ(first->typeName(), "Probe");
+    EXPECT_EQ(first->get("Name").toString(), "A");
+    EXPECT_EQ(controls->get("", {Variant("b")}).toObject()->get("Name").toString(), "B");
+    EXPECT_EQ(failureNumber([&] { controls->get("Item", {Variant(int32_t{2})}); }), 9);
+    EXPECT_EQ(failureNumber([&] { controls->get("Item", {Variant(int32_t{-1})}); }), 9);
+    EXPECT_EQ(failureNumber([&] { controls->get("Item", {Variant("C")}); }), 730);
+    // Live: it follows the form.
+    form->remove("A");
+    EXPECT_EQ(controls->get("Count").toInt32(), 1);
+}
+
+TEST_F(ExtenderTest, TypedLookupChecksTheClass) {
+    auto form = Form::create("frmMain", Mode::Design);
+    form->add(Probe::kProgId, "Probe1");
+    EXPECT_NE(form->control<Probe>("PROBE1"), nullptr);
+    EXPECT_EQ(failureNumber([&] { form->control<Probe>("Other"); }), 730);
+    EXPECT_EQ(failureNumber([&] { form->control<ov::Form>("Probe1"); }), 13);
+}
+
+TEST_F(ExtenderTest, RenamingAtDesignTimeTellsTheControlItsDisplayNameChanged) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    form->add(Probe::kProgId, "Other");
+    log().clear();
+    ext->setName("Renamed");
+    EXPECT_EQ(log(), (Log{"Renamed AmbientChanged DisplayName"}));
+    EXPECT_EQ(probe(ext)->ambientDisplayName(), "Renamed");
+    EXPECT_EQ(form->findControl("Probe1"), nullptr);
+    log().clear();
+    ext->setName("Renamed"); // unchanged: nothing to tell
+    EXPECT_EQ(failureNumber([&] { ext->setName("other"); }), 380);
+    EXPECT_EQ(failureNumber([&] { ext->setName("2nd"); }), 380);
+    EXPECT_TRUE(log().empty());
+    EXPECT_EQ(ext->Name(), "Renamed");
+}
+
+TEST_F(ExtenderTest, RenamingAtRunTimeIsRefused) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto ext = form->add(Probe::kProgId, "Probe1");
+    log().clear();
+    EXPECT_EQ(failureNumber([&] { ext->let("Name", "Renamed"); }), 382);
+    EXPECT_EQ(ext->Name(), "Probe1");
+    EXPECT_TRUE(log().empty());
+}
+
+TEST_F(ExtenderTest, AmbientPropertiesComeFromTheForm) {
+    auto design = Form::create("frmDesign", Mode::Design);
+    auto run = Form::create("frmRun", Mode::Run);
+    auto d = probe(design->add(Probe::kProgId, "P"));
+    auto r = probe(run->add(Probe::kProgId, "P"));
+    EXPECT_FALSE(d->ambientUserMode());
+    EXPECT_TRUE(r->ambientUserMode());
+    EXPECT_EQ(d->ambientFont(), design->Font());
+    EXPECT_EQ(d->ambientBackColor(), ov::sysColor::ButtonFace);
+
+    log().clear();
+    auto font = ov::Font::create("Arial", 10);
+    design->setBackColor(ov::rgb(1, 2, 3));
+    design->setFont(font);
+    design->setFont(font); // the same font: no news
+    EXPECT_EQ(log(), (Log{"P AmbientChanged BackColor", "P AmbientChanged Font"}));
+    EXPECT_EQ(d->ambientFont(), font);
+    EXPECT_EQ(d->ambientBackColor(), ov::rgb(1, 2, 3));
+    EXPECT_EQ(failureNumber([&] { design->setFont(nullptr); }), 380);
+}
+
+TEST_F(ExtenderTest, SizingThroughTheExtenderResizesTheControl) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto ext = form->add(Probe::kProgId, "P");
+    probe(ext)->logSizes = true;
+    log().clear();
+    ext->setWidth(2000);
+    ext->let("Height", 1000);
+    ext->Move(5, 6, 2000, 1000); // moved, not resized
+    EXPECT_EQ(log(), (Log{"P Resize 2000x3600", "P Resize 2000x1000"}));
+    EXPECT_FLOAT_EQ(probe(ext)->Width(), 2000);
+    probe(ext)->setSize(100, 50);
+    EXPECT_FLOAT_EQ(ext->Height(), 50);
+    EXPECT_EQ(failureNumber([&] { ext->setWidth(-1); }), 380);
+    probe(ext)->setBorderStyle(1);
+    EXPECT_FLOAT_EQ(probe(ext)->ScaleWidth(), 100 - 2 * 2 * 15);
+    EXPECT_FLOAT_EQ(probe(ext)->ScaleHeight(), 0); // never negative
+}
+
+TEST_F(ExtenderTest, DefaultAndCancelBelongToOneControlOfTheForm) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    a->setDefault(true);
+    a->setCancel(true);
+    b->let("Default", true);
+    EXPECT_FALSE(a->Default());
+    EXPECT_TRUE(b->Default());
+    EXPECT_TRUE(a->Cancel());
+    b->setDefault(false);
+    EXPECT_FALSE(a->Default());
+}
+
+TEST_F(ExtenderTest, ControlsInsideAContainerControlFollowItsVisibility) {
+    auto form = Form::create("frmMain", Mode::Run);
+    auto holder = form->add(Probe::kProgId, "Holder");
+    auto inner = form->add(Probe::kProgId, "Inner");
+    auto other = form->add(Probe::kProgId, "Other");
+    form->show();
+    inner->setAlign(1);
+    // Only a control container can hold controls.
+    EXPECT_EQ(failureNumber([&] { inner->set("Container", holder); }), 380);
+    probe(holder)->setControlContainer(true);
+    probe(inner)->setControlContainer(true);
+    inner->set("Container", holder);
+    EXPECT_EQ(inner->Container().get(), holder.get());
+    EXPECT_EQ(inner->Align(), 0);                                        // undocked inside a container
+    EXPECT_EQ(failureNumber([&] { holder->setContainer(inner); }), 380); // would hold itself
+    EXPECT_EQ(failureNumber([&] { inner->setContainer(inner); }), 380);
+    EXPECT_EQ(failureNumber([&] { inner->setContainer(Form::create("frmElse", Mode::Run)); }), 380);
+
+    log().clear();
+    holder->setVisible(false);
+    EXPECT_EQ(log(), (Log{"Holder Hide", "Inner Hide"}));
+    EXPECT_FALSE(inner->effectivelyVisible());
+    log().clear();
+    inner->setContainer(form);
+    EXPECT_EQ(log(), (Log{"Inner Show"}));
+    EXPECT_TRUE(probe(other)->isShown());
+}
+
+TEST_F(ExtenderTest, RemovingAContainerControlRemovesWhatItHolds) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto holder = form->add(Probe::kProgId, "Holder");
+    probe(holder)->setControlContainer(true);
+    auto inner = form->add(Probe::kProgId, "Inner");
+    inner->setContainer(holder);
+    form->show();
+    log().clear();
+    form->remove("Holder");
+    EXPECT_EQ(log(), (Log{"Inner Hide", "Inner Terminate", "Holder Hide", "Holder Terminate"}));
+    EXPECT_TRUE(form->controls().empty());
+}
+
+TEST_F(ExtenderTest, ExtenderValuesRoundTripThroughALoad) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto holder = form->add(Probe::kProgId, "Holder");
+    probe(holder)->setControlContainer(true);
+    ov::ExtenderValues v;
+    v.left = 10;
+    v.top = 20;
+    v.width = 300;
+    v.height = 400;
+    v.visible = false;
+    v.tag = "t";
+    v.helpContextID = 7;
+    v.tabStop = false;
+    v.toolTipText = "tip";
+    v.isDefault = true;
+    v.isCancel = true;
+    v.container = "Holder";
+    ov::PropertyBag bag;
+    auto ext = form->addLoaded(Probe::kProgId, "Inner", bag, v);
+    EXPECT_EQ(ext->values(), v);
+    v.align = 7;
+    EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "Bad", bag, v); }), 380);
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,394 @@
+#include "platform/CommandButton.h"
+#include "platform/FailureCapture.h"
+#include "platform/FormFixture.h"
+#include "platform/Line.h"
+
+#include <gtest/gtest.h>
+
+namespace ovtest {
+namespace {
+
+using ov::ExtenderRef;
+using ov::Form;
+using ov::Mode;
+using ov::test::failureNumber;
+using Log = std::vector<std::string>;
+
+// A run-time form with two probes, shown; every focus, key, mouse and click event of both probes,
+// their extenders and the form is written to `events`.
+class FormInputTest : public FormFixture {
+protected:
+    ov::FormRef form = Form::create("frmMain", Mode::Run);
+    ExtenderRef a, b;
+    Log events;
+    std::vector<ov::ScopedConnection> connections;
+
+    void SetUp() override {
+        FormFixture::SetUp();
+        a = form->add(Probe::kProgId, "A");
+        b = form->add(Probe::kProgId, "B");
+        watch(a);
+        watch(b);
+        watchForm();
+        form->show();
+        events.clear();
+    }
+
+    void watch(const ExtenderRef& e) {
+        auto p = probe(e);
+        std::string n = e->Name();
+        auto& s = p->surface();
+        on(s.GotFocus, n + " GotFocus");
+        on(s.LostFocus, n + " LostFocus");
+        on(s.EnterFocus, n + " EnterFocus");
+        on(s.ExitFocus, n + " ExitFocus");
+        on(s.Click, n + " Click");
+        on(e->GotFocus, n + " extender GotFocus");
+        on(e->LostFocus, n + " extender LostFocus");
+        connections.emplace_back(s.KeyDown.connect([this, n](int16_t& k, int16_t& sh) {
+            events.push_back(n + " KeyDown " + std::to_string(k) + "/" + std::to_string(sh));
+        }));
+        connections.emplace_back(s.KeyPress.connect(
+            [this, n](int16_t& k) { events.push_back(n + " KeyPress " + std::to_string(k)); }));
+        connections.emplace_back(s.KeyUp.connect(
+            [this, n](int16_t& k, int16_t&) { events.push_back(n + " KeyUp " + std::to_string(k)); }));
+        connections.emplace_back(s.MouseDown.connect([this, n](int16_t& btn, int16_t&, float& x, float& y) {
+            events.push_back(n + " MouseDown " + std::to_string(btn) + " at " + std::to_string(int(x)) + "," +
+                             std::to_string(int(y)));
+        }));
+        for (const auto& child : p->children())
+            watchChild(*child, n + "." + child->Name());
+    }
+    void watchChild(ov::ConstituentControl& c, const std::string& n) {
+        on(c.GotFocus, n + " GotFocus");
+        on(c.LostFocus, n + " LostFocus");
+        on(c.Click, n + " Click");
+        connections.emplace_back(c.KeyDown.connect(
+            [this, n](int16_t& k, int16_t&) { events.push_back(n + " KeyDown " + std::to_string(k)); }));
+        connections.emplace_back(c.KeyPress.connect(
+            [this, n](int16_t& k) { events.push_back(n + " KeyPress " + std::to_string(k)); }));
+        connections.emplace_back(c.KeyUp.connect(
+            [this, n](int16_t& k, int16_t&) { events.push_back(n + " KeyUp " + std::to_string(k)); }));
+        connections.emplace_back(c.MouseDown.connect(
+            [this, n](int16_t&, int16_t&, float&, float&) { events.push_back(n + " MouseDown"); }));
+        connections.emplace_back(c.MouseUp.connect(
+            [this, n](int16_t&, int16_t&, float&, float&) { events.push_back(n + " MouseUp"); }));
+    }
+    void watchForm() {
+        connections.emplace_back(form->KeyDown.connect(
+            [this](int16_t& k, int16_t&) { events.push_back("form KeyDown " + std::to_string(k)); }));
+        connections.emplace_back(form->KeyPress.connect(
+            [this](int16_t& k) { events.push_back("form KeyPress " + std::to_string(k)); }));
+        connections.emplace_back(form->KeyUp.connect(
+            [this](int16_t& k, int16_t&) { events.push_back("form KeyUp " + std::to_string(k)); }));
+    }
+    void on(ov::Event<>& e, std::string text) {
+        connections.emplace_back(e.connect([this, text] { events.push_back(text); }));
+    }
+};
+
+TEST_F(FormInputTest, ShowingTheFormFocusesTheFirstTabStopInTabIndexOrder) {
+    EXPECT_EQ(form->activeControl(), a.get());
+    EXPECT_EQ(form->focusedChild(), &probe(a)->ok());
+    EXPECT_TRUE(probe(a)->ok().hasFocus());
+    auto other = Form::create("frmOther", Mode::Run);
+    auto p = other->add(Probe::kProgId, "P");
+    p->setTabStop(false);
+    auto q = other->add(Probe::kProgId, "Q");
+    probe(q)->ok().setTabIndex(9); // cmdCancel (2) now comes first
+    other->show();
+    EXPECT_EQ(other->activeControl(), q.get());
+    EXPECT_EQ(other->focusedChild(), &probe(q)->cancel());
+    // Design-time forms give no focus.
+    auto design = Form::create("frmDesign", Mode::Design);
+    design->add(Probe::kProgId, "P");
+    design->show();
+    EXPECT_EQ(design->activeControl(), nullptr);
+}
+
+TEST_F(FormInputTest, MovingTheFocusBetweenControlsRaisesEventsInOrder) {
+    probe(b)->cancel().SetFocus();
+    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+                           "B extender GotFocus", "B.cmdCancel GotFocus"}));
+    events.clear();
+    probe(b)->ok().SetFocus(); // within one control: no enter or exit
+    EXPECT_EQ(events, (Log{"B.cmdCancel LostFocus", "B.cmdOK GotFocus"}));
+    events.clear();
+    probe(b)->ok().SetFocus(); // already there
+    EXPECT_TRUE(events.empty());
+    a->SetFocus(); // the control's first focusable child
+    EXPECT_EQ(form->focusedChild(), &probe(a)->ok());
+}
+
+TEST_F(FormInputTest, AHandlerThatMovesTheFocusAgainEndsTheSequence) {
+    auto redirect = probe(b)->surface().EnterFocus.connect([&] { probe(b)->area().SetFocus(); });
+    probe(b)->ok().SetFocus();
+    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+                           "B extender GotFocus", "B.picArea GotFocus"}));
+    EXPECT_EQ(form->focusedChild(), &probe(b)->area());
+    events.clear();
+    // Leaving B now tells picArea, the one B's events named.
+    probe(a)->ok().SetFocus();
+    EXPECT_EQ(events, (Log{"B.picArea LostFocus", "B ExitFocus", "B extender LostFocus", "A EnterFocus",
+                           "A extender GotFocus", "A.cmdOK GotFocus"}));
+}
+
+TEST_F(FormInputTest, OnlyWhatAUserCouldReachTakesTheFocus) {
+    auto& label = probe(b)->info();
+    EXPECT_EQ(failureNumber([&] { label.SetFocus(); }), 5);
+    probe(b)->ok().setEnabled(false);
+    EXPECT_EQ(failureNumber([&] { probe(b)->ok().SetFocus(); }), 5);
+    probe(b)->area().setVisible(false);
+    EXPECT_EQ(failureNumber([&] { probe(b)->area().SetFocus(); }), 5);
+    probe(b)->setEnabled(false);
+    EXPECT_EQ(failureNumber([&] { probe(b)->cancel().SetFocus(); }), 5);
+    EXPECT_EQ(failureNumber([&] { b->SetFocus(); }), 5);
+    probe(b)->setEnabled(true);
+    b->SetFocus();
+    EXPECT_EQ(form->focusedChild(), &probe(b)->cancel());
+    // A control without focusable children takes the focus on its surface.
+    probe(b)->cancel().setVisible(false);
+    a->SetFocus();
+    b->SetFocus();
+    EXPECT_EQ(form->activeControl(), b.get());
+    EXPECT_EQ(form->focusedChild(), nullptr);
+    Probe loose;
+    EXPECT_EQ(failureNumber([&] { loose.ok().SetFocus(); }), 5);
+}
+
+TEST_F(FormInputTest, HidingDisablingOrRemovingWhatHasTheFocusDropsItSilently) {
+    probe(a)->ok().setVisible(false);
+    EXPECT_EQ(form->activeControl(), nullptr);
+    EXPECT_TRUE(events.empty());
+    // Nothing is told to lose a focus that was dropped.
+    b->SetFocus();
+    EXPECT_EQ(events, (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
+    events.clear();
+    probe(b)->setEnabled(false);
+    EXPECT_EQ(form->activeControl(), nullptr);
+    probe(b)->setEnabled(true);
+    probe(b)->area().SetFocus();
+    b->setVisible(false);
+    EXPECT_EQ(form->activeControl(), nullptr);
+    b->setVisible(true);
+    probe(b)->area().SetFocus();
+    probe(b)->area().setEnabled(false);
+    EXPECT_EQ(form->activeControl(), nullptr);
+    a->SetFocus();
+    form->remove("A");
+    EXPECT_EQ(form->activeControl(), nullptr);
+    events.clear();
+    probe(b)->ok().SetFocus();
+    EXPECT_EQ(events, (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
+}
+
+TEST_F(FormInputTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+    b->SetFocus();
+    probe(b)->area().SetFocus();
+    events.clear();
+    EXPECT_TRUE(form->pressKey(13));
+    EXPECT_TRUE(form->pressKey(27));
+    EXPECT_EQ(events, (Log{"B.cmdOK Click", "B.cmdCancel Click"}));
+    // Enter on a focused command button clicks that button.
+    probe(b)->cancel().SetFocus();
+    events.clear();
+    form->pressKey(13);
+    EXPECT_EQ(events, (Log{"B.cmdCancel Click"}));
+}
+
+TEST_F(FormInputTest, TheFormsDefaultControlAnswersWhenTheFocusedOneCannot) {
+    probe(b)->ok().setDefault(false);
+    probe(b)->cancel().setCancel(false);
+    probe(b)->area().SetFocus();
+    events.clear();
+    form->pressKey(13); // no default button anywhere it looks: an ordinary key
+    EXPECT_EQ(events, (Log{"B.picArea KeyDown 13", "B.picArea KeyPress 13", "B.picArea KeyUp 13"}));
+    a->setDefault(true);
+    a->setCancel(true);
+    events.clear();
+    form->pressKey(13);
+    form->pressKey(27);
+    EXPECT_EQ(events, (Log{"A.cmdOK Click", "A.cmdCancel Click"}));
+    // A disabled default button is not pressed.
+    probe(a)->ok().setEnabled(false);
+    events.clear();
+    form->pressKey(13);
+    EXPECT_EQ(events.front(), "B.picArea KeyDown 13");
+}
+
+TEST_F(FormInputTest, KeysGoToTheFocusedControlAfterThePreviews) {
+    probe(a)->area().SetFocus();
+    events.clear();
+    form->pressKey('A', 1);
+    EXPECT_EQ(events, (Log{"A.picArea KeyDown 65", "A.picArea KeyPress 65", "A.picArea KeyUp 65"}));
+    form->setKeyPreview(true);
+    probe(a)->setKeyPreview(true);
+    events.clear();
+    form->pressKey('A');
+    EXPECT_EQ(events, (Log{"form KeyDown 65", "A KeyDown 65/0", "A.picArea KeyDown 65", "form KeyPress 97",
+                           "A KeyPress 97", "A.picArea KeyPress 97", "form KeyUp 65", "A KeyUp 65",
+                           "A.picArea KeyUp 65"}));
+    // A preview that zeroes the key stops it.
+    auto stop = probe(a)->surface().KeyPress.connect([](int16_t& k) { k = 0; });
+    events.clear();
+    form->pressKey(112); // F1 types nothing
+    form->pressKey('5');
+    EXPECT_EQ(events, (Log{"form KeyDown 112", "A KeyDown 112/0", "A.picArea KeyDown 112", "form KeyUp 112",
+                           "A KeyUp 112", "A.picArea KeyUp 112", "form KeyDown 53", "A KeyDown 53/0",
+                           "A.picArea KeyDown 53", "form KeyPress 53", "A KeyPress 53", "form KeyUp 53",
+                           "A KeyUp 53", "A.picArea KeyUp 53"}));
+}
+
+TEST_F(FormInputTest, WithNothingFocusedTheFormHearsTheKeys) {
+    form->clearFocus();
+    form->pressKey(' ');
+    EXPECT_EQ(events, (Log{"form KeyDown 32", "form KeyPress 32", "form KeyUp 32"}));
+    // The surface hears keys when it has the focus itself.
+    probe(b)->ok().setVisible(false);
+    probe(b)->cancel().setVisible(false);
+    probe(b)->area().setVisible(false);
+    b->SetFocus();
+    events.clear();
+    form->pressKey(8);
+    EXPECT_EQ(events, (Log{"B KeyDown 8/0", "B KeyPress 8", "B KeyUp 8"}));
+}
+
+TEST_F(FormInputTest, SpaceClicksTheFocusedButtonAfterKeyUp) {
+    form->pressKey(' ');
+    EXPECT_EQ(events,
+              (Log{"A.cmdOK KeyDown 32", "A.cmdOK KeyPress 32", "A.cmdOK KeyUp 32", "A.cmdOK Click"}));
+}
+
+TEST_F(FormInputTest, AClickFocusesThenPressesAndReleases) {
+    EXPECT_TRUE(form->click(probe(b)->cancel()));
+    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+                           "B extender GotFocus", "B.cmdCancel GotFocus", "B.cmdCancel MouseDown",
+                           "B.cmdCancel MouseUp", "B.cmdCancel Click"}));
+    events.clear();
+    EXPECT_TRUE(form->click(probe(a)->info())); // a label takes no focus
+    EXPECT_EQ(events, (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click"}));
+    events.clear();
+    EXPECT_TRUE(form->click(*b, 10, 20)); // the surface, which cannot take the focus from its buttons
+    EXPECT_EQ(events, (Log{"B MouseDown 1 at 10,20", "B Click"}));
+    EXPECT_EQ(form->focusedChild(), &probe(b)->cancel());
+}
+
+TEST_F(FormInputTest, InputThatNoUserCouldGiveIsDropped) {
+    auto& line = probe(a)->addChild<ov::Line>("linSep");
+    EXPECT_FALSE(form->click(line));
+    probe(a)->ok().setEnabled(false);
+    EXPECT_FALSE(form->click(probe(a)->ok()));
+    EXPECT_FALSE(form->mouseDown(probe(a)->ok(), 1, 0, 0, 0));
+    probe(a)->setEnabled(false);
+    EXPECT_FALSE(form->click(probe(a)->cancel()));
+    EXPECT_FALSE(form->click(*a));
+    b->setVisible(false);
+    EXPECT_FALSE(form->click(probe(b)->cancel()));
+    b->setVisible(true);
+    form->hide();
+    EXPECT_FALSE(form->click(probe(b)->cancel()));
+    EXPECT_FALSE(form->pressKey(13));
+    EXPECT_TRUE(events.empty());
+    auto design = Form::create("frmDesign", Mode::Design);
+    auto d = design->add(Probe::kProgId, "D");
+    design->show();
+    EXPECT_FALSE(design->click(probe(d)->ok()));
+    EXPECT_FALSE(design->pressKey(13));
+}
+
+TEST_F(FormInputTest, ButtonsKeepOneDefaultAndOneCancelEach) {
+    auto& extra = probe(a)->addChild<ov::CommandButton>("cmdExtra");
+    extra.setDefault(true);
+    EXPECT_FALSE(probe(a)->ok().Default());
+    extra.setCancel(true);
+    EXPECT_FALSE(probe(a)->cancel().Cancel());
+    events.clear();
+    int clicks = 0;
+    auto c = extra.Click.connect([&] { ++clicks; });
+    extra.let("Value", true);
+    EXPECT_FALSE(extra.Value());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(failureNumber([&] { extra.setStyle(2); }), 380);
+}
+
+// ---- Modal forms ----
+
+class ModalTest : public FormFixture {
+protected:
+    std::function<void(Form&)> previous;
+    void TearDown() override {
+        Form::setModalHook(previous);
+        FormFixture::TearDown();
+    }
+};
+
+TEST_F(ModalTest, WithoutAHookAModalFormIsUnloadedAtOnce) {
+    auto form = Form::create("frmDialog", Mode::Run);
+    form->add(Probe::kProgId, "P");
+    log().clear();
+    form->showModal();
+    EXPECT_EQ(log(), (Log{"P Show", "P Hide", "P Terminate"}));
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(form->isModal());
+}
+
+TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturns) {
+    auto form = Form::create("frmDialog", Mode::Run);
+    auto p = form->add(Probe::kProgId, "P");
+    auto okClicked = probe(p)->ok().Click.connect([&] { form->unload(); });
+    Log seen;
+    previous = Form::setModalHook([&](Form& f) {
+        seen.push_back(f.Name() + (f.isModal() ? " modal" : "") + (f.Visible() ? " visible" : ""));
+        f.pressKey(13);
+        seen.push_back(f.isLoaded() ? "still loaded" : "unloaded");
+    });
+    log().clear();
+    form->Show(int16_t{1});
+    EXPECT_EQ(seen, (Log{"frmDialog modal visible", "unloaded"}));
+    EXPECT_EQ(log(), (Log{"P Show", "P Hide", "P Terminate"}));
+}
+
+TEST_F(ModalTest, AHookThatOnlyHidesTheFormKeepsItLoaded) {
+    auto form = Form::create("frmDialog", Mode::Run);
+    form->add(Probe::kProgId, "P");
+    previous = Form::setModalHook([](Form& f) { f.hide(); });
+    log().clear();
+    form->showModal();
+    EXPECT_EQ(log(), (Log{"P Show", "P Hide"}));
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_FALSE(form->isModal());
+}
+
+TEST_F(ModalTest, AFailingHookUnloadsTheFormAndPassesTheFailureOn) {
+    auto form = Form::create("frmDialog", Mode::Run);
+    form->add(Probe::kProgId, "P");
+    previous = Form::setModalHook([](Form&) { throw ov::Failure(ov::err::InvalidProcedureCall); });
+    EXPECT_EQ(failureNumber([&] { form->showModal(); }), 5);
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(form->isModal());
+}
+
+TEST_F(ModalTest, ModalFormsNest) {
+    auto outer = Form::create("frmOuter", Mode::Run);
+    auto inner = Form::create("frmInner", Mode::Run);
+    Log seen;
+    previous = Form::setModalHook([&](Form& f) {
+        seen.push_back("open " + f.Name());
+        if (&f == outer.get())
+            inner->showModal();
+        seen.push_back("close " + f.Name());
+        f.unload();
+    });
+    outer->showModal();
+    EXPECT_EQ(seen, (Log{"open frmOuter", "open frmInner", "close frmInner", "close frmOuter"}));
+    // Each runtime starts without a hook.
+    {
+        ov::Runtime nested;
+        auto f = Form::create("frmNested", Mode::Run);
+        f->showModal();
+        EXPECT_EQ(seen.size(), 4u);
+    }
+}
+
+} // namespace
+} // namespace ovtest

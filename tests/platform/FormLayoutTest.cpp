@@ -1,0 +1,179 @@
+#include "platform/FailureCapture.h"
+#include "platform/FormFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace ovtest {
+namespace {
+
+using ov::ExtenderRef;
+using ov::Form;
+using ov::Mode;
+using ov::test::failureNumber;
+using Log = std::vector<std::string>;
+
+class FormLayoutTest : public FormFixture {
+protected:
+    static void expectBox(const ExtenderRef& e, float left, float top, float width, float height) {
+        SCOPED_TRACE(e->Name());
+        EXPECT_FLOAT_EQ(e->Left(), left);
+        EXPECT_FLOAT_EQ(e->Top(), top);
+        EXPECT_FLOAT_EQ(e->Width(), width);
+        EXPECT_FLOAT_EQ(e->Height(), height);
+    }
+    ExtenderRef docked(const ov::FormRef& form, const char* name, int16_t align, float width, float height) {
+        auto e = form->add(Probe::kProgId, name);
+        e->Move(0, 0, width, height);
+        e->setAlign(align);
+        return e;
+    }
+};
+
+TEST_F(FormLayoutTest, InnerSizeAllowsForTheFrameAndTitleBarOfEachBorderStyle) {
+    struct Case {
+        int16_t style;
+        float scaleWidth, scaleHeight;
+    } cases[] = {
+        {0, 6000, 4500},
+        {1, 6000 - 2 * 3 * 15, 4500 - (2 * 3 + 19) * 15},
+        {2, 6000 - 2 * 4 * 15, 4500 - (2 * 4 + 19) * 15},
+        {3, 6000 - 2 * 3 * 15, 4500 - (2 * 3 + 19) * 15},
+        {4, 6000 - 2 * 3 * 15, 4500 - (2 * 3 + 16) * 15},
+        {5, 6000 - 2 * 4 * 15, 4500 - (2 * 4 + 16) * 15},
+    };
+    auto form = Form::create("frmMain", Mode::Design);
+    form->Move(0, 0, 6000, 4500);
+    for (const auto& c : cases) {
+        form->setBorderStyle(c.style);
+        EXPECT_FLOAT_EQ(form->ScaleWidth(), c.scaleWidth) << c.style;
+        EXPECT_FLOAT_EQ(form->ScaleHeight(), c.scaleHeight) << c.style;
+    }
+    // No caption and no control box: no title bar.
+    form->setBorderStyle(1);
+    form->setCaption("");
+    form->setControlBox(false);
+    EXPECT_FLOAT_EQ(form->ScaleHeight(), 4500 - 2 * 3 * 15);
+    // Pixels follow the screen.
+    runtime.setTwipsPerPixel(12, 12);
+    EXPECT_FLOAT_EQ(form->ScaleWidth(), 6000 - 2 * 3 * 12);
+    // Never negative.
+    form->setWidth(10);
+    EXPECT_FLOAT_EQ(form->ScaleWidth(), 0);
+    EXPECT_EQ(failureNumber([&] { form->setBorderStyle(6); }), 380);
+    EXPECT_EQ(failureNumber([&] { form->setScaleMode(3); }), 380);
+    EXPECT_NO_THROW(form->setScaleMode(1));
+}
+
+TEST_F(FormLayoutTest, DesignOnlyFormPropertiesAreRefusedAtRunTime) {
+    auto form = Form::create("frmMain", Mode::Run);
+    EXPECT_EQ(failureNumber([&] { form->setBorderStyle(1); }), 382);
+    EXPECT_EQ(failureNumber([&] { form->setControlBox(false); }), 382);
+    EXPECT_EQ(failureNumber([&] { form->let("StartUpPosition", int16_t{2}); }), 382);
+    EXPECT_EQ(form->BorderStyle(), 2);
+}
+
+TEST_F(FormLayoutTest, DockedControlsStackFromTheirEdgesInZOrder) {
+    auto form = plainForm(7500, 6000);
+    auto top1 = docked(form, "Top1", 1, 100, 600);
+    auto top2 = docked(form, "Top2", 1, 100, 400);
+    auto bottom = docked(form, "Bottom", 2, 100, 705);
+    auto left = docked(form, "Left", 3, 1000, 100);
+    auto right = docked(form, "Right", 4, 800, 100);
+    auto loose = form->add(Probe::kProgId, "Loose");
+    loose->Move(50, 60, 700, 800);
+    expectBox(top1, 0, 0, 7500, 600);
+    expectBox(top2, 0, 600, 7500, 400);
+    expectBox(bottom, 0, 6000 - 705, 7500, 705);
+    expectBox(left, 0, 1000, 1000, 6000 - 705 - 1000);
+    expectBox(right, 7500 - 800, 1000, 800, 6000 - 705 - 1000);
+    expectBox(loose, 50, 60, 700, 800);
+
+    // The form's size, a docked control's height and z-order all re-dock.
+    form->Move(0, 0, 9000, 7000);
+    expectBox(top2, 0, 600, 9000, 400);
+    expectBox(bottom, 0, 7000 - 705, 9000, 705);
+    expectBox(right, 9000 - 800, 1000, 800, 7000 - 705 - 1000);
+    top1->setHeight(300);
+    expectBox(top2, 0, 300, 9000, 400);
+    expectBox(left, 0, 700, 1000, 7000 - 705 - 700);
+    top2->ZOrder(1); // to the back: now the outermost
+    expectBox(top2, 0, 0, 9000, 400);
+    expectBox(top1, 0, 400, 9000, 300);
+}
+
+TEST_F(FormLayoutTest, ADockedControlKeepsTheMeasureAlongItsEdgeAndItsPlace) {
+    auto form = plainForm(7500, 6000);
+    auto bottom = docked(form, "Bottom", 2, 100, 705);
+    auto left = docked(form, "Left", 3, 1000, 100);
+    bottom->Move(10, 20, 3000, 900); // place and width belong to the form; the height is taken
+    expectBox(bottom, 0, 6000 - 900, 7500, 900);
+    left->setHeight(50);
+    left->setWidth(1200);
+    expectBox(left, 0, 0, 1200, 6000 - 900);
+    left->setAlign(0); // undocked: free again
+    left->Move(5, 5, 100, 100);
+    expectBox(left, 5, 5, 100, 100);
+    EXPECT_EQ(failureNumber([&] { left->setAlign(5); }), 380);
+}
+
+TEST_F(FormLayoutTest, AnInvisibleDockedControlTakesNoSpace) {
+    auto form = plainForm(7500, 6000);
+    auto first = docked(form, "First", 1, 100, 1000);
+    auto second = docked(form, "Second", 1, 100, 500);
+    first->setVisible(false);
+    expectBox(first, 0, 0, 7500, 1000);
+    expectBox(second, 0, 0, 7500, 500);
+    first->setVisible(true);
+    expectBox(second, 0, 1000, 7500, 500);
+}
+
+TEST_F(FormLayoutTest, ResizeIsRaisedAfterDocking) {
+    auto form = plainForm(7500, 6000);
+    auto top = docked(form, "Top", 1, 100, 600);
+    std::vector<float> seen;
+    auto c = form->Resize.connect([&] { seen.push_back(top->Width()); });
+    form->setWidth(8000);
+    form->setWidth(8000); // unchanged: no event
+    form->setWindowState(2);
+    EXPECT_EQ(seen, (std::vector<float>{8000, 8000}));
+    EXPECT_FLOAT_EQ(form->Width(), 8000); // a maximised form keeps its normal size
+    EXPECT_EQ(failureNumber([&] { form->setWindowState(3); }), 380);
+    EXPECT_EQ(failureNumber([&] { form->setWidth(-5); }), 380);
+}
+
+TEST_F(FormLayoutTest, AControlThatHoldsItsFormSizeSettles) {
+    auto form = plainForm(7500, 6000);
+    auto holder = std::make_shared<Probe>();
+    holder->holdFormWidth = 7540;
+    holder->logSizes = true;
+    auto ext = form->add(holder, "Holder");
+    EXPECT_FLOAT_EQ(form->Width(), 7540);
+    log().clear();
+    form->setWidth(9000);
+    EXPECT_FLOAT_EQ(form->Width(), 7540);
+    expectBox(ext, 0, 6000 - 3600, 7540, 3600);
+    // Dragged wider: docked at 9000, then put back by its own handler.
+    EXPECT_EQ(log(), (Log{"Holder Resize 9000x3600", "Holder Resize 7540x3600"}));
+}
+
+TEST_F(FormLayoutTest, ZOrderMovesOneControlToTheFrontOrBack) {
+    auto form = plainForm();
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    auto c = form->add(Probe::kProgId, "C");
+    using Z = std::vector<ov::Extender*>;
+    EXPECT_EQ(form->zOrder(), (Z{a.get(), b.get(), c.get()}));
+    b->ZOrder();
+    EXPECT_EQ(form->zOrder(), (Z{a.get(), c.get(), b.get()}));
+    c->ZOrder(1);
+    EXPECT_EQ(form->zOrder(), (Z{c.get(), a.get(), b.get()}));
+    b->ZOrder(0);
+    EXPECT_EQ(form->zOrder(), (Z{c.get(), a.get(), b.get()}));
+    form->remove("A");
+    EXPECT_EQ(form->zOrder(), (Z{c.get(), b.get()}));
+    // Creation order is not z-order.
+    EXPECT_EQ(form->controls().front(), b);
+}
+
+} // namespace
+} // namespace ovtest
