@@ -83,6 +83,8 @@ double Variant::toDouble() const {
         double d = 0;
         if (!parseNumber(std::get<std::string>(m_value), d))
             throwTypeMismatch("\"" + std::get<std::string>(m_value) + "\" is not a number");
+        if (!std::isfinite(d))
+            throw Failure(err::Overflow); // "1e400" reads as infinity
         return d;
     }
     case Type::Object:
