@@ -1,5 +1,6 @@
-#include "platform/Failure.h"
 #include "platform/Variant.h"
+
+#include "platform/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -75,4 +76,85 @@ TEST(VariantTest, NullAndObjectsRefusePlainConversions) {
     EXPECT_TRUE(Variant(nullptr).isNothing());
     EXPECT_EQ(Variant(nullptr).typeName(), "Nothing");
     EXPECT_EQ(Variant().toObject(), nullptr);
+}
+
+TEST(VariantTest, NumericTextOutOfRangeIsOverflow) {
+    // Text that reads as a number too large for a Double overflows like any other conversion.
+    EXPECT_EQ(failureOf([] { Variant("1e400").toDouble(); }), 6);
+    EXPECT_EQ(failureOf([] { Variant("-1E+309").toDouble(); }), 6);
+    EXPECT_EQ(failureOf([] { Variant("1e400").toInt32(); }), 6);
+    EXPECT_DOUBLE_EQ(Variant("1e308").toDouble(), 1e308);
+    EXPECT_EQ(Variant("1e-400").toDouble(), 0.0); // too small rounds to zero
+}
+
+TEST(VariantTest, HexTextWidths) {
+    struct Case {
+        const char* text;
+        int32_t value;
+    } cases[] = {{"&H0", 0},         {"&h7fff", 32767},          {"&H8000", -32768}, {"&HFFFF", -1},
+                 {"&H10000", 65536}, {"&H7FFFFFFF", 2147483647}, {"&HFFFFFFFF", -1}, {" &H10 ", 16}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Variant(c.text).toInt32(), c.value) << c.text;
+    for (const char* bad : {"&H", "&H100000000", "&HG", "&H-1", "H10"})
+        EXPECT_EQ(failureOf([&] { Variant(bad).toInt32(); }), 13) << bad;
+}
+
+TEST(VariantTest, NumericTest) {
+    EXPECT_TRUE(Variant().isNumeric());
+    EXPECT_TRUE(Variant(true).isNumeric());
+    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
+    EXPECT_TRUE(Variant("&HFF").isNumeric());
+    EXPECT_FALSE(Variant(Variant::Null).isNumeric());
+    EXPECT_FALSE(Variant("").isNumeric());
+    EXPECT_FALSE(Variant("1.2.3").isNumeric());
+    EXPECT_FALSE(Variant("nan").isNumeric());
+    EXPECT_FALSE(Variant(nullptr).isNumeric());
+}
+
+TEST(VariantTest, TypeNames) {
+    struct Case {
+        Variant value;
+        const char* name;
+    } cases[] = {{Variant(), "Empty"},          {Variant(Variant::Null), "Null"},
+                 {Variant(false), "Boolean"},   {Variant(int16_t{1}), "Integer"},
+                 {Variant(int32_t{1}), "Long"}, {Variant(1.0f), "Single"},
+                 {Variant(1.0), "Double"},      {Variant("x"), "String"},
+                 {Variant(nullptr), "Nothing"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value.typeName(), c.name);
+}
+
+TEST(VariantTest, DecimalTextOfDoublesAndSingles) {
+    struct Case {
+        Variant value;
+        const char* text;
+    } cases[] = {
+        {Variant(0.1 + 0.2), "0.3"},
+        {Variant(-2.5), "-2.5"},
+        {Variant(123456789012345.0), "123456789012345"},
+        {Variant(1e15), "1E+15"},
+        {Variant(1234567890123456789.0), "1.23456789012346E+18"},
+        {Variant(-0.0), "0"},
+        {Variant(1.1f), "1.1"},
+        {Variant(3.25e-300), "3.25E-300"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value.toString(), c.text) << c.text;
+}
+
+TEST(VariantTest, SingleOverflowsPastItsRange) {
+    EXPECT_EQ(failureOf([] { Variant(1e39).toSingle(); }), 6);
+    EXPECT_EQ(failureOf([] { Variant(-1e39).toSingle(); }), 6);
+    EXPECT_FLOAT_EQ(Variant(3.0e38).toSingle(), 3.0e38f);
+    EXPECT_EQ(failureOf([] { Variant(32767.5f).toInt16(); }), 6);
+}
+
+TEST(VariantTest, EqualityIsByTypeAndValue) {
+    EXPECT_EQ(Variant(), Variant());
+    EXPECT_EQ(Variant(Variant::Null), Variant(Variant::Null));
+    EXPECT_EQ(Variant("a"), Variant(std::string("a")));
+    EXPECT_FALSE(Variant("a") == Variant("A"));
+    EXPECT_FALSE(Variant(int16_t{1}) == Variant(int32_t{1})); // different types
+    EXPECT_FALSE(Variant() == Variant(Variant::Null));
+    EXPECT_EQ(Variant(nullptr), Variant(nullptr));
 }
