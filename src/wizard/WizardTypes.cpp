@@ -3,6 +3,7 @@
 #include "platform/TypeRegistry.h"
 #include "wizard/CPage.h"
 #include "wizard/CPages.h"
+#include "wizard/OvWizardNavigator.h"
 
 namespace ov {
 
@@ -40,6 +41,7 @@ void registerWizardTypes(TypeRegistry& r) {
 
     r.addClass(CPage::staticClass());
     r.addClass(CPages::staticClass(), [] { return std::make_shared<CPages>(); });
+    r.addClass(OvWizardNavigator::staticClass(), [] { return std::make_shared<OvWizardNavigator>(); });
 }
 
 } // namespace ov

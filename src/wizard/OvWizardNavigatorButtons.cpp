@@ -1,0 +1,309 @@
+// The navigator's button bar: position settings, button sets applied on page changes, the ends of
+// the page chain, the Finish overlay, click dispatch and focus.
+#include "platform/CommandButton.h"
+#include "platform/Extender.h"
+#include "wizard/CWizardNavigator.h"
+#include "wizard/OvWizardNavigator.h"
+
+namespace ov {
+
+namespace {
+
+const char* positionName(ovEn_Button_Position p) {
+    switch (p) {
+    case ovEn_Button_Position::ovBPLeft:
+        return "LeftButton";
+    case ovEn_Button_Position::ovBPLeftMiddle:
+        return "LeftMiddleButton";
+    case ovEn_Button_Position::ovBPRightMiddle:
+        return "RightMiddleButton";
+    default:
+        return "RightButton";
+    }
+}
+
+// The label of a position property writer, e.g. "::LeftButtonEnabled (Let)"; kept for the whole run.
+const char* writerLabel(ovEn_Button_Position p, const char* field) {
+    static thread_local std::array<std::array<std::string, 4>, 4> labels;
+    static const char* const fields[] = {"Visible", "Enabled", "Rule", "Caption"};
+    size_t f = 0;
+    while (std::string_view(fields[f]) != field)
+        ++f;
+    std::string& l = labels[static_cast<size_t>(p) - 1][f];
+    if (l.empty()) l = std::string("::") + positionName(p) + field + " (Let)";
+    return l.c_str();
+}
+
+std::string ruleText(ovEn_Button_Rule r) {
+    return std::to_string(static_cast<int32_t>(r));
+}
+
+// The rule a button's tag holds, compared as a number; a tag that is not a number is no rule.
+int32_t tagRule(const CommandButton& b) {
+    double v = 0;
+    return Variant::parseNumber(b.Tag(), v) ? static_cast<int32_t>(v) : -1;
+}
+
+constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
+                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
+
+} // namespace
+
+void OvWizardNavigator::setButtonVisible(ovEn_Button_Position p, bool v) {
+    trapFailures(*this, writerLabel(p, "Visible"), [&] {
+        setting(p).visible = v;
+        button(p).setVisible(v);
+        if (isSited() && !ambientUserMode()) {
+            auto s = m_mediator->defaultSet(p);
+            s.Visible = v;
+            m_mediator->setDefaultSet(p, s);
+        }
+        PropertyChanged(std::string(positionName(p)) + "Visible");
+    });
+}
+
+void OvWizardNavigator::setButtonEnabled(ovEn_Button_Position p, bool v) {
+    trapFailures(*this, writerLabel(p, "Enabled"), [&] {
+        setting(p).enabled = v;
+        button(p).setEnabled(v);
+        if (m_defaultButton == p) ApplyDefaultButton(v ? static_cast<int32_t>(p) : 0);
+        if (m_cancelButton == p) ApplyCancelButton(v ? static_cast<int32_t>(p) : 0);
+        if (isSited() && !ambientUserMode()) {
+            auto s = m_mediator->defaultSet(p);
+            s.Enabled = v;
+            m_mediator->setDefaultSet(p, s);
+        }
+        PropertyChanged(std::string(positionName(p)) + "Enabled");
+    });
+}
+
+void OvWizardNavigator::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule v) {
+    trapFailures(*this, writerLabel(p, "Rule"), [&] {
+        setting(p).rule = v;
+        button(p).setTag(ruleText(v));
+        if (isSited() && !ambientUserMode()) {
+            auto s = m_mediator->defaultSet(p);
+            s.Rule = static_cast<int32_t>(v);
+            m_mediator->setDefaultSet(p, s);
+        }
+        PropertyChanged(std::string(positionName(p)) + "Rule");
+    });
+}
+
+void OvWizardNavigator::setButtonCaption(ovEn_Button_Position p, const std::string& v) {
+    trapFailures(*this, writerLabel(p, "Caption"), [&] {
+        setting(p).caption = v;
+        button(p).setCaption(v);
+        if (isSited() && !ambientUserMode()) {
+            auto s = m_mediator->defaultSet(p);
+            s.Caption = v;
+            m_mediator->setDefaultSet(p, s);
+        }
+        PropertyChanged(std::string(positionName(p)) + "Caption");
+    });
+}
+
+void OvWizardNavigator::ApplyDefaultButton(int32_t position) {
+    for (auto p : kPositions)
+        button(p).setDefault(setting(p).enabled && static_cast<int32_t>(p) == position);
+}
+
+void OvWizardNavigator::ApplyCancelButton(int32_t position) {
+    for (auto p : kPositions)
+        button(p).setCancel(setting(p).enabled && static_cast<int32_t>(p) == position);
+}
+
+void OvWizardNavigator::setDefaultButton(ovEn_Button_Position v) {
+    trapFailures(*this, "::DefaultButton (Let)", [&] {
+        m_defaultButton = v;
+        ApplyDefaultButton(static_cast<int32_t>(v));
+        PropertyChanged("DefaultButton");
+    });
+}
+
+void OvWizardNavigator::setCancelButton(ovEn_Button_Position v) {
+    trapFailures(*this, "::CancelButton (Let)", [&] {
+        m_cancelButton = v;
+        ApplyCancelButton(static_cast<int32_t>(v));
+        PropertyChanged("CancelButton");
+    });
+}
+
+void OvWizardNavigator::setFinishVisible(bool v) {
+    trapFailures(*this, "::FinishVisible (Let)", [&] {
+        m_finishVisible = v;
+        CommandButton& b = button(m_finishPosition);
+        if (v) {
+            b.setVisible(true);
+            b.setCaption(m_finishCaption);
+            b.setEnabled(m_finishEnabled);
+            b.setTag(ruleText(m_finishRule));
+        } else {
+            // Only the visibility is undone; the next button set restores the rest.
+            b.setVisible(setting(m_finishPosition).visible);
+        }
+        PropertyChanged("FinishVisible");
+    });
+}
+
+void OvWizardNavigator::setFinishCaption(const std::string& v) {
+    trapFailures(*this, "::FinishCaption (Let)", [&] {
+        m_finishCaption = v;
+        if (m_finishVisible) button(m_finishPosition).setCaption(v);
+        PropertyChanged("FinishCaption");
+    });
+}
+
+void OvWizardNavigator::setFinishEnabled(bool v) {
+    trapFailures(*this, "::FinishEnabled (Let)", [&] {
+        m_finishEnabled = v;
+        if (m_finishVisible) button(m_finishPosition).setEnabled(v);
+        PropertyChanged("FinishEnabled");
+    });
+}
+
+void OvWizardNavigator::setFinishRule(ovEn_Button_Rule v) {
+    trapFailures(*this, "::FinishRule (Let)", [&] {
+        m_finishRule = v;
+        PropertyChanged("FinishRule");
+    });
+}
+
+void OvWizardNavigator::setFinishPosition(ovEn_Button_Position v) {
+    trapFailures(*this, "::FinishPosition (Let)", [&] {
+        m_finishPosition = v;
+        PropertyChanged("FinishPosition");
+    });
+}
+
+void OvWizardNavigator::setEnabled(bool v) {
+    trapFailures(*this, "::Enabled (Let)", [&] {
+        UserControl::setEnabled(v);
+        if (v) {
+            if (isSited() && ambientUserMode()) RestoreButtonsEnabled();
+            ApplyDefaultButton(static_cast<int32_t>(m_defaultButton));
+            ApplyCancelButton(static_cast<int32_t>(m_cancelButton));
+        } else {
+            for (auto p : kPositions)
+                button(p).setEnabled(false);
+            button(m_defaultButton).setDefault(false);
+            button(m_cancelButton).setCancel(false);
+        }
+        PropertyChanged("Enabled");
+    });
+}
+
+void OvWizardNavigator::setBackColor(OleColor v) {
+    trapFailures(*this, "::BackColor (Let)", [&] {
+        UserControl::setBackColor(v);
+        PropertyChanged("BackColor");
+    });
+}
+
+void OvWizardNavigator::RestoreButtonsEnabled() {
+    for (auto p : kPositions) {
+        if (m_mediator->UseDefaultButtonSet()) {
+            setButtonEnabled(p, m_mediator->defaultSet(p).Enabled);
+        } else {
+            const ButtonSetting& s = m_mediator->pageSet(p);
+            setButtonEnabled(p, s.Rule != 0 ? s.Enabled : false);
+        }
+    }
+}
+
+void OvWizardNavigator::onChangeButtons() {
+    try {
+        UserControl::setEnabled(true);
+        const bool useDefault = m_mediator->UseDefaultButtonSet();
+        m_defaultButton = static_cast<ovEn_Button_Position>(useDefault ? m_mediator->DefaultButton()
+                                                                       : m_mediator->PageDefaultButton());
+        m_cancelButton = static_cast<ovEn_Button_Position>(useDefault ? m_mediator->CancelButton()
+                                                                      : m_mediator->PageCancelButton());
+        for (auto p : kPositions) {
+            const ButtonSetting& s = useDefault ? m_mediator->defaultSet(p) : m_mediator->pageSet(p);
+            if (useDefault || s.Rule != 0) {
+                setButtonVisible(p, s.Visible);
+                setButtonEnabled(p, s.Enabled);
+                setButtonRule(p, static_cast<ovEn_Button_Rule>(s.Rule));
+                setButtonCaption(p, s.Caption);
+            } else {
+                setButtonVisible(p, false);
+                setButtonEnabled(p, false);
+            }
+        }
+        ApplyDefaultButton(static_cast<int32_t>(m_defaultButton));
+        ApplyCancelButton(static_cast<int32_t>(m_cancelButton));
+    } catch (const Failure&) {
+        // The mediator's listeners keep their failures to themselves.
+    }
+}
+
+void OvWizardNavigator::onChangePreviousPageIndex() {
+    try {
+        const bool first = m_mediator->PreviousPageIndex() < 1;
+        for (auto p : kPositions) {
+            if (tagRule(button(p)) == static_cast<int32_t>(ovEn_Button_Rule::ovBRBack))
+                setButtonEnabled(p, !first);
+        }
+    } catch (const Failure&) {
+    }
+}
+
+void OvWizardNavigator::onChangeNextPageIndex() {
+    try {
+        if (!m_mediator->UseDefaultButtonSet()) return;
+        setFinishVisible(m_mediator->NextPageIndex() == 0);
+        const bool last = m_mediator->NextPageIndex() < 1;
+        for (auto p : kPositions) {
+            CommandButton& b = button(p);
+            if (tagRule(b) == static_cast<int32_t>(ovEn_Button_Rule::ovBRNext))
+                b.setEnabled(last ? false : setting(p).enabled);
+        }
+    } catch (const Failure&) {
+    }
+}
+
+void OvWizardNavigator::onButtonClick(ovEn_Button_Position p) {
+    try {
+        const std::string tag = button(p).Tag();
+        if (tag == "1") {
+            BackClick();
+        } else if (tag == "4") {
+            HelpClick();
+            return;
+        } else if (tag == "6") {
+            FinishClick();
+        } else if (tag == "2") {
+            NextClick();
+        } else if (tag == "3") {
+            CancelClick();
+        } else if (tag == "5") {
+            ExitClick();
+        }
+        bringToFront();
+        m_lastError = {};
+    } catch (const Failure&) {
+        // A click never fails: Back and Next report their own failures.
+    }
+}
+
+void OvWizardNavigator::onNavigatorFocus() {
+    try {
+        if (!m_focusPending) return;
+        CommandButton& b = button(m_defaultButton);
+        if (b.Enabled() && b.Visible()) b.SetFocus();
+        m_focusPending = false;
+    } catch (const Failure&) {
+    }
+}
+
+void OvWizardNavigator::SetFocusOnButton(ovEn_Button_Position New_DefaultButton) {
+    trapFailures(*this, "::SetFocusOnButton", [&] {
+        const auto i = static_cast<int32_t>(New_DefaultButton);
+        if (i < 1 || i > 4) return;
+        CommandButton& b = button(New_DefaultButton);
+        if (b.Enabled() && b.Visible()) b.SetFocus();
+    });
+}
+
+} // namespace ov
