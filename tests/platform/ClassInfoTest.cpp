@@ -1,0 +1,113 @@
+#include "platform/ClassInfo.h"
+
+#include "platform/ClassBuilder.h"
+#include "platform/Object.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+
+namespace ov {
+namespace {
+
+MemberInfo member(std::string name, int32_t dispid) {
+    MemberInfo m;
+    m.name = std::move(name);
+    m.dispid = dispid;
+    m.access = access::Get;
+    return m;
+}
+
+EventInfo event(std::string name, int32_t dispid) {
+    EventInfo e;
+    e.name = std::move(name);
+    e.dispid = dispid;
+    return e;
+}
+
+ClassInfo sample() {
+    ClassInfo info;
+    info.name = "Sample";
+    info.addMember(member("Caption", 0));
+    info.addMember(member("Value", 5));
+    info.addMember(member("_NewEnum", -4));
+    info.addEvent(event("Click", 1));
+    return info;
+}
+
+TEST(ClassInfoTest, MemberDeclaredTwiceIsRefused) {
+    ClassInfo info = sample();
+    for (const char* name : {"Value", "value", "VALUE"})
+        EXPECT_THROW(info.addMember(member(name, 6)), std::logic_error) << name;
+    EXPECT_EQ(info.members().size(), 3u);
+    EXPECT_EQ(info.findMember("value")->dispid, 5);
+    EXPECT_EQ(info.findMember(int32_t{6}), nullptr);
+}
+
+TEST(ClassInfoTest, DispidDeclaredTwiceIsRefused) {
+    ClassInfo info = sample();
+    EXPECT_THROW(info.addMember(member("Text", 0)), std::logic_error);
+    EXPECT_THROW(info.addMember(member("Amount", 5)), std::logic_error);
+    EXPECT_EQ(info.members().size(), 3u);
+    EXPECT_EQ(info.findMember("Text"), nullptr);
+    EXPECT_EQ(info.findMember(int32_t{0})->name, "Caption");
+    // Events live in their own interface: their numbers may repeat a member's.
+    EXPECT_NO_THROW(info.addEvent(event("Change", 5)));
+    EXPECT_THROW(info.addEvent(event("DblClick", 1)), std::logic_error);
+}
+
+TEST(ClassInfoTest, EventDeclaredTwiceIsRefused) {
+    ClassInfo info = sample();
+    EXPECT_THROW(info.addEvent(event("CLICK", 2)), std::logic_error);
+    EXPECT_EQ(info.events().size(), 1u);
+    EXPECT_EQ(info.findEvent("click")->dispid, 1);
+}
+
+TEST(ClassInfoTest, FindMemberByDispid) {
+    ClassInfo info = sample();
+    struct Case {
+        int32_t dispid;
+        const char* name; // nullptr: none
+    } cases[] = {{0, "Caption"}, {5, "Value"}, {-4, "_NewEnum"}, {1, nullptr}, {-1, nullptr}};
+    for (const auto& c : cases) {
+        const MemberInfo* m = info.findMember(c.dispid);
+        if (c.name) {
+            ASSERT_NE(m, nullptr) << c.dispid;
+            EXPECT_EQ(m->name, c.name);
+            EXPECT_EQ(info.findMember(std::string_view(c.name)), m);
+        } else {
+            EXPECT_EQ(m, nullptr) << c.dispid;
+        }
+    }
+}
+
+TEST(ClassInfoTest, DeclarationOrderIsKept) {
+    ClassInfo info = sample();
+    info.addMember(member("Alpha", 9));
+    std::vector<std::string> names;
+    for (const auto& m : info.members())
+        names.push_back(m.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Caption", "Value", "_NewEnum", "Alpha"}));
+}
+
+// A class whose declaration repeats a member: its descriptor cannot be built.
+class Twice : public Object {
+    OV_OBJECT(Twice)
+public:
+    static void describe(ClassBuilder<Twice>& b) {
+        b.property("Caption", 1, &Twice::Caption);
+        b.property("caption", 2, &Twice::Caption);
+    }
+    std::string Caption() const { return {}; }
+};
+
+const ClassInfo& Twice::staticClass() {
+    return buildClassInfo<Twice>([](ClassInfo&) {});
+}
+
+TEST(ClassInfoTest, ClassRepeatingAMemberFailsToDescribeItself) {
+    EXPECT_THROW(Twice::staticClass(), std::logic_error);
+}
+
+} // namespace
+} // namespace ov
