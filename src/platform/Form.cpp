@@ -241,10 +241,15 @@ void Form::applyValues(Extender& ext, const ExtenderValues& v) {
     ext.m_toolTipText = v.toolTipText;
     ext.m_container = container;
     ext.m_align = container ? 0 : v.align;
-    if (v.isDefault)
-        ext.setDefault(true);
-    if (v.isCancel)
-        ext.setCancel(true);
+    // Set directly: loading is not a design change.
+    for (const auto& other : m_controls) {
+        if (v.isDefault)
+            other->m_default = false;
+        if (v.isCancel)
+            other->m_cancel = false;
+    }
+    ext.m_default = v.isDefault;
+    ext.m_cancel = v.isCancel;
 }
 
 void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {

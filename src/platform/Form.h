@@ -203,6 +203,9 @@ public:
     // can take it, then MouseDown, MouseUp (left button, no shift, at x, y) and Click.
     bool click(ConstituentControl& target, float x = 0, float y = 0);
     bool click(Extender& target, float x = 0, float y = 0);
+    // A double click: the click above, then DblClick and a second MouseUp, as the host reports one.
+    bool doubleClick(ConstituentControl& target, float x = 0, float y = 0);
+    bool doubleClick(Extender& target, float x = 0, float y = 0);
     bool mouseDown(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);
     bool mouseMove(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);
     bool mouseUp(ConstituentControl& target, int16_t button, int16_t shift, float x, float y);

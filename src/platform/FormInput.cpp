@@ -324,4 +324,26 @@ bool Form::click(Extender& target, float x, float y) {
     return true;
 }
 
+bool Form::doubleClick(ConstituentControl& target, float x, float y) {
+    auto keepAlive = refTo(&target);
+    if (!click(target, x, y))
+        return false;
+    if (!canReceive(target))
+        return true;
+    target.DblClick();
+    deliverMouse(target, Input::Up, 1, 0, x, y);
+    return true;
+}
+
+bool Form::doubleClick(Extender& target, float x, float y) {
+    auto keepAlive = target.shared_from_this();
+    if (!click(target, x, y))
+        return false;
+    if (!canReceive(target))
+        return true;
+    target.control().surface().DblClick();
+    deliverMouse(target, Input::Up, 1, 0, x, y);
+    return true;
+}
+
 } // namespace ov

@@ -24,8 +24,11 @@ namespace ov {
 //
 // onAmbientChanged runs when the form changes an ambient property ("DisplayName" when the control is
 // renamed at design time, "Font" and "BackColor" when the form's change). onResize runs whenever the
-// control's size changes while it is sited (never before onInitialize). A hook may throw ov::Failure;
-// see Form for what the form does then.
+// control's size changes after onInitialize (also from inside onInitProperties, when the control
+// docks itself, say), and once after onInitProperties/onReadProperties if it has not run by then.
+// Hooks may run re-entrantly: a Resize handler that resizes the form is told of the size the form
+// then gives it before its first call returns. A hook may throw ov::Failure; see Form for what the
+// form does then.
 //
 // The surface has its own size (the extender's Width and Height are the same numbers), back colour,
 // enabled state, border and persistent-drawing flag, and raises the input events of SurfaceEvents when

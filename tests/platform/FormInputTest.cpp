@@ -273,6 +273,20 @@ TEST_F(FormInputTest, AClickFocusesThenPressesAndReleases) {
     EXPECT_EQ(form->focusedChild(), &probe(b)->cancel());
 }
 
+TEST_F(FormInputTest, ADoubleClickReportsTheClickThenTheDoubleClick) {
+    auto& label = probe(a)->info();
+    on(label.DblClick, "A.lblInfo DblClick");
+    on(probe(b)->surface().DblClick, "B DblClick");
+    EXPECT_TRUE(form->doubleClick(label));
+    EXPECT_EQ(events, (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click",
+                           "A.lblInfo DblClick", "A.lblInfo MouseUp"}));
+    events.clear();
+    EXPECT_TRUE(form->doubleClick(*b, 1, 2));
+    EXPECT_EQ(events, (Log{"B MouseDown 1 at 1,2", "B Click", "B DblClick"}));
+    label.setEnabled(false);
+    EXPECT_FALSE(form->doubleClick(label));
+}
+
 TEST_F(FormInputTest, InputThatNoUserCouldGiveIsDropped) {
     auto& line = probe(a)->addChild<ov::Line>("linSep");
     EXPECT_FALSE(form->click(line));

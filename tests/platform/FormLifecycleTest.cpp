@@ -53,6 +53,10 @@ TEST_F(FormLifecycleTest, LoadedControlGetsItsExtenderValuesBeforeInitialiseAndR
                           "Probe1 ReadProperties Caption=Saved", "Probe1 Resize", "Probe1 Show"}));
     EXPECT_EQ(probe(ext)->Caption(), "Saved");
     EXPECT_EQ(ext->values(), values);
+    // Loading is not a change: a loaded design-time form needs no saving.
+    auto design = Form::create("frmDesign", Mode::Design);
+    design->addLoaded(Probe::kProgId, "Probe1", bag, values);
+    EXPECT_FALSE(design->needsSaving());
 }
 
 TEST_F(FormLifecycleTest, UnloadHidesEveryControlThenTerminatesEveryControl) {
