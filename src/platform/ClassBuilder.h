@@ -29,6 +29,11 @@ struct MemFn<R (C::*)(A...) const> {
     using Result = R;
     using Params = std::tuple<A...>;
 };
+// noexcept is part of a member function's type; such members are declared the same way.
+template <class C, class R, class... A>
+struct MemFn<R (C::*)(A...) noexcept> : MemFn<R (C::*)(A...)> {};
+template <class C, class R, class... A>
+struct MemFn<R (C::*)(A...) const noexcept> : MemFn<R (C::*)(A...) const> {};
 
 template <class P>
 using Stored = std::remove_cvref_t<P>;
