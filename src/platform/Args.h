@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Failure.h"
 #include "platform/Variant.h"
 
 #include <initializer_list>
@@ -15,10 +16,18 @@ struct Args {
     Args() = default;
     Args(std::initializer_list<Variant> v) : values(v) {}
 
-    Variant& operator[](size_t i) { return values.at(i); }
-    const Variant& operator[](size_t i) const { return values.at(i); }
+    // A position past the arguments is failure 9, as for any subscript.
+    Variant& operator[](size_t i) { return values[checked(i)]; }
+    const Variant& operator[](size_t i) const { return values[checked(i)]; }
     size_t size() const { return values.size(); }
     bool empty() const { return values.empty(); }
+
+private:
+    size_t checked(size_t i) const {
+        if (i >= values.size())
+            throw Failure(err::SubscriptOutOfRange);
+        return i;
+    }
 };
 
 } // namespace ov
