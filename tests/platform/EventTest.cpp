@@ -140,6 +140,17 @@ TEST(EventTest, HandlersByNameWriteBackThroughArgs) {
     EXPECT_TRUE(o.cancel);
 }
 
+TEST(EventTest, ReadingPastTheArgumentsIs9) {
+    Pager pager;
+    ScopedConnection c = pager.on("Moved", [](Args& a) { a[1] = "nowhere"; });
+    auto f = failureFrom([&] { pager.Advance("Finish"); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 9);
+    EXPECT_EQ(pager.moves(), 0);
+    const Args none;
+    EXPECT_EQ(failureFrom([&] { (void)none[0]; })->number(), 9);
+}
+
 TEST(EventTest, UnknownEventNameIs438) {
     Pager pager;
     auto f = failureFrom([&] { pager.on("AfterChange", [](Args&) {}); });

@@ -74,7 +74,14 @@ public:
         b.method("Widen", 13, &Gadget::Widen, {"Margins", "By"});
         b.method("Span", 14, &Gadget::Span, {"Margins"});
         b.method("Attach", 15, &Gadget::Attach, {"Partner"});
+        b.property("Serial", 16, &Gadget::Serial).let(&Gadget::setSerial);
+        b.method("Twice", 17, &Gadget::Twice, {"Value"});
     }
+
+    // Members declared noexcept are members like any other.
+    int32_t Serial() const noexcept { return m_serial; }
+    void setSerial(int32_t v) noexcept { m_serial = v; }
+    int32_t Twice(int32_t v) noexcept { return 2 * v; }
 
     std::string Caption() const { return m_caption; }
     void setCaption(const std::string& v) {
@@ -117,6 +124,7 @@ private:
     std::shared_ptr<Widget> m_partner;
     std::array<std::string, 3> m_cells;
     ProbeShade m_shade = ProbeShade::Light;
+    int32_t m_serial = 0;
 };
 
 const ClassInfo& Gadget::staticClass() {
@@ -294,6 +302,12 @@ TEST_F(ObjectByNameTest, MethodsAndPropertiesAreReachableEitherWay) {
     gadget->setCaption("b");
     EXPECT_EQ(gadget->call("Count"), Variant(int32_t{2}));
     EXPECT_EQ(gadget->call("Caption").toString(), "b");
+}
+
+TEST_F(ObjectByNameTest, NoexceptMembersAreReachable) {
+    gadget->let("Serial", "41");
+    EXPECT_EQ(gadget->get("serial").toInt32(), 41);
+    EXPECT_EQ(gadget->call("Twice", {21}).toInt32(), 42);
 }
 
 TEST_F(ObjectByNameTest, IndexedPropertyReadsAndWritesThroughItsIndex) {
