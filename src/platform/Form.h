@@ -170,6 +170,10 @@ public:
     bool needsSaving() const { return m_dirty; }
     // What a form saver calls after writing the form: clears needsSaving and every site's changed keys.
     void markSaved();
+    // Writes the form and its controls to a form file, atomically, then marks it saved; see FormFile.
+    void save(const std::string& path);
+    // A new form in `mode` read from a form file; a broken file is refused and nothing is created.
+    static FormRef load(const std::string& path, Mode mode);
 
     // ---- Focus and input ----
     // The control that has the focus (null when none), and the constituent control inside it that has
@@ -228,6 +232,7 @@ private:
     friend class Extender;
     friend class UserControl;
     friend class ConstituentControl;
+    friend class FormFile;
 
     struct Snapshot;
     enum class Input { Down, Move, Up };

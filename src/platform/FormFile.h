@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/Forward.h"
+
+#include <string>
+#include <string_view>
+
+namespace ov {
+
+enum class Mode;
+
+// Form files: a form and its controls as JSON text (UTF-8). Form::save and Form::load are the usual
+// way in; the functions here also work on text in memory.
+//
+//   {
+//     "format": "OvComCtl.Form", "version": 1, "name": "frmSetup",
+//     "properties": { "Caption": "Setup", "Left": 0, "Top": 0, "Width": 4800, "Height": 3600,
+//                     "WindowState": 0, "BorderStyle": 2, "ControlBox": true, "StartUpPosition": 3,
+//                     "BackColor": -2147483633, "Font": { ...a font... }, "KeyPreview": false },
+//     "controls": [
+//       { "progId": "OvComCtl.OvWizardTab", "name": "Step1",
+//         "extender": { "Width": 7200, "Height": 900, "Align": 1, "TabStop": false },
+//         "properties": [ { "key": "BannerTitle", "type": "String", "value": "Choose a folder" } ] }
+//     ],
+//     "zOrder": [ "Step1", "Nav" ]
+//   }
+//
+// Controls are listed in creation order, except that a control sitting in a container control comes
+// after its container. "extender" holds Width and Height always, and of Left, Top, Visible, Tag,
+// HelpContextID, Align, TabStop, ToolTipText, Default, Cancel and Container (the container control's
+// name) only what differs from a new control's value. "properties" holds the control's property-bag
+// entries in the order it wrote them; each entry is { "key", "type", "value" } with type:
+//
+//   Empty, Null, Nothing   no value
+//   Boolean                true / false
+//   Integer, Long          a whole number within 16 / 32 bits (colours are Longs, as the bag has them)
+//   Single, Double         a number, or the text "NaN", "Infinity" or "-Infinity"
+//   String                 text
+//   Font                   { "name", "size", "bold", "italic", "underline", "strikethrough", "weight",
+//                            "charset" }; absent fields are the standard font's
+//   Picture                the PNG bytes as base64 text
+//   Object                 an object of a Persistable library class: "progId" names its class and
+//                          "value" is the list of entries the object wrote into its own bag (the same
+//                          entry shape; objects nest at most kMaxNesting deep)
+//
+// "zOrder" (the control names, back to front) is present only when the z-order differs from the order
+// of "controls". Measures are twips.
+//
+// Loading. Names of keys and of types are matched without letter case; keys this library does not know
+// are ignored. A file is refused with failure 321 ("Invalid file format: <file>: control <name>:
+// <problem>") when it is not JSON, not a form file or of a newer version, when a value has the wrong
+// type or is out of range (sizes must be from 0 to kMaxTwips, positions within ±kMaxTwips), when a
+// control name is not an identifier or is used twice (letter case ignored), when a program id names no
+// creatable class, when a container is not a control listed before, or when zOrder does not name every
+// control once. A failure of a control while it loads (onReadProperties, or the form refusing its
+// extender values) keeps its number and gets the file and control names in front of its description.
+// A load either returns a complete new form or creates nothing lasting: a form made so far is let go
+// and its controls end their lives (onHide, onTerminate) as with any form. After a load the form does
+// not need saving.
+//
+// Saving runs every control's onWriteProperties and builds the whole text first; a control that fails,
+// or a value that cannot be stored (a record, an object of a class that is not Persistable or has no
+// program id, text that is not UTF-8, a measure that is not a finite number), fails before the disk is
+// touched (380 for a value, the control's own number for its failure; the description names the file
+// and control). The text is then written to a new file in the target's folder, flushed to the disk
+// and renamed over the target, so the target holds either the old or the new form, never a part;
+// failure 75 ("Path/File access error: <file>: <why>") otherwise, and the old file is left as it was.
+// Only after success is the form marked saved (Form::markSaved).
+class FormFile {
+public:
+    static constexpr const char* kFormat = "OvComCtl.Form";
+    static constexpr int kVersion = 1;
+    static constexpr double kMaxTwips = 1e6;
+    static constexpr int kMaxNesting = 16;
+
+    // The form file text for `form`. `path` only names the file in failures.
+    static std::string write(Form& form, const std::string& path);
+    // Writes `form` to `path` atomically and marks it saved.
+    static void save(Form& form, const std::string& path);
+    // A new form in `mode` from form file text; `path` only names the file in failures.
+    static FormRef read(std::string_view text, const std::string& path, Mode mode);
+    // A new form from the file at `path`; 53 when there is none, 75 when it cannot be read.
+    static FormRef load(const std::string& path, Mode mode);
+
+private:
+    struct Plan; // a checked file, before any form exists
+    class Reader;
+    class Writer;
+    static FormRef build(Plan& plan, const std::string& path, Mode mode);
+};
+
+} // namespace ov
