@@ -73,6 +73,22 @@ void OvWizardNavigator::describe(ClassBuilder<OvWizardNavigator>& b) {
     b.method("Refresh", 0x60030057, &N::Refresh);
     b.method("SetFocusOnButton", 0x600300A8, &N::SetFocusOnButton, {"New_DefaultButton"});
     b.property("ShowErrorMsg", 0x68030086, &N::ShowErrorMsg, &N::setShowErrorMsg);
+    b.property("SaveCaptionsToFile", 0x68030069, &N::SaveCaptionsToFile, &N::setSaveCaptionsToFile);
+    b.property("ButtonFont", 0x68030038, &N::ButtonFont).set(&N::setButtonFont);
+    b.property("ButtonGapTop", 0x68030037, &N::ButtonGapTop, &N::setButtonGapTop);
+    b.property("ButtonGapRight", 0x68030036, &N::ButtonGapRight, &N::setButtonGapRight);
+    b.property("ButtonGapMiddle", 0x68030035, &N::ButtonGapMiddle, &N::setButtonGapMiddle);
+    b.property("ButtonHeight", 0x68030034, &N::ButtonHeight, &N::setButtonHeight);
+    b.property("ButtonWidth", 0x68030033, &N::ButtonWidth, &N::setButtonWidth);
+    b.property("WizardSizeMode", 0x68030032, &N::WizardSizeMode, &N::setWizardSizeMode);
+    b.property("ParentWidth", 0x68030031, &N::ParentWidth, &N::setParentWidth);
+    b.property("ParentHeight", 0x68030030, &N::ParentHeight, &N::setParentHeight);
+    b.property("HoldParentSize", 0x6803002F, &N::HoldParentSize, &N::setHoldParentSize);
+    b.property("BannerHeaderStyle", 0x6803002E, &N::BannerHeaderStyle, &N::setBannerHeaderStyle);
+    b.property("ImageBanner", 0x6803003C, &N::ImageBanner).set(&N::setImageBanner);
+    b.property("ImageBannerBig", 0x6803003B, &N::ImageBannerBig).set(&N::setImageBannerBig);
+    b.property("ImageWaterMark", 0x6803003A, &N::ImageWaterMark).set(&N::setImageWaterMark);
+    b.property("ImageWaterMarkBig", 0x68030039, &N::ImageWaterMarkBig).set(&N::setImageWaterMarkBig);
 
     b.event("BeforePageChange", 1, &N::BeforePageChange,
             {"WizardDirection", "NewPage", "CurrentPage", "Cancel"});
@@ -181,27 +197,6 @@ void OvWizardNavigator::copyDefaultsToMediator() {
     }
     m_mediator->setShowErrorMsg(m_showErrorMsg);
     m_mediator->setStartPage(m_startPage);
-}
-
-void OvWizardNavigator::onInitProperties() {
-    trapFailures(*this, "::InitProperties", [&] {
-        int navigators = 0;
-        for (const auto& ext : parentForm().controls()) {
-            if (ext->typeName() == "OvWizardNavigator") ++navigators;
-        }
-        if (navigators >= 2) {
-            msgBox("Sorry. You can have only one OvWizardNavigator on Form. Please remove the new item "
-                   "OvWizardNavigator.",
-                   mb::Exclamation, typeName());
-            return;
-        }
-        extender().setAlign(2);
-        m_showErrorMsg = true;
-        wizardThreadState().showErrors = true;
-        m_startPage = 1;
-        copyDefaultsToMediator();
-        m_mediator->setTabHeight(static_cast<int32_t>(extender().Top()) - 15);
-    });
 }
 
 void OvWizardNavigator::onShow() {

@@ -176,6 +176,11 @@ public:
     void LayoutButtons(int32_t part);
     void SetButtonsFont(FontRef font);
 
+    // Reads false. Writing any value at design time writes the four button captions to
+    // "<application folder>/<Name>.txt"; at run time it does nothing.
+    bool SaveCaptionsToFile() const { return false; }
+    void setSaveCaptionsToFile(bool v);
+
     bool ShowErrorMsg() const { return m_showErrorMsg; }
     void setShowErrorMsg(bool v);
     const LastError& lastError() const { return m_lastError; }
@@ -197,6 +202,8 @@ public:
 protected:
     void onInitialize() override;
     void onInitProperties() override;
+    void onReadProperties(PropertyBag& bag) override;
+    void onWriteProperties(PropertyBag& bag) override;
     void onShow() override;
     void onResize() override;
     void onTerminate() override;

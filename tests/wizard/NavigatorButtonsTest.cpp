@@ -167,6 +167,7 @@ TEST_F(ButtonBarTest, DisablingTheNavigatorDisablesEveryButtonAndEnablingRestore
 
 TEST_F(ButtonBarTest, PositionWritesAtDesignTimeReachTheMediatorsDefaultSet) {
     makeForm(Mode::Design);
+    nav->extender().clearChangedKeys();
     nav->setRightButtonCaption("&Abort");
     nav->setLeftButtonVisible(true);
     nav->setLeftMiddleButtonRule(ovEn_Button_Rule::ovBRExit);

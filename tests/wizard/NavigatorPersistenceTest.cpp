@@ -1,0 +1,167 @@
+#include "platform/Font.h"
+#include "platform/Picture.h"
+#include "platform/PropertyBag.h"
+#include "support/NavigatorFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace ov;
+using ovtest::NavigatorFixture;
+
+namespace {
+
+class NavigatorOnAFormTest : public NavigatorFixture {};
+
+std::vector<std::string> keys(const PropertyBag& bag) {
+    std::vector<std::string> out;
+    for (const auto& e : bag.entries())
+        out.push_back(e.key);
+    return out;
+}
+
+} // namespace
+
+TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediator) {
+    makeForm(Mode::Design);
+    EXPECT_EQ(nav->extender().Align(), 2);
+    EXPECT_TRUE(nav->extender().Default());
+    EXPECT_TRUE(nav->extender().Cancel());
+    EXPECT_EQ(form->BorderStyle(), 1);
+    EXPECT_FALSE(form->ControlBox());
+    EXPECT_EQ(form->StartUpPosition(), 2);
+    EXPECT_EQ(mediator().BannerStyle(), 1);
+    EXPECT_TRUE(mediator().ShowErrorMsg());
+    EXPECT_TRUE(wizardThreadState().showErrors);
+    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRightMiddle).Caption, "&Next >");
+    EXPECT_EQ(nav->ButtonFont(), form->Font());
+}
+
+TEST_F(NavigatorOnAFormTest, ASecondNavigatorIsRefused) {
+    makeForm(Mode::Design);
+    nav->setRightButtonCaption("&Abort");
+    runtime.headlessMessageBox().clear();
+    form->add("OvComCtl.OvWizardNavigator", "Nav2");
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt,
+              "Sorry. You can have only one OvWizardNavigator on Form. Please remove the new "
+              "item OvWizardNavigator.");
+    EXPECT_EQ(boxes()[0].style, 48);
+    EXPECT_EQ(boxes()[0].title, "OvWizardNavigator");
+    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRight).Caption, "&Abort");
+}
+
+TEST_F(NavigatorOnAFormTest, DefaultsWriteNothing) {
+    makeForm(Mode::Design);
+    nav->get("ShowErrorMsg"); // reading changes nothing
+    PropertyBag written;
+    nav->extender().writeProperties(written);
+    EXPECT_TRUE(written.empty()) << keys(written).front();
+}
+
+TEST_F(NavigatorOnAFormTest, ChangedValuesAreWrittenInTheStoredOrder) {
+    makeForm(Mode::Design);
+    nav->setShowErrorMsg(false);
+    nav->setButtonWidth(1200);
+    nav->setLeftButtonVisible(true);
+    nav->setRightMiddleButtonCaption("&Weiter >");
+    nav->setFinishRule(ovEn_Button_Rule::ovBRExit);
+    nav->setEnabled(false);
+    PropertyBag bag;
+    nav->extender().writeProperties(bag);
+    EXPECT_EQ(keys(bag), (std::vector<std::string>{"Enabled", "FinishRule", "RightMiddleButtonCaption",
+                                                   "LeftButtonVisible", "ButtonWidth", "ShowErrorMsg"}));
+}
+
+TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPages) {
+    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x02\0\0\0\x02\x08\x02\0\0\0", 29);
+    auto picture = Picture::fromPng(png);
+    PropertyBag bag;
+    bag.put("imagewatermarkbig", Variant(std::const_pointer_cast<Picture>(picture)));
+    bag.put("ShowErrorMsg", false);
+    bag.put("RightButtonCaption", "&Close");
+    bag.put("DefaultButton", 4);
+    bag.put("RightButtonEnabled", false);
+    form = Form::create("frmWizard", Mode::Run);
+    form->addLoaded("OvComCtl.OvWizardNavigator", "Nav", bag, ExtenderValues{});
+    nav = form->control<OvWizardNavigator>("Nav");
+    EXPECT_EQ(nav->ImageWaterMarkBig(), picture);
+    EXPECT_FALSE(nav->ShowErrorMsg());
+    EXPECT_FALSE(wizardThreadState().showErrors);
+    EXPECT_FALSE(nav->Enabled()); // no page registered yet
+    EXPECT_EQ(nav->button(ovEn_Button_Position::ovBPRight).Caption(), "&Close");
+    // Loaded default-button state follows the stored position even on a disabled button.
+    EXPECT_TRUE(nav->button(ovEn_Button_Position::ovBPRight).Default());
+    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRight).Caption, "&Close");
+    EXPECT_EQ(mediator().DefaultButton(), 4);
+}
+
+TEST_F(NavigatorOnAFormTest, ASavedNavigatorLoadsBackTheSame) {
+    makeForm(Mode::Design);
+    nav->setFinishCaption("&Done");
+    nav->setButtonGapMiddle(200);
+    nav->setStartPage(2);
+    nav->setBannerHeaderStyle(ovBannerStyleEnum::ovOSWindows2k);
+    nav->setButtonFont(Font::create("Arial", 9, true));
+    PropertyBag bag;
+    nav->extender().writeProperties(bag);
+    Runtime other;
+    auto again = Form::create("frmWizard", Mode::Design);
+    again->addLoaded("OvComCtl.OvWizardNavigator", "Nav", bag, ExtenderValues{});
+    auto loaded = again->control<OvWizardNavigator>("Nav");
+    PropertyBag rewritten;
+    loaded->extender().writeProperties(rewritten);
+    // Loaded before any page registered, the navigator is disabled until the first page change, and
+    // says so when saved again.
+    auto expected = keys(bag);
+    expected.insert(expected.begin(), "Enabled");
+    EXPECT_EQ(keys(rewritten), expected);
+    EXPECT_EQ(loaded->FinishCaption(), "&Done");
+    EXPECT_EQ(loaded->ButtonFont()->Name(), "Arial");
+    EXPECT_EQ(wizardThreadState().mediator->BannerStyle(), 0);
+}
+
+TEST_F(NavigatorOnAFormTest, ShowErrorMsgOffInASavedFormSilencesPageDescriptorsToo) {
+    PropertyBag bag;
+    bag.put("ShowErrorMsg", false);
+    form = Form::create("frmWizard", Mode::Run);
+    form->addLoaded("OvComCtl.OvWizardNavigator", "Nav", bag, ExtenderValues{});
+    CPage detached;
+    detached.PageNext();
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(NavigatorOnAFormTest, CaptionsFileAtDesignTimeOnly) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "ovcomctl-nav-captions";
+    fs::create_directories(folder);
+    runtime.application().path = folder.string();
+    makeForm(Mode::Run);
+    nav->setSaveCaptionsToFile(true);
+    EXPECT_FALSE(fs::exists(folder / "Nav.txt"));
+    form->unload();
+    makeForm(Mode::Design);
+    nav->setRightButtonCaption("&Abort");
+    nav->let("SaveCaptionsToFile", Variant(false));
+    EXPECT_FALSE(nav->SaveCaptionsToFile());
+    std::ifstream in(folder / "Nav.txt", std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string eq(80, '='), dash(80, '-');
+    EXPECT_EQ(ss.str(), "Nav captions:\r\n" + eq + "\r\n" +                                   //
+                            "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +         //
+                            "\r\nLeftMiddleButton Caption: \r\n< &Back\r\n" + dash + "\r\n" + //
+                            "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" +
+                            "\r\nRightButton Caption: \r\n&Abort\r\n" + eq + "\r\n");
+    fs::remove_all(folder);
+}
+
+TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEmptyRegistry) {
+    makeForm(Mode::Run);
+    int told = 0;
+    ScopedConnection c = mediator().OnNavigatorDie.connect([&] { ++told; });
+    form->unload();
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(wizardThreadState().mediator, nullptr);
+}
