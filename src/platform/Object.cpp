@@ -2,15 +2,29 @@
 
 #include "platform/Failure.h"
 
+#include <atomic>
+
 namespace ov {
 
 namespace {
+
+std::atomic<int64_t> g_liveObjects{0};
 
 std::string qualified(const Object& o, std::string_view member) {
     return o.classInfo().name + "." + std::string(member);
 }
 
 } // namespace
+
+Object::Object() noexcept { g_liveObjects.fetch_add(1, std::memory_order_relaxed); }
+
+Object::Object(const Object& other) noexcept : std::enable_shared_from_this<Object>(other) {
+    g_liveObjects.fetch_add(1, std::memory_order_relaxed);
+}
+
+Object::~Object() { g_liveObjects.fetch_sub(1, std::memory_order_relaxed); }
+
+int64_t Object::liveCount() noexcept { return g_liveObjects.load(std::memory_order_relaxed); }
 
 Object::Resolved Object::resolveMember(std::string_view name) {
     const ClassInfo& info = classInfo();

@@ -6,6 +6,7 @@
 #include "platform/Forward.h"
 #include "platform/Variant.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,7 +30,13 @@ private:
 // is 13; each description names the class and the member.
 class Object : public std::enable_shared_from_this<Object> {
 public:
-    virtual ~Object() = default;
+    Object() noexcept;
+    Object(const Object&) noexcept;
+    Object& operator=(const Object&) noexcept = default;
+    virtual ~Object();
+    // How many objects (of every class built on Object) are alive in the process; what tells the host
+    // whether the library can be unloaded.
+    static int64_t liveCount() noexcept;
     virtual const ClassInfo& classInfo() const = 0;
 
     std::string typeName() const { return classInfo().name; }
