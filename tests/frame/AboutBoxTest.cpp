@@ -1,0 +1,189 @@
+#include "frame/AboutBox.h"
+
+#include "frame/FrameFixture.h"
+#include "frame/frmAbout.h"
+#include "platform/CommandButton.h"
+#include "platform/Failure.h"
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
+#include "platform/PictureBox.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ovtest {
+
+using ov::Form;
+using ov::frmAbout;
+
+// Opens the About window with a modal hook that plays the user through `play`.
+class AboutBoxTest : public FrameFixture {
+protected:
+    int opened = 0;
+    std::vector<std::string> journal;
+
+    void open(std::function<void(frmAbout&)> play) {
+        Form::setModalHook([this, play](Form& form) {
+            ++opened;
+            auto* about = dynamic_cast<frmAbout*>(&form);
+            ASSERT_NE(about, nullptr) << "the modal form is the About window";
+            EXPECT_TRUE(form.isModal());
+            EXPECT_TRUE(form.Visible());
+            play(*about);
+        });
+        ov::showAboutBox();
+    }
+
+    static std::string versionText() {
+        ov::Version v = ov::libraryVersion();
+        return "Version " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
+               std::to_string(v.revision);
+    }
+};
+
+TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
+    auto about = frmAbout::create();
+    EXPECT_EQ(about->Name(), "frmAbout");
+    EXPECT_EQ(about->Caption(), "About OvComCtl");
+    EXPECT_EQ(about->lblTitle().Caption(), "OvComCtl");
+    EXPECT_EQ(about->lblVersion().Caption(), versionText());
+    EXPECT_FALSE(about->lblDescription().Caption().empty());
+    EXPECT_EQ(about->cmdOK().Caption(), "OK");
+    EXPECT_EQ(about->cmdSysInfo().Caption(), "&System Info...");
+    EXPECT_EQ(about->picIcon().Picture(), nullptr) << "no icon file is needed";
+    EXPECT_TRUE(about->userMode());
+    EXPECT_FALSE(about->Visible()) << "loaded, not shown";
+}
+
+TEST_F(AboutBoxTest, LaysOutAClassicAboutBox) {
+    auto about = frmAbout::create();
+    EXPECT_EQ(about->ScaleWidth(), 5730);
+    EXPECT_EQ(about->ScaleHeight(), 3210);
+
+    ov::CommandButton& ok = about->cmdOK();
+    ov::CommandButton& info = about->cmdSysInfo();
+    EXPECT_EQ(ok.Left(), info.Left()) << "System Info stands under OK";
+    EXPECT_EQ(ok.Width(), info.Width());
+    EXPECT_GT(info.Top(), ok.Top() + ok.Height());
+    EXPECT_LE(info.Top() + info.Height(), about->ScaleHeight());
+    EXPECT_GT(ok.Left(), about->lblDescription().Left() + about->lblDescription().Width() - ok.Width())
+        << "the buttons stand at the right";
+    EXPECT_LE(ok.Left() + ok.Width(), about->ScaleWidth());
+
+    // The separator runs between the texts and the buttons, its light line under its dark one.
+    const ov::Line& dark = about->linEtchShadow();
+    const ov::Line& light = about->linEtchHighlight();
+    EXPECT_EQ(dark.Y1(), dark.Y2());
+    EXPECT_GT(light.Y1(), dark.Y1());
+    EXPECT_GE(dark.Y1(), about->lblDescription().Top() + about->lblDescription().Height());
+    EXPECT_LT(light.Y1(), ok.Top());
+
+    // Title, version and description stand in that order beside the icon.
+    const ov::PictureBox& icon = about->picIcon();
+    EXPECT_GT(about->lblTitle().Left(), icon.Left() + icon.Width());
+    EXPECT_LT(about->lblTitle().Top(), about->lblVersion().Top());
+    EXPECT_LT(about->lblVersion().Top(), about->lblDescription().Top());
+    EXPECT_GT(about->lblTitle().Font()->Size(), about->lblVersion().Font()->Size());
+}
+
+TEST_F(AboutBoxTest, OkClosesTheWindow) {
+    std::shared_ptr<Form> seen;
+    open([&](frmAbout& about) {
+        seen = std::static_pointer_cast<Form>(about.shared_from_this());
+        EXPECT_TRUE(about.click(about.cmdOK()));
+        EXPECT_FALSE(about.isLoaded()) << "OK unloads at once";
+    });
+    EXPECT_EQ(opened, 1);
+    ASSERT_NE(seen, nullptr);
+    EXPECT_FALSE(seen->isLoaded());
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(launcher().launched().empty());
+}
+
+TEST_F(AboutBoxTest, EnterAndEscapeReachOk) {
+    for (int16_t key : {int16_t{13}, int16_t{27}}) {
+        bool closed = false;
+        open([&](frmAbout& about) {
+            EXPECT_TRUE(about.cmdOK().hasFocus()) << "the focus starts on OK";
+            about.pressKey(key);
+            closed = !about.isLoaded();
+        });
+        EXPECT_TRUE(closed) << "key " << key;
+    }
+}
+
+TEST_F(AboutBoxTest, SystemInfoRunsTheRegisteredProgramAndTheWindowStaysOpen) {
+    setMsInfoPath("C:\\Tools\\msinfo32.exe");
+    open([&](frmAbout& about) {
+        about.click(about.cmdSysInfo());
+        EXPECT_TRUE(about.Visible());
+        EXPECT_EQ(launcher().launched().size(), 1u);
+        about.click(about.cmdOK());
+    });
+    ASSERT_EQ(launcher().launched().size(), 1u);
+    EXPECT_EQ(launcher().launched()[0],
+              (ov::HeadlessLauncher::Launch{"C:\\Tools\\msinfo32.exe", {}, ov::windowStyle::NormalFocus}));
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(AboutBoxTest, SystemInfoFallsBackToTheRegisteredFolder) {
+    setMsInfoFolder("C:\\Shared\\MSInfo");
+    files->addFile("C:\\Shared\\MSInfo\\MSINFO32.EXE");
+    open([&](frmAbout& about) { about.click(about.cmdSysInfo()); });
+    ASSERT_EQ(launcher().launched().size(), 1u);
+    EXPECT_EQ(launcher().launched()[0].program, "C:\\Shared\\MSInfo\\MSINFO32.EXE");
+    EXPECT_EQ(launcher().launched()[0].windowStyle, ov::windowStyle::NormalFocus);
+    EXPECT_TRUE(boxes().empty());
+}
+
+TEST_F(AboutBoxTest, SystemInfoWithNothingToRunSaysSo) {
+    setMsInfoFolder("C:\\Shared\\MSInfo"); // the folder holds no MSINFO32.EXE
+    open([&](frmAbout& about) {
+        about.click(about.cmdSysInfo());
+        EXPECT_TRUE(about.Visible()) << "the window stays after the message";
+    });
+    EXPECT_TRUE(launcher().launched().empty());
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(boxes()[0].style, 0);
+}
+
+TEST_F(AboutBoxTest, OneWindowAtATime) {
+    open([&](frmAbout& about) {
+        ov::showAboutBox(); // from code the open window runs
+        EXPECT_TRUE(about.Visible());
+        about.click(about.cmdOK());
+    });
+    EXPECT_EQ(opened, 1);
+    open([](frmAbout& about) { about.click(about.cmdOK()); });
+    EXPECT_EQ(opened, 2) << "a closed window does not block the next";
+}
+
+TEST_F(AboutBoxTest, AWindowClosedByHidingIsUnloadedToo) {
+    std::shared_ptr<Form> kept;
+    open([&](frmAbout& about) {
+        kept = std::static_pointer_cast<Form>(about.shared_from_this());
+        about.hide();
+    });
+    ASSERT_NE(kept, nullptr);
+    EXPECT_FALSE(kept->isLoaded());
+    EXPECT_TRUE(kept->controls().empty());
+}
+
+TEST_F(AboutBoxTest, AFailureInTheModalLoopReachesTheCallerAndClosesTheWindow) {
+    std::shared_ptr<Form> kept;
+    Form::setModalHook([&](Form& form) {
+        kept = std::static_pointer_cast<Form>(form.shared_from_this());
+        throw ov::Failure(5, "the user's failure");
+    });
+    EXPECT_THROW(ov::showAboutBox(), ov::Failure);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_FALSE(kept->isLoaded());
+    open([](frmAbout& about) { about.click(about.cmdOK()); });
+    EXPECT_EQ(opened, 1) << "the failed window does not block the next";
+}
+
+} // namespace ovtest
