@@ -1,5 +1,6 @@
 #include "wizard/OvWizardNavigator.h"
 
+#include "frame/AboutBox.h"
 #include "platform/ClassBuilder.h"
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
@@ -71,6 +72,7 @@ void OvWizardNavigator::describe(ClassBuilder<OvWizardNavigator>& b) {
     b.property("Enabled", 0x68030054, &N::Enabled, &N::setEnabled);
     b.property("BackColor", 0x68030055, &N::BackColor, &N::setBackColor);
     b.method("Refresh", 0x60030057, &N::Refresh);
+    b.method("About", -552, &N::About);
     b.method("SetFocusOnButton", 0x600300A8, &N::SetFocusOnButton, {"New_DefaultButton"});
     b.property("ShowErrorMsg", 0x68030086, &N::ShowErrorMsg, &N::setShowErrorMsg);
     b.property("SaveCaptionsToFile", 0x68030069, &N::SaveCaptionsToFile, &N::setSaveCaptionsToFile);
@@ -160,6 +162,10 @@ void OvWizardNavigator::setShowErrorMsg(bool v) {
         wizardThreadState().showErrors = v;
         PropertyChanged("ShowErrorMsg");
     });
+}
+
+void OvWizardNavigator::About() {
+    trapFailures(*this, "::About", [] { showAboutBox(); });
 }
 
 void OvWizardNavigator::setStartPage(int32_t value) {

@@ -131,6 +131,8 @@ public:
     void setBackColor(OleColor v);
     // Accepted; the strip paints from its state.
     void Refresh() {}
+    // Opens the About window modally.
+    void About();
     // Gives the focus to the button at that position when it is enabled and visible.
     void SetFocusOnButton(ovEn_Button_Position New_DefaultButton);
 

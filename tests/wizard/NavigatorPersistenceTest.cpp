@@ -165,3 +165,17 @@ TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEm
     EXPECT_EQ(told, 1);
     EXPECT_EQ(wizardThreadState().mediator, nullptr);
 }
+
+TEST_F(NavigatorOnAFormTest, AboutOpensTheLibrarysAboutWindowModally) {
+    makeForm(Mode::Run);
+    std::string caption;
+    auto previous = Form::setModalHook([&](Form& f) {
+        caption = f.Caption();
+        f.unload();
+    });
+    nav->call("About");
+    Form::setModalHook(previous);
+    EXPECT_EQ(caption, "About OvComCtl");
+    EXPECT_TRUE(std::none_of(log.begin(), log.end(),
+                             [](const std::string& l) { return l.rfind("OnError", 0) == 0; }));
+}
