@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Forward.h"
+#include "platform/TypeRegistry.h"
 
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 namespace ov {
 
 enum class Mode;
+struct FormFilePlan;
 
 // Form files: a form and its controls as JSON text (UTF-8). Form::save and Form::load are the usual
 // way in; the functions here also work on text in memory.
@@ -82,11 +84,14 @@ public:
     // A new form from the file at `path`; 53 when there is none, 75 when it cannot be read.
     static FormRef load(const std::string& path, Mode mode);
 
+    // Whether `name` can name a form or control in a file: a letter, then letters, digits or "_", at
+    // most 40 characters (the rule Extender::setName applies, checked before any control exists).
+    static bool isName(std::string_view name);
+    // The registered class that a loader can create from `progId`, or null.
+    static const TypeRegistry::ClassEntry* creatableClass(std::string_view progId);
+
 private:
-    struct Plan; // a checked file, before any form exists
-    class Reader;
-    class Writer;
-    static FormRef build(Plan& plan, const std::string& path, Mode mode);
+    static FormRef build(FormFilePlan& plan, const std::string& path, Mode mode);
 };
 
 } // namespace ov

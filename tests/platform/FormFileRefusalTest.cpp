@@ -1,0 +1,285 @@
+#include "platform/Extender.h"
+#include "platform/FailureCapture.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/FormFileFixture.h"
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+using ov::test::failureFrom;
+
+// A form file with the given controls (a JSON list body) and more top-level members.
+std::string formText(const std::string& controls, const std::string& more = "") {
+    return R"({"format": "OvComCtl.Form", "version": 1, "name": "frmBroken")" + more + R"(, "controls": [)" +
+           controls + "]}";
+}
+
+// A sampler entry with the given extender values and bag entries.
+std::string sampler(const std::string& name, const std::string& extender = "{}",
+                    const std::string& properties = "[]") {
+    return R"({"progId": "OvComCtlTest.Sampler", "name": ")" + name + R"(", "extender": )" + extender +
+           R"(, "properties": )" + properties + "}";
+}
+
+std::string entry(const std::string& key, const std::string& type, const std::string& value) {
+    return R"({"key": ")" + key + R"(", "type": ")" + type + R"(", "value": )" + value + "}";
+}
+
+class FormFileRefusalTest : public FormFileFixture {
+protected:
+    // Loads `text` from a file and expects the failure; then checks that nothing is left: no sample
+    // object alive, and every control that started also ended.
+    void expectRefused(const std::string& text, int number, const std::string& problem) {
+        const std::string path = pathOf("broken.json");
+        spit(path, text);
+        Sampler::journal().clear();
+        auto failure = failureFrom([&] { Form::load(path, Mode::Design); });
+        ASSERT_TRUE(failure) << text;
+        EXPECT_EQ(failure->number(), number) << text;
+        const std::string prefix = number == 321 ? "Invalid file format: " + path + ": " : path + ": ";
+        EXPECT_EQ(failure->description(), prefix + problem) << text;
+        EXPECT_EQ(Sampler::alive(), 0) << text;
+        EXPECT_EQ(Memo::alive(), 0) << text;
+        int started = 0, ended = 0;
+        for (const std::string& line : Sampler::journal()) {
+            started += line.ends_with(" Initialize");
+            ended += line.ends_with(" Terminate");
+        }
+        EXPECT_EQ(started, ended) << text;
+    }
+};
+
+struct Case {
+    const char* what;
+    std::string text;
+    std::string problem;
+};
+
+TEST_F(FormFileRefusalTest, BrokenDocumentIsRefused) {
+    const Case cases[] = {
+        {"not JSON", "{\"format\": \"OvComCtl.Form\",\n  \"version\": 1,\n  \"name\": }",
+         "not valid JSON (line 3, column 11)"},
+        {"empty file", "", "not valid JSON (line 1, column 1)"},
+        {"cut short", formText(sampler("One")).substr(0, 60), "not valid JSON (line 1, column 61)"},
+        {"a list", "[]", "not a form file (not a JSON object)"},
+        {"no format", R"({"version": 1, "name": "frmA"})",
+         "not a form file (its format is not \"OvComCtl.Form\")"},
+        {"another format", R"({"format": "Other", "version": 1, "name": "frmA"})",
+         "not a form file (its format is not \"OvComCtl.Form\")"},
+        {"no version", R"({"format": "OvComCtl.Form", "name": "frmA"})", "the file has no version"},
+        {"newer version", R"({"format": "OvComCtl.Form", "version": 2, "name": "frmA"})",
+         "version 2 is newer than this library reads (1)"},
+        {"version as text", R"({"format": "OvComCtl.Form", "version": "1", "name": "frmA"})",
+         "the version must be a whole number from 1 to 2147483647"},
+        {"version 0", R"({"format": "OvComCtl.Form", "version": 0, "name": "frmA"})",
+         "the version must be a whole number from 1 to 2147483647"},
+        {"no name", R"({"format": "OvComCtl.Form", "version": 1})", "the form has no name"},
+        {"name not text", R"({"format": "OvComCtl.Form", "version": 1, "name": 7})",
+         "the form name must be text"},
+        {"name not an identifier", R"({"format": "OvComCtl.Form", "version": 1, "name": "frm A"})",
+         "the form name 'frm A' is not an identifier"},
+        {"a key twice", R"({"format": "OvComCtl.Form", "version": 1, "name": "frmA", "NAME": "frmB"})",
+         "the key \"name\" appears twice"},
+        {"controls not a list", formText("") + "x", "not valid JSON (line 1, column 79)"},
+        {"controls an object", R"({"format": "OvComCtl.Form", "version": 1, "name": "frmA", "controls": {}})",
+         "the controls must be a JSON list"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefused(c.text, 321, c.problem);
+    }
+}
+
+TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
+    const Case cases[] = {
+        {"negative width", R"(, "properties": {"Width": -1})",
+         "form Width must be a number from 0 to 1000000"},
+        {"huge height", R"(, "properties": {"Height": 1000000.5})",
+         "form Height must be a number from 0 to 1000000"},
+        {"width as text", R"(, "properties": {"Width": "wide"})",
+         "form Width must be a number from 0 to 1000000"},
+        {"far left", R"(, "properties": {"Left": -2e6})",
+         "form Left must be a number from -1000000 to 1000000"},
+        {"window state", R"(, "properties": {"WindowState": 3})",
+         "form WindowState must be a whole number from 0 to 2"},
+        {"border style", R"(, "properties": {"BorderStyle": 2.5})",
+         "form BorderStyle must be a whole number from 0 to 5"},
+        {"start-up position", R"(, "properties": {"StartUpPosition": -1})",
+         "form StartUpPosition must be a whole number from 0 to 3"},
+        {"control box", R"(, "properties": {"ControlBox": 1})", "form ControlBox must be true or false"},
+        {"back colour", R"(, "properties": {"BackColor": 4294967296})",
+         "form BackColor must be a whole number from -2147483648 to 4294967295"},
+        {"caption", R"(, "properties": {"Caption": null})", "form Caption must be text"},
+        {"font size", R"(, "properties": {"Font": {"size": 0}})",
+         "form Font: the font size must be a number from 1 to 2048"},
+        {"font weight", R"(, "properties": {"Font": {"weight": 1001}})",
+         "form Font: the font weight must be a whole number from 0 to 1000"},
+        {"font not an object", R"(, "properties": {"Font": "Arial"})",
+         "form Font: a font must be a JSON object"},
+        {"properties a list", R"(, "properties": [])", "form the properties must be a JSON object"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefused(formText(sampler("One"), c.text), 321, c.problem);
+    }
+}
+
+TEST_F(FormFileRefusalTest, BadControlEntriesAreRefusedNamingTheControl) {
+    const std::string one = sampler("One");
+    const Case cases[] = {
+        {"entry not an object", one + ", 5", "control #2: the entry must be a JSON object"},
+        {"no name", R"({"progId": "OvComCtlTest.Sampler"})", "control #1: the control has no name"},
+        {"name not an identifier", one + "," + sampler("two words"),
+         "control #2: 'two words' is not a valid control name"},
+        {"name too long", sampler(std::string(41, 'a')),
+         "control #1: '" + std::string(41, 'a') + "' is not a valid control name"},
+        {"same name, other case", one + "," + sampler("ONE"),
+         "control ONE: another control has the same name"},
+        {"no program id", R"({"name": "One"})", "control One: the control has no program id"},
+        {"unknown program id", R"({"name": "One", "progId": "No.Such"})",
+         "control One: unknown program id 'No.Such'"},
+        {"a class, not a control", R"({"name": "One", "progId": "OvComCtlTest.Memo"})",
+         "control One: 'OvComCtlTest.Memo' is not a control"},
+        {"negative width", sampler("One", R"({"Width": -5})"),
+         "control One: extender Width must be a number from 0 to 1000000"},
+        {"huge height", sampler("One", R"({"Height": 1e7})"),
+         "control One: extender Height must be a number from 0 to 1000000"},
+        {"far top", sampler("One", R"({"Top": 1e7})"),
+         "control One: extender Top must be a number from -1000000 to 1000000"},
+        {"align", sampler("One", R"({"Align": 5})"),
+         "control One: extender Align must be a whole number from 0 to 4"},
+        {"visible", sampler("One", R"({"Visible": "yes"})"),
+         "control One: extender Visible must be true or false"},
+        {"tag", sampler("One", R"({"Tag": 5})"), "control One: extender Tag must be text"},
+        {"help context", sampler("One", R"({"HelpContextID": 2147483648})"),
+         "control One: extender HelpContextID must be a whole number from -2147483648 to 2147483647"},
+        {"unknown container", sampler("One", R"({"Container": "Box"})"),
+         "control One: extender Container: no control named 'Box' comes before it"},
+        {"container listed later", sampler("One", R"({"Container": "Box"})") + "," + sampler("Box"),
+         "control One: extender Container: no control named 'Box' comes before it"},
+        {"itself as container", sampler("One", R"({"Container": "one"})"),
+         "control One: extender Container: no control named 'one' comes before it"},
+        {"extender a list", sampler("One", "[]"), "control One: extender the values must be a JSON object"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefused(formText(c.text), 321, c.problem);
+    }
+}
+
+TEST_F(FormFileRefusalTest, WrongValueTypesAreRefusedNamingControlAndKey) {
+    std::string nested = "[]";
+    for (int i = 0; i < 17; ++i)
+        nested =
+            R"([{"key": "Next", "type": "Object", "progId": "OvComCtlTest.Memo", "value": )" + nested + "}]";
+    std::string deepNext; // one step for each of the 17 levels
+    for (int i = 0; i < 17; ++i)
+        deepNext += "property Next: ";
+    const Case cases[] = {
+        {"properties not a list", "{}", "the properties must be a JSON list"},
+        {"entry not an object", "[1]", "property #1: the entry must be a JSON object"},
+        {"no key", R"([{"type": "Long", "value": 1}])", "property #1: the entry has no key"},
+        {"empty key", R"([{"key": "", "type": "Long", "value": 1}])", "property #1: the key is empty"},
+        {"no type", R"([{"key": "Count", "value": 1}])", "property Count: the entry has no type"},
+        {"unknown type", "[" + entry("Count", "Currency", "1") + "]",
+         "property Count: unknown type 'Currency'"},
+        {"no value", R"([{"key": "Count", "type": "Long"}])", "property Count: a Long entry has no value"},
+        {"key twice", "[" + entry("Count", "Long", "1") + "," + entry("count", "Long", "2") + "]",
+         "property count: the key appears twice"},
+        {"Boolean as number", "[" + entry("Flag", "Boolean", "1") + "]",
+         "property Flag: a Boolean value must be true or false"},
+        {"Integer too big", "[" + entry("Small", "Integer", "32768") + "]",
+         "property Small: an Integer value must be a whole number from -32768 to 32767"},
+        {"Integer with a fraction", "[" + entry("Small", "Integer", "1.5") + "]",
+         "property Small: an Integer value must be a whole number from -32768 to 32767"},
+        {"Long too small", "[" + entry("Count", "Long", "-2147483649") + "]",
+         "property Count: a Long value must be a whole number from -2147483648 to 2147483647"},
+        {"Single too big", "[" + entry("Ratio", "Single", "1e39") + "]",
+         "property Ratio: a Single value must be a number within \u00B13.40282e+38, \"NaN\", \"Infinity\" or "
+         "\"-Infinity\""},
+        {"Double as other text", "[" + entry("Precise", "Double", "\"much\"") + "]",
+         "property Precise: a Double value must be a number within \u00B11.79769e+308, \"NaN\", \"Infinity\" "
+         "or "
+         "\"-Infinity\""},
+        {"String as number", "[" + entry("Text", "String", "5") + "]",
+         "property Text: a String value must be text"},
+        {"Font as text", "[" + entry("Font", "Font", "\"Arial\"") + "]",
+         "property Font: a font must be a JSON object"},
+        {"Font charset", "[" + entry("Font", "Font", R"({"charset": 256})") + "]",
+         "property Font: the font charset must be a whole number from 0 to 255"},
+        {"Picture not base64", "[" + entry("Picture", "Picture", "\"not base64!\"") + "]",
+         "property Picture: a Picture value must be base64 text"},
+        {"Picture badly padded", "[" + entry("Picture", "Picture", "\"aGk=aGk=\"") + "]",
+         "property Picture: a Picture value must be base64 text"},
+        {"Picture not a PNG", "[" + entry("Picture", "Picture", "\"aGVsbG8gd29ybGQ=\"") + "]",
+         "property Picture: the picture is not a PNG image"},
+        {"Object without program id", R"([{"key": "Memo", "type": "Object", "value": []}])",
+         "property Memo: the Object entry has no program id"},
+        {"Object of an unknown class",
+         R"([{"key": "Memo", "type": "Object", "progId": "OvComCtlTest.Nothing", "value": []}])",
+         "property Memo: unknown program id 'OvComCtlTest.Nothing'"},
+        {"Object of a control class",
+         R"([{"key": "Memo", "type": "Object", "progId": "OvComCtlTest.Sampler", "value": []}])",
+         "property Memo: 'OvComCtlTest.Sampler' is a control, not a class a property bag can hold"},
+        {"Object value not a list", R"([{"key": "Memo", "type": "Object", "progId": "OvComCtlTest.Memo",
+             "value": {}}])",
+         "property Memo: the properties must be a JSON list"},
+        {"Object refusing its values",
+         R"([{"key": "Memo", "type": "Object", "progId": "OvComCtlTest.Memo", "value": [)" +
+             entry("Lines", "Long", "-1") + "]}]",
+         "property Memo: the Memo object refused its properties: Lines cannot be negative"},
+        {"Objects nested too deep", nested, deepNext + "objects nest more than 16 deep"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectRefused(formText(sampler("One", "{}", c.text)), 321, "control One: " + c.problem);
+    }
+}
+
+TEST_F(FormFileRefusalTest, ZOrderMustNameEveryControlOnce) {
+    const std::string two = sampler("One") + "," + sampler("Two");
+    const std::string problem = "zOrder must name every control once";
+    expectRefused(formText(two, R"(, "zOrder": ["One"])"), 321, problem);
+    expectRefused(formText(two, R"(, "zOrder": ["One", "one"])"), 321, problem + " ('one' appears twice)");
+    expectRefused(formText(two, R"(, "zOrder": ["One", "Three"])"), 321,
+                  problem + " ('Three' is not a control of the form)");
+    expectRefused(formText(two, R"(, "zOrder": ["One", 2])"), 321, problem);
+    expectRefused(formText(two, R"(, "zOrder": "One")"), 321, problem);
+}
+
+// Refusals that come from the controls themselves, after others have loaded: the number is the
+// control's own, the description names file and control, and the controls loaded so far end.
+TEST_F(FormFileRefusalTest, ControlFailuresWhileLoadingUndoEverything) {
+    const std::string three = sampler("First") + "," + sampler("Second") + "," + sampler("Third");
+    Sampler::failAt() = "Second ReadProperties";
+    expectRefused(formText(three), 5, "control Second: sampler fails in ReadProperties");
+    EXPECT_EQ(Sampler::journal(),
+              (std::vector<std::string>{"First Initialize", "First ReadProperties", "Second Initialize",
+                                        "Second ReadProperties", "Second Terminate", "First Terminate"}));
+    Sampler::failAt().clear();
+
+    // A value of the right file type that the control cannot use.
+    expectRefused(formText(sampler("One", "{}", "[" + entry("Small", "String", "\"many\"") + "]")), 13,
+                  "control One: Type mismatch (\"many\" is not a number)");
+    // A container control that takes no controls: the form's own check.
+    expectRefused(formText(R"({"progId": "OvComCtlTest.Probe", "name": "Box"},)" +
+                           sampler("One", R"({"Container": "Box"})")),
+                  380, "control One: Invalid property value (One: no container control named Box)");
+}
+
+TEST_F(FormFileRefusalTest, MissingOrUnreadableFile) {
+    auto missing = failureFrom([&] { Form::load(pathOf("none.json"), Mode::Design); });
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->number(), 53);
+    EXPECT_EQ(missing->description(), "File not found: " + pathOf("none.json"));
+    auto folderFailure = failureFrom([&] { Form::load(folder.string(), Mode::Run); });
+    ASSERT_TRUE(folderFailure);
+    EXPECT_EQ(folderFailure->number(), 75);
+    EXPECT_EQ(folderFailure->description(),
+              "Path/File access error: " + folder.string() + ": a folder, not a file");
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,255 @@
+#include "platform/FormFileSamples.h"
+
+#include "platform/Color.h"
+#include "platform/Extender.h"
+#include "platform/Failure.h"
+#include "platform/Font.h"
+#include "platform/Picture.h"
+#include "platform/PropertyBag.h"
+#include "platform/Text.h"
+#include "platform/TypeRegistry.h"
+
+#include <mutex>
+
+namespace ovtest {
+
+using namespace ov;
+
+// ---- Memo ----
+
+const ClassInfo& Memo::staticClass() {
+    return buildClassInfo<Memo>([](ClassInfo& i) {
+        i.creatable = true;
+        i.published = false;
+        i.progIdPrefix = "OvComCtlTest";
+    });
+}
+
+void Memo::describe(ClassBuilder<Memo>& b) {
+    b.property("Text", 1, &Memo::Text, &Memo::setText);
+    b.property("Lines", 2, &Memo::Lines, &Memo::setLines);
+}
+
+Memo::Memo() {
+    ++alive();
+}
+
+Memo::~Memo() {
+    --alive();
+}
+
+int& Memo::alive() {
+    static int count = 0;
+    return count;
+}
+
+void Memo::writeProperties(PropertyBag& bag) {
+    bag.write("Text", m_text, "");
+    bag.write("Lines", m_lines, int32_t{0});
+    bag.write("Next", Variant(next), Variant(nullptr));
+}
+
+void Memo::readProperties(PropertyBag& bag) {
+    m_text = bag.read("Text", "").toString();
+    m_lines = bag.read("Lines", int32_t{0}).toInt32();
+    if (m_lines < 0) throw Failure(err::InvalidPropertyValue, "Lines cannot be negative");
+    ObjectRef n = bag.read("Next", Variant(nullptr)).toObject();
+    next = std::dynamic_pointer_cast<Memo>(n);
+    if (n && !next) throw Failure(err::TypeMismatch, "Next must be a Memo");
+}
+
+// ---- Sampler ----
+
+const ClassInfo& Sampler::staticClass() {
+    return buildClassInfo<Sampler>([](ClassInfo& i) {
+        i.kind = ClassInfo::Kind::Control;
+        i.creatable = true;
+        i.published = false;
+        i.progIdPrefix = "OvComCtlTest";
+    });
+}
+
+void Sampler::describe(ClassBuilder<Sampler>&) {}
+
+void Sampler::registerOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        TypeRegistry::instance().addClass(staticClass(), [] { return std::make_shared<Sampler>(); });
+        TypeRegistry::instance().addClass(Memo::staticClass(), [] { return std::make_shared<Memo>(); });
+    });
+}
+
+std::vector<std::string>& Sampler::journal() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+std::string& Sampler::failAt() {
+    static std::string hook;
+    return hook;
+}
+
+int& Sampler::alive() {
+    static int count = 0;
+    return count;
+}
+
+const std::vector<Sampler::Key>& Sampler::keys() {
+    static const std::vector<Key> k{
+        {"Flag", Key::Boolean},    {"Small", Key::Integer}, {"Count", Key::Long},     {"Ratio", Key::Single},
+        {"Precise", Key::Double},  {"Text", Key::String},   {"ForeColor", Key::Long}, {"Font", Key::Font},
+        {"Picture", Key::Picture}, {"Memo", Key::Memo},     {"Tag", Key::Any},
+    };
+    return k;
+}
+
+Sampler::Sampler() {
+    ++alive();
+    setControlContainer(true);
+}
+
+Sampler::~Sampler() {
+    --alive();
+}
+
+Variant Sampler::defaultValue(const Key& k) const {
+    switch (k.kind) {
+    case Key::Boolean:
+        return Variant(false);
+    case Key::Integer:
+        return Variant(int16_t{0});
+    case Key::Long:
+        return equalsNoCase(k.name, "ForeColor") ? Variant(static_cast<int32_t>(sysColor::ButtonText))
+                                                 : Variant(int32_t{0});
+    case Key::Single:
+        return Variant(0.0f);
+    case Key::Double:
+        return Variant(0.0);
+    case Key::String:
+        return Variant("");
+    case Key::Font:
+        return Variant(std::const_pointer_cast<ov::Font>(isSited() ? ambientFont() : ov::Font::standard()));
+    case Key::Picture:
+        return Variant();
+    case Key::Memo:
+    case Key::Any:
+        return Variant(nullptr);
+    }
+    return Variant();
+}
+
+Variant Sampler::value(const std::string& key) const {
+    for (const auto& [k, v] : m_values) {
+        if (equalsNoCase(k, key)) return v;
+    }
+    for (const Key& k : keys()) {
+        if (equalsNoCase(k.name, key)) return defaultValue(k);
+    }
+    throw Failure(err::InvalidProcedureCall, "no key " + key);
+}
+
+void Sampler::setValue(const std::string& key, Variant v) {
+    for (auto& [k, old] : m_values) {
+        if (equalsNoCase(k, key)) {
+            old = std::move(v);
+            PropertyChanged(key);
+            return;
+        }
+    }
+    m_values.emplace_back(key, std::move(v));
+    PropertyChanged(key);
+}
+
+void Sampler::note(const std::string& hook) {
+    const std::string entry = ambientDisplayName() + " " + hook;
+    journal().push_back(entry);
+    if (failAt() == entry) throw Failure(err::InvalidProcedureCall, "sampler fails in " + hook);
+}
+
+void Sampler::onInitialize() {
+    note("Initialize");
+}
+
+void Sampler::onReadProperties(PropertyBag& bag) {
+    note("ReadProperties");
+    m_values.clear();
+    for (const Key& k : keys()) {
+        const Variant v = bag.read(k.name, defaultValue(k));
+        Variant typed;
+        switch (k.kind) {
+        case Key::Boolean:
+            typed = Variant(v.toBool());
+            break;
+        case Key::Integer:
+            typed = Variant(v.toInt16());
+            break;
+        case Key::Long:
+            typed = Variant(v.toInt32());
+            break;
+        case Key::Single:
+            typed = Variant(v.toSingle());
+            break;
+        case Key::Double:
+            typed = Variant(v.toDouble());
+            break;
+        case Key::String:
+            typed = Variant(v.toString());
+            break;
+        case Key::Font:
+            if (!std::dynamic_pointer_cast<const ov::Font>(v.toObject()))
+                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a font");
+            typed = v;
+            break;
+        case Key::Picture:
+            if (!v.isEmpty() && v.toObject() && !std::dynamic_pointer_cast<const ov::Picture>(v.toObject()))
+                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a picture");
+            typed = v;
+            break;
+        case Key::Memo:
+            if (v.toObject() && !std::dynamic_pointer_cast<ovtest::Memo>(v.toObject()))
+                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a memo");
+            typed = v;
+            break;
+        case Key::Any:
+            typed = v;
+            break;
+        }
+        m_values.emplace_back(k.name, typed);
+    }
+}
+
+void Sampler::onWriteProperties(PropertyBag& bag) {
+    note("WriteProperties");
+    for (const Key& k : keys())
+        bag.write(k.name, value(k.name), defaultValue(k));
+}
+
+void Sampler::onTerminate() {
+    note("Terminate");
+}
+
+// ---- Pictures ----
+
+namespace {
+
+void put32(std::string& s, uint32_t v) {
+    s += static_cast<char>(v >> 24);
+    s += static_cast<char>((v >> 16) & 0xFF);
+    s += static_cast<char>((v >> 8) & 0xFF);
+    s += static_cast<char>(v & 0xFF);
+}
+
+} // namespace
+
+std::string samplePng(uint32_t width, uint32_t height, const std::string& tail) {
+    std::string png("\x89PNG\r\n\x1a\n", 8);
+    put32(png, 13);
+    png += "IHDR";
+    put32(png, width);
+    put32(png, height);
+    png += std::string("\x08\x06\x00\x00\x00", 5);
+    put32(png, 0); // checksums are the decoder's business
+    return png + tail;
+}
+
+} // namespace ovtest

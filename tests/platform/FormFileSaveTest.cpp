@@ -1,0 +1,165 @@
+#include "platform/Extender.h"
+#include "platform/FailureCapture.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/FormFileFixture.h"
+
+#include <sys/stat.h>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+using ov::test::failureFrom;
+
+// A control no type registry knows.
+class Stray : public UserControl {
+    OV_OBJECT(Stray)
+public:
+    static void describe(ClassBuilder<Stray>&) {}
+};
+
+const ClassInfo& Stray::staticClass() {
+    return buildClassInfo<Stray>([](ClassInfo& i) {
+        i.kind = ClassInfo::Kind::Control;
+        i.published = false;
+        i.progIdPrefix = "OvComCtlTest";
+    });
+}
+
+class FormFileSaveTest : public FormFileFixture {
+protected:
+    const std::string kOld = "the old form, byte for byte\n";
+
+    // A form whose one control changed since it was loaded.
+    FormRef changedForm() {
+        auto f = Form::create("frmSave", Mode::Design);
+        f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Count", int32_t{5});
+        return f;
+    }
+};
+
+TEST_F(FormFileSaveTest, SuccessReplacesTheFileKeepsItsPermissionsAndMarksTheFormSaved) {
+    const std::string path = pathOf("form.json");
+    spit(path, kOld);
+    ASSERT_EQ(chmod(path.c_str(), 0600), 0);
+    auto f = changedForm();
+    ASSERT_TRUE(f->needsSaving());
+    ASSERT_FALSE(f->control("One")->changedKeys().empty());
+
+    f->save(path);
+    EXPECT_EQ(slurp(path), FormFile::write(*f, path));
+    EXPECT_FALSE(f->needsSaving());
+    EXPECT_TRUE(f->control("One")->changedKeys().empty());
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(listing(), std::vector<std::string>{"form.json"});
+}
+
+TEST_F(FormFileSaveTest, NewFileIsReadableByAll) {
+    changedForm()->save(pathOf("new.json"));
+    struct stat st {};
+    ASSERT_EQ(stat(pathOf("new.json").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+// Every failing save leaves the old file as it was, no temporary file behind, and the form still
+// needing to be saved.
+TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
+    struct Row {
+        const char* what;
+        std::function<void(Form&)> spoil;
+        int number;
+        std::string description; // "%" stands for the path
+    };
+    std::shared_ptr<Memo> loop;
+    const Row rows[] = {
+        {"a control's write fails", [](Form&) { Sampler::failAt() = "One WriteProperties"; }, 5,
+         "%: control One: sampler fails in WriteProperties"},
+        {"an object that cannot be saved",
+         [](Form& f) {
+             f.control<Sampler>("One")->setValue("Tag", Variant(Form::create("frmX", Mode::Design)));
+         },
+         380,
+         "Invalid property value: %: control One: property Tag: a Form object cannot be saved (its class is "
+         "not Persistable)"},
+        {"a record", [](Form& f) { f.control<Sampler>("One")->setValue("Tag", Variant::record(42)); }, 380,
+         "Invalid property value: %: control One: property Tag: a record cannot be saved"},
+        {"text that is not UTF-8", [](Form& f) { f.control<Sampler>("One")->setValue("Text", "caf\xE9"); },
+         380, "Invalid property value: %: control One: property Text: the value is not UTF-8 text"},
+        {"a control of a class no loader can create",
+         [](Form& f) { f.add(std::make_shared<Stray>(), "Two"); }, 380,
+         "Invalid property value: %: control Two: its class Stray has no program id a loader can create "
+         "(OvComCtlTest.Stray)"},
+        {"a note that holds itself",
+         [&loop](Form& f) {
+             loop = std::make_shared<Memo>();
+             loop->next = loop;
+             f.control<Sampler>("One")->setValue("Memo", loop);
+         },
+         380,
+         "Invalid property value: %: control One: property Memo: property Next: property Next: property "
+         "Next: "
+         "property Next: property Next: property Next: property Next: property Next: property Next: property "
+         "Next: property Next: property Next: property Next: property Next: property Next: property Next: "
+         "objects nest more than 16 deep"},
+        {"a form name that is not an identifier", [](Form&) {}, 380,
+         "Invalid property value: %: the form name 'frm Save' is not an identifier"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const std::string path = pathOf("form.json");
+        spit(path, kOld);
+        auto f = std::string(r.what).starts_with("a form name") ? Form::create("frm Save", Mode::Design)
+                                                                : changedForm();
+        if (!f->findControl("One")) f->add(Sampler::kProgId, "One");
+        r.spoil(*f);
+        auto failure = failureFrom([&] { f->save(path); });
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->number(), r.number);
+        std::string expected = r.description;
+        expected.replace(expected.find('%'), 1, path);
+        EXPECT_EQ(failure->description(), expected);
+        EXPECT_EQ(slurp(path), kOld);
+        EXPECT_TRUE(f->needsSaving());
+        EXPECT_EQ(listing(), std::vector<std::string>{"form.json"});
+        Sampler::failAt().clear();
+        if (auto one = f->findControl("One")) {
+            one->controlAs<Sampler>()->setValue("Tag", Variant(nullptr));
+            one->controlAs<Sampler>()->setValue("Memo", Variant(nullptr));
+        }
+    }
+    loop->next.reset();
+}
+
+TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
+    const std::string longName(250, 'n');
+    spit(pathOf(longName), kOld);
+    std::filesystem::create_directory(pathOf("sub"));
+    struct Row {
+        std::string path;
+        std::string why;
+    };
+    const Row rows[] = {
+        {pathOf(longName), "cannot create a file in " + folder.string() + ": File name too long"},
+        {pathOf("missing/form.json"),
+         "cannot create a file in " + pathOf("missing") + ": No such file or directory"},
+        {pathOf("sub"), "cannot replace the file: Is a directory"},
+        {folder.string() + "/", "not a file name"},
+    };
+    auto f = changedForm();
+    for (const Row& r : rows) {
+        auto failure = failureFrom([&] { f->save(r.path); });
+        ASSERT_TRUE(failure) << r.path;
+        EXPECT_EQ(failure->number(), 75);
+        EXPECT_EQ(failure->description(), "Path/File access error: " + r.path + ": " + r.why);
+        EXPECT_TRUE(f->needsSaving());
+    }
+    EXPECT_EQ(slurp(pathOf(longName)), kOld);
+    EXPECT_TRUE(std::filesystem::is_empty(pathOf("sub")));
+    EXPECT_EQ(listing(), (std::vector<std::string>{longName, "sub"}));
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,365 @@
+#include "platform/FormFile.h"
+
+#include "platform/Extender.h"
+#include "platform/FailureCapture.h"
+#include "platform/Font.h"
+#include "platform/Form.h"
+#include "platform/FormFileFixture.h"
+#include "platform/Picture.h"
+#include "platform/PropertyBag.h"
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+using ov::test::failureFrom;
+using Json = nlohmann::json;
+
+class FormFileTest : public FormFileFixture {
+protected:
+    static std::shared_ptr<Sampler> sampler(const FormRef& f, const std::string& name) {
+        return f->control<Sampler>(name);
+    }
+    static FontRef customFont() {
+        Font::Spec s;
+        s.name = "Arial";
+        s.size = 12.75f;
+        s.italic = true;
+        s.underline = true;
+        s.strikethrough = true;
+        s.weight = 700;
+        s.charset = 161;
+        return Font::create(s);
+    }
+    // Saves `f`, returns the file parsed.
+    Json saved(Form& f) {
+        f.save(pathOf("form.json"));
+        return Json::parse(slurp(pathOf("form.json")));
+    }
+};
+
+// A form with every kind of value survives a save and a load: the form's own properties, the
+// controls in creation order with their extender values, and each bag value with its type.
+TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
+    {
+        auto f = Form::create("frmAll", Mode::Design);
+        f->setCaption("All the values");
+        f->Move(300, 450, 9000, 7005.5f);
+        f->setWindowState(2);
+        f->setBorderStyle(3);
+        f->setControlBox(false);
+        f->setStartUpPosition(1);
+        f->setBackColor(0x00336699);
+        f->setFont(Font::create("Tahoma", 10));
+        f->setKeyPreview(true);
+
+        auto values = f->add(Sampler::kProgId, "Values");
+        auto s = values->controlAs<Sampler>();
+        auto memo = std::make_shared<Memo>();
+        memo->setText("outer");
+        memo->setLines(3);
+        memo->next = std::make_shared<Memo>();
+        memo->next->setText("inner");
+        s->setValue("Flag", true);
+        s->setValue("Small", int16_t{-1234});
+        s->setValue("Count", int32_t{123456789});
+        s->setValue("Ratio", 1.1f);
+        s->setValue("Precise", 0.1);
+        s->setValue("Text", "Gr\xC3\xBC\xC3\x9F"
+                            "e, \"quoted\"\nand a tab\t");
+        s->setValue("ForeColor", static_cast<int32_t>(0x80000008));
+        s->setValue("Font", std::const_pointer_cast<Font>(customFont()));
+        s->setValue("Picture", std::const_pointer_cast<Picture>(Picture::fromPng(samplePng(32, 16, "rest"))));
+        s->setValue("Memo", memo);
+        s->setValue("Tag", Variant(Variant::Null));
+        values->Move(120, 240, 3000, 1500);
+        values->setVisible(false);
+        values->setTag("the tag");
+        values->setHelpContextID(77);
+        values->setTabStop(false);
+        values->setToolTipText("tip");
+        values->setDefault(true);
+        f->add(Sampler::kProgId, "Defaults")->setCancel(true);
+        f->save(pathOf("form.json"));
+        EXPECT_FALSE(f->needsSaving());
+    }
+    EXPECT_EQ(Memo::alive(), 0);
+
+    auto f = Form::load(pathOf("form.json"), Mode::Design);
+    EXPECT_EQ(f->Name(), "frmAll");
+    EXPECT_EQ(f->Caption(), "All the values");
+    EXPECT_EQ(f->Left(), 300);
+    EXPECT_EQ(f->Top(), 450);
+    EXPECT_EQ(f->Width(), 9000);
+    EXPECT_EQ(f->Height(), 7005.5f);
+    EXPECT_EQ(f->WindowState(), 2);
+    EXPECT_EQ(f->BorderStyle(), 3);
+    EXPECT_FALSE(f->ControlBox());
+    EXPECT_EQ(f->StartUpPosition(), 1);
+    EXPECT_EQ(f->BackColor(), 0x00336699u);
+    EXPECT_EQ(f->Font()->spec(), Font::create("Tahoma", 10)->spec());
+    EXPECT_TRUE(f->KeyPreview());
+    EXPECT_FALSE(f->needsSaving());
+
+    ASSERT_EQ(f->controls().size(), 2u);
+    EXPECT_EQ(f->controls()[0]->Name(), "Values");
+    EXPECT_EQ(f->controls()[1]->Name(), "Defaults");
+    ExtenderValues expected;
+    expected.left = 120;
+    expected.top = 240;
+    expected.width = 3000;
+    expected.height = 1500;
+    expected.visible = false;
+    expected.tag = "the tag";
+    expected.helpContextID = 77;
+    expected.tabStop = false;
+    expected.toolTipText = "tip";
+    expected.isDefault = true;
+    EXPECT_EQ(f->control("Values")->values(), expected);
+    EXPECT_TRUE(f->control("Defaults")->Cancel());
+
+    auto s = sampler(f, "Values");
+    struct Row {
+        const char* key;
+        Variant::Type type;
+    };
+    for (Row r : {Row{"Flag", Variant::Type::Boolean}, Row{"Small", Variant::Type::Integer},
+                  Row{"Count", Variant::Type::Long}, Row{"Ratio", Variant::Type::Single},
+                  Row{"Precise", Variant::Type::Double}, Row{"Text", Variant::Type::String},
+                  Row{"ForeColor", Variant::Type::Long}, Row{"Font", Variant::Type::Object},
+                  Row{"Picture", Variant::Type::Object}, Row{"Memo", Variant::Type::Object},
+                  Row{"Tag", Variant::Type::Null}}) {
+        EXPECT_EQ(s->value(r.key).type(), r.type) << r.key;
+    }
+    EXPECT_EQ(s->value("Flag").toBool(), true);
+    EXPECT_EQ(s->value("Small").toInt16(), -1234);
+    EXPECT_EQ(s->value("Count").toInt32(), 123456789);
+    EXPECT_EQ(s->value("Ratio").toSingle(), 1.1f);
+    EXPECT_EQ(s->value("Precise").toDouble(), 0.1);
+    EXPECT_EQ(s->value("Text").toString(), "Gr\xC3\xBC\xC3\x9F"
+                                           "e, \"quoted\"\nand a tab\t");
+    EXPECT_EQ(s->value("ForeColor").toInt32(), static_cast<int32_t>(0x80000008));
+    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(s->value("Font").toObject())->spec(),
+              customFont()->spec());
+    auto picture = std::dynamic_pointer_cast<const Picture>(s->value("Picture").toObject());
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->bytes(), samplePng(32, 16, "rest"));
+    EXPECT_EQ(picture->widthPixels(), 32);
+    auto memo = std::dynamic_pointer_cast<Memo>(s->value("Memo").toObject());
+    ASSERT_TRUE(memo);
+    EXPECT_EQ(memo->Text(), "outer");
+    EXPECT_EQ(memo->Lines(), 3);
+    ASSERT_TRUE(memo->next);
+    EXPECT_EQ(memo->next->Text(), "inner");
+    EXPECT_FALSE(memo->next->next);
+
+    // The untouched control reads every default back: its fonts is the (loaded) ambient one.
+    auto d = sampler(f, "Defaults");
+    for (const auto& k : Sampler::keys())
+        EXPECT_TRUE(PropertyBag::sameAsDefault(d->value(k.name), d->defaultValue(k))) << k.name;
+    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(d->value("Font").toObject())->spec(), f->Font()->spec());
+}
+
+// What the file says: format and version, the form's properties, controls with program id and name,
+// extender values that differ from a new control's, and the bag entries in written order with types.
+TEST_F(FormFileTest, FileListsTypedEntriesInWrittenOrderAndLeavesDefaultsOut) {
+    auto f = Form::create("frmTypes", Mode::Design);
+    auto ext = f->add(Sampler::kProgId, "One");
+    auto s = ext->controlAs<Sampler>();
+    // Set in an order unlike the written one: the file follows the control's own writes.
+    s->setValue("Tag", Variant(Variant::Null));
+    s->setValue("Memo", std::make_shared<Memo>());
+    s->setValue("Picture", std::const_pointer_cast<Picture>(Picture::fromPng(samplePng(2, 3, ""))));
+    s->setValue("Font", std::const_pointer_cast<Font>(customFont()));
+    s->setValue("ForeColor", int32_t{255});
+    s->setValue("Text", "x");
+    s->setValue("Precise", 2.5);
+    s->setValue("Ratio", 0.5f);
+    s->setValue("Count", int32_t{-7});
+    s->setValue("Small", int16_t{7});
+    s->setValue("Flag", true);
+    ext->Move(0, 15, 4800, 3600);
+    f->add(Sampler::kProgId, "Plain");
+    Json doc = saved(*f);
+
+    EXPECT_EQ(doc["format"], "OvComCtl.Form");
+    EXPECT_EQ(doc["version"], 1);
+    EXPECT_EQ(doc["name"], "frmTypes");
+    EXPECT_EQ(doc["properties"]["Caption"], "frmTypes");
+    EXPECT_EQ(doc["properties"]["BackColor"], static_cast<int32_t>(0x8000000F));
+    EXPECT_EQ(doc["properties"]["Font"]["name"], "MS Sans Serif");
+    EXPECT_FALSE(doc.contains("zOrder"));
+
+    const Json& one = doc["controls"][0];
+    EXPECT_EQ(one["progId"], "OvComCtlTest.Sampler");
+    EXPECT_EQ(one["name"], "One");
+    EXPECT_EQ(one["extender"], Json::parse(R"({"Top": 15.0, "Width": 4800.0, "Height": 3600.0})"));
+    const Json expected = Json::parse(R"([
+        {"key": "Flag", "type": "Boolean", "value": true},
+        {"key": "Small", "type": "Integer", "value": 7},
+        {"key": "Count", "type": "Long", "value": -7},
+        {"key": "Ratio", "type": "Single", "value": 0.5},
+        {"key": "Precise", "type": "Double", "value": 2.5},
+        {"key": "Text", "type": "String", "value": "x"},
+        {"key": "ForeColor", "type": "Long", "value": 255},
+        {"key": "Font", "type": "Font", "value": {"name": "Arial", "size": 12.75, "bold": true, "italic": true,
+            "underline": true, "strikethrough": true, "weight": 700, "charset": 161}},
+        {"key": "Picture", "type": "Picture",
+         "value": "iVBORw0KGgoAAAANSUhEUgAAAAIAAAADCAYAAAAAAAAA"},
+        {"key": "Memo", "type": "Object", "progId": "OvComCtlTest.Memo", "value": []},
+        {"key": "Tag", "type": "Null"}
+    ])");
+    EXPECT_EQ(one["properties"], expected);
+    // Defaults are not stored; the size always is.
+    const Json& plain = doc["controls"][1];
+    EXPECT_EQ(plain["properties"], Json::array());
+    EXPECT_EQ(plain["extender"], Json::parse(R"({"Width": 4800.0, "Height": 3600.0})"));
+}
+
+// A variant key keeps whatever it holds, type included, also the values JSON has no number for.
+TEST_F(FormFileTest, VariantValuesKeepTheirTypes) {
+    struct Row {
+        const char* what;
+        Variant value;
+    };
+    const Row rows[] = {
+        {"Empty", Variant()},
+        {"Null", Variant(Variant::Null)},
+        {"Boolean false", Variant(false)},
+        {"Integer", Variant(int16_t{-32768})},
+        {"Long", Variant(std::numeric_limits<int32_t>::max())},
+        {"Single", Variant(-3.25e-20f)},
+        {"Double", Variant(1e300)},
+        {"Single infinity", Variant(std::numeric_limits<float>::infinity())},
+        {"Double -infinity", Variant(-std::numeric_limits<double>::infinity())},
+        {"empty String", Variant("")},
+        {"Font", Variant(std::const_pointer_cast<Font>(customFont()))},
+    };
+    for (const Row& r : rows) {
+        auto f = Form::create("frmTag", Mode::Design);
+        f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Tag", r.value);
+        f->save(pathOf("tag.json"));
+        auto back = Form::load(pathOf("tag.json"), Mode::Design);
+        const Variant v = sampler(back, "One")->value("Tag");
+        EXPECT_EQ(v.type(), r.value.type()) << r.what;
+        EXPECT_TRUE(PropertyBag::sameAsDefault(v, r.value)) << r.what;
+    }
+    // NaN equals nothing, so it is checked apart.
+    auto f = Form::create("frmTag", Mode::Design);
+    f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Ratio", std::nanf(""));
+    EXPECT_EQ(saved(*f)["controls"][0]["properties"][0]["value"], "NaN");
+    auto back = Form::load(pathOf("form.json"), Mode::Design);
+    EXPECT_EQ(sampler(back, "One")->value("Ratio").type(), Variant::Type::Single);
+    EXPECT_TRUE(std::isnan(sampler(back, "One")->value("Ratio").toSingle()));
+}
+
+// Loading at run time still restores the design-time-only form properties, and the controls load
+// in run mode.
+TEST_F(FormFileTest, RunModeLoadRestoresDesignTimeProperties) {
+    auto f = Form::create("frmRun", Mode::Design);
+    f->setBorderStyle(4);
+    f->setControlBox(false);
+    f->setStartUpPosition(0);
+    f->add(Sampler::kProgId, "One");
+    f->save(pathOf("run.json"));
+
+    auto run = Form::load(pathOf("run.json"), Mode::Run);
+    EXPECT_EQ(run->mode(), Mode::Run);
+    EXPECT_EQ(run->BorderStyle(), 4);
+    EXPECT_FALSE(run->ControlBox());
+    EXPECT_EQ(run->StartUpPosition(), 0);
+    EXPECT_TRUE(run->control("One")->control().ambientUserMode());
+    EXPECT_FALSE(run->needsSaving());
+}
+
+// A container made after a control put into it is saved before that control, so the control loads inside it;
+// a changed z-order is saved and restored.
+TEST_F(FormFileTest, ContainersComeFirstAndZOrderIsKept) {
+    auto f = Form::create("frmNest", Mode::Design);
+    auto inner = f->add(Sampler::kProgId, "Inner");
+    auto top = f->add(Sampler::kProgId, "Top");
+    auto box = f->add(Sampler::kProgId, "Box");
+    inner->setContainer(box);
+    top->setAlign(1);
+    top->ZOrder(1); // to the back
+    Json doc = saved(*f);
+    std::vector<std::string> order;
+    for (const Json& c : doc["controls"])
+        order.push_back(c["name"]);
+    EXPECT_EQ(order, (std::vector<std::string>{"Box", "Inner", "Top"}));
+    EXPECT_EQ(doc["controls"][1]["extender"]["Container"], "Box");
+    EXPECT_EQ(doc["zOrder"], Json::parse(R"(["Top", "Inner", "Box"])"));
+
+    auto back = Form::load(pathOf("form.json"), Mode::Design);
+    EXPECT_EQ(back->control("Inner")->containerControl(), back->control("Box").get());
+    std::vector<std::string> z;
+    for (const Extender* e : back->zOrder())
+        z.push_back(e->Name());
+    EXPECT_EQ(z, (std::vector<std::string>{"Top", "Inner", "Box"}));
+    EXPECT_EQ(back->control("Top")->Width(), back->ScaleWidth());
+    EXPECT_FALSE(back->needsSaving());
+}
+
+// Keys are found whatever their letter case; keys this library does not know are passed over.
+TEST_F(FormFileTest, KeysIgnoreLetterCaseAndUnknownKeysAreIgnored) {
+    spit(pathOf("loose.json"), R"({
+        "FORMAT": "ovcomctl.form", "Version": 1, "NAME": "frmLoose", "written by": "hand",
+        "Properties": {"caption": "Loose", "WIDTH": 6000, "backcolor": 255, "Opacity": 0.5,
+                       "font": {"NAME": "Courier", "Size": 9, "BOLD": true, "shadow": true}},
+        "CONTROLS": [
+          {"PROGID": "ovcomctltest.sampler", "Name": "One", "comment": "first",
+           "EXTENDER": {"left": 90, "VISIBLE": false, "container": "", "zIndex": 3},
+           "PROPERTIES": [{"KEY": "count", "TYPE": "long", "VALUE": 7, "note": "x"},
+                          {"Key": "TAG", "Type": "STRING", "Value": "t"}]}
+        ],
+        "extra": [1, 2, 3]
+    })");
+    auto f = Form::load(pathOf("loose.json"), Mode::Design);
+    EXPECT_EQ(f->Name(), "frmLoose");
+    EXPECT_EQ(f->Caption(), "Loose");
+    EXPECT_EQ(f->Width(), 6000);
+    EXPECT_EQ(f->BackColor(), 255u);
+    EXPECT_EQ(f->Font()->Name(), "Courier");
+    EXPECT_TRUE(f->Font()->Bold());
+    EXPECT_EQ(f->Font()->Weight(), 700);
+    auto one = f->control("One");
+    EXPECT_EQ(one->Left(), 90);
+    EXPECT_FALSE(one->Visible());
+    EXPECT_EQ(one->containerControl(), nullptr);
+    EXPECT_EQ(sampler(f, "One")->value("Count").toInt32(), 7);
+    EXPECT_EQ(sampler(f, "One")->value("Tag").toString(), "t");
+}
+
+// A file with no controls, no properties: a form with its defaults.
+TEST_F(FormFileTest, SmallestFileGivesADefaultForm) {
+    spit(pathOf("min.json"), R"({"format": "OvComCtl.Form", "version": 1, "name": "frmMin"})");
+    auto f = Form::load(pathOf("min.json"), Mode::Design);
+    auto fresh = Form::create("frmMin", Mode::Design);
+    EXPECT_EQ(f->Caption(), fresh->Caption());
+    EXPECT_EQ(f->Width(), fresh->Width());
+    EXPECT_EQ(f->BorderStyle(), fresh->BorderStyle());
+    EXPECT_TRUE(f->controls().empty());
+}
+
+// Saving the loaded form again writes the same text: nothing drifts through a round trip.
+TEST_F(FormFileTest, SecondRoundTripWritesTheSameText) {
+    auto f = Form::create("frmSame", Mode::Design);
+    auto s = f->add(Sampler::kProgId, "One")->controlAs<Sampler>();
+    s->setValue("Ratio", 0.1f);
+    s->setValue("Precise", 1.0 / 3);
+    s->setValue("Font", std::const_pointer_cast<Font>(customFont()));
+    auto memo = std::make_shared<Memo>();
+    memo->setLines(2);
+    s->setValue("Memo", memo);
+    f->add(Sampler::kProgId, "Two")->setContainer(f->control("One"));
+    const std::string first = FormFile::write(*f, "x");
+    auto back = FormFile::read(first, "x", Mode::Design);
+    EXPECT_EQ(FormFile::write(*back, "x"), first);
+}
+
+} // namespace
+} // namespace ovtest
