@@ -89,8 +89,10 @@ void Runtime::setLauncher(std::unique_ptr<LauncherService> service) {
     install(m_installedLauncher, m_launcher, m_headlessLauncher, std::move(service));
 }
 
-void Runtime::setTextMetrics(std::unique_ptr<TextMetricsService> service) {
+std::unique_ptr<TextMetricsService> Runtime::setTextMetrics(std::unique_ptr<TextMetricsService> service) {
+    std::unique_ptr<TextMetricsService> previous = std::move(m_installedTextMetrics);
     install(m_installedTextMetrics, m_textMetrics, m_headlessTextMetrics, std::move(service));
+    return previous;
 }
 
 void Runtime::setTwipsPerPixel(int32_t x, int32_t y) {

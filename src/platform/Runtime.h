@@ -73,9 +73,10 @@ public:
     void setLauncher(std::unique_ptr<LauncherService> service);
     HeadlessLauncher& headlessLauncher() { return m_headlessLauncher; }
 
-    // Text measurement; the default is the deterministic HeadlessTextMetrics.
+    // Text measurement; the default is the deterministic HeadlessTextMetrics. Installing returns the
+    // service installed before (null when it was the default), so that a caller can put it back.
     TextMetricsService& textMetrics() { return *m_textMetrics; }
-    void setTextMetrics(std::unique_ptr<TextMetricsService> service);
+    std::unique_ptr<TextMetricsService> setTextMetrics(std::unique_ptr<TextMetricsService> service);
 
     // Lets the host process pending window messages; a no-op unless a host installs a pump.
     void processPendingMessages();
