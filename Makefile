@@ -4,7 +4,9 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
 
-BASE_PACKAGES := build-essential cmake pkg-config nlohmann-json3-dev
+BASE_PACKAGES := build-essential cmake pkg-config nlohmann-json3-dev libcairo2-dev libpango1.0-dev \
+                 fonts-liberation2 fonts-dejavu-core
+# The renderer's packages are in BASE_PACKAGES, which the test and benchmark lists include.
 TEST_PACKAGES := $(BASE_PACKAGES) libgtest-dev
 BENCH_PACKAGES := $(BASE_PACKAGES) libbenchmark-dev
 
