@@ -1,0 +1,91 @@
+#include "render/Bitmap.h"
+
+#include "platform/Failure.h"
+#include "platform/Picture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+TEST(BitmapTest, PixelsOutsideTheImageAreFailure9) {
+    Bitmap b(4, 3);
+    struct Case {
+        int x, y;
+    } outside[] = {{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {4, 3}};
+    for (const auto& c : outside) {
+        try {
+            (void)b.pixel(c.x, c.y);
+            ADD_FAILURE() << c.x << ", " << c.y;
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), 9);
+        }
+    }
+    EXPECT_NO_THROW((void)b.pixel(3, 2));
+}
+
+TEST(BitmapTest, PixelReadsRedGreenBlueOfArgb) {
+    Bitmap b(2, 1);
+    b.pixels()[1] = 0xFF102030u;
+    EXPECT_EQ(b.pixel(1, 0), (Rgb{0x10, 0x20, 0x30}));
+    EXPECT_EQ(b.argb(1, 0), 0xFF102030u);
+    EXPECT_EQ(b.argb(0, 0), 0u);
+    EXPECT_EQ(b.stride(), 8);
+}
+
+TEST(BitmapTest, NegativeSizeIsEmptyAndEmptyHasNoPng) {
+    Bitmap b(-5, 3);
+    EXPECT_EQ(b.width(), 0);
+    EXPECT_TRUE(b.pixels().empty());
+    try {
+        (void)b.encodePng();
+        FAIL();
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), 380);
+    }
+}
+
+TEST(BitmapTest, PngRoundTripsThroughPicture) {
+    Bitmap b(7, 5);
+    std::fill(b.pixels().begin(), b.pixels().end(), 0xFF00FF00u);
+    auto picture = Picture::fromPng(b.encodePng());
+    EXPECT_EQ(picture->widthPixels(), 7);
+    EXPECT_EQ(picture->heightPixels(), 5);
+}
+
+class BitmapFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_bitmap";
+    void SetUp() override { std::filesystem::create_directories(dir); }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+};
+
+TEST_F(BitmapFileTest, SavePngReplacesTheFileAndLeavesNoTemporary) {
+    const auto path = dir / "image.png";
+    {
+        std::ofstream old(path);
+        old << "old contents";
+    }
+    Bitmap(3, 2).savePng(path.string());
+    EXPECT_EQ(Picture::load(path.string())->widthPixels(), 3);
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}
+
+TEST_F(BitmapFileTest, UnwritablePathIsFailure75AndWritesNothing) {
+    const auto path = dir / "missing" / "image.png";
+    try {
+        Bitmap(3, 2).savePng(path.string());
+        FAIL();
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), 75);
+        EXPECT_NE(f.description().find(path.string()), std::string::npos) << f.description();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+}
+
+} // namespace
+} // namespace ovtest

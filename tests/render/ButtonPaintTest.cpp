@@ -1,0 +1,174 @@
+#include "platform/CommandButton.h"
+#include "platform/Font.h"
+#include "render/RenderFixture.h"
+
+#include <algorithm>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+const Rgb kWhite{255, 255, 255};
+const Rgb kBlack{0, 0, 0};
+const Rgb kFace{212, 208, 200};
+const Rgb kShadow{128, 128, 128};
+const Rgb kDarkShadow{64, 64, 64};
+
+// A sketch at (10, 10) on the white form; its buttons are 80 × 30 pixels, the first at (10, 10) in the
+// sketch, that is (20, 20) in the image.
+class ButtonPaintTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 10, 10, 200, 100);
+    }
+    CommandButton& button(const std::string& name, int left, const std::string& caption = "") {
+        auto& b = sketch->addChild<CommandButton>(name);
+        b.Move(px(left), px(10), px(80), px(30));
+        b.setCaption(caption);
+        return b;
+    }
+};
+
+TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFace) {
+    button("cmdPlain", 10);
+    Bitmap b = render();
+    const int x = 20, y = 20;
+    struct Probe {
+        int dx, dy;
+        Rgb color;
+        const char* where;
+    } probes[] = {
+        {0, 0, kWhite, "outer top-left corner"},
+        {40, 0, kWhite, "outer top edge"},
+        {0, 15, kWhite, "outer left edge"},
+        {79, 0, kDarkShadow, "top-right corner belongs to the right edge"},
+        {0, 29, kDarkShadow, "bottom-left corner belongs to the bottom edge"},
+        {79, 29, kDarkShadow, "outer bottom-right corner"},
+        {1, 1, kFace, "inner top-left (3D light)"},
+        {78, 28, kShadow, "inner bottom-right"},
+        {40, 28, kShadow, "inner bottom edge"},
+        {78, 15, kShadow, "inner right edge"},
+        {40, 15, kFace, "face"},
+        {80, 15, kFace, "sketch surface right of the button"},
+    };
+    for (const auto& p : probes)
+        EXPECT_EQ(b.pixel(x + p.dx, y + p.dy), p.color) << p.where;
+}
+
+TEST_F(ButtonPaintTest, FaceTakesTheButtonsBackColor) {
+    button("cmdRed", 10).setBackColor(rgb(200, 0, 0));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(60, 35), (Rgb{200, 0, 0}));
+    EXPECT_EQ(b.pixel(20, 20), kWhite);
+}
+
+TEST_F(ButtonPaintTest, DefaultButtonHasABlackRingOutsideItsEdge) {
+    button("cmdOK", 10).setDefault(true);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(20, 20), kBlack);
+    EXPECT_EQ(b.pixel(99, 49), kBlack);
+    EXPECT_EQ(b.pixel(60, 20), kBlack);
+    EXPECT_EQ(b.pixel(21, 21), kWhite); // the raised edge moved one pixel in
+    EXPECT_EQ(b.pixel(98, 48), kDarkShadow);
+    EXPECT_EQ(b.pixel(97, 47), kShadow);
+}
+
+TEST_F(ButtonPaintTest, CaptionIsCentredInButtonText) {
+    button("cmdOK", 10, "OK");
+    Bitmap b = render();
+    Ink ink = inkIn(b, 23, 23, 74, 24, kFace);
+    ASSERT_GT(ink.count, 0);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, 60, 1.5);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 35, 2.5);
+    EXPECT_EQ(b.pixel(20, 20), kWhite); // the caption leaves the edge alone
+}
+
+TEST_F(ButtonPaintTest, DisabledCaptionIsEngraved) {
+    auto& cmd = button("cmdOff", 10, "Off");
+    cmd.setEnabled(false);
+    cmd.setFont(Font::create("Arial", 12, true));
+    Bitmap b = render();
+    // Light pixels come from the highlight copy, grey ones from the shadow copy over it.
+    Ink light{1000, 1000, 0, 0, 0}, grey{1000, 1000, 0, 0, 0};
+    int dark = 0;
+    auto grow = [](Ink& ink, int x, int y) {
+        ++ink.count;
+        ink.left = std::min(ink.left, x);
+        ink.top = std::min(ink.top, y);
+        ink.right = std::max(ink.right, x + 1);
+        ink.bottom = std::max(ink.bottom, y + 1);
+    };
+    for (int y = 23; y < 47; ++y) {
+        for (int x = 23; x < 97; ++x) {
+            Rgb c = b.pixel(x, y);
+            if (std::min({c.r, c.g, c.b}) >= 235)
+                grow(light, x, y);
+            else if (std::max({c.r, c.g, c.b}) <= 160)
+                grow(grey, x, y);
+            if (c.r < 100) ++dark;
+        }
+    }
+    ASSERT_GT(light.count, 0);
+    ASSERT_GT(grey.count, 0);
+    EXPECT_EQ(dark, 0) << "no button-text ink on a disabled button";
+    // Its bottom row shows under the shadow copy (its right edge is smoothed, so only rows tell).
+    EXPECT_GT(light.bottom, grey.bottom) << "the highlight copy lies one pixel down";
+}
+
+TEST_F(ButtonPaintTest, FocusedButtonHasADottedRingAndTheDefaultLook) {
+    form = Form::create("frmRun", Mode::Run);
+    form->Move(0, 0, px(320), px(240));
+    sketch = addSketch("Host", 10, 10, 200, 100);
+    auto& ok = button("cmdOK", 10);
+    ok.setDefault(true);
+    auto& other = button("cmdOther", 100);
+    form->show();
+    other.SetFocus();
+    ASSERT_TRUE(other.hasFocus());
+    Bitmap b = render();
+    // The focused button (at 110, 20) takes the black ring; the Default button loses it meanwhile.
+    EXPECT_EQ(b.pixel(110, 20), kBlack);
+    EXPECT_EQ(b.pixel(20, 20), kWhite);
+    // The focus ring: every other pixel, 4 pixels inside the bounds.
+    EXPECT_EQ(b.pixel(114, 24), kBlack);
+    EXPECT_EQ(b.pixel(115, 24), kFace);
+    EXPECT_EQ(b.pixel(116, 24), kBlack);
+    EXPECT_EQ(b.pixel(114, 26), kBlack);
+    EXPECT_EQ(b.pixel(114, 25), kFace);
+    EXPECT_EQ(b.pixel(113, 24), kFace);
+    // No focus ring on the other button.
+    EXPECT_EQ(b.pixel(24, 24), kFace);
+
+    ok.SetFocus();
+    Bitmap again = render();
+    EXPECT_EQ(again.pixel(20, 20), kBlack);
+    EXPECT_EQ(again.pixel(110, 20), kWhite);
+    EXPECT_EQ(again.pixel(24, 24), kBlack);
+}
+
+TEST_F(ButtonPaintTest, AccessKeyMarksAreNotDrawnButUnderlineTheirLetter) {
+    button("cmdPlain", 10, "Next");
+    button("cmdKey", 100, "&Next");
+    Bitmap b = render();
+    Ink plain = inkIn(b, 23, 23, 74, 24, kFace);
+    Ink key = inkIn(b, 113, 23, 74, 24, kFace);
+    ASSERT_GT(plain.count, 0);
+    EXPECT_EQ(key.width(), plain.width()) << "the & takes no room";
+    EXPECT_GT(key.count, plain.count) << "the underline adds ink";
+    EXPECT_GE(key.bottom, plain.bottom);
+}
+
+TEST_F(ButtonPaintTest, DoubledMarkIsOneAmpersandAndALoneMarkIsNothing) {
+    button("cmdLone", 10, "&");
+    button("cmdDouble", 100, "&&");
+    Bitmap b = render();
+    EXPECT_EQ(inkIn(b, 23, 23, 74, 24, kFace).count, 0);
+    EXPECT_GT(inkIn(b, 113, 23, 74, 24, kFace).count, 0);
+}
+
+} // namespace
+} // namespace ovtest

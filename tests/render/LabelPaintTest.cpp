@@ -1,0 +1,167 @@
+#include "platform/Font.h"
+#include "platform/Label.h"
+#include "render/PangoTextMetrics.h"
+#include "render/RenderFixture.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+const Rgb kGreen{0, 255, 0};
+
+// A green sketch at (0, 0) filling the form; labels are placed in it.
+class LabelPaintTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+        sketch->setBackColor(rgb(0, 255, 0));
+    }
+    Label& label(const std::string& name, int left, int top, int width, int height,
+                 const std::string& caption) {
+        auto& l = sketch->addChild<Label>(name);
+        l.Move(px(left), px(top), px(width), px(height));
+        l.setCaption(caption);
+        return l;
+    }
+};
+
+TEST_F(LabelPaintTest, OpaqueLabelFillsItsBoundsTransparentOneDoesNot) {
+    label("lblOpaque", 10, 10, 50, 20, "").setBackColor(rgb(0, 0, 255));
+    auto& clear = label("lblClear", 100, 10, 50, 20, "");
+    clear.setBackColor(rgb(0, 0, 255));
+    clear.setBackStyle(0);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(10, 10), (Rgb{0, 0, 255}));
+    EXPECT_EQ(b.pixel(59, 29), (Rgb{0, 0, 255}));
+    EXPECT_EQ(b.pixel(60, 30), kGreen);
+    EXPECT_EQ(b.pixel(120, 20), kGreen);
+}
+
+TEST_F(LabelPaintTest, AlignmentPlacesEachLine) {
+    struct Case {
+        int16_t alignment;
+        const char* name;
+    } cases[] = {{0, "left"}, {1, "right"}, {2, "centre"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& l = label(std::string("lbl") + c.name, 50, 40, 200, 20, "Hi");
+        l.setBackStyle(0);
+        l.setAlignment(c.alignment);
+        Bitmap b = render();
+        Ink ink = inkIn(b, 0, 40, 300, 20, kGreen);
+        ASSERT_GT(ink.count, 0);
+        const double drawn = std::ceil(PangoTextMetrics().lineWidth(l.Font(), "Hi") / 15);
+        switch (c.alignment) {
+        case 0:
+            EXPECT_NEAR(ink.left, 50, 2);
+            break;
+        case 1:
+            EXPECT_NEAR(ink.right, 250, 2);
+            EXPECT_GE(ink.left, 250 - drawn - 1);
+            break;
+        case 2:
+            EXPECT_NEAR((ink.left + ink.right) / 2.0, 150, 2);
+            break;
+        }
+        const std::string name = l.Name();
+        sketch->removeChild(name);
+    }
+}
+
+TEST_F(LabelPaintTest, DisabledTextIsEngraved) {
+    auto& l = label("lblOff", 10, 10, 150, 30, "Disabled");
+    l.setFont(Font::create("Arial", 14, true));
+    l.setBackColor(rgb(212, 208, 200));
+    l.setEnabled(false);
+    Bitmap b = render();
+    int white = 0, grey = 0, black = 0;
+    for (int y = 10; y < 40; ++y) {
+        for (int x = 10; x < 160; ++x) {
+            Rgb c = b.pixel(x, y);
+            white += c == Rgb{255, 255, 255};
+            grey += c == Rgb{128, 128, 128};
+            black += c.r < 100;
+        }
+    }
+    EXPECT_GT(white, 10);
+    EXPECT_GT(grey, 10);
+    EXPECT_EQ(black, 0);
+}
+
+TEST_F(LabelPaintTest, LinesFollowEachOtherOneLineHeightApart) {
+    auto& l = label("lblTwo", 10, 10, 200, 100, "Top\nBottom");
+    l.setBackStyle(0);
+    Bitmap b = render();
+    const int lineHeight = static_cast<int>(std::lround(PangoTextMetrics().lineHeight(l.Font()) / 15));
+    Ink first = inkIn(b, 10, 10, 200, lineHeight, kGreen);
+    Ink second = inkIn(b, 10, 10 + lineHeight, 200, lineHeight, kGreen);
+    ASSERT_GT(first.count, 0);
+    ASSERT_GT(second.count, 0);
+    EXPECT_EQ(inkIn(b, 10, 10 + 2 * lineHeight, 200, 50, kGreen).count, 0);
+}
+
+TEST_F(LabelPaintTest, MeasuredWidthIsDrawnWidth) {
+    // "Welcome" in Arial 8 bold, the first words of a welcome page: the label sizes itself with the
+    // pango metrics the renderer installed, and the drawing fills that size.
+    auto& l = label("lblWelcome", 20, 20, 10, 10, "");
+    l.setBackStyle(0);
+    l.setFont(Font::create("Arial", 8, true));
+    l.setAutoSize(true);
+    l.setCaption("Welcome");
+    const double measured = l.Width() / 15.0;
+    Bitmap b = render();
+    Ink ink = inkIn(b, 0, 0, 300, 60, kGreen);
+    ASSERT_GT(ink.count, 0);
+    EXPECT_NEAR(ink.left, 20, 1);
+    EXPECT_NEAR(ink.width(), measured, 1.0) << "measured " << measured << " px";
+    EXPECT_LE(ink.bottom, 20 + std::ceil(l.Height() / 15.0));
+}
+
+TEST_F(LabelPaintTest, WrappedLabelDrawsTheLinesItMeasured) {
+    auto& l = label("lblWrap", 10, 10, 80, 10, "");
+    l.setBackStyle(0);
+    l.setWordWrap(true);
+    l.setAutoSize(true);
+    l.setCaption("one two three four five six seven");
+    const auto lines = l.lines();
+    ASSERT_GE(lines.size(), 3u);
+    const double lineHeight = PangoTextMetrics().lineHeight(l.Font());
+    EXPECT_FLOAT_EQ(l.Height(), static_cast<float>(lines.size() * lineHeight));
+    Bitmap b = render();
+    Ink ink = inkIn(b, 0, 0, 300, 200, kGreen);
+    EXPECT_LE(ink.right, 90) << "no line passes the label's width";
+    EXPECT_GT(ink.bottom, 10 + (lines.size() - 1) * lineHeight / 15);
+    EXPECT_LE(ink.bottom, 10 + std::ceil(l.Height() / 15));
+}
+
+TEST_F(LabelPaintTest, TextIsClippedToTheLabel) {
+    auto& l = label("lblNarrow", 10, 10, 12, 20, "Overflowing text");
+    l.setBackStyle(0);
+    Bitmap b = render();
+    EXPECT_GT(inkIn(b, 10, 10, 12, 20, kGreen).count, 0);
+    EXPECT_EQ(inkIn(b, 22, 0, 278, 200, kGreen).count, 0);
+}
+
+TEST_F(LabelPaintTest, ForeColorDrawsTheText) {
+    auto& l = label("lblRed", 10, 10, 200, 30, "IIIII");
+    l.setFont(Font::create("Arial", 20, true));
+    l.setForeColor(rgb(255, 0, 0));
+    l.setBackStyle(0);
+    Bitmap b = render();
+    int red = 0;
+    for (int y = 10; y < 40; ++y) {
+        for (int x = 10; x < 210; ++x)
+            red += b.pixel(x, y) == Rgb{255, 0, 0};
+    }
+    EXPECT_GT(red, 20);
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,125 @@
+#include "platform/Line.h"
+#include "render/RenderFixture.h"
+
+#include <string>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+const Rgb kWhite{255, 255, 255};
+const Rgb kBlack{0, 0, 0};
+
+// A white sketch at (0, 0) filling the form; lines are drawn on it in black.
+class LinePaintTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+        sketch->setBackColor(rgb(255, 255, 255));
+    }
+    Line& line(int x1, int y1, int x2, int y2, int16_t style = 1, int16_t width = 1) {
+        auto& l = sketch->addChild<Line>("L" + std::to_string(sketch->children().size()));
+        l.setEnds(px(x1), px(y1), px(x2), px(y2));
+        l.setBorderColor(rgb(0, 0, 0));
+        l.setBorderStyle(style);
+        l.setBorderWidth(width);
+        return l;
+    }
+    // "x" for each black pixel, "." for each white one, along row y from x0 (n pixels).
+    static std::string row(const Bitmap& b, int x0, int y, int n) {
+        std::string s;
+        for (int x = x0; x < x0 + n; ++x)
+            s += b.pixel(x, y) == kBlack ? 'x' : b.pixel(x, y) == kWhite ? '.' : '?';
+        return s;
+    }
+    static std::string column(const Bitmap& b, int x, int y0, int n) {
+        std::string s;
+        for (int y = y0; y < y0 + n; ++y)
+            s += b.pixel(x, y) == kBlack ? 'x' : b.pixel(x, y) == kWhite ? '.' : '?';
+        return s;
+    }
+};
+
+TEST_F(LinePaintTest, PatternsByBorderStyle) {
+    struct Case {
+        int16_t style;
+        const char* pattern; // from x = 9 to 40: one pixel before the start, then 31 along the line
+    } cases[] = {
+        {1, ".xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}, {2, ".xxxxxxxxxxxxxxxxxx......xxxxxxx"},
+        {3, ".xxx...xxx...xxx...xxx...xxx...x"}, {4, ".xxxxxxxxx......xxx......xxxxxxx"},
+        {5, ".xxxxxxxxx...xxx...xxx...xxxxxxx"}, {6, ".xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+        {0, "................................"},
+    };
+    int y = 10;
+    for (const auto& c : cases) {
+        line(10, y, 60, y, c.style);
+        y += 10;
+    }
+    Bitmap b = render();
+    y = 10;
+    for (const auto& c : cases) {
+        EXPECT_EQ(row(b, 9, y, 32), c.pattern) << "BorderStyle " << c.style;
+        EXPECT_EQ(row(b, 9, y - 1, 32), std::string(32, '.')) << "one pixel thick";
+        y += 10;
+    }
+}
+
+TEST_F(LinePaintTest, EndPointIsNotDrawn) {
+    line(10, 10, 20, 10);
+    line(30, 10, 30, 20);
+    Bitmap b = render();
+    EXPECT_EQ(row(b, 8, 10, 14), "..xxxxxxxxxx..");
+    EXPECT_EQ(column(b, 30, 8, 14), "..xxxxxxxxxx..");
+}
+
+TEST_F(LinePaintTest, ReversedLineStartsItsPatternAtItsStart) {
+    line(40, 10, 10, 10, 3); // drawn from x 40 leftwards; x 10 is the excluded end
+    Bitmap b = render();
+    EXPECT_EQ(row(b, 10, 10, 32), "....xxx...xxx...xxx...xxx...xxx.");
+}
+
+TEST_F(LinePaintTest, DottedVerticalLineAlternates) {
+    line(50, 20, 50, 40, 3);
+    Bitmap b = render();
+    EXPECT_EQ(column(b, 50, 19, 22), ".xxx...xxx...xxx...xx.");
+}
+
+TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
+    line(10, 20, 40, 20, 3, 3);
+    Bitmap b = render();
+    for (int y : {19, 20, 21})
+        EXPECT_EQ(row(b, 9, y, 32), "." + std::string(30, 'x') + ".") << "row " << y;
+    EXPECT_EQ(row(b, 9, 18, 32), std::string(32, '.'));
+    EXPECT_EQ(row(b, 9, 22, 32), std::string(32, '.'));
+}
+
+TEST_F(LinePaintTest, DiagonalLineRunsBetweenItsEnds) {
+    line(10, 10, 50, 50);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(12, 12), kBlack);
+    EXPECT_EQ(b.pixel(30, 30), kBlack);
+    EXPECT_EQ(b.pixel(30, 20), kWhite);
+    EXPECT_EQ(b.pixel(51, 51), kWhite);
+}
+
+TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
+    line(10, 10, 50, 10).setBorderColor(sysColor::ButtonShadow);
+    line(10, 12, 50, 12).setBorderColor(sysColor::ButtonHighlight);
+    sketch->setBackColor(rgb(0, 0, 0));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(20, 10), (Rgb{128, 128, 128}));
+    EXPECT_EQ(b.pixel(20, 12), (Rgb{255, 255, 255}));
+}
+
+TEST_F(LinePaintTest, HiddenLineIsNotDrawn) {
+    line(10, 10, 50, 10).setVisible(false);
+    Bitmap b = render();
+    EXPECT_EQ(row(b, 9, 10, 10), std::string(10, '.'));
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,146 @@
+#include "render/PangoTextMetrics.h"
+
+#include "platform/Font.h"
+#include "platform/Label.h"
+#include "platform/Runtime.h"
+#include "render/TextMetricsScope.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+TEST(PangoTextMetricsFamilies, ClassicNamesResolveToInstalledLookAlikes) {
+    struct Case {
+        const char* name;
+        const char* family;
+    } cases[] = {
+        {"Arial", "Liberation Sans"},
+        {"ARIAL", "Liberation Sans"},
+        {"Arial Unicode MS", "Liberation Sans"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Microsoft Sans Serif", "Liberation Sans"},
+        {"Tahoma", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+        {"Verdana", "DejaVu Sans"},
+        {"No Such Font", "DejaVu Sans"},
+        {"", "DejaVu Sans"},
+        {"DejaVu Serif", "DejaVu Serif"},
+        {"liberation mono", "Liberation Mono"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PangoTextMetrics::familyFor(c.name), c.family) << c.name;
+}
+
+class PangoTextMetricsTest : public ::testing::Test {
+protected:
+    Runtime runtime;
+    PangoTextMetrics metrics;
+};
+
+TEST_F(PangoTextMetricsTest, WidthGrowsWithTextSizeAndWeight) {
+    auto regular = Font::create("Arial", 8);
+    auto bold = Font::create("Arial", 8, true);
+    auto large = Font::create("Arial", 16);
+    EXPECT_EQ(metrics.lineWidth(regular, ""), 0);
+    const float w = metrics.lineWidth(regular, "Welcome");
+    EXPECT_GT(w, 0);
+    EXPECT_GT(metrics.lineWidth(regular, "Welcome to"), w);
+    EXPECT_GT(metrics.lineWidth(bold, "Welcome"), w);
+    EXPECT_NEAR(metrics.lineWidth(large, "Welcome") / w, 2.0, 0.15);
+    EXPECT_NEAR(metrics.lineHeight(large) / metrics.lineHeight(regular), 2.0, 0.15);
+}
+
+TEST_F(PangoTextMetricsTest, MeasuresInTwipsOfWholePixels) {
+    auto font = Font::create("Arial", 8, true);
+    const float w = metrics.lineWidth(font, "Welcome");
+    const float h = metrics.lineHeight(font);
+    EXPECT_FLOAT_EQ(std::fmod(w, 15.0f), 0.0f) << "hinted advances are whole pixels";
+    // An 8-point line at 96 dpi is a little over 10.7 pixels of font size.
+    EXPECT_GE(h, 11 * 15);
+    EXPECT_LE(h, 14 * 15);
+}
+
+TEST_F(PangoTextMetricsTest, TwipsStayRoughlyTheSameAtAnotherResolution) {
+    auto font = Font::create("Arial", 10);
+    const float at96 = metrics.lineWidth(font, "Resolution independent");
+    runtime.setTwipsPerPixel(12, 12);
+    const float at120 = metrics.lineWidth(font, "Resolution independent");
+    EXPECT_NEAR(at120 / at96, 1.0, 0.06);
+}
+
+TEST_F(PangoTextMetricsTest, MissingFontAndBadTextAreMeasuredAnyway) {
+    EXPECT_GT(metrics.lineWidth(nullptr, "Standard"), 0);
+    EXPECT_EQ(metrics.lineHeight(nullptr), metrics.lineHeight(Font::standard()));
+    EXPECT_EQ(metrics.lineWidth(Font::create("No Such Font", 8.25f), "Fallback"),
+              metrics.lineWidth(Font::create("DejaVu Sans", 8.25f), "Fallback"));
+    EXPECT_GT(metrics.lineWidth(Font::standard(), "bad \xff\xfe bytes"), 0);
+}
+
+TEST_F(PangoTextMetricsTest, TextHeightCountsLinesOfTheFont) {
+    auto font = Font::standard();
+    EXPECT_FLOAT_EQ(metrics.textHeight(font, "a\r\nb\nc"), 3 * metrics.lineHeight(font));
+    EXPECT_FLOAT_EQ(metrics.textWidth(font, "wide line\nx"), metrics.lineWidth(font, "wide line"));
+}
+
+// A service that tells itself apart.
+class Fixed : public TextMetricsService {
+public:
+    float lineWidth(const FontRef&, std::string_view) const override { return 1; }
+    float lineHeight(const FontRef&) const override { return 2; }
+};
+
+TEST(TextMetricsScopeTest, InstallsPangoAndPutsBackWhatWasThere) {
+    Runtime rt;
+    rt.setTextMetrics(std::make_unique<Fixed>());
+    const TextMetricsService* before = &rt.textMetrics();
+    {
+        TextMetricsScope scope;
+        EXPECT_TRUE(scope.installed());
+        EXPECT_NE(dynamic_cast<const PangoTextMetrics*>(&rt.textMetrics()), nullptr);
+    }
+    EXPECT_EQ(&rt.textMetrics(), before);
+    EXPECT_EQ(rt.textMetrics().lineHeight(nullptr), 2);
+}
+
+TEST(TextMetricsScopeTest, PutsBackTheHeadlessDefault) {
+    Runtime rt;
+    const float headless = rt.textMetrics().lineWidth(nullptr, "abc");
+    {
+        TextMetricsScope scope;
+        EXPECT_NE(rt.textMetrics().lineWidth(nullptr, "abc"), headless);
+    }
+    EXPECT_EQ(rt.textMetrics().lineWidth(nullptr, "abc"), headless);
+    EXPECT_NE(dynamic_cast<const HeadlessTextMetrics*>(&rt.textMetrics()), nullptr);
+}
+
+TEST(TextMetricsScopeTest, NestedScopeLeavesTheOuterOneInPlace) {
+    Runtime rt;
+    TextMetricsScope outer;
+    const TextMetricsService* installed = &rt.textMetrics();
+    {
+        TextMetricsScope inner;
+        EXPECT_FALSE(inner.installed());
+        EXPECT_EQ(&rt.textMetrics(), installed);
+    }
+    EXPECT_EQ(&rt.textMetrics(), installed);
+}
+
+TEST(TextMetricsScopeTest, LabelsLaidOutInsideTheScopeUseRealMetrics) {
+    Runtime rt;
+    TextMetricsScope scope;
+    Label label;
+    label.setFont(Font::create("Arial", 8, true));
+    label.setAutoSize(true);
+    label.setCaption("Welcome");
+    EXPECT_EQ(label.Width(), PangoTextMetrics().lineWidth(label.Font(), "Welcome"));
+    EXPECT_EQ(label.Height(), PangoTextMetrics().lineHeight(label.Font()));
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,154 @@
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Picture.h"
+#include "platform/PictureBox.h"
+#include "render/RenderFixture.h"
+
+#include <algorithm>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+const Rgb kWhite{255, 255, 255};
+const Rgb kRed{255, 0, 0};
+const Rgb kBlue{0, 0, 255};
+
+// A white sketch at (0, 0) filling the form.
+class PicturePaintTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+        sketch->setBackColor(rgb(255, 255, 255));
+    }
+    // A picture of w × h pixels, its left half red and its right half blue.
+    static PictureRef halves(int w, int h) {
+        Bitmap b(w, h);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x)
+                b.pixels()[static_cast<size_t>(y * w + x)] = x < w / 2 ? 0xFFFF0000u : 0xFF0000FFu;
+        }
+        return Picture::fromPng(b.encodePng());
+    }
+};
+
+TEST_F(PicturePaintTest, ImageDrawsItsPictureAtItsPlace) {
+    auto& img = sketch->addChild<Image>("imgA");
+    img.Move(px(20), px(30));
+    img.setPicture(Picture::fromPng(solidPng(10, 8, kRed)));
+    ASSERT_FLOAT_EQ(img.Width(), px(10));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(20, 30), kRed);
+    EXPECT_EQ(b.pixel(29, 37), kRed);
+    EXPECT_EQ(b.pixel(19, 30), kWhite);
+    EXPECT_EQ(b.pixel(30, 30), kWhite);
+    EXPECT_EQ(b.pixel(20, 38), kWhite);
+}
+
+TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) {
+    auto& natural = sketch->addChild<Image>("imgNatural");
+    natural.setPicture(halves(10, 10));
+    natural.Move(px(10), px(10), px(40), px(40));
+    auto& stretched = sketch->addChild<Image>("imgStretched");
+    stretched.setStretch(true);
+    stretched.setPicture(halves(10, 10));
+    stretched.Move(px(100), px(10), px(40), px(40));
+    Bitmap b = render();
+
+    EXPECT_EQ(b.pixel(12, 12), kRed);
+    EXPECT_EQ(b.pixel(17, 12), kBlue);
+    EXPECT_EQ(b.pixel(25, 25), kWhite) << "an unstretched picture does not grow";
+
+    EXPECT_EQ(b.pixel(105, 45), kRed);
+    EXPECT_EQ(b.pixel(115, 25), kRed);
+    EXPECT_EQ(b.pixel(125, 25), kBlue);
+    EXPECT_EQ(b.pixel(138, 48), kBlue);
+    EXPECT_EQ(b.pixel(140, 30), kWhite);
+    EXPECT_EQ(b.pixel(120, 50), kWhite);
+}
+
+TEST_F(PicturePaintTest, TransparentPicturePixelsShowWhatIsBehind) {
+    Bitmap clear(4, 4); // all transparent
+    auto& img = sketch->addChild<Image>("imgClear");
+    img.setPicture(Picture::fromPng(clear.encodePng()));
+    img.Move(px(10), px(10));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(11, 11), kWhite);
+}
+
+TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
+    auto& box = sketch->addChild<PictureBox>("picBox");
+    box.Move(px(10), px(10), px(60), px(40));
+    box.setBackColor(rgb(255, 255, 0));
+    box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(10, 10), (Rgb{128, 128, 128}));
+    EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
+    EXPECT_EQ(b.pixel(69, 49), kWhite);
+    EXPECT_EQ(b.pixel(68, 48), (Rgb{212, 208, 200}));
+    EXPECT_EQ(b.pixel(12, 12), kRed) << "the picture starts at the inner corner";
+    EXPECT_EQ(b.pixel(16, 16), kRed);
+    EXPECT_EQ(b.pixel(17, 17), (Rgb{255, 255, 0}));
+}
+
+TEST_F(PicturePaintTest, PictureBoxWithoutBorderStartsAtItsCorner) {
+    auto& box = sketch->addChild<PictureBox>("picFlat");
+    box.Move(px(10), px(10), px(60), px(40));
+    box.setBorderStyle(0);
+    box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(10, 10), kRed);
+    EXPECT_EQ(b.pixel(15, 15), (Rgb{212, 208, 200}));
+}
+
+TEST_F(PicturePaintTest, PrintedTextIsDrawnWhereItWasPrinted) {
+    auto& box = sketch->addChild<PictureBox>("picPrint");
+    box.Move(px(10), px(10), px(200), px(100));
+    box.setBackColor(rgb(255, 255, 255));
+    box.setForeColor(rgb(0, 0, 255));
+    box.setCurrentX(px(20));
+    box.setCurrentY(px(30));
+    box.Print("Printed");
+    Bitmap b = render();
+    Ink ink = inkIn(b, 12, 12, 196, 96, kWhite);
+    ASSERT_GT(ink.count, 0);
+    EXPECT_NEAR(ink.left, 12 + 20, 1);
+    EXPECT_GE(ink.top, 12 + 30);
+    EXPECT_NEAR(ink.width(), box.TextWidth("Printed") / 15, 1.0);
+
+    box.Cls();
+    Bitmap cleared = render();
+    EXPECT_EQ(inkIn(cleared, 12, 12, 196, 96, kWhite).count, 0);
+}
+
+TEST_F(PicturePaintTest, ControlsInsideAPictureBoxAreClippedToItsInnerArea) {
+    auto& box = sketch->addChild<PictureBox>("picHolder");
+    box.Move(px(10), px(10), px(60), px(40));
+    box.setBackColor(rgb(255, 255, 255));
+    auto& inside = sketch->addChild<Label>("lblInside", &box);
+    inside.setBackColor(rgb(0, 0, 255));
+    inside.Move(px(-10), px(5), px(100), px(10));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(12, 17), kBlue);
+    EXPECT_EQ(b.pixel(67, 17), kBlue);
+    EXPECT_EQ(b.pixel(11, 17), (Rgb{64, 64, 64})) << "the edge stays";
+    EXPECT_EQ(b.pixel(69, 17), kWhite) << "the edge stays";
+    EXPECT_EQ(b.pixel(75, 17), kWhite) << "nothing outside the box";
+}
+
+TEST_F(PicturePaintTest, HiddenPictureBoxHidesWhatIsInside) {
+    auto& box = sketch->addChild<PictureBox>("picHidden");
+    box.Move(px(10), px(10), px(60), px(40));
+    auto& inside = sketch->addChild<Label>("lblInside", &box);
+    inside.setBackColor(rgb(0, 0, 255));
+    box.setVisible(false);
+    Bitmap b = render();
+    EXPECT_EQ(inkIn(b, 0, 0, 300, 200, kWhite).count, 0);
+}
+
+} // namespace
+} // namespace ovtest

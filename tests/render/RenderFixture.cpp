@@ -1,0 +1,66 @@
+#include "render/RenderFixture.h"
+
+#include "platform/TypeRegistry.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace ovtest {
+
+using namespace ov;
+
+const ClassInfo& Sketch::staticClass() {
+    return buildClassInfo<Sketch>([](ClassInfo& i) {
+        i.kind = ClassInfo::Kind::Control;
+        i.creatable = true;
+        i.published = false;
+        i.progIdPrefix = "OvComCtlRenderTest";
+    });
+}
+
+void Sketch::registerOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        TypeRegistry::instance().addClass(staticClass(), [] { return std::make_shared<Sketch>(); });
+    });
+}
+
+void RenderFixture::SetUp() {
+    Sketch::registerOnce();
+    form = Form::create("frmRender", Mode::Design);
+    form->setBorderStyle(0);
+    form->Move(0, 0, px(300), px(200));
+    form->setBackColor(rgb(255, 255, 255));
+}
+
+std::shared_ptr<Sketch> RenderFixture::addSketch(const std::string& name, int left, int top, int width,
+                                                 int height) {
+    ExtenderRef ext = form->add(Sketch::kProgId, name);
+    ext->Move(px(left), px(top), px(width), px(height));
+    return ext->controlAs<Sketch>();
+}
+
+Ink RenderFixture::inkIn(const Bitmap& b, int x, int y, int w, int h, Rgb background) {
+    Ink ink{x + w, y + h, x, y, 0};
+    for (int j = y; j < y + h; ++j) {
+        for (int i = x; i < x + w; ++i) {
+            if (b.pixel(i, j) == background) continue;
+            ++ink.count;
+            ink.left = std::min(ink.left, i);
+            ink.top = std::min(ink.top, j);
+            ink.right = std::max(ink.right, i + 1);
+            ink.bottom = std::max(ink.bottom, j + 1);
+        }
+    }
+    if (ink.count == 0) ink = Ink{};
+    return ink;
+}
+
+std::string RenderFixture::solidPng(int w, int h, Rgb color) {
+    Bitmap b(w, h);
+    const uint32_t argb = 0xFF000000u | (uint32_t(color.r) << 16) | (uint32_t(color.g) << 8) | color.b;
+    std::fill(b.pixels().begin(), b.pixels().end(), argb);
+    return b.encodePng();
+}
+
+} // namespace ovtest

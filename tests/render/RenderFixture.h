@@ -1,0 +1,69 @@
+#pragma once
+
+#include "platform/ClassBuilder.h"
+#include "platform/Extender.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "platform/UserControl.h"
+#include "render/Bitmap.h"
+#include "render/Renderer.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace ovtest {
+
+// A bare control for the renderer tests, registered as "OvComCtlRenderTest.Sketch": no constituent
+// controls of its own; each test adds the ones it draws.
+class Sketch : public ov::UserControl {
+    OV_OBJECT(Sketch)
+public:
+    static constexpr const char* kProgId = "OvComCtlRenderTest.Sketch";
+    static void registerOnce();
+    static void describe(ov::ClassBuilder<Sketch>&) {}
+};
+
+// Pixels that differ from a background colour.
+struct Ink {
+    int left = 0, top = 0, right = 0, bottom = 0; // right and bottom exclusive
+    int count = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+};
+
+// A runtime at 15 twips per pixel, a renderer (so text is measured with pango), and a design-time form
+// without border or title bar whose client area is 300 × 200 pixels and white.
+class RenderFixture : public ::testing::Test {
+protected:
+    ov::Runtime runtime;
+    ov::Renderer renderer;
+    ov::FormRef form;
+
+    void SetUp() override;
+
+    // Sites a Sketch at (left, top) with the size given, in pixels.
+    std::shared_ptr<Sketch> addSketch(const std::string& name, int left, int top, int width, int height);
+    ov::Bitmap render() { return renderer.render(*form); }
+
+    static ov::Rgb rgbOf(ov::OleColor c) { return ov::resolveColor(c); }
+    // The box around the pixels inside [x, x + w) × [y, y + h) that are not `background`.
+    static Ink inkIn(const ov::Bitmap& b, int x, int y, int w, int h, ov::Rgb background);
+    // A PNG of w × h pixels, all of one colour.
+    static std::string solidPng(int w, int h, ov::Rgb color);
+};
+
+// Pixel positions in twips at 15 twips per pixel.
+constexpr float px(int pixels) {
+    return static_cast<float>(pixels) * 15.0f;
+}
+
+} // namespace ovtest
+
+namespace ov {
+// For readable failures of EXPECT_EQ on colours.
+inline void PrintTo(const Rgb& c, std::ostream* os) {
+    *os << "rgb(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
+}
+} // namespace ov

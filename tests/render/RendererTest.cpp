@@ -1,0 +1,189 @@
+#include "platform/Failure.h"
+#include "platform/Label.h"
+#include "platform/Picture.h"
+#include "render/RenderFixture.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+const Rgb kWhite{255, 255, 255};
+const Rgb kFace{212, 208, 200};
+const Rgb kRed{255, 0, 0};
+const Rgb kBlue{0, 0, 255};
+
+using RendererTest = RenderFixture;
+
+TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColor) {
+    Bitmap b = render();
+    EXPECT_EQ(b.width(), 300);
+    EXPECT_EQ(b.height(), 200);
+    EXPECT_EQ(b.pixel(0, 0), kWhite);
+    EXPECT_EQ(b.pixel(299, 199), kWhite);
+    EXPECT_EQ(b.argb(150, 100) >> 24, 0xFFu) << "opaque";
+}
+
+TEST_F(RendererTest, SystemBackColorIsResolved) {
+    form->setBackColor(sysColor::ButtonFace);
+    EXPECT_EQ(render().pixel(10, 10), kFace);
+    form->setBackColor(sysColor::InfoBackground);
+    EXPECT_EQ(render().pixel(10, 10), (Rgb{255, 255, 225}));
+}
+
+TEST_F(RendererTest, SizeFollowsScaleSizeAndTwipsPerPixel) {
+    // The standard wizard form: 7540 × 5775 twips with a sizable border and a title bar.
+    auto wizard = Form::create("frmWizard", Mode::Design);
+    wizard->setCaption("Setup");
+    wizard->Move(0, 0, 7540, 5775);
+    Bitmap b = renderer.render(*wizard);
+    EXPECT_EQ(b.width(), std::lround(wizard->ScaleWidth() / 15));
+    EXPECT_EQ(b.height(), std::lround(wizard->ScaleHeight() / 15));
+    EXPECT_EQ(b.width(), 495);
+    EXPECT_EQ(b.height(), 358);
+
+    runtime.setTwipsPerPixel(12, 12); // 120 dpi
+    Bitmap big = renderer.render(*form);
+    EXPECT_EQ(big.width(), 375);
+    EXPECT_EQ(big.height(), 250);
+}
+
+TEST_F(RendererTest, EmptyClientAreaStillGivesOnePixel) {
+    form->Move(0, 0, 0, 0);
+    Bitmap b = render();
+    EXPECT_EQ(b.width(), 1);
+    EXPECT_EQ(b.height(), 1);
+}
+
+TEST_F(RendererTest, HugeFormIsRefused) {
+    form->Move(0, 0, 1.0e9f, px(10));
+    try {
+        render();
+        FAIL() << "expected failure 7";
+    } catch (const Failure& f) {
+        EXPECT_EQ(f.number(), 7);
+    }
+}
+
+TEST_F(RendererTest, SurfaceHasItsBackColorAndBorder) {
+    auto plain = addSketch("Plain", 10, 10, 40, 30);
+    plain->setBackColor(rgb(255, 0, 0));
+    auto framed = addSketch("Framed", 100, 10, 40, 30);
+    framed->setBackColor(rgb(0, 0, 255));
+    framed->setBorderStyle(1);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(10, 10), kRed);
+    EXPECT_EQ(b.pixel(49, 39), kRed);
+    EXPECT_EQ(b.pixel(50, 40), kWhite);
+    EXPECT_EQ(b.pixel(100, 10), (Rgb{128, 128, 128}));
+    EXPECT_EQ(b.pixel(101, 11), (Rgb{64, 64, 64}));
+    EXPECT_EQ(b.pixel(139, 39), kWhite);
+    EXPECT_EQ(b.pixel(138, 38), kFace);
+    EXPECT_EQ(b.pixel(102, 12), kBlue);
+}
+
+TEST_F(RendererTest, ConstituentControlsStartInsideTheBorder) {
+    auto framed = addSketch("Framed", 10, 10, 60, 40);
+    framed->setBorderStyle(1);
+    auto& l = framed->addChild<Label>("lblCorner");
+    l.setBackColor(rgb(255, 0, 0));
+    l.Move(0, 0, px(5), px(5));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(12, 12), kRed);
+    EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
+}
+
+TEST_F(RendererTest, ControlsAreDrawnBackToFront) {
+    auto back = addSketch("Back", 10, 10, 50, 50);
+    back->setBackColor(rgb(255, 0, 0));
+    auto front = addSketch("Front", 30, 30, 50, 50);
+    front->setBackColor(rgb(0, 0, 255));
+    EXPECT_EQ(render().pixel(40, 40), kBlue);
+    back->extender().ZOrder(0);
+    EXPECT_EQ(render().pixel(40, 40), kRed);
+}
+
+TEST_F(RendererTest, InvisibleControlsAreNotDrawn) {
+    auto hidden = addSketch("Hidden", 10, 10, 50, 50);
+    hidden->setBackColor(rgb(255, 0, 0));
+    hidden->extender().setVisible(false);
+    auto shown = addSketch("Shown", 100, 10, 50, 50);
+    auto& l = shown->addChild<Label>("lblGone");
+    l.setBackColor(rgb(255, 0, 0));
+    l.setVisible(false);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(20, 20), kWhite);
+    EXPECT_EQ(b.pixel(101, 11), kFace);
+}
+
+TEST_F(RendererTest, ConstituentOutsideItsSurfaceIsClipped) {
+    auto host = addSketch("Host", 50, 50, 40, 40);
+    auto& l = host->addChild<Label>("lblWide");
+    l.setBackColor(rgb(255, 0, 0));
+    l.Move(px(-20), px(10), px(100), px(10));
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(50, 60), kRed);
+    EXPECT_EQ(b.pixel(89, 60), kRed);
+    EXPECT_EQ(b.pixel(49, 60), kWhite);
+    EXPECT_EQ(b.pixel(90, 60), kWhite);
+}
+
+TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
+    auto outer = addSketch("Outer", 20, 20, 100, 60);
+    outer->setControlContainer(true);
+    outer->setBorderStyle(1);
+    outer->setBackColor(rgb(0, 0, 255));
+    auto inner = addSketch("Inner", 0, 0, 200, 10);
+    inner->setBackColor(rgb(255, 0, 0));
+    inner->extender().setContainer(outer->extenderRef());
+    inner->extender().Move(px(10), px(10));
+    // Made after the container, but drawn over it: it sits inside it.
+    outer->extender().ZOrder(0);
+    Bitmap b = render();
+    EXPECT_EQ(b.pixel(32, 32), kRed) << "placed from the container's inner corner";
+    EXPECT_EQ(b.pixel(31, 31), kBlue);
+    EXPECT_EQ(b.pixel(117, 35), kRed);
+    EXPECT_EQ(b.pixel(118, 35), (Rgb{212, 208, 200})) << "the container's border stays";
+    EXPECT_EQ(b.pixel(125, 35), kWhite) << "nothing outside the container";
+
+    outer->extender().setVisible(false);
+    EXPECT_EQ(inkIn(render(), 0, 0, 300, 200, kWhite).count, 0) << "hidden with its container";
+}
+
+TEST_F(RendererTest, RenderToPngWritesTheImage) {
+    addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
+    const auto dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_render_png";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "form.png").string();
+    renderer.renderToPng(*form, path);
+    auto picture = Picture::load(path);
+    EXPECT_EQ(picture->widthPixels(), 300);
+    EXPECT_EQ(picture->heightPixels(), 200);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(RendererTest, OneShotFunctionsMatchTheRenderer) {
+    addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
+    Bitmap once = renderForm(*form);
+    Bitmap b = render();
+    EXPECT_EQ(once.pixels(), b.pixels());
+}
+
+TEST_F(RendererTest, PaintingLeavesTheFormAsItWas) {
+    auto host = addSketch("Host", 10, 10, 50, 50);
+    auto& l = host->addChild<Label>("lblFit");
+    l.setAutoSize(true);
+    l.setCaption("Fits");
+    form->markSaved();
+    const float w = l.Width(), h = l.Height();
+    render();
+    EXPECT_FALSE(form->needsSaving());
+    EXPECT_EQ(l.Width(), w);
+    EXPECT_EQ(l.Height(), h);
+}
+
+} // namespace
+} // namespace ovtest

@@ -1,0 +1,112 @@
+#include "platform/CommandButton.h"
+#include "platform/Font.h"
+#include "platform/Frame.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
+#include "platform/Picture.h"
+#include "platform/PictureBox.h"
+#include "render/RenderFixture.h"
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+
+// Whatever a form holds, painting it completes.
+class RobustnessTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+    }
+};
+
+TEST_F(RobustnessTest, EmptyCaptions) {
+    sketch->addChild<CommandButton>("cmdEmpty").setDefault(true);
+    sketch->addChild<Label>("lblEmpty").setAutoSize(true);
+    auto& wrapped = sketch->addChild<Label>("lblWrapped");
+    wrapped.setWordWrap(true);
+    wrapped.setAutoSize(true);
+    sketch->addChild<Frame>("fraEmpty");
+    Bitmap b(1, 1);
+    ASSERT_NO_THROW(b = render());
+    EXPECT_EQ(b.pixel(150, 150), (Rgb{212, 208, 200}));
+}
+
+TEST_F(RobustnessTest, MissingFontsFallBack) {
+    auto missing = Font::create("No Such Font At All", 9, true);
+    auto& cmd = sketch->addChild<CommandButton>("cmdFont");
+    cmd.setCaption("&Missing");
+    cmd.setFont(missing);
+    auto& label = sketch->addChild<Label>("lblFont");
+    label.setFont(missing);
+    label.setAutoSize(true);
+    label.setCaption("Missing font");
+    label.Move(0, px(50));
+    Bitmap b(1, 1);
+    ASSERT_NO_THROW(b = render());
+    EXPECT_GT(inkIn(b, 0, 50, 300, 20, Rgb{212, 208, 200}).count, 0) << "drawn in the fallback family";
+}
+
+TEST_F(RobustnessTest, BrokenPicturesDrawNothing) {
+    // A PNG header that promises 10 × 10 pixels, with nothing decodable after it.
+    std::string header("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x0a\0\0\0\x0a\x08\x02\0\0\0", 29);
+    auto broken = Picture::fromPng(header + "garbage");
+    ASSERT_EQ(broken->widthPixels(), 10);
+    auto& img = sketch->addChild<Image>("imgBroken");
+    img.setPicture(broken);
+    img.Move(px(10), px(10));
+    auto& stretched = sketch->addChild<Image>("imgStretched");
+    stretched.setStretch(true);
+    stretched.setPicture(broken);
+    stretched.Move(px(30), px(10), px(40), px(40));
+    auto& box = sketch->addChild<PictureBox>("picBroken");
+    box.setPicture(broken);
+    box.Move(px(100), px(10), px(50), px(50));
+    box.setBackColor(rgb(255, 255, 0));
+    Bitmap b(1, 1);
+    ASSERT_NO_THROW(b = render());
+    EXPECT_EQ(b.pixel(15, 15), (Rgb{212, 208, 200}));
+    EXPECT_EQ(b.pixel(50, 30), (Rgb{212, 208, 200}));
+    EXPECT_EQ(b.pixel(125, 35), (Rgb{255, 255, 0}));
+    ASSERT_NO_THROW(render()) << "a picture that failed once is not a different failure the second time";
+}
+
+TEST_F(RobustnessTest, ZeroSizedAndFarAwayControls) {
+    auto& cmd = sketch->addChild<CommandButton>("cmdFlat");
+    cmd.Move(px(10), px(10), 0, 0);
+    cmd.setCaption("Flat");
+    auto& label = sketch->addChild<Label>("lblFar");
+    label.setCaption("far");
+    label.Move(-1.0e9f, 1.0e9f, px(50), px(20));
+    auto& line = sketch->addChild<Line>("linFar");
+    line.setEnds(-1.0e9f, 0, 1.0e9f, px(10));
+    auto& frame = sketch->addChild<Frame>("fraTiny");
+    frame.setCaption("Tiny");
+    frame.Move(px(50), px(50), px(1), px(1));
+    addSketch("Empty", 200, 100, 0, 0);
+    EXPECT_NO_THROW(render());
+}
+
+TEST_F(RobustnessTest, TextThatIsNotUtf8) {
+    auto& label = sketch->addChild<Label>("lblBytes");
+    label.setCaption("caf\xe9 \xff&\xfe");
+    auto& box = sketch->addChild<PictureBox>("picBytes");
+    box.Move(px(0), px(40));
+    box.Print("\xc3");
+    EXPECT_NO_THROW(render());
+}
+
+TEST_F(RobustnessTest, RemovedControlIsGone) {
+    sketch->addChild<CommandButton>("cmdGone").setDefault(true);
+    form->remove("Host");
+    Bitmap b(1, 1);
+    ASSERT_NO_THROW(b = render());
+    EXPECT_EQ(inkIn(b, 0, 0, 300, 200, Rgb{255, 255, 255}).count, 0);
+}
+
+} // namespace
+} // namespace ovtest
