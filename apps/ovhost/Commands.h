@@ -9,5 +9,6 @@ using Arguments = std::vector<std::string>;
 
 int typelibCommand(const Arguments& args);
 int demoCommand(const Arguments& args);
+int renderCommand(const Arguments& args);
 
 } // namespace ovhost

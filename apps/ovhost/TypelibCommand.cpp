@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "frame/LibraryTypes.h"
 #include "frame/TypeLibrary.h"
 #include "platform/TypeRegistry.h"
@@ -26,8 +25,7 @@ int typelibCommand(const Arguments& args) {
     const auto& r = ov::TypeRegistry::instance();
     std::cout << r.library().name << " " << r.library().version << " " << r.library().guid << "\n";
     for (const auto& c : r.classes()) {
-        if (!c.info->published)
-            continue;
+        if (!c.info->published) continue;
         size_t members = 0;
         for (const auto& m : c.info->members())
             members += m.published ? 1 : 0;

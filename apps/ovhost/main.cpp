@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "platform/Failure.h"
 
 #include <cstring>
@@ -10,6 +9,8 @@ namespace {
 void usage(std::ostream& out) {
     out << "usage: ovhost <command> [options]\n"
            "  demo              run the demonstration wizard and print what happens\n"
+           "  render FORMFILE|demo --out DIR\n"
+           "                    render a saved form (each page of a wizard) to PNG files\n"
            "  typelib [--json]  print the library's type library\n";
 }
 
@@ -23,10 +24,9 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const ovhost::Arguments args(argv + 2, argv + argc);
     try {
-        if (command == "typelib")
-            return ovhost::typelibCommand(args);
-        if (command == "demo")
-            return ovhost::demoCommand(args);
+        if (command == "typelib") return ovhost::typelibCommand(args);
+        if (command == "demo") return ovhost::demoCommand(args);
+        if (command == "render") return ovhost::renderCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;
