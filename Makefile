@@ -9,8 +9,9 @@ BASE_PACKAGES := build-essential cmake pkg-config nlohmann-json3-dev libcairo2-d
 # The renderer's packages are in BASE_PACKAGES, which the test and benchmark lists include.
 TEST_PACKAGES := $(BASE_PACKAGES) libgtest-dev
 BENCH_PACKAGES := $(BASE_PACKAGES) libbenchmark-dev
+FUZZ_PACKAGES := $(BASE_PACKAGES) clang-14 libclang-rt-14-dev
 
-.PHONY: demo test bench format clean
+.PHONY: demo test bench fuzz format clean
 
 demo:
 	@scripts/require-packages $(BASE_PACKAGES)
@@ -30,6 +31,17 @@ bench:
 	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF -DOVCOMCTL_BENCH=ON > /dev/null
 	@cmake --build build/bench --target ovcomctl_bench -j $(JOBS)
 	build/bench/bench/ovcomctl_bench
+
+# The form file fuzzer (libFuzzer with ASan and UBSan, a clang build of its own) for FUZZ_SECONDS.
+# Seeds: fuzz/corpus and the examples; new inputs go to build/fuzz/corpus, crashes to build/fuzz/crashes.
+fuzz:
+	@scripts/require-packages $(FUZZ_PACKAGES)
+	@CXX=clang++-14 cmake -S fuzz -B build/fuzz > /dev/null
+	@cmake --build build/fuzz --target formfile_fuzz -j $(JOBS)
+	@mkdir -p build/fuzz/corpus build/fuzz/crashes
+	@cp examples/*.json build/fuzz/corpus/ 2>/dev/null || true
+	build/fuzz/formfile_fuzz build/fuzz/corpus fuzz/corpus -dict=fuzz/formfile.dict -timeout=10 \
+	    -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/crashes/
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -39,7 +39,8 @@ struct FormFilePlan;
 //   Single, Double         a number, or the text "NaN", "Infinity" or "-Infinity"
 //   String                 text
 //   Font                   { "name", "size", "bold", "italic", "underline", "strikethrough", "weight",
-//                            "charset" }; absent fields are the standard font's
+//                            "charset" }; absent fields are the standard font's; a weight decides
+//                            boldness (600 and up), "bold" counts only without one
 //   Picture                the PNG bytes as base64 text
 //   Object                 an object of a Persistable library class: "progId" names its class and
 //                          "value" is the list of entries the object wrote into its own bag (the same

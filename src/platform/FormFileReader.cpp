@@ -177,8 +177,12 @@ private:
         if (const Json* j = member(v, "italic")) s.italic = boolean(*j, "italic");
         if (const Json* j = member(v, "underline")) s.underline = boolean(*j, "underline");
         if (const Json* j = member(v, "strikethrough")) s.strikethrough = boolean(*j, "strikethrough");
-        if (const Json* j = member(v, "weight"))
+        if (const Json* j = member(v, "weight")) {
             s.weight = static_cast<int16_t>(whole(*j, "the font weight", 0, 1000));
+            // Bold and weight say the same thing and the weight says it exactly: a stored weight of 650
+            // is bold and stays 650 (with bold set as well, Font::create would raise it to 700).
+            s.bold = false;
+        }
         if (const Json* j = member(v, "charset"))
             s.charset = static_cast<int16_t>(whole(*j, "the font charset", 0, 255));
         return Font::create(std::move(s));

@@ -4,8 +4,11 @@
 #include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/Font.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
+#include "platform/Runtime.h"
 #include "platform/Text.h"
 #include "platform/TypeRegistry.h"
 
@@ -250,6 +253,53 @@ std::string samplePng(uint32_t width, uint32_t height, const std::string& tail) 
     png += std::string("\x08\x06\x00\x00\x00", 5);
     put32(png, 0); // checksums are the decoder's business
     return png + tail;
+}
+
+// ---- Checks on arbitrary input ----
+
+namespace {
+
+std::string roundTripFinding(std::string_view text, Mode mode) {
+    FormRef form;
+    try {
+        form = FormFile::read(text, "input.json", mode);
+    } catch (const Failure&) {
+        return {};
+    }
+    std::string once;
+    try {
+        once = FormFile::write(*form, "input.json");
+    } catch (const Failure& f) {
+        return "a loaded form cannot be written again: " + f.description();
+    }
+    FormRef again;
+    try {
+        again = FormFile::read(once, "input.json", mode);
+    } catch (const Failure& f) {
+        return "a written form does not load back: " + f.description() + "\n" + once;
+    }
+    const std::string twice = FormFile::write(*again, "input.json");
+    if (twice != once) return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
+    return {};
+}
+
+} // namespace
+
+std::string formFileFinding(std::string_view text) {
+    Sampler::registerOnce();
+    for (Mode mode : {Mode::Design, Mode::Run}) {
+        std::string finding;
+        {
+            // The per-thread state (the wizard's page registry among it) starts afresh for each load.
+            Runtime runtime;
+            finding = roundTripFinding(text, mode);
+        }
+        if (finding.empty() && (Sampler::alive() != 0 || Memo::alive() != 0))
+            finding = "sample objects outlived their forms";
+        Sampler::journal().clear();
+        if (!finding.empty()) return (mode == Mode::Design ? "design mode: " : "run mode: ") + finding;
+    }
+    return {};
 }
 
 } // namespace ovtest
