@@ -4,6 +4,7 @@
 #include "wizard/CPage.h"
 #include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"
+#include "wizard/OvWizardTab.h"
 
 namespace ov {
 
@@ -42,6 +43,7 @@ void registerWizardTypes(TypeRegistry& r) {
     r.addClass(CPage::staticClass());
     r.addClass(CPages::staticClass(), [] { return std::make_shared<CPages>(); });
     r.addClass(OvWizardNavigator::staticClass(), [] { return std::make_shared<OvWizardNavigator>(); });
+    r.addClass(OvWizardTab::staticClass(), [] { return std::make_shared<OvWizardTab>(); });
 }
 
 } // namespace ov
