@@ -1,0 +1,356 @@
+#include "platform/Font.h"
+#include "platform/Image.h"
+#include "wizard/OvWizardTabFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace ov;
+using ovtest::WizardTabFixture;
+
+namespace {
+
+class WizardTabPersistenceTest : public WizardTabFixture {
+protected:
+    static std::vector<std::string> keys(const PropertyBag& bag) {
+        std::vector<std::string> out;
+        for (const auto& e : bag.entries())
+            out.push_back(e.key);
+        return out;
+    }
+};
+
+FontRef courier() {
+    return Font::create("Courier New", 10, false);
+}
+Variant courierObject() {
+    return VariantTraits<FontRef>::to(courier());
+}
+
+} // namespace
+
+TEST_F(WizardTabPersistenceTest, ANewWizardStoresOnlyWhatDiffersFromTheDefaults) {
+    addPage("Page1");
+    addPage("Page2");
+    auto saved = save();
+    // Watermark pages are white; the titles have their own fonts; the navigator's buttons are defaults.
+    EXPECT_EQ(keys(saved[0].bag), (std::vector<std::string>{"BackColor", "BannerTitleFont",
+                                                            "WatermarkTitleFont", "PageNext", "PageMode"}));
+    EXPECT_EQ(keys(saved[1].bag),
+              (std::vector<std::string>{"BackColor", "BannerTitleFont", "WatermarkTitleFont", "PageIndex",
+                                        "PageBack", "PageMode"}));
+    EXPECT_EQ(saved[1].bag.read("PageMode").toInt32(), 2);
+    EXPECT_EQ(saved[1].bag.read("BackColor").toInt32(), 0x00FFFFFF);
+}
+
+TEST_F(WizardTabPersistenceTest, EveryValueComesBackFromTheBag) {
+    addPage("Page1");
+    auto p = addPage("Page2");
+    auto font = courier();
+    p->setBackColor(0x00C0FFEE);
+    p->setEnabled(false);
+    p->setBorderStyle(1);
+    p->setBannerBackColor(0x00102030);
+    p->setBannerTitle("Choose a folder");
+    p->setBannerDescription("Where should the files go?");
+    p->setBannerTitleColor(0x000000FF);
+    p->setBannerDescriptionFont(font);
+    p->setWatermarkTitle("Done");
+    p->setWatermarkDescription("All files are in place.");
+    p->setWaterMarkTitleFont(font);
+    p->setWaterMarkDescriptionColor(0x00FF0000);
+    p->setWatermarkRule("Click Finish.");
+    p->setWatermarkRuleColor(0x00808080);
+    p->setWatermarkRuleFont(font);
+    p->letTagVariant(Variant(5));
+    p->setButtonCaption(Right, "Abbrechen");
+    p->setButtonVisible(Left, true);
+    p->setButtonRule(Left, ovEn_Button_Rule::ovBRExit);
+    p->SetDefaultButton(ovEn_Button_Rule::ovBRExit);
+    p->setUseDefaultButtonSet(false);
+    p->setPageState(En_Page_State::Minimized);
+    auto saved = save();
+    p.reset();
+    reload(saved, Mode::Design);
+
+    auto q = page("Page2");
+    EXPECT_EQ(q->BackColor(), 0x00C0FFEEu);
+    EXPECT_FALSE(q->Enabled());
+    EXPECT_EQ(q->BorderStyle(), 1);
+    EXPECT_EQ(q->BannerBackColor(), 0x00102030u);
+    EXPECT_EQ(q->BannerTitle(), "Choose a folder");
+    EXPECT_EQ(q->BannerDescription(), "Where should the files go?");
+    EXPECT_EQ(q->BannerTitleColor(), 0x000000FFu);
+    EXPECT_EQ(q->BannerDescriptionFont()->spec(), font->spec());
+    EXPECT_EQ(q->WatermarkTitle(), "Done");
+    EXPECT_EQ(q->WatermarkDescription(), "All files are in place.");
+    EXPECT_EQ(q->WaterMarkTitleFont()->spec(), font->spec());
+    EXPECT_EQ(q->WaterMarkDescriptionColor(), 0x00FF0000u);
+    EXPECT_EQ(q->WatermarkRule(), "Click Finish.");
+    EXPECT_EQ(q->WatermarkRuleColor(), 0x00808080u);
+    EXPECT_EQ(q->WatermarkRuleFont()->spec(), font->spec());
+    EXPECT_EQ(q->TagVariant(), Variant(5));
+    EXPECT_EQ(q->buttonCaption(Right), "Abbrechen");
+    EXPECT_TRUE(q->buttonVisible(Left));
+    EXPECT_EQ(q->buttonRule(Left), ovEn_Button_Rule::ovBRExit);
+    EXPECT_EQ(q->DefaultButton(), 1);
+    EXPECT_FALSE(q->UseDefaultButtonSet());
+    EXPECT_EQ(q->PageState(), En_Page_State::Minimized);
+    EXPECT_EQ(q->PageIndex(), 2);
+    EXPECT_EQ(q->PageBack(), 1);
+    EXPECT_EQ(q->PageMode(), En_Page_Mode::CompletePage);
+    EXPECT_EQ(q->Width(), 690 + 5 * 82.5f + 150) << "loaded minimized, shown as the bar";
+}
+
+TEST_F(WizardTabPersistenceTest, FourKeysAreWrittenWithALowerCaseMAndReadWithAnUpperCaseOne) {
+    auto p = addPage("Page1");
+    p->setWaterMarkDescriptionFont(courier());
+    p->setWaterMarkDescriptionColor(0x00000080);
+    p->setWaterMarkTitleColor(0x00008000);
+    auto saved = save();
+    const auto written = keys(saved[0].bag);
+    for (const char* key : {"WatermarkDescriptionFont", "WatermarkDescriptionColor", "WatermarkTitleFont",
+                            "WatermarkTitleColor"})
+        EXPECT_NE(std::find(written.begin(), written.end(), key), written.end()) << key;
+    p.reset();
+    reload(saved, Mode::Design);
+    auto q = page("Page1");
+    EXPECT_EQ(q->WaterMarkDescriptionFont()->Name(), "Courier New");
+    EXPECT_EQ(q->WaterMarkDescriptionColor(), 0x00000080u);
+    EXPECT_EQ(q->WaterMarkTitleColor(), 0x00008000u);
+    EXPECT_EQ(q->WaterMarkTitleFont()->Name(), "Arial Unicode MS");
+}
+
+TEST_F(WizardTabPersistenceTest, StoredDefaultsAreTheNavigatorsOfTheFormThatLoads) {
+    addPage("Page1");
+    auto saved = save();
+    ASSERT_FALSE(saved[0].bag.contains("LBCaption"));
+    mediator().setDefaultSet(Left, {true, true, "Hilfe", 4});
+    mediator().setDefaultButton(2);
+    reload(saved, Mode::Design);
+    auto p = page("Page1");
+    EXPECT_EQ(p->buttonCaption(Left), "Hilfe");
+    EXPECT_TRUE(p->buttonVisible(Left));
+    EXPECT_EQ(p->DefaultButton(), 2);
+    // Saved again, it still stores nothing for them.
+    EXPECT_FALSE(save()[0].bag.contains("LBCaption"));
+}
+
+TEST_F(WizardTabPersistenceTest, TagVariantComesBackAsAnObjectOrAsAValue) {
+    auto object = courier();
+    addPage("Page1")->setTagVariant(VariantTraits<FontRef>::to(object));
+    addPage("Page2")->letTagVariant(Variant(5));
+    addPage("Page3");
+    auto saved = save();
+    reload(saved, Mode::Design);
+    EXPECT_EQ(page("Page1")->TagVariant().toObject(), object);
+    EXPECT_EQ(page("Page2")->TagVariant().type(), Variant::Type::Long);
+    EXPECT_EQ(page("Page2")->TagVariant().toInt32(), 5);
+    EXPECT_TRUE(page("Page3")->TagVariant().isNothing());
+}
+
+TEST_F(WizardTabPersistenceTest, LoadingNeverSwapsPages) {
+    addPage("Page1");
+    addPage("Page2");
+    auto saved = save();
+    saved[1].bag.put("PageIndex", 1);
+    saved[1].bag.put("PageMode", 0);
+    reload(saved, Mode::Design);
+    EXPECT_EQ(page("Page1")->PageIndex(), 1);
+    EXPECT_EQ(page("Page2")->PageIndex(), 1);
+    EXPECT_EQ(page("Page1")->PageNext(), 2);
+    EXPECT_EQ(page("Page2")->PageMode(), En_Page_Mode::WelcomePage);
+}
+
+TEST_F(WizardTabPersistenceTest, ASavedPageIsUnregisteredUntilItIsLoadedAgain) {
+    addPage("Page1");
+    addPage("Page2");
+    mediator().setPageHiddenAtDesignTime(true);
+    auto saved = save();
+    EXPECT_EQ(registry().Count(), 0);
+    EXPECT_FALSE(mediator().PageHiddenAtDesignTime());
+    mediator().setPageHiddenAtDesignTime(true);
+    reload(saved, Mode::Design);
+    EXPECT_EQ(registry().Count(), 2);
+    EXPECT_EQ(registry().Item(Variant(2)), page("Page2")->descriptor());
+    EXPECT_FALSE(mediator().PageHiddenAtDesignTime());
+}
+
+TEST_F(WizardTabPersistenceTest, LoadingTakesStyleAndPicturesFromTheMediator) {
+    addPage("Page1");
+    addPage("Page2");
+    addPage("Page3");
+    auto saved = save();
+    auto banner = picture(50, 50);
+    auto watermark = picture(165, 313);
+    mediator().setBannerStyle(1);
+    mediator().setBannerImage(banner);
+    mediator().setWaterMarkImage(watermark);
+    reload(saved, Mode::Design);
+    EXPECT_EQ(page("Page2")->bannerStyle(), 1);
+    EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Picture(), banner);
+    EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Left(), 7500 - 750);
+    EXPECT_EQ(page("Page1")->child<Image>("ImageWaterMark").Picture(), watermark);
+    EXPECT_EQ(page("Page1")->child<Image>("imgHeaderBanner").Picture(), nullptr);
+}
+
+TEST_F(WizardTabPersistenceTest, ARunningWizardNeverShowsTheMinimizedBar) {
+    addPage("Page1");
+    page("Page1")->setPageState(En_Page_State::Minimized);
+    auto saved = save();
+    reload(saved, Mode::Run);
+    auto p = page("Page1");
+    EXPECT_EQ(p->PageState(), En_Page_State::Maximized);
+    EXPECT_EQ(ext("Page1").Align(), 1);
+    EXPECT_FALSE(p->findChild("picMinimize")->Visible());
+}
+
+TEST_F(WizardTabPersistenceTest, EveryWriterTellsTheContainerItsStoredKey) {
+    addPage("Page1");
+    auto p = addPage("Page2");
+    struct Case {
+        const char* property;
+        Variant value;
+        const char* key;
+    };
+    const Case lets[] = {
+        {"BackColor", Variant(255), "BackColor"},
+        {"Enabled", Variant(false), "Enabled"},
+        {"BorderStyle", Variant(int16_t{1}), "BorderStyle"},
+        {"BannerBackColor", Variant(1), "BannerBackColor"},
+        {"BannerDescription", Variant("d"), "BannerDescription"},
+        {"BannerDescriptionColor", Variant(1), "BannerDescriptionColor"},
+        {"BannerTitle", Variant("t"), "BannerTitle"},
+        {"BannerTitleColor", Variant(1), "BannerTitleColor"},
+        {"WatermarkDescription", Variant("d"), "WaterMarkDescription"},
+        {"WaterMarkDescriptionColor", Variant(1), "WaterMarkDescriptionColor"},
+        {"WatermarkRule", Variant("r"), "WaterMarkRule"},
+        {"WatermarkRuleColor", Variant(1), "WatermarkRuleColor"},
+        {"WatermarkTitle", Variant("t"), "WaterMarkTitle"},
+        {"WaterMarkTitleColor", Variant(1), "WaterMarkTitleColor"},
+        {"PageBack", Variant(4), "PageBack"},
+        {"PageNext", Variant(4), "PageNext"},
+        {"PageState", Variant(0), "PageState"},
+        {"UseDefaultButtonSet", Variant(false), "UseDefaultButtonSet"},
+        {"TagVariant", Variant("x"), "TagVariant"},
+    };
+    for (const Case& c : lets) {
+        ext("Page2").clearChangedKeys();
+        p->let(c.property, c.value);
+        EXPECT_EQ(ext("Page2").changedKeys(), std::vector<std::string>{c.key}) << c.property;
+    }
+    const Case sets[] = {{"BannerDescriptionFont", courierObject(), "BannerDescriptionFont"},
+                         {"BannerTitleFont", courierObject(), "BannerTitleFont"},
+                         {"WaterMarkDescriptionFont", courierObject(), "WaterMarkDescriptionFont"},
+                         {"WatermarkRuleFont", courierObject(), "WatermarkRulefont"},
+                         {"WaterMarkTitleFont", courierObject(), "WaterMarkTitleFont"},
+                         {"TagVariant", courierObject(), "TagVariant"}};
+    for (const Case& c : sets) {
+        ext("Page2").clearChangedKeys();
+        p->set(c.property, c.value);
+        EXPECT_EQ(ext("Page2").changedKeys(), std::vector<std::string>{c.key}) << c.property;
+    }
+}
+
+// ---- Captions file ----
+
+class WizardTabCaptionsTest : public WizardTabFixture {
+protected:
+    std::filesystem::path folder;
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("ovwizardtab-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        runtime.application().path = folder.string();
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string read(const std::string& name) {
+        std::ifstream in(folder / name, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(WizardTabCaptionsTest, APageWritesItsFortyLinesNextToTheApplication) {
+    addPage("Step1");
+    addPage("Step2");
+    auto p = addPage("Step3");
+    p->setBannerTitle("Copy");
+    p->setBannerDescription("Line one\r\nLine two");
+    p->setButtonCaption(LeftMiddle, "< Zur&ück");
+    p->setSaveCaptionsToFile(true);
+    const std::string eq(80, '='), dash(80, '-');
+    const std::string expected = "Step3 captions:\r\n"
+                                 "\r\n"
+                                 "Page Mode: CompletePage\r\n" +
+                                 eq + "\r\n" + "\r\nBannerTitle: \r\nCopy\r\n" + dash + "\r\n" +
+                                 "\r\nBannerDescription: \r\nLine one\r\nLine two\r\n" + dash + "\r\n" +
+                                 "\r\nWatermarkTitle: \r\nWelcome to ...\r\n" + dash + "\r\n" +
+                                 "\r\nWatermarkDescription: \r\nDescription\r\n" + dash + "\r\n" +
+                                 "\r\nWatermarkRule: \r\nTo continue, click Next.\r\n" + dash + "\r\n" +
+                                 "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +
+                                 "\r\nLeftMiddleButton Caption: \r\n< Zur&\xFC"
+                                 "ck\r\n" +
+                                 dash + "\r\n" + "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash +
+                                 "\r\n" + "\r\nRightButton Caption: \r\nCancel\r\n" + eq + "\r\n";
+    EXPECT_EQ(read("Step3.txt"), expected);
+    EXPECT_FALSE(p->SaveCaptionsToFile());
+}
+
+TEST_F(WizardTabCaptionsTest, ModesNameTheirPageAndAnyOtherValueCountsAsCompletion) {
+    const std::pair<int32_t, const char*> cases[] = {{0, "WelcomePage"},
+                                                     {1, "InteriorPage"},
+                                                     {2, "CompletePage"},
+                                                     {7, "CompletePage"},
+                                                     {-1, "CompletePage"}};
+    auto p = addPage("Page1");
+    for (auto [mode, name] : cases) {
+        p->setPageMode(static_cast<En_Page_Mode>(mode));
+        p->let("SaveCaptionsToFile", false);
+        const std::string text = read("Page1.txt");
+        EXPECT_EQ(text.substr(0, text.find("\r\n=")),
+                  std::string("Page1 captions:\r\n\r\nPage Mode: ") + name);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
+    }
+}
+
+TEST_F(WizardTabCaptionsTest, TextsTheCodePageCannotHoldBecomeQuestionMarks) {
+    auto p = addPage("Page1");
+    p->setBannerTitle("\xE2\x82\xAC 5 \xE4\xB8\xAD \xC3\xA9\xFF");
+    p->setSaveCaptionsToFile(true);
+    const std::string text = read("Page1.txt");
+    EXPECT_NE(text.find("\r\nBannerTitle: \r\n\x80 5 ? \xE9?\r\n"), std::string::npos);
+}
+
+TEST_F(WizardTabCaptionsTest, NothingIsWrittenAtRunTimeAndNoFailureIsReported) {
+    addPage("Page1");
+    auto saved = save();
+    reload(saved, Mode::Run);
+    page("Page1")->setSaveCaptionsToFile(true);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Page1.txt"));
+
+    reload(saved, Mode::Design);
+    watchErrors();
+    mediator().setShowErrorMsg(true);
+    runtime.application().path = (folder / "missing" / "deeper").string();
+    page("Page1")->setSaveCaptionsToFile(true);
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(page("Page1")->lastError().number, 0);
+}
+
+TEST_F(WizardTabCaptionsTest, AnExistingFileIsReplaced) {
+    {
+        std::ofstream old(folder / "Page1.txt", std::ios::binary);
+        old << std::string(5000, 'x');
+    }
+    addPage("Page1")->setSaveCaptionsToFile(true);
+    const std::string text = read("Page1.txt");
+    EXPECT_EQ(text.rfind("Page1 captions:", 0), 0u);
+    EXPECT_EQ(text.find("xx"), std::string::npos);
+    EXPECT_LT(text.size(), 5000u);
+}

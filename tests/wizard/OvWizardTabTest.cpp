@@ -1,0 +1,382 @@
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "wizard/OvWizardTabFixture.h"
+
+using namespace ov;
+using ovtest::WizardTabFixture;
+
+namespace {
+
+using WizardTabPageTest = WizardTabFixture;
+
+struct Place {
+    int32_t index, back, next;
+    En_Page_Mode mode;
+    bool operator==(const Place&) const = default;
+};
+
+Place placeOf(const OvWizardTab& p) {
+    return {p.PageIndex(), p.PageBack(), p.PageNext(), p.PageMode()};
+}
+
+constexpr auto Welcome = En_Page_Mode::WelcomePage;
+constexpr auto Interior = En_Page_Mode::InteriorPage;
+constexpr auto Complete = En_Page_Mode::CompletePage;
+
+} // namespace
+
+TEST_F(WizardTabPageTest, NewPagesNumberThemselvesAndExtendTheChain) {
+    auto p1 = addPage("Page1");
+    EXPECT_EQ(placeOf(*p1), (Place{1, 0, 0, Welcome}));
+    auto p2 = addPage("Page2");
+    EXPECT_EQ(placeOf(*p1), (Place{1, 0, 2, Welcome}));
+    EXPECT_EQ(placeOf(*p2), (Place{2, 1, 0, Complete}));
+    auto p3 = addPage("Page3");
+    EXPECT_EQ(placeOf(*p1), (Place{1, 0, 2, Welcome}));
+    EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
+    EXPECT_EQ(placeOf(*p3), (Place{3, 2, 0, Complete}));
+    EXPECT_EQ(p3->child<Label>("lblPageIndex").Caption(), "3");
+}
+
+TEST_F(WizardTabPageTest, NewPagesRegisterUnderTheirNamesWithThemselvesAsDescriptor) {
+    auto p1 = addPage("Page1");
+    auto p2 = addPage("Page2");
+    ASSERT_EQ(registry().Count(), 2);
+    EXPECT_EQ(registry().Item(Variant(1)), p1->descriptor());
+    EXPECT_EQ(registry().Item(Variant("page2")), p2->descriptor());
+    EXPECT_EQ(p2->descriptor()->Name(), "Page2");
+    EXPECT_EQ(p2->descriptor()->WizardPage().toObject(), p2);
+    EXPECT_EQ(p2->descriptor()->PageBack(), 1);
+}
+
+TEST_F(WizardTabPageTest, NewPagesStartWithTheNavigatorsButtonSetAndRoles) {
+    ButtonSetting help{true, false, "Hilfe", 5};
+    ov::subscribeWizardMediator();
+    mediator().setDefaultSet(Left, help);
+    mediator().setDefaultButton(2);
+    mediator().setCancelButton(1);
+    auto p = addPage("Page1");
+    EXPECT_TRUE(p->buttonVisible(Left));
+    EXPECT_FALSE(p->buttonEnabled(Left));
+    EXPECT_EQ(p->buttonCaption(Left), "Hilfe");
+    EXPECT_EQ(p->buttonRule(Left), ovEn_Button_Rule::ovBRExit);
+    EXPECT_EQ(p->buttonCaption(RightMiddle), "&Next >");
+    EXPECT_EQ(p->DefaultButton(), 2);
+    EXPECT_EQ(p->CancelButton(), 1);
+    EXPECT_TRUE(p->UseDefaultButtonSet());
+    EXPECT_TRUE(ext("Page1").Align() == 1 && !ext("Page1").TabStop());
+}
+
+TEST_F(WizardTabPageTest, HeightFollowsTheMediatorsTabHeightOrElseTheForm) {
+    auto p1 = addPage("Page1");
+    EXPECT_EQ(p1->Height(), 6000);
+    mediator().setTabHeight(5010);
+    EXPECT_EQ(p1->Height(), 5010);
+    auto p2 = addPage("Page2");
+    EXPECT_EQ(p2->Height(), 5010);
+}
+
+TEST_F(WizardTabPageTest, SettingAnUsedIndexAtDesignTimeSwapsThePages) {
+    auto p1 = addPage("Page1");
+    auto p2 = addPage("Page2");
+    auto p3 = addPage("Page3");
+    p3->setPageIndex(1);
+    EXPECT_EQ(placeOf(*p3), (Place{1, 0, 2, Welcome}));
+    EXPECT_EQ(placeOf(*p1), (Place{3, 2, 0, Complete}));
+    EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
+    EXPECT_EQ(p1->child<Label>("lblPageIndex").Caption(), "3");
+    EXPECT_EQ(p3->child<Label>("lblPageIndex").Caption(), "1");
+    // The swapped page's view follows its new mode.
+    EXPECT_TRUE(p1->child<PictureBox>("picBanner").Visible() == false &&
+                p1->child<Image>("ImageWaterMark").Visible());
+}
+
+TEST_F(WizardTabPageTest, AtRunTimeAnIndexIsOnlyStored) {
+    addPage("Page1");
+    addPage("Page2");
+    auto saved = save();
+    reload(saved, Mode::Run);
+    page("Page2")->setPageIndex(1);
+    EXPECT_EQ(placeOf(*page("Page2")), (Place{1, 1, 0, Complete}));
+    EXPECT_EQ(placeOf(*page("Page1")), (Place{1, 0, 2, Welcome}));
+}
+
+TEST_F(WizardTabPageTest, PageModeAtRunTimeIsRefusedWith382) {
+    addPage("Page1");
+    auto saved = save();
+    reload(saved, Mode::Run);
+    mediator().setShowErrorMsg(true);
+    watchErrors();
+    auto p = page("Page1");
+    p->setPageMode(Complete);
+    EXPECT_EQ(p->PageMode(), Welcome);
+    EXPECT_EQ(p->lastError().number, 382);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"OnError 382 Set not supported at runtime Page1::PageMode (Let)"}));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt, "Error: 382\r\nSet not supported at runtime");
+    EXPECT_EQ(boxes()[0].style, 48);
+    EXPECT_EQ(boxes()[0].title, "Page1::PageMode (Let)");
+}
+
+// ---- Activation protocol ----
+
+class WizardTabActivationTest : public WizardTabFixture {
+protected:
+    void SetUp() override {
+        for (const char* name : {"Page1", "Page2", "Page3"})
+            addPage(name);
+        page("Page2")->setUseDefaultButtonSet(false);
+        page("Page2")->setButtonCaption(RightMiddle, "&Go >");
+        page("Page2")->SetDefaultButton(ovEn_Button_Rule::ovBRCancel);
+        auto& m = mediator();
+        // A navigator-side listener: what it finds in the mediator when each event arrives.
+        auto visible = [this] {
+            std::string v;
+            for (const char* name : {"Page1", "Page2", "Page3"})
+                v += ext(name).Visible() ? "1" : "0";
+            return v;
+        };
+        watching.emplace_back(m.OnChangeButtons.connect([this, visible] {
+            auto& m = mediator();
+            log.push_back("buttons " + m.pageSet(RightMiddle).Caption +
+                          " default=" + std::to_string(m.PageDefaultButton()) +
+                          " current=" + std::to_string(m.CurrentPageIndex()) + " visible=" + visible());
+        }));
+        watching.emplace_back(m.OnChangePreviousPageIndex.connect([this] {
+            log.push_back("previous=" + std::to_string(mediator().PreviousPageIndex()) +
+                          " current=" + std::to_string(mediator().CurrentPageIndex()));
+        }));
+        watching.emplace_back(m.OnChangeNextPageIndex.connect([this, visible] {
+            log.push_back("next=" + std::to_string(mediator().NextPageIndex()) + " visible=" + visible());
+        }));
+        // Start with every page hidden, as after a page change to an index no page has.
+        m.GoToPage(9);
+        log.clear();
+    }
+};
+
+TEST_F(WizardTabActivationTest, TheTargetPublishesItsSetThenItsNeighboursThenShows) {
+    mediator().GoToPage(2);
+    EXPECT_EQ(log, (std::vector<std::string>{"buttons &Go > default=4 current=0 visible=000",
+                                             "previous=1 current=2", "next=3 visible=000"}));
+    EXPECT_FALSE(ext("Page1").Visible());
+    EXPECT_TRUE(ext("Page2").Visible());
+    EXPECT_FALSE(ext("Page3").Visible());
+    EXPECT_EQ(form->zOrder().back(), &ext("Page2"));
+    EXPECT_FALSE(mediator().UseDefaultButtonSet());
+    EXPECT_EQ(mediator().PageCancelButton(), 4);
+}
+
+TEST_F(WizardTabActivationTest, APageOnTheDefaultSetLetsTheMediatorAnswerWithTheNavigatorsSet) {
+    mediator().GoToPage(1);
+    EXPECT_EQ(log.front(), "buttons &Next > default=3 current=0 visible=000");
+    EXPECT_TRUE(mediator().UseDefaultButtonSet());
+    EXPECT_TRUE(ext("Page1").Visible());
+}
+
+TEST_F(WizardTabActivationTest, AnIndexNoPageHasHidesEveryPageAndChangesNothing) {
+    mediator().GoToPage(2);
+    log.clear();
+    mediator().GoToPage(9);
+    EXPECT_TRUE(log.empty());
+    for (const char* name : {"Page1", "Page2", "Page3"})
+        EXPECT_FALSE(ext(name).Visible()) << name;
+    EXPECT_EQ(mediator().CurrentPageIndex(), 2);
+}
+
+TEST_F(WizardTabPageTest, ALoadedRunningWizardShowsItsStartPage) {
+    for (const char* name : {"Page1", "Page2", "Page3"})
+        addPage(name);
+    auto saved = save();
+    reload(saved, Mode::Run);
+    form->show();
+    EXPECT_EQ(mediator().CurrentPageIndex(), 1);
+    EXPECT_TRUE(ext("Page1").Visible());
+    EXPECT_FALSE(ext("Page2").Visible());
+    EXPECT_FALSE(ext("Page3").Visible());
+    EXPECT_EQ(mediator().NextPageIndex(), 2);
+}
+
+// ---- Mediator reactions ----
+
+TEST_F(WizardTabPageTest, PicturesGoOnlyToThePagesThatShowThem) {
+    auto welcome = addPage("Page1");
+    auto interior = addPage("Page2");
+    addPage("Page3");
+    auto banner = picture(50, 50);
+    auto watermark = picture(165, 313);
+    mediator().setBannerImage(banner);
+    mediator().setWaterMarkImage(watermark);
+    EXPECT_EQ(interior->child<Image>("imgHeaderBanner").Picture(), banner);
+    EXPECT_EQ(interior->child<Image>("ImageWaterMark").Picture(), nullptr);
+    EXPECT_EQ(welcome->child<Image>("ImageWaterMark").Picture(), watermark);
+    EXPECT_EQ(welcome->child<Image>("imgHeaderBanner").Picture(), nullptr);
+    // Changing the mode hands over the other picture.
+    welcome->setPageMode(Interior);
+    EXPECT_EQ(welcome->child<Image>("imgHeaderBanner").Picture(), banner);
+    EXPECT_EQ(welcome->child<Image>("ImageWaterMark").Picture(), nullptr);
+}
+
+TEST_F(WizardTabPageTest, TheBannerStyleComesFromTheMediatorAndIsReported) {
+    auto p = addPage("Page1");
+    ext("Page1").clearChangedKeys();
+    mediator().setBannerStyle(1);
+    EXPECT_EQ(p->bannerStyle(), 1);
+    EXPECT_EQ(ext("Page1").changedKeys(), (std::vector<std::string>{"BannerStyle"}));
+}
+
+TEST_F(WizardTabPageTest, WhenTheNavigatorDiesEveryPageLetsGo) {
+    auto p1 = addPage("Page1");
+    auto p2 = addPage("Page2");
+    CPageRef first = p1->descriptor();
+    auto m = wizardThreadState().mediator;
+    m->setPageHiddenAtDesignTime(true);
+    m->NavigatorIsDie();
+    EXPECT_EQ(m->Pages()->Count(), 0);
+    EXPECT_FALSE(m->PageHiddenAtDesignTime());
+    EXPECT_EQ(wizardThreadState().mediator, nullptr);
+    EXPECT_EQ(p1->descriptor(), nullptr);
+    EXPECT_TRUE(first->WizardPage().isNothing());
+    // Detached pages hear the old mediator no more and only record their failures.
+    m->GoToPage(2);
+    EXPECT_TRUE(ext("Page1").Visible());
+    watching.emplace_back(
+        m->OnError.connect([this](int32_t, std::string, std::string s) { log.push_back(s); }));
+    p2->setBorderStyle(7);
+    EXPECT_EQ(p2->lastError().number, 380);
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(boxes().empty());
+}
+
+// ---- Lifecycle ----
+
+TEST_F(WizardTabPageTest, HidingAtDesignTimeUnregistersAndRaisesTheFlag) {
+    addPage("Page1");
+    addPage("Page2");
+    form->show();
+    EXPECT_EQ(registry().Count(), 2);
+    form->hide();
+    EXPECT_EQ(registry().Count(), 0);
+    EXPECT_TRUE(mediator().PageHiddenAtDesignTime());
+}
+
+TEST_F(WizardTabPageTest, ARenamedPageIsRekeyedInTheRegistry) {
+    auto p = addPage("Page1");
+    addPage("Page2");
+    ext("Page1").setName("Welcome");
+    EXPECT_EQ(registry().Count(), 2);
+    EXPECT_EQ(registry().Item(Variant("Welcome")), p->descriptor());
+    EXPECT_EQ(registry().Item(Variant("Page1")), nullptr);
+    EXPECT_EQ(p->descriptor()->Name(), "Welcome");
+    EXPECT_EQ(registry().Item(Variant(1)), p->descriptor());
+}
+
+// ---- Failure reporting ----
+
+class WizardTabFailureTest : public WizardTabFixture {
+protected:
+    void SetUp() override {
+        addPage("Page1");
+        addPage("Page2");
+        addPage("Page3");
+        watchErrors();
+    }
+};
+
+TEST_F(WizardTabFailureTest, FailuresAreRelayedWithThePageNameAndShownOnlyWhileTheSwitchIsOn) {
+    page("Page2")->setBorderStyle(3);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"OnError 380 Invalid property value (BorderStyle must be 0 or 1) "
+                                        "Page2::BorderStyle (Let)"}));
+    EXPECT_TRUE(boxes().empty());
+    mediator().setShowErrorMsg(true);
+    page("Page2")->setBorderStyle(3);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Page2::BorderStyle (Let)");
+    EXPECT_EQ(boxes()[0].prompt, "Error: 380\r\nInvalid property value (BorderStyle must be 0 or 1)");
+    EXPECT_EQ(page("Page2")->lastError().number, 380);
+}
+
+TEST_F(WizardTabFailureTest, TheBannerPictureHandlerTitlesItsBoxWithItsOwnSpelling) {
+    mediator().setShowErrorMsg(true);
+    page("Page2")->removeChild("imgHeaderBanner");
+    mediator().setBannerImage(picture(50, 50));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find(" Page2::OnChangeBannerPicture"), std::string::npos) << log[0];
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].title, "Page2::OnChnageBannerPicture");
+}
+
+TEST_F(WizardTabFailureTest, Failure398IsNeitherRelayedNorShown) {
+    mediator().setShowErrorMsg(true);
+    auto removed = page("Page3");
+    form->remove("Page3");
+    removed->setHelpContextID(4); // off the form: no extender
+    EXPECT_EQ(removed->lastError().number, 398);
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(boxes().empty());
+    // Still attached: other failures are relayed under the name it had.
+    removed->setBorderStyle(9);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find(" Page3::BorderStyle (Let)"), std::string::npos) << log[0];
+}
+
+TEST_F(WizardTabFailureTest, AFailureStopsTheProcedureAtTheFailingStep) {
+    // The mode is stored and reported before the view fails, and nothing after the failure runs.
+    auto p = page("Page1");
+    p->removeChild("imgHeaderBanner");
+    ext("Page1").clearChangedKeys();
+    p->setPageMode(Interior);
+    EXPECT_EQ(p->PageMode(), Interior);
+    EXPECT_EQ(ext("Page1").changedKeys(), (std::vector<std::string>{"PageMode"}));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("Page1::PageMode (Let)"), std::string::npos);
+    EXPECT_TRUE(p->child<Image>("ImageWaterMark").Visible());
+}
+
+// ---- Events ----
+
+TEST_F(WizardTabPageTest, SurfaceInputIsRaisedWithSharedArguments) {
+    addPage("Page1");
+    auto saved = save();
+    reload(saved, Mode::Run);
+    form->show();
+    auto p = page("Page1");
+    ScopedConnection down = p->on("MouseDown", [this](Args& a) {
+        log.push_back("MouseDown " + a[0].toString() + " " + a[1].toString() + " " + a[2].toString() + " " +
+                      a[3].toString());
+        a[2] = 99.0f;
+    });
+    ScopedConnection up = p->on("MouseUp", [this](Args&) { log.push_back("MouseUp"); });
+    ScopedConnection click = p->on("Click", [this](Args&) { log.push_back("Click"); });
+    float seen = 0;
+    ScopedConnection after =
+        p->surface().MouseDown.connect([&](int16_t&, int16_t&, float& x, float&) { seen = x; });
+    form->mouseDown(ext("Page1"), 2, 1, 120, 240);
+    EXPECT_EQ(seen, 99.0f);
+    form->click(ext("Page1"), 5, 6);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"MouseDown 2 1 120 240", "MouseDown 1 0 5 6", "MouseUp", "Click"}));
+
+    ScopedConnection key = p->on("KeyDown", [](Args& a) { a[0] = int16_t{0}; });
+    int16_t code = 65, shift = 0;
+    p->surface().KeyDown(code, shift);
+    EXPECT_EQ(code, 0);
+}
+
+TEST_F(WizardTabPageTest, AboutOpensTheLibrarysAboutWindowModally) {
+    addPage("Page1");
+    watchErrors();
+    std::vector<std::string> captions;
+    auto previous = Form::setModalHook([&](Form& f) {
+        captions.push_back(f.Caption());
+        f.unload();
+    });
+    page("Page1")->call("About");
+    Form::setModalHook(previous);
+    EXPECT_EQ(captions, std::vector<std::string>{"About OvComCtl"});
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(boxes().empty());
+}
