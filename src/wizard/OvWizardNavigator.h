@@ -256,6 +256,10 @@ private:
     ovEn_Button_Position m_cancelButton = ovEn_Button_Position::ovBPRight;
     bool m_focusPending = false;
     bool m_resizing = false;
+    // The Enabled the host set (or a saved form stored). A navigator loaded before its pages is
+    // disabled until the first page change; that state is not the host's and is not saved, so a
+    // wizard loaded at design time saves back as it was.
+    bool m_enabledSetting = true;
     FontRef m_buttonFont;
     int32_t m_buttonGapTop = 210;
     int32_t m_buttonGapRight = 150;

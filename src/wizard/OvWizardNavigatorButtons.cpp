@@ -179,6 +179,7 @@ void OvWizardNavigator::setFinishPosition(ovEn_Button_Position v) {
 void OvWizardNavigator::setEnabled(bool v) {
     trapFailures(*this, "::Enabled (Let)", [&] {
         UserControl::setEnabled(v);
+        m_enabledSetting = v;
         if (v) {
             if (isSited() && ambientUserMode()) RestoreButtonsEnabled();
             ApplyDefaultButton(static_cast<int32_t>(m_defaultButton));

@@ -111,7 +111,8 @@ void OvWizardNavigator::onReadProperties(PropertyBag& bag) {
     trapFailures(*this, "::ReadProperties", [&] {
         UserControl::setBackColor(VariantTraits<OleColor>::from(
             bag.read("BackColor", Variant(static_cast<int32_t>(sysColor::ButtonFace)))));
-        UserControl::setEnabled(bag.read("Enabled", true).toBool());
+        m_enabledSetting = bag.read("Enabled", true).toBool();
+        UserControl::setEnabled(m_enabledSetting);
         m_finishEnabled = bag.read("FinishEnabled", true).toBool();
         m_finishVisible = bag.read("FinishVisible", false).toBool();
         m_finishCaption = bag.read("FinishCaption", "&Finish").toString();
@@ -166,7 +167,7 @@ void OvWizardNavigator::onWriteProperties(PropertyBag& bag) {
     trapFailures(*this, "::WriteProperties", [&] {
         bag.write("BackColor", VariantTraits<OleColor>::to(BackColor()),
                   VariantTraits<OleColor>::to(sysColor::ButtonFace));
-        bag.write("Enabled", Enabled(), true);
+        bag.write("Enabled", m_enabledSetting, true);
         bag.write("FinishEnabled", m_finishEnabled, true);
         bag.write("FinishVisible", m_finishVisible, false);
         bag.write("FinishCaption", m_finishCaption, "&Finish");
