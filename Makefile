@@ -18,7 +18,7 @@ demo:
 	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF > /dev/null
 	@cmake --build build/release --target ovhost -j $(JOBS)
 	@mkdir -p out/demo
-	build/release/apps/ovhost/ovhost demo --out out/demo
+	build/release/apps/ovhost/ovhost demo --out out/demo --form examples/setup-wizard.json
 
 test:
 	@scripts/require-packages $(TEST_PACKAGES)
