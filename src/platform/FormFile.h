@@ -63,17 +63,20 @@ struct FormFilePlan;
 //
 // Saving runs every control's onWriteProperties and builds the whole text first; a control that fails,
 // or a value that cannot be stored (a record, an object of a class that is not Persistable or has no
-// program id, text that is not UTF-8, a measure that is not a finite number), fails before the disk is
-// touched (380 for a value, the control's own number for its failure; the description names the file
-// and control). The text is then written to a new file in the target's folder, flushed to the disk
-// and renamed over the target, so the target holds either the old or the new form, never a part;
-// failure 75 ("Path/File access error: <file>: <why>") otherwise, and the old file is left as it was.
-// Only after success is the form marked saved (Form::markSaved).
+// program id, text that is not UTF-8, a measure or font outside the ranges a loader accepts), fails
+// before the disk is touched (380 for a value, the control's own number for its failure; the
+// description names the file and control). The text is then written to a new file in the target's
+// folder, flushed to the disk and renamed over the target, so the target holds either the old or the
+// new form, never a part; failure 75 ("Path/File access error: <file>: <why>") otherwise, and the old
+// file is left as it was. Only after success is the form marked saved (Form::markSaved). The new file
+// keeps the permissions of the one it replaces; a symbolic link at the target is replaced, not
+// followed.
 class FormFile {
 public:
     static constexpr const char* kFormat = "OvComCtl.Form";
     static constexpr int kVersion = 1;
     static constexpr double kMaxTwips = 1e6;
+    static constexpr double kMaxFontSize = 2048; // points; fonts are from 1 to this
     static constexpr int kMaxNesting = 16;
 
     // The form file text for `form`. `path` only names the file in failures.

@@ -22,8 +22,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr double kMaxFontSize = 2048;
-
 std::string numberText(double v) {
     if (v == std::floor(v) && std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));
     std::ostringstream s;
@@ -172,7 +170,7 @@ private:
         Font::Spec s;
         if (const Json* j = member(v, "name")) s.name = string(*j, "the font name");
         if (const Json* j = member(v, "size"))
-            s.size = static_cast<float>(number(*j, "the font size", 1, kMaxFontSize));
+            s.size = static_cast<float>(number(*j, "the font size", 1, FormFile::kMaxFontSize));
         if (const Json* j = member(v, "bold")) s.bold = boolean(*j, "bold");
         if (const Json* j = member(v, "italic")) s.italic = boolean(*j, "italic");
         if (const Json* j = member(v, "underline")) s.underline = boolean(*j, "underline");

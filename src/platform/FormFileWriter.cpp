@@ -57,10 +57,10 @@ public:
         {
             Where w(m_where, "form property ");
             p["Caption"] = text(f.Caption(), "Caption");
-            p["Left"] = measure(f.Left(), "Left");
-            p["Top"] = measure(f.Top(), "Top");
-            p["Width"] = measure(f.Width(), "Width");
-            p["Height"] = measure(f.Height(), "Height");
+            p["Left"] = place(f.Left(), "Left");
+            p["Top"] = place(f.Top(), "Top");
+            p["Width"] = size(f.Width(), "Width");
+            p["Height"] = size(f.Height(), "Height");
         }
         p["WindowState"] = f.WindowState();
         p["BorderStyle"] = f.BorderStyle();
@@ -111,9 +111,17 @@ private:
         return s;
     }
 
-    double measure(double v, const std::string& what) const {
-        if (!std::isfinite(v)) fail(what + " is not a finite number");
+    // Only what a loader accepts is saved, so that a saved form always loads again.
+    double within(double v, double lo, double hi, const std::string& what) const {
+        if (!(v >= lo && v <= hi)) {
+            fail(what + " must be from " + std::to_string(static_cast<long long>(lo)) + " to " +
+                 std::to_string(static_cast<long long>(hi)) + " to be saved");
+        }
         return v;
+    }
+    double size(double v, const std::string& what) const { return within(v, 0, FormFile::kMaxTwips, what); }
+    double place(double v, const std::string& what) const {
+        return within(v, -FormFile::kMaxTwips, FormFile::kMaxTwips, what);
     }
 
     static Json real(double v) {
@@ -126,13 +134,13 @@ private:
         const Font::Spec& s = f.spec();
         Json j;
         j["name"] = text(s.name, "the font name");
-        j["size"] = measure(s.size, "the font size");
+        j["size"] = within(s.size, 1, FormFile::kMaxFontSize, "the font size");
         j["bold"] = s.bold;
         j["italic"] = s.italic;
         j["underline"] = s.underline;
         j["strikethrough"] = s.strikethrough;
-        j["weight"] = s.weight;
-        j["charset"] = s.charset;
+        j["weight"] = within(s.weight, 0, 1000, "the font weight");
+        j["charset"] = within(s.charset, 0, 255, "the font charset");
         return j;
     }
 
@@ -160,10 +168,10 @@ private:
         const ExtenderValues d;
         Where w(m_where, "extender ");
         Json j = Json::object();
-        if (v.left != d.left) j["Left"] = measure(v.left, "Left");
-        if (v.top != d.top) j["Top"] = measure(v.top, "Top");
-        if (v.width) j["Width"] = measure(*v.width, "Width");
-        if (v.height) j["Height"] = measure(*v.height, "Height");
+        if (v.left != d.left) j["Left"] = place(v.left, "Left");
+        if (v.top != d.top) j["Top"] = place(v.top, "Top");
+        if (v.width) j["Width"] = size(*v.width, "Width");
+        if (v.height) j["Height"] = size(*v.height, "Height");
         if (v.visible != d.visible) j["Visible"] = v.visible;
         if (v.tag != d.tag) j["Tag"] = text(v.tag, "Tag");
         if (v.helpContextID != d.helpContextID) j["HelpContextID"] = v.helpContextID;

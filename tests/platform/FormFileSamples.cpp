@@ -279,7 +279,9 @@ std::string roundTripFinding(std::string_view text, Mode mode) {
         return "a written form does not load back: " + f.description() + "\n" + once;
     }
     const std::string twice = FormFile::write(*again, "input.json");
-    if (twice != once) return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
+    // At run time controls act on loading (a wizard shows its start page and hides the others), so
+    // only a design-time form has to come back the same.
+    if (mode == Mode::Design && twice != once) return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Extender.h"
 #include "platform/FailureCapture.h"
+#include "platform/Font.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/FormFileFixture.h"
@@ -104,6 +105,19 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
          "property Next: property Next: property Next: property Next: property Next: property Next: property "
          "Next: property Next: property Next: property Next: property Next: property Next: property Next: "
          "objects nest more than 16 deep"},
+        {"a form too wide to load again", [](Form& f) { f.setWidth(1000001); }, 380,
+         "Invalid property value: %: form property Width must be from 0 to 1000000 to be saved"},
+        {"a control placed too far", [](Form& f) { f.control("One")->setLeft(-1e7f); }, 380,
+         "Invalid property value: %: control One: extender Left must be from -1000000 to 1000000 to be "
+         "saved"},
+        {"a font too large to load again",
+         [](Form& f) {
+             f.control<Sampler>("One")->setValue("Font",
+                                                 std::const_pointer_cast<Font>(Font::create("Big", 4000)));
+         },
+         380,
+         "Invalid property value: %: control One: property Font: the font size must be from 1 to 2048 to be "
+         "saved"},
         {"a form name that is not an identifier", [](Form&) {}, 380,
          "Invalid property value: %: the form name 'frm Save' is not an identifier"},
     };
