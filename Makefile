@@ -1,5 +1,7 @@
 # The two commands a newcomer needs: `make demo` and `make test`. Each installs the Debian packages
-# it needs first (see scripts/require-packages).
+# it needs first (see scripts/require-packages). Warnings are errors in the test build, the gate every
+# change passes; the optimised demo and benchmark builds only report them, since GCC 12 raises false
+# -Wrestrict alarms inside the standard library at -O2 and above.
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 60
@@ -15,7 +17,7 @@ FUZZ_PACKAGES := $(BASE_PACKAGES) clang-14 libclang-rt-14-dev
 
 demo:
 	@scripts/require-packages $(BASE_PACKAGES)
-	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF > /dev/null
+	@cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF -DOVCOMCTL_WERROR=OFF > /dev/null
 	@cmake --build build/release --target ovhost -j $(JOBS)
 	@mkdir -p out/demo
 	build/release/apps/ovhost/ovhost demo --out out/demo --form examples/setup-wizard.json
@@ -28,7 +30,8 @@ test:
 
 bench:
 	@scripts/require-packages $(BENCH_PACKAGES)
-	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF -DOVCOMCTL_BENCH=ON > /dev/null
+	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DOVCOMCTL_TESTS=OFF -DOVCOMCTL_BENCH=ON \
+		-DOVCOMCTL_WERROR=OFF > /dev/null
 	@cmake --build build/bench --target ovcomctl_bench -j $(JOBS)
 	build/bench/bench/ovcomctl_bench
 
