@@ -52,7 +52,7 @@ struct FormFilePlan;
 // Loading. Names of keys and of types are matched without letter case; keys this library does not know
 // are ignored. A file is refused with failure 321 ("Invalid file format: <file>: control <name>:
 // <problem>") when it is not JSON, not a form file or of a newer version, when a value has the wrong
-// type or is out of range (sizes must be from 0 to kMaxTwips, positions within ±kMaxTwips), when a
+// type or is out of range (sizes must be from 0 to kMaxTwips, positions within ±kMaxPosition), when a
 // control name is not an identifier or is used twice (letter case ignored), when a program id names no
 // creatable class, when a container is not a control listed before, or when zOrder does not name every
 // control once. A failure of a control while it loads (onReadProperties, or the form refusing its
@@ -75,7 +75,9 @@ class FormFile {
 public:
     static constexpr const char* kFormat = "OvComCtl.Form";
     static constexpr int kVersion = 1;
-    static constexpr double kMaxTwips = 1e6;
+    static constexpr double kMaxTwips = 1e6; // sizes
+    // Positions: docked controls stack up far below their form (500 wizard pages reach 2.3e6).
+    static constexpr double kMaxPosition = 1e9;
     static constexpr double kMaxFontSize = 2048; // points; fonts are from 1 to this
     static constexpr int kMaxNesting = 16;
 

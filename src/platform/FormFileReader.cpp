@@ -162,7 +162,7 @@ private:
         return static_cast<float>(number(v, what, 0, FormFile::kMaxTwips));
     }
     float place(const Json& v, const std::string& what) const {
-        return static_cast<float>(number(v, what, -FormFile::kMaxTwips, FormFile::kMaxTwips));
+        return static_cast<float>(number(v, what, -FormFile::kMaxPosition, FormFile::kMaxPosition));
     }
 
     FontRef font(const Json& v) const {

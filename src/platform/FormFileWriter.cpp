@@ -121,7 +121,7 @@ private:
     }
     double size(double v, const std::string& what) const { return within(v, 0, FormFile::kMaxTwips, what); }
     double place(double v, const std::string& what) const {
-        return within(v, -FormFile::kMaxTwips, FormFile::kMaxTwips, what);
+        return within(v, -FormFile::kMaxPosition, FormFile::kMaxPosition, what);
     }
 
     static Json real(double v) {

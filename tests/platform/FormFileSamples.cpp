@@ -281,7 +281,8 @@ std::string roundTripFinding(std::string_view text, Mode mode) {
     const std::string twice = FormFile::write(*again, "input.json");
     // At run time controls act on loading (a wizard shows its start page and hides the others), so
     // only a design-time form has to come back the same.
-    if (mode == Mode::Design && twice != once) return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
+    if (mode == Mode::Design && twice != once)
+        return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
     return {};
 }
 

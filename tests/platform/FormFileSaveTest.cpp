@@ -75,6 +75,12 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
         std::string description; // "%" stands for the path
     };
     std::shared_ptr<Memo> loop;
+    struct BreakLoop {
+        std::shared_ptr<Memo>& memo;
+        ~BreakLoop() {
+            if (memo) memo->next.reset();
+        }
+    } breakLoop{loop};
     const Row rows[] = {
         {"a control's write fails", [](Form&) { Sampler::failAt() = "One WriteProperties"; }, 5,
          "%: control One: sampler fails in WriteProperties"},
@@ -107,9 +113,9 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
          "objects nest more than 16 deep"},
         {"a form too wide to load again", [](Form& f) { f.setWidth(1000001); }, 380,
          "Invalid property value: %: form property Width must be from 0 to 1000000 to be saved"},
-        {"a control placed too far", [](Form& f) { f.control("One")->setLeft(-1e7f); }, 380,
-         "Invalid property value: %: control One: extender Left must be from -1000000 to 1000000 to be "
-         "saved"},
+        {"a control placed too far", [](Form& f) { f.control("One")->setLeft(-2e9f); }, 380,
+         "Invalid property value: %: control One: extender Left must be from -1000000000 to 1000000000 "
+         "to be saved"},
         {"a font too large to load again",
          [](Form& f) {
              f.control<Sampler>("One")->setValue("Font",
@@ -144,7 +150,6 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
             one->controlAs<Sampler>()->setValue("Memo", Variant(nullptr));
         }
     }
-    loop->next.reset();
 }
 
 TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
