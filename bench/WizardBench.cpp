@@ -4,6 +4,7 @@
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"
 
 #include <atomic>
