@@ -24,21 +24,21 @@ void Font::describe(ClassBuilder<Font>& b) {
     b.property("Charset", 8, &Font::Charset);
 }
 
-FontRef Font::create(Spec spec) {
+FontRef Font::create(Attributes attrs) {
     // Bold and weight describe the same thing; keep them in step.
-    if (spec.bold && spec.weight < 700)
-        spec.weight = 700;
-    spec.bold = spec.weight >= 600;
-    return std::make_shared<const Font>(std::move(spec));
+    if (attrs.bold && attrs.weight < 700)
+        attrs.weight = 700;
+    attrs.bold = attrs.weight >= 600;
+    return std::make_shared<const Font>(std::move(attrs));
 }
 
 FontRef Font::standard() {
-    static const FontRef font = create(Spec{});
+    static const FontRef font = create(Attributes{});
     return font;
 }
 
 FontRef Font::create(std::string name, float size, bool bold) {
-    Spec s;
+    Attributes s;
     s.name = std::move(name);
     s.size = size;
     s.bold = bold;

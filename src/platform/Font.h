@@ -13,7 +13,7 @@ namespace ov {
 class Font : public Object {
     OV_OBJECT(StdFont)
 public:
-    struct Spec {
+    struct Attributes {
         std::string name = "MS Sans Serif";
         float size = 8.25f;
         bool bold = false;
@@ -22,30 +22,30 @@ public:
         bool strikethrough = false;
         int16_t weight = 400;
         int16_t charset = 0;
-        bool operator==(const Spec&) const = default;
+        bool operator==(const Attributes&) const = default;
     };
 
-    static FontRef create(Spec spec);
+    static FontRef create(Attributes attrs);
     static FontRef create(std::string name, float size, bool bold = false);
     // The one shared default font (MS Sans Serif 8.25): what forms and constituent controls start with.
     static FontRef standard();
 
-    const Spec& spec() const { return m_spec; }
-    std::string Name() const { return m_spec.name; }
-    float Size() const { return m_spec.size; }
-    bool Bold() const { return m_spec.bold; }
-    bool Italic() const { return m_spec.italic; }
-    bool Underline() const { return m_spec.underline; }
-    bool Strikethrough() const { return m_spec.strikethrough; }
-    int16_t Weight() const { return m_spec.weight; }
-    int16_t Charset() const { return m_spec.charset; }
+    const Attributes& attributes() const { return m_attributes; }
+    std::string Name() const { return m_attributes.name; }
+    float Size() const { return m_attributes.size; }
+    bool Bold() const { return m_attributes.bold; }
+    bool Italic() const { return m_attributes.italic; }
+    bool Underline() const { return m_attributes.underline; }
+    bool Strikethrough() const { return m_attributes.strikethrough; }
+    int16_t Weight() const { return m_attributes.weight; }
+    int16_t Charset() const { return m_attributes.charset; }
 
     static void describe(ClassBuilder<Font>& b);
 
-    explicit Font(Spec spec) : m_spec(std::move(spec)) {}
+    explicit Font(Attributes attrs) : m_attributes(std::move(attrs)) {}
 
 private:
-    Spec m_spec;
+    Attributes m_attributes;
 };
 
 } // namespace ov

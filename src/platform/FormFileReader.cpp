@@ -167,7 +167,7 @@ private:
 
     FontRef font(const Json& v) const {
         object(v, "a font");
-        Font::Spec s;
+        Font::Attributes s;
         if (const Json* j = member(v, "name")) s.name = string(*j, "the font name");
         if (const Json* j = member(v, "size"))
             s.size = static_cast<float>(number(*j, "the font size", 1, FormFile::kMaxFontSize));

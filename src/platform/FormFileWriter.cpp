@@ -131,7 +131,7 @@ private:
     }
 
     Json font(const Font& f) const {
-        const Font::Spec& s = f.spec();
+        const Font::Attributes& s = f.attributes();
         Json j;
         j["name"] = text(s.name, "the font name");
         j["size"] = within(s.size, 1, FormFile::kMaxFontSize, "the font size");

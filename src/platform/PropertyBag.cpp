@@ -33,7 +33,7 @@ bool sameObject(const ObjectRef& a, const ObjectRef& b) {
     auto fa = std::dynamic_pointer_cast<const Font>(a);
     auto fb = std::dynamic_pointer_cast<const Font>(b);
     if (fa && fb)
-        return fa->spec() == fb->spec();
+        return fa->attributes() == fb->attributes();
     auto pa = std::dynamic_pointer_cast<const Picture>(a);
     auto pb = std::dynamic_pointer_cast<const Picture>(b);
     if (pa && pb)

@@ -22,10 +22,10 @@ TEST(FontTest, BoldAndWeightStayInStep) {
         {false, 0, false, 0},     // the "don't care" weight stays
     };
     for (const auto& c : cases) {
-        Font::Spec spec;
-        spec.bold = c.bold;
-        spec.weight = c.weight;
-        FontRef f = Font::create(spec);
+        Font::Attributes attrs;
+        attrs.bold = c.bold;
+        attrs.weight = c.weight;
+        FontRef f = Font::create(attrs);
         EXPECT_EQ(f->Bold(), c.expectBold) << c.bold << "/" << c.weight;
         EXPECT_EQ(f->Weight(), c.expectWeight) << c.bold << "/" << c.weight;
     }
@@ -41,16 +41,16 @@ TEST(FontTest, CreateByNameSizeAndBold) {
     FontRef bold = Font::create("Tahoma", 9.75f, true);
     EXPECT_TRUE(bold->Bold());
     EXPECT_EQ(bold->Weight(), 700);
-    EXPECT_NE(plain->spec(), bold->spec());
+    EXPECT_NE(plain->attributes(), bold->attributes());
 }
 
 TEST(FontTest, PropertiesAreReadableByName) {
-    Font::Spec spec;
-    spec.name = "Arial";
-    spec.size = 12;
-    spec.italic = true;
-    spec.weight = 800;
-    FontRef f = Font::create(spec);
+    Font::Attributes attrs;
+    attrs.name = "Arial";
+    attrs.size = 12;
+    attrs.italic = true;
+    attrs.weight = 800;
+    FontRef f = Font::create(attrs);
     auto& o = const_cast<Font&>(*f);          // calls by name are not const; they only read here
     EXPECT_EQ(o.get("").toString(), "Arial"); // Name is the default member
     EXPECT_EQ(o.get("size").toDouble(), 12.0);

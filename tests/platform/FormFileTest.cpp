@@ -25,7 +25,7 @@ protected:
         return f->control<Sampler>(name);
     }
     static FontRef customFont() {
-        Font::Spec s;
+        Font::Attributes s;
         s.name = "Arial";
         s.size = 12.75f;
         s.italic = true;
@@ -101,7 +101,7 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     EXPECT_FALSE(f->ControlBox());
     EXPECT_EQ(f->StartUpPosition(), 1);
     EXPECT_EQ(f->BackColor(), 0x00336699u);
-    EXPECT_EQ(f->Font()->spec(), Font::create("Tahoma", 10)->spec());
+    EXPECT_EQ(f->Font()->attributes(), Font::create("Tahoma", 10)->attributes());
     EXPECT_TRUE(f->KeyPreview());
     EXPECT_FALSE(f->needsSaving());
 
@@ -143,8 +143,8 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     EXPECT_EQ(s->value("Text").toString(), "Gr\xC3\xBC\xC3\x9F"
                                            "e, \"quoted\"\nand a tab\t");
     EXPECT_EQ(s->value("ForeColor").toInt32(), static_cast<int32_t>(0x80000008));
-    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(s->value("Font").toObject())->spec(),
-              customFont()->spec());
+    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(s->value("Font").toObject())->attributes(),
+              customFont()->attributes());
     auto picture = std::dynamic_pointer_cast<const Picture>(s->value("Picture").toObject());
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->bytes(), samplePng(32, 16, "rest"));
@@ -161,7 +161,7 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     auto d = sampler(f, "Defaults");
     for (const auto& k : Sampler::keys())
         EXPECT_TRUE(PropertyBag::sameAsDefault(d->value(k.name), d->defaultValue(k))) << k.name;
-    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(d->value("Font").toObject())->spec(), f->Font()->spec());
+    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(d->value("Font").toObject())->attributes(), f->Font()->attributes());
 }
 
 // What the file says: format and version, the form's properties, controls with program id and name,

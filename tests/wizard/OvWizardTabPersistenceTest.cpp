@@ -82,14 +82,14 @@ TEST_F(WizardTabPersistenceTest, EveryValueComesBackFromTheBag) {
     EXPECT_EQ(q->BannerTitle(), "Choose a folder");
     EXPECT_EQ(q->BannerDescription(), "Where should the files go?");
     EXPECT_EQ(q->BannerTitleColor(), 0x000000FFu);
-    EXPECT_EQ(q->BannerDescriptionFont()->spec(), font->spec());
+    EXPECT_EQ(q->BannerDescriptionFont()->attributes(), font->attributes());
     EXPECT_EQ(q->WatermarkTitle(), "Done");
     EXPECT_EQ(q->WatermarkDescription(), "All files are in place.");
-    EXPECT_EQ(q->WaterMarkTitleFont()->spec(), font->spec());
+    EXPECT_EQ(q->WaterMarkTitleFont()->attributes(), font->attributes());
     EXPECT_EQ(q->WaterMarkDescriptionColor(), 0x00FF0000u);
     EXPECT_EQ(q->WatermarkRule(), "Click Finish.");
     EXPECT_EQ(q->WatermarkRuleColor(), 0x00808080u);
-    EXPECT_EQ(q->WatermarkRuleFont()->spec(), font->spec());
+    EXPECT_EQ(q->WatermarkRuleFont()->attributes(), font->attributes());
     EXPECT_EQ(q->TagVariant(), Variant(5));
     EXPECT_EQ(q->buttonCaption(Right), "Abbrechen");
     EXPECT_TRUE(q->buttonVisible(Left));
