@@ -139,8 +139,8 @@ private:
         j["italic"] = s.italic;
         j["underline"] = s.underline;
         j["strikethrough"] = s.strikethrough;
-        j["weight"] = within(s.weight, 0, 1000, "the font weight");
-        j["charset"] = within(s.charset, 0, 255, "the font charset");
+        j["weight"] = static_cast<int16_t>(within(s.weight, 0, 1000, "the font weight"));
+        j["charset"] = static_cast<int16_t>(within(s.charset, 0, 255, "the font charset"));
         return j;
     }
 

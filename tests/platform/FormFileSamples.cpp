@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "platform/TypeRegistry.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace ovtest {
@@ -279,9 +280,13 @@ std::string roundTripFinding(std::string_view text, Mode mode) {
         return "a written form does not load back: " + f.description() + "\n" + once;
     }
     const std::string twice = FormFile::write(*again, "input.json");
-    // At run time controls act on loading (a wizard shows its start page and hides the others), so
-    // only a design-time form has to come back the same.
-    if (mode == Mode::Design && twice != once)
+    // Only the form file's own part has to come back the same: at run time controls act on loading (a
+    // wizard shows its start page and hides the others), and what a library control makes of a value
+    // it did not write itself is its own affair. Samplers keep what they read.
+    const bool onlySamplers =
+        std::all_of(form->controls().begin(), form->controls().end(),
+                    [](const ExtenderRef& e) { return e->controlAs<Sampler>() != nullptr; });
+    if (mode == Mode::Design && onlySamplers && twice != once)
         return "a form changes between two round trips:\n" + once + "\n----\n" + twice;
     return {};
 }

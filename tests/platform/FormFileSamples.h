@@ -92,8 +92,9 @@ std::string samplePng(uint32_t width, uint32_t height, const std::string& tail =
 
 // The checks the fuzzer and the regression tests make on one input. Loaded in design and in run mode
 // (each time under a fresh runtime), the text is either refused with an ov::Failure or gives a form
-// whose written text loads back and, at design time, is written the same again; and no sample object
-// outlives the forms. Gives the first rule broken, with details, or "" when all hold. Other exceptions escape.
+// whose written text loads back (and, at design time with only samplers on it, is written the same
+// again); and no sample object outlives the forms. Gives the first rule broken, with details, or "" when all
+// hold. Other exceptions escape.
 std::string formFileFinding(std::string_view text);
 
 } // namespace ovtest

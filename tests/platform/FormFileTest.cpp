@@ -161,7 +161,8 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     auto d = sampler(f, "Defaults");
     for (const auto& k : Sampler::keys())
         EXPECT_TRUE(PropertyBag::sameAsDefault(d->value(k.name), d->defaultValue(k))) << k.name;
-    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(d->value("Font").toObject())->attributes(), f->Font()->attributes());
+    EXPECT_EQ(std::dynamic_pointer_cast<const Font>(d->value("Font").toObject())->attributes(),
+              f->Font()->attributes());
 }
 
 // What the file says: format and version, the form's properties, controls with program id and name,
@@ -214,6 +215,12 @@ TEST_F(FormFileTest, FileListsTypedEntriesInWrittenOrderAndLeavesDefaultsOut) {
         {"key": "Tag", "type": "Null"}
     ])");
     EXPECT_EQ(one["properties"], expected);
+    // Whole numbers are written as such ("7", not "7.0").
+    for (const Json* n : std::initializer_list<const Json*>{
+             &one["properties"][1]["value"], &one["properties"][2]["value"],
+             &one["properties"][7]["value"]["weight"], &one["properties"][7]["value"]["charset"],
+             &doc["properties"]["BorderStyle"], &doc["properties"]["Font"]["weight"]})
+        EXPECT_TRUE(n->is_number_integer()) << n->dump();
     // Defaults are not stored; the size always is.
     const Json& plain = doc["controls"][1];
     EXPECT_EQ(plain["properties"], Json::array());
