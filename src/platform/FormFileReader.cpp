@@ -187,8 +187,8 @@ private:
     }
 
     void formProperties(const Json& p, FormFilePlan& plan) {
+        object(p, "the form properties");
         Where w(m_where, "form ");
-        object(p, "the properties");
         if (const Json* j = member(p, "Caption")) plan.caption = string(*j, "Caption");
         if (const Json* j = member(p, "Left")) plan.left = place(*j, "Left");
         if (const Json* j = member(p, "Top")) plan.top = place(*j, "Top");
@@ -239,8 +239,8 @@ private:
     }
 
     void extender(const Json& e, ExtenderValues& v, const FormFilePlan& plan) {
+        object(e, "the extender values");
         Where w(m_where, "extender ");
-        object(e, "the values");
         if (const Json* j = member(e, "Left")) v.left = place(*j, "Left");
         if (const Json* j = member(e, "Top")) v.top = place(*j, "Top");
         if (const Json* j = member(e, "Width")) v.width = size(*j, "Width");

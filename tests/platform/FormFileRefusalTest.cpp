@@ -118,7 +118,7 @@ TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
          "form Font: the font weight must be a whole number from 0 to 1000"},
         {"font not an object", R"(, "properties": {"Font": "Arial"})",
          "form Font: a font must be a JSON object"},
-        {"properties a list", R"(, "properties": [])", "form the properties must be a JSON object"},
+        {"properties a list", R"(, "properties": [])", "the form properties must be a JSON object"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +161,7 @@ TEST_F(FormFileRefusalTest, BadControlEntriesAreRefusedNamingTheControl) {
          "control One: extender Container: no control named 'Box' comes before it"},
         {"itself as container", sampler("One", R"({"Container": "one"})"),
          "control One: extender Container: no control named 'one' comes before it"},
-        {"extender a list", sampler("One", "[]"), "control One: extender the values must be a JSON object"},
+        {"extender a list", sampler("One", "[]"), "control One: the extender values must be a JSON object"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
