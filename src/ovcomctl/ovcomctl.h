@@ -1,21 +1,39 @@
 #pragma once
 
 // The host-facing API of OvComCtl: the runtime, forms and objects, variants and failures, and every
-// published control and class.
+// published control and class. Drawing lives in its own library: include "render/Renderer.h" and link
+// ovcomctl::render.
 
+#include "frame/AboutBox.h"
+#include "frame/EntryPoints.h"
+#include "frame/ErrorReporting.h"
+#include "frame/TypeLibrary.h"
 #include "platform/Args.h"
 #include "platform/Collection.h"
 #include "platform/Color.h"
+#include "platform/CommandButton.h"
 #include "platform/Event.h"
+#include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/Font.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/Frame.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
 #include "platform/MessageBox.h"
 #include "platform/Object.h"
 #include "platform/Picture.h"
+#include "platform/PictureBox.h"
+#include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
+#include "platform/UserControl.h"
 #include "platform/Variant.h"
 #include "wizard/CPage.h"
 #include "wizard/CPages.h"
+#include "wizard/OvWizardNavigator.h"
+#include "wizard/OvWizardTab.h"
 #include "wizard/WizardGlobals.h"
 #include "wizard/WizardTypes.h"
