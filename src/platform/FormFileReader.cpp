@@ -4,6 +4,7 @@
 #include "platform/Failure.h"
 #include "platform/Font.h"
 #include "platform/FormFile.h"
+#include "platform/FormFileWhere.h"
 #include "platform/Persistable.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
@@ -29,24 +30,7 @@ std::string numberText(double v) {
     return s.str();
 }
 
-// Appends to a "control Nav: property Caption: " prefix for the time of one step.
-class Where {
-public:
-    Where(std::string& where, const std::string& part) : m_where(where), m_size(where.size()) {
-        where += part;
-    }
-    ~Where() { m_where.resize(m_size); }
-    Where(const Where&) = delete;
-    Where& operator=(const Where&) = delete;
-    void replace(const std::string& part) {
-        m_where.resize(m_size);
-        m_where += part;
-    }
-
-private:
-    std::string& m_where;
-    size_t m_size;
-};
+using Where = FormFileWhere;
 
 class Reader {
 public:
