@@ -129,3 +129,30 @@ TEST_F(NavigatorRolesTest, ASaveStoresTheEnabledStateOfTheControl) {
         }
     }
 }
+
+TEST_F(NavigatorRolesTest, APositionThatNamesNoButtonGivesTheRoleToNone) {
+    auto run = runWizard();
+    run->show();
+    auto n = nav(*run);
+    n->NextClick(); // "Options": the navigator's default set, every button enabled but Next
+    for (int32_t none : {0, 5, -1}) {
+        SCOPED_TRACE(none);
+        n->let("DefaultButton", 1);
+        n->let("CancelButton", 4);
+        n->let("DefaultButton", none);
+        n->let("CancelButton", none);
+        for (auto p : kButtonPositions) {
+            EXPECT_FALSE(n->button(p).Default());
+            EXPECT_FALSE(n->button(p).Cancel());
+        }
+        EXPECT_EQ(n->get("DefaultButton"), Variant(none));
+        n->let("Enabled", false);
+        n->let("Enabled", true);
+        EXPECT_FALSE(n->button(Right).Cancel());
+    }
+    n->let("CancelButton", 4);
+    EXPECT_TRUE(n->button(Right).Cancel());
+    EXPECT_TRUE(log.empty()) << log.front();
+    EXPECT_TRUE(boxes().empty());
+    run->unload();
+}
