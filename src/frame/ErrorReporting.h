@@ -61,4 +61,14 @@ auto trapFailures(FailureReporter& reporter, const ProcedureLabel& label, F&& bo
     }
 }
 
+// Runs a body whose failures the behaviour says are ignored (listeners, resizing, focus handling):
+// a failure ends the body and goes no further.
+template <class F>
+void ignoreFailures(F&& body) {
+    try {
+        std::forward<F>(body)();
+    } catch (const Failure&) {
+    }
+}
+
 } // namespace ov

@@ -15,8 +15,7 @@ ordered_json params(const std::vector<ParamInfo>& ps) {
     ordered_json out = ordered_json::array();
     for (const auto& p : ps) {
         ordered_json j{{"name", p.name}, {"type", p.type}, {"byref", p.byRef}};
-        if (p.optional)
-            j["optional"] = true;
+        if (p.optional) j["optional"] = true;
         out.push_back(std::move(j));
     }
     return out;
@@ -24,14 +23,10 @@ ordered_json params(const std::vector<ParamInfo>& ps) {
 
 ordered_json accesses(unsigned a) {
     ordered_json out = ordered_json::array();
-    if (a & access::Get)
-        out.push_back("get");
-    if (a & access::Let)
-        out.push_back("let");
-    if (a & access::Set)
-        out.push_back("set");
-    if (a & access::Method)
-        out.push_back("method");
+    if (a & access::Get) out.push_back("get");
+    if (a & access::Let) out.push_back("let");
+    if (a & access::Set) out.push_back("set");
+    if (a & access::Method) out.push_back("method");
     return out;
 }
 
@@ -49,17 +44,16 @@ const char* kindName(ClassInfo::Kind k) {
 
 ordered_json classJson(const ClassInfo& c) {
     ordered_json t{{"name", c.name}, {"kind", kindName(c.kind)}, {"guid", c.guid}};
-    if (c.kind == ClassInfo::Kind::Control || c.creatable)
-        t["progid"] = c.progId();
+    if (c.kind == ClassInfo::Kind::Control || c.creatable) t["progid"] = c.progId();
     t["creatable"] = c.creatable;
     t["interface"] = c.interfaceName.empty() ? "_" + c.name : c.interfaceName;
     ordered_json members = ordered_json::array();
     for (const auto& m : c.members()) {
-        if (!m.published)
-            continue;
-        ordered_json j{{"name", m.name}, {"dispid", m.dispid}, {"access", accesses(m.access)}, {"type", m.type}};
-        if (!m.params.empty())
-            j["params"] = params(m.params);
+        if (!m.published) continue;
+        ordered_json j{
+            {"name", m.name}, {"dispid", m.dispid}, {"access", accesses(m.access)}, {"type", m.type}};
+        if (!m.params.empty()) j["params"] = params(m.params);
+        if (!m.helpString.empty()) j["helpstring"] = m.helpString;
         members.push_back(std::move(j));
     }
     t["members"] = std::move(members);
@@ -67,8 +61,7 @@ ordered_json classJson(const ClassInfo& c) {
     for (const auto& e : c.events())
         events.push_back({{"name", e.name}, {"dispid", e.dispid}, {"params", params(e.params)}});
     t["events"] = std::move(events);
-    if (!c.eventInterfaceName.empty())
-        t["eventInterface"] = c.eventInterfaceName;
+    if (!c.eventInterfaceName.empty()) t["eventInterface"] = c.eventInterfaceName;
     return t;
 }
 
@@ -77,17 +70,18 @@ ordered_json classJson(const ClassInfo& c) {
 std::string typeLibraryJson(int indent) {
     registerLibraryTypes();
     const TypeRegistry& r = TypeRegistry::instance();
-    ordered_json lib{{"name", r.library().name}, {"guid", r.library().guid}, {"version", r.library().version}};
+    ordered_json lib{
+        {"name", r.library().name}, {"guid", r.library().guid}, {"version", r.library().version}};
     ordered_json types = ordered_json::array();
     for (const auto& c : r.classes()) {
-        if (c.info->published)
-            types.push_back(classJson(*c.info));
+        if (c.info->published) types.push_back(classJson(*c.info));
     }
     for (const auto& e : r.enums()) {
         ordered_json values = ordered_json::array();
         for (const auto& [name, value] : e.values)
             values.push_back({{"name", name}, {"value", value}});
-        types.push_back({{"name", e.name}, {"kind", "enum"}, {"guid", e.guid}, {"values", std::move(values)}});
+        types.push_back(
+            {{"name", e.name}, {"kind", "enum"}, {"guid", e.guid}, {"values", std::move(values)}});
     }
     for (const auto& rec : r.records()) {
         ordered_json fields = ordered_json::array();

@@ -46,7 +46,8 @@ constexpr size_t requiredCount(std::index_sequence<I...>) {
     return (size_t{0} + ... + (IsOptional<Stored<std::tuple_element_t<I, Tuple>>>::value ? 0 : 1));
 }
 
-[[noreturn]] void rethrowArgument(const Failure& f, size_t index, const ClassInfo& cls, const std::string& member);
+[[noreturn]] void rethrowArgument(const Failure& f, size_t index, const ClassInfo& cls,
+                                  const std::string& member);
 // "p1", "p2"... for parameters declared without a name.
 std::string defaultParamName(size_t index);
 [[noreturn]] void throwArgumentCount(size_t given, size_t lo, size_t hi, const ClassInfo& cls,
@@ -54,8 +55,7 @@ std::string defaultParamName(size_t index);
 
 template <class P>
 Stored<P> convertArg(const Args& args, size_t index, const ClassInfo& cls, const std::string& member) {
-    if (index >= args.size())
-        return Stored<P>{}; // an optional parameter the caller left out
+    if (index >= args.size()) return Stored<P>{}; // an optional parameter the caller left out
     try {
         return VariantTraits<Stored<P>>::from(args[index]);
     } catch (const Failure& f) {
@@ -64,7 +64,8 @@ Stored<P> convertArg(const Args& args, size_t index, const ClassInfo& cls, const
 }
 
 template <class Tuple, size_t... I>
-auto convertArgs(const Args& args, const ClassInfo& cls, const std::string& member, std::index_sequence<I...>) {
+auto convertArgs(const Args& args, const ClassInfo& cls, const std::string& member,
+                 std::index_sequence<I...>) {
     // Braced initialisation converts the arguments left to right.
     return std::tuple<Stored<std::tuple_element_t<I, Tuple>>...>{
         convertArg<std::tuple_element_t<I, Tuple>>(args, I, cls, member)...};
@@ -76,8 +77,7 @@ void writeBack(Args& args, Values& values, std::index_sequence<I...>) {
         [&] {
             using P = std::tuple_element_t<I, Tuple>;
             if constexpr (isOutParam<P>) {
-                if (I < args.size())
-                    args[I] = VariantTraits<Stored<P>>::to(std::get<I>(values));
+                if (I < args.size()) args[I] = VariantTraits<Stored<P>>::to(std::get<I>(values));
             }
         }(),
         ...);
@@ -91,8 +91,7 @@ Variant invoke(T& obj, F f, Args& args, const std::string& member) {
     constexpr size_t n = std::tuple_size_v<Params>;
     constexpr size_t required = requiredCount<Params>(std::make_index_sequence<n>{});
     const ClassInfo& cls = obj.classInfo();
-    if (args.size() < required || args.size() > n)
-        throwArgumentCount(args.size(), required, n, cls, member);
+    if (args.size() < required || args.size() > n) throwArgumentCount(args.size(), required, n, cls, member);
     auto values = convertArgs<Params>(args, cls, member, std::make_index_sequence<n>{});
     auto apply = [&](auto&... v) -> decltype(auto) { return (obj.*f)(v...); };
     if constexpr (std::is_void_v<R>) {
@@ -124,8 +123,7 @@ void readBack(const Args& args, Refs& refs, std::index_sequence<I...>) {
     (
         [&] {
             using P = std::tuple_element_t<I, Tuple>;
-            if constexpr (isOutParam<P>)
-                std::get<I>(refs) = VariantTraits<Stored<P>>::from(args[I]);
+            if constexpr (isOutParam<P>) std::get<I>(refs) = VariantTraits<Stored<P>>::from(args[I]);
         }(),
         ...);
 }
@@ -167,6 +165,11 @@ public:
             noteType<F>();
             return *this;
         }
+        // The member's help text in the type library (a property browser shows it).
+        MemberBuilder& help(std::string text) {
+            m_member.helpString = std::move(text);
+            return *this;
+        }
         // Reachable by name from inside the library but left out of the type library.
         MemberBuilder& internal() {
             m_member.published = false;
@@ -193,7 +196,8 @@ public:
             constexpr size_t n = std::tuple_size_v<Params>;
             static_assert(n >= 1, "a writer takes the value as its last parameter");
             if (m_member.type.empty())
-                m_member.type = VariantTraits<detail::Stored<std::tuple_element_t<n - 1, Params>>>::typeName();
+                m_member.type =
+                    VariantTraits<detail::Stored<std::tuple_element_t<n - 1, Params>>>::typeName();
         }
 
         ClassInfo& m_info;
@@ -210,7 +214,9 @@ public:
         m.type = detail::resultTypeName<typename detail::MemFn<G>::Result>();
         using Params = typename detail::MemFn<G>::Params;
         m.params = detail::paramInfos<Params>({}, std::make_index_sequence<std::tuple_size_v<Params>>{});
-        m.get = [reader, name](Object& o, Args& args) { return detail::invoke(static_cast<T&>(o), reader, args, name); };
+        m.get = [reader, name](Object& o, Args& args) {
+            return detail::invoke(static_cast<T&>(o), reader, args, name);
+        };
         return MemberBuilder(m_info, m_info.addMember(std::move(m)));
     }
     template <class G, class L>
@@ -238,8 +244,11 @@ public:
         m.access = access::Method;
         m.type = detail::resultTypeName<typename detail::MemFn<F>::Result>();
         using Params = typename detail::MemFn<F>::Params;
-        m.params = detail::paramInfos<Params>(paramNames, std::make_index_sequence<std::tuple_size_v<Params>>{});
-        m.call = [f, name](Object& o, Args& args) { return detail::invoke(static_cast<T&>(o), f, args, name); };
+        m.params =
+            detail::paramInfos<Params>(paramNames, std::make_index_sequence<std::tuple_size_v<Params>>{});
+        m.call = [f, name](Object& o, Args& args) {
+            return detail::invoke(static_cast<T&>(o), f, args, name);
+        };
         return MemberBuilder(m_info, m_info.addMember(std::move(m)));
     }
 

@@ -5,10 +5,10 @@
 #include "platform/Text.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <unordered_map>
-#include <deque>
 #include <vector>
 
 namespace ov {
@@ -42,6 +42,7 @@ struct MemberInfo {
     std::string type;              // property type, or a method's result type ("void" for none)
     std::vector<ParamInfo> params; // a method's parameters, or a property's index parameters
     bool published = true;         // internal members are reachable by name but left out of the type library
+    std::string helpString;        // the type library's help text for the member; empty for none
     Getter get;
     Putter let;
     Putter set;

@@ -143,6 +143,13 @@ FormRef FormFile::build(FormFilePlan& plan, const std::string& path, Mode mode) 
         } catch (const Failure& e) {
             throw Failure(e.number(), path + ": control " + c.name + ": " + e.description(), e.source());
         }
+        // A stored value the control could not take makes the file as broken as a value of the wrong
+        // type in the file's own fields, whatever the control's failure handling made of it.
+        if (const auto& r = c.bag.refusal()) {
+            throw Failure(err::InvalidFileFormat, failureText(err::InvalidFileFormat) + ": " + path +
+                                                      ": control " + c.name + ": property " + r->key + ": " +
+                                                      r->problem);
+        }
     }
     if (!plan.zOrder.empty()) {
         std::vector<Extender*> order;

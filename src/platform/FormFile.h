@@ -55,8 +55,15 @@ struct FormFilePlan;
 // type or is out of range (sizes must be from 0 to kMaxTwips, positions within ±kMaxPosition), when a
 // control name is not an identifier or is used twice (letter case ignored), when a program id names no
 // creatable class, when a container is not a control listed before, or when zOrder does not name every
-// control once. A failure of a control while it loads (onReadProperties, or the form refusing its
-// extender values) keeps its number and gets the file and control names in front of its description.
+// control once. The same holds inside the controls: a stored value that its property cannot take — one
+// that does not convert to the property's type as a by-name write converts it (the text "abc" for a
+// whole number, NaN or 2^31 for a Long, a font for a picture) or lies outside the range the property
+// declares (a button size above kMaxTwips) — refuses the load with 321 ("Invalid file format: <file>:
+// control <name>: property <key>: <problem>"), however the control's own failure handling would have
+// taken it: the control reads its bag with PropertyBag::readAs, the bag keeps the refusal, and the
+// load ends as below; nothing is shown. A failure of a control while it loads (onReadProperties, or
+// the form refusing its extender values) keeps its number and gets the file and control names in
+// front of its description.
 // A load either returns a complete new form or creates nothing lasting: a form made so far is let go
 // and its controls end their lives (onHide, onTerminate) as with any form. After a load the form does
 // not need saving.

@@ -330,6 +330,8 @@ private:
         } catch (const Failure& f) {
             fail("the " + o->typeName() + " object refused its properties: " + f.description());
         }
+        if (const auto& r = inner.refusal())
+            fail("the " + o->typeName() + " object's property " + r->key + ": " + r->problem);
         return Variant(std::move(o));
     }
 

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/Failure.h"
 #include "platform/Variant.h"
+#include "platform/VariantTraits.h"
 
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace ov {
@@ -19,6 +24,14 @@ namespace ov {
 // (Boolean, Integer, Long, Single, Double) by value whatever their types, text exactly, Empty with
 // Empty, Null with Null; objects by reference, except fonts (equal descriptions) and pictures (equal
 // bytes), which are immutable values; and Nothing is equal to an Empty default ("no picture").
+//
+// Reading a value as its property takes it (readAs) checks it. A stored value that the property
+// cannot take — one that does not convert to the property's type the way a by-name write converts
+// it (the text "abc" for a Long, NaN or 2^31 for a Long, a font for a picture), or a number outside
+// the range the property declares — is refused: the bag keeps the first refusal (key and problem)
+// and the read answers the default, so the control reads on undisturbed, with no failure for its
+// own failure handling to catch or show. Whoever filled the bag decides what a refusal means: a
+// form-file load refuses the whole form (see FormFile).
 class PropertyBag {
 public:
     struct Entry {
@@ -26,8 +39,29 @@ public:
         Variant value;
     };
 
-    // The stored value, or `defaultValue` when the key is absent.
+    // The numbers a property takes, both ends included.
+    struct Range {
+        double lo = -std::numeric_limits<double>::infinity();
+        double hi = std::numeric_limits<double>::infinity();
+    };
+
+    // A stored value a property could not take.
+    struct Refusal {
+        std::string key;
+        std::string problem;
+    };
+
+    // The stored value, or `defaultValue` when the key is absent. Unchecked.
     Variant read(std::string_view key, const Variant& defaultValue = {}) const;
+    // The stored value converted to T (see VariantTraits), or `defaultValue` when the key is absent or
+    // the value is refused (see above). Numbers (and enumerations, as whole numbers) must lie in `range`.
+    template <class T>
+    T readAs(std::string_view key, const T& defaultValue, Range range = {}) const;
+    // The first refusal since the bag was filled or cleared.
+    const std::optional<Refusal>& refusal() const { return m_refusal; }
+    // Refuses the value stored under `key` for a rule of the property's own beyond its type and range
+    // (a font that must not be Nothing); the first refusal is kept.
+    void refuse(std::string_view key, std::string problem) const;
     void write(std::string_view key, const Variant& value, const Variant& defaultValue = {});
     // Stores unconditionally (a form loader filling the bag from a file).
     void put(std::string_view key, const Variant& value);
@@ -37,15 +71,41 @@ public:
     const std::vector<Entry>& entries() const { return m_entries; }
     size_t size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
-    void clear() { m_entries.clear(); }
+    void clear() {
+        m_entries.clear();
+        m_refusal.reset();
+    }
 
     // The comparison write() uses against the default.
     static bool sameAsDefault(const Variant& value, const Variant& defaultValue);
 
 private:
     const Entry* find(std::string_view key) const;
+    static std::string describe(const Variant& value);
+    static bool inRange(const Variant& converted, Range range, std::string& problem);
 
     std::vector<Entry> m_entries;
+    mutable std::optional<Refusal> m_refusal;
 };
+
+template <class T>
+T PropertyBag::readAs(std::string_view key, const T& defaultValue, Range range) const {
+    const Entry* e = find(key);
+    if (!e) return defaultValue;
+    try {
+        T value = VariantTraits<T>::from(e->value);
+        if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) {
+            std::string problem;
+            if (!inRange(VariantTraits<T>::to(value), range, problem)) {
+                refuse(e->key, describe(e->value) + problem);
+                return defaultValue;
+            }
+        }
+        return value;
+    } catch (const Failure&) {
+        refuse(e->key, describe(e->value) + " does not convert to " + VariantTraits<T>::typeName());
+        return defaultValue;
+    }
+}
 
 } // namespace ov

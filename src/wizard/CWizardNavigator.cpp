@@ -5,42 +5,27 @@
 
 namespace ov {
 
-namespace {
-
-ButtonSetting initialDefault(bool visible, const char* caption, ovEn_Button_Rule rule) {
-    return {visible, true, caption, static_cast<int32_t>(rule)};
-}
-
-} // namespace
-
-CWizardNavigator::CWizardNavigator(std::shared_ptr<CPages> pages)
-    : m_defaultSet{initialDefault(false, "&Help", ovEn_Button_Rule::ovBRHelp),
-                   initialDefault(true, "< &Back", ovEn_Button_Rule::ovBRBack),
-                   initialDefault(true, "&Next >", ovEn_Button_Rule::ovBRNext),
-                   initialDefault(true, "Cancel", ovEn_Button_Rule::ovBRCancel)},
-      m_pages(std::move(pages)) {}
-
-size_t CWizardNavigator::slot(ovEn_Button_Position position) {
-    auto p = static_cast<int32_t>(position);
-    if (p < 1 || p > 4)
-        throw Failure(err::SubscriptOutOfRange);
-    return static_cast<size_t>(p - 1);
+CWizardNavigator::CWizardNavigator(std::shared_ptr<CPages> pages) : m_pages(std::move(pages)) {
+    for (size_t i = 0; i < kNavigatorDefaultSet.size(); ++i) {
+        const DefaultButtonSetting& d = kNavigatorDefaultSet[i];
+        m_defaultSet[i] = {d.visible, d.enabled, d.caption, static_cast<int32_t>(d.rule)};
+    }
 }
 
 const ButtonSetting& CWizardNavigator::defaultSet(ovEn_Button_Position position) const {
-    return m_defaultSet[slot(position)];
+    return m_defaultSet[buttonSlot(position)];
 }
 
 void CWizardNavigator::setDefaultSet(ovEn_Button_Position position, ButtonSetting setting) {
-    m_defaultSet[slot(position)] = std::move(setting);
+    m_defaultSet[buttonSlot(position)] = std::move(setting);
 }
 
 const ButtonSetting& CWizardNavigator::pageSet(ovEn_Button_Position position) const {
-    return m_useDefaultButtonSet ? m_defaultSet[slot(position)] : m_pageSet[slot(position)];
+    return m_useDefaultButtonSet ? m_defaultSet[buttonSlot(position)] : m_pageSet[buttonSlot(position)];
 }
 
 void CWizardNavigator::setPageSet(ovEn_Button_Position position, ButtonSetting setting) {
-    m_pageSet[slot(position)] = std::move(setting);
+    m_pageSet[buttonSlot(position)] = std::move(setting);
 }
 
 void CWizardNavigator::setNextPageIndex(int32_t index) {
@@ -73,9 +58,13 @@ void CWizardNavigator::setTabHeight(int32_t twips) {
     YouMustChangeYourHeight(twips);
 }
 
-void CWizardNavigator::GoToPage(int32_t newPageIndex) { OnGoToPage(newPageIndex); }
+void CWizardNavigator::GoToPage(int32_t newPageIndex) {
+    OnGoToPage(newPageIndex);
+}
 
-void CWizardNavigator::ChangeButtons() { OnChangeButtons(); }
+void CWizardNavigator::ChangeButtons() {
+    OnChangeButtons();
+}
 
 Variant CWizardNavigator::NavigatorIsDie() {
     OnNavigatorDie();
@@ -88,13 +77,13 @@ void CWizardNavigator::RaiseError(int32_t number, const std::string& description
 
 void CWizardNavigator::AddPage(const std::string& key, const CPageRef& page) {
     for (const auto& entry : *m_pages) {
-        if (entry->Name() == key)
-            return;
+        if (entry->Name() == key) return;
     }
     m_pages->Add(page, key);
 }
 
-void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& page, const std::string& oldKey) {
+void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& page,
+                                  const std::string& oldKey) {
     const int32_t index = page->PageIndex();
     for (const auto& entry : *m_pages) {
         if (entry->PageIndex() == index) {
@@ -106,8 +95,7 @@ void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& pag
 }
 
 void CWizardNavigator::RemovePage(const std::string& key) {
-    if (m_pages->Count() == 0)
-        return;
+    if (m_pages->Count() == 0) return;
     for (const auto& entry : *m_pages) {
         if (entry->Name() == key) {
             m_pages->Remove(Variant(key));

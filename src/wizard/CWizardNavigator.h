@@ -57,8 +57,8 @@ public:
     int32_t CancelButton() const { return m_cancelButton; }
     void setCancelButton(int32_t position) { m_cancelButton = position; }
 
-    // The navigator's default set (LeftButtonVisible ... RightButtonRule), by position 1..4, read and
-    // written as stored.
+    // The navigator's default set (LeftButtonVisible ... RightButtonRule), by position 1..4 (failure 9
+    // for any other), read and written as stored.
     const ButtonSetting& defaultSet(ovEn_Button_Position position) const;
     void setDefaultSet(ovEn_Button_Position position, ButtonSetting setting);
     // The current page's set (LBVisible, LBEnabled, LBCaption, LBRule ... RBRule), by position 1..4.
@@ -119,10 +119,8 @@ public:
     void ClearPages();
 
 private:
-    static size_t slot(ovEn_Button_Position position);
-
-    int32_t m_defaultButton = 3;
-    int32_t m_cancelButton = 4;
+    int32_t m_defaultButton = static_cast<int32_t>(kNavigatorDefaultButton);
+    int32_t m_cancelButton = static_cast<int32_t>(kNavigatorCancelButton);
     std::array<ButtonSetting, 4> m_defaultSet;
     std::array<ButtonSetting, 4> m_pageSet;
     int32_t m_pageDefaultButton = 0;

@@ -104,33 +104,30 @@ void OvWizardNavigator::describe(ClassBuilder<OvWizardNavigator>& b) {
 }
 
 OvWizardNavigator::OvWizardNavigator() {
-    m_positions = {PositionSetting{false, true, "&Help", ovEn_Button_Rule::ovBRHelp},
-                   PositionSetting{true, true, "< &Back", ovEn_Button_Rule::ovBRBack},
-                   PositionSetting{true, true, "&Next >", ovEn_Button_Rule::ovBRNext},
-                   PositionSetting{true, true, "Cancel", ovEn_Button_Rule::ovBRCancel}};
     addChild<Frame>("fraTop");
-    for (size_t i = 0; i < kButtonNames.size(); ++i) {
+    for (auto position : kButtonPositions) {
+        const size_t i = buttonSlot(position);
+        const DefaultButtonSetting& d = kNavigatorDefaultSet[i];
+        m_positions[i] = {d.visible, d.enabled, d.caption, d.rule};
         auto& cmd = addChild<CommandButton>(kButtonNames[i]);
-        const auto position = static_cast<ovEn_Button_Position>(i + 1);
-        const PositionSetting& s = m_positions[i];
-        cmd.setVisible(s.visible);
-        cmd.setEnabled(s.enabled);
-        cmd.setCaption(s.caption);
-        cmd.setTag(std::to_string(static_cast<int32_t>(s.rule)));
-        m_listening.emplace_back(cmd.Click.connect([this, position] { onButtonClick(position); }));
-        m_listening.emplace_back(cmd.GotFocus.connect([this, position] { OnButtonGotFocus(position); }));
+        cmd.setVisible(d.visible);
+        cmd.setEnabled(d.enabled);
+        cmd.setCaption(d.caption);
+        cmd.setTag(std::to_string(static_cast<int32_t>(d.rule)));
+        m_buttonLinks.emplace_back(cmd.Click.connect([this, position] { onButtonClick(position); }));
+        // Focus handling never fails: a host handler's failure stays with the handler.
+        m_buttonLinks.emplace_back(
+            cmd.GotFocus.connect([this, position] { ignoreFailures([&] { OnButtonGotFocus(position); }); }));
     }
     for (const char* holder : {"imgBanner", "imgBannerBig", "imgWatermark", "imgWatermarkBig"})
         addChild<Image>(holder).setVisible(false);
-    m_listening.emplace_back(surface().EnterFocus.connect([this] { onNavigatorFocus(); }));
+    m_buttonLinks.emplace_back(surface().EnterFocus.connect([this] { onNavigatorFocus(); }));
 }
 
 OvWizardNavigator::~OvWizardNavigator() = default;
 
 OvWizardNavigator::PositionSetting& OvWizardNavigator::setting(ovEn_Button_Position p) {
-    auto i = static_cast<int32_t>(p);
-    if (i < 1 || i > 4) throw Failure(err::InvalidProcedureCall);
-    return m_positions[static_cast<size_t>(i - 1)];
+    return m_positions[buttonSlot(p)];
 }
 
 const OvWizardNavigator::PositionSetting& OvWizardNavigator::setting(ovEn_Button_Position p) const {
@@ -138,9 +135,20 @@ const OvWizardNavigator::PositionSetting& OvWizardNavigator::setting(ovEn_Button
 }
 
 CommandButton& OvWizardNavigator::button(ovEn_Button_Position p) const {
-    auto i = static_cast<int32_t>(p);
-    if (i < 1 || i > 4) throw Failure(err::InvalidProcedureCall);
-    return child<CommandButton>(kButtonNames[static_cast<size_t>(i - 1)]);
+    return child<CommandButton>(kButtonNames[buttonSlot(p)]);
+}
+
+CWizardNavigator& OvWizardNavigator::mediator() const {
+    if (!m_mediator) throw Failure(err::ObjectNotSet);
+    return *m_mediator;
+}
+
+// A navigator that is not the wizard's (refused on its form) neither hears nor writes the mediator,
+// and its end tells the pages nothing.
+void OvWizardNavigator::leaveWizard() {
+    m_mediatorLinks.clear();
+    m_pages.reset();
+    m_mediator.reset();
 }
 
 std::string OvWizardNavigator::sourceName() const {
@@ -182,38 +190,38 @@ std::shared_ptr<CPages> OvWizardNavigator::WizardPages() const {
 void OvWizardNavigator::onInitialize() {
     m_mediator = subscribeWizardMediator();
     m_pages = m_mediator->Pages();
-    m_listening.emplace_back(m_mediator->OnChangeButtons.connect([this] { onChangeButtons(); }));
-    m_listening.emplace_back(
+    m_mediatorLinks.emplace_back(m_mediator->OnChangeButtons.connect([this] { onChangeButtons(); }));
+    m_mediatorLinks.emplace_back(
         m_mediator->OnChangePreviousPageIndex.connect([this] { onChangePreviousPageIndex(); }));
-    m_listening.emplace_back(m_mediator->OnChangeNextPageIndex.connect([this] { onChangeNextPageIndex(); }));
+    m_mediatorLinks.emplace_back(
+        m_mediator->OnChangeNextPageIndex.connect([this] { onChangeNextPageIndex(); }));
     // A page's failure reaches the host as the navigator's own OnError.
-    m_listening.emplace_back(
+    m_mediatorLinks.emplace_back(
         m_mediator->OnError.connect([this](int32_t number, std::string description, std::string source) {
             OnError(number, description, source);
         }));
 }
 
 void OvWizardNavigator::copyDefaultsToMediator() {
-    m_mediator->setDefaultButton(static_cast<int32_t>(m_defaultButton));
-    m_mediator->setCancelButton(static_cast<int32_t>(m_cancelButton));
-    for (int32_t i = 1; i <= 4; ++i) {
-        auto p = static_cast<ovEn_Button_Position>(i);
+    CWizardNavigator& m = mediator();
+    m.setDefaultButton(static_cast<int32_t>(m_defaultButton));
+    m.setCancelButton(static_cast<int32_t>(m_cancelButton));
+    for (auto p : kButtonPositions) {
         const PositionSetting& s = setting(p);
-        m_mediator->setDefaultSet(p, {s.visible, s.enabled, s.caption, static_cast<int32_t>(s.rule)});
+        m.setDefaultSet(p, {s.visible, s.enabled, s.caption, static_cast<int32_t>(s.rule)});
     }
-    m_mediator->setShowErrorMsg(m_showErrorMsg);
-    m_mediator->setStartPage(m_startPage);
+    m.setShowErrorMsg(m_showErrorMsg);
+    m.setStartPage(m_startPage);
 }
 
 void OvWizardNavigator::onShow() {
-    if (!ambientUserMode() || !Enabled()) return;
-    try {
+    if (!ambientUserMode() || !Enabled() || !m_mediator) return;
+    // Showing the first page is best effort; the host can still move with GoToNewPage.
+    ignoreFailures([&] {
         m_mediator->GoToPage(m_startPage);
         bringToFront();
         m_focusPending = true;
-    } catch (const Failure&) {
-        // Showing the first page is best effort; the host can still move with GoToNewPage.
-    }
+    });
 }
 
 void OvWizardNavigator::onTerminate() {
@@ -221,9 +229,7 @@ void OvWizardNavigator::onTerminate() {
     if (!m_mediator) return;
     m_mediator->NavigatorIsDie();
     ReleaseWizardGlobals();
-    m_pages.reset();
-    m_listening.clear();
-    m_mediator.reset();
+    leaveWizard();
 }
 
 void OvWizardNavigator::bringToFront() {

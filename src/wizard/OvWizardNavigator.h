@@ -17,6 +17,7 @@ class CPages;
 class CWizardNavigator;
 class CommandButton;
 class Image;
+struct StoredKey;
 
 // The wizard's navigator: a strip docked to the bottom of its form with four buttons (cmdLeft,
 // cmdLeftMiddle, cmdRightMiddle, cmdRight) whose captions, states and rules come from the current page
@@ -120,23 +121,30 @@ public:
     void setFinishPosition(ovEn_Button_Position v);
 
     // The default (Enter) and cancel (Escape) button positions; a disabled button never has either role.
+    // A position or none: ovBPNone (or any value outside 1..4) gives the role to no button.
     ovEn_Button_Position DefaultButton() const { return m_defaultButton; }
     void setDefaultButton(ovEn_Button_Position v);
     ovEn_Button_Position CancelButton() const { return m_cancelButton; }
     void setCancelButton(ovEn_Button_Position v);
 
     // Enabling re-applies the button states (at run time from the mediator first); disabling disables
-    // the four buttons and clears the default and cancel roles. Hides UserControl::setEnabled.
+    // the four buttons and clears the default and cancel roles. Hides UserControl::setEnabled. The
+    // control surface's state is what a save stores.
     void setEnabled(bool v);
     void setBackColor(OleColor v);
     // Accepted; the strip paints from its state.
     void Refresh() {}
     // Opens the About window modally.
     void About();
-    // Gives the focus to the button at that position when it is enabled and visible.
+    // Gives the focus to the button at that position when it is enabled and visible; other positions
+    // do nothing. Failures of the focus handling (a host's OnButtonGotFocus handler) are ignored.
     void SetFocusOnButton(ovEn_Button_Position New_DefaultButton);
 
     // ---- Layout and sizing (twips) ----
+    // The strip's measures stay within what a form file stores: button sizes from 0 to kMaxMeasure,
+    // gaps within +-kMaxMeasure. A write outside is failure 380 and changes nothing; a stored value
+    // outside refuses the load.
+    static constexpr int32_t kMaxMeasure = 1000000;
     FontRef ButtonFont() const { return m_buttonFont; }
     void setButtonFont(FontRef v);
     int32_t ButtonGapTop() const { return m_buttonGapTop; }
@@ -195,8 +203,10 @@ public:
     Event<> HelpClick;
     Event<> ExitClick;
     Event<int32_t, std::string, std::string> OnError;
+    // Raised when a button receives the focus, with its position; failures of its handlers are ignored.
     Event<ovEn_Button_Position> OnButtonGotFocus;
 
+    // The button at a real position (1..4); failure 9 for any other value.
     CommandButton& button(ovEn_Button_Position p) const;
 
     static void describe(ClassBuilder<OvWizardNavigator>& b);
@@ -222,14 +232,21 @@ private:
 
     void reportFailure(const Failure& failure, const ProcedureLabel& label) override;
     std::string sourceName() const;
+    // The thread's mediator; failure 91 once the navigator has left the wizard (refused as a second
+    // navigator on its form, or terminated).
+    CWizardNavigator& mediator() const;
+    void leaveWizard();
+    // At design time a position's setting is also the mediator's default set for it.
+    template <class F>
+    void shareDefault(ovEn_Button_Position p, F change);
     void move(bool forward);
     void goToNewPage(CPageRef& newPage, std::optional<OvWizardDirectionConstant> direction);
     CPageRef pageAt(int32_t index);
     void bringToFront();
 
     // Button bar.
-    void ApplyDefaultButton(int32_t position);
-    void ApplyCancelButton(int32_t position);
+    void ApplyDefaultButton(ovEn_Button_Position positionOrNone);
+    void ApplyCancelButton(ovEn_Button_Position positionOrNone);
     void RestoreButtonsEnabled();
     void onChangeButtons();
     void onChangePreviousPageIndex();
@@ -237,6 +254,8 @@ private:
     void onButtonClick(ovEn_Button_Position p);
     void onNavigatorFocus();
     void copyDefaultsToMediator();
+    // The stored keys, in the order they are written (see OvWizardNavigatorPersistence.cpp).
+    std::vector<StoredKey> storedKeys();
     void setPicture(const char* holder, const char* key, const char* label, PictureRef v, bool banner,
                     bool big);
     void writeTabHeight();
@@ -244,7 +263,8 @@ private:
 
     std::shared_ptr<CWizardNavigator> m_mediator;
     std::shared_ptr<CPages> m_pages;
-    std::vector<ScopedConnection> m_listening;
+    std::vector<ScopedConnection> m_buttonLinks;
+    std::vector<ScopedConnection> m_mediatorLinks;
     int32_t m_startPage = 1;
     std::array<PositionSetting, 4> m_positions;
     bool m_finishVisible = false;
@@ -252,14 +272,10 @@ private:
     std::string m_finishCaption = "&Finish";
     ovEn_Button_Rule m_finishRule = ovEn_Button_Rule::ovBRFinish;
     ovEn_Button_Position m_finishPosition = ovEn_Button_Position::ovBPRightMiddle;
-    ovEn_Button_Position m_defaultButton = ovEn_Button_Position::ovBPRightMiddle;
-    ovEn_Button_Position m_cancelButton = ovEn_Button_Position::ovBPRight;
+    ovEn_Button_Position m_defaultButton = kNavigatorDefaultButton;
+    ovEn_Button_Position m_cancelButton = kNavigatorCancelButton;
     bool m_focusPending = false;
     bool m_resizing = false;
-    // The Enabled the host set (or a saved form stored). A navigator loaded before its pages is
-    // disabled until the first page change; that state is not the host's and is not saved, so a
-    // wizard loaded at design time saves back as it was.
-    bool m_enabledSetting = true;
     FontRef m_buttonFont;
     int32_t m_buttonGapTop = 210;
     int32_t m_buttonGapRight = 150;

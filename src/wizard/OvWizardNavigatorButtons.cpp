@@ -29,7 +29,7 @@ const char* writerLabel(ovEn_Button_Position p, const char* field) {
     size_t f = 0;
     while (std::string_view(fields[f]) != field)
         ++f;
-    std::string& l = labels[static_cast<size_t>(p) - 1][f];
+    std::string& l = labels[buttonSlot(p)][f];
     if (l.empty()) l = std::string("::") + positionName(p) + field + " (Let)";
     return l.c_str();
 }
@@ -44,20 +44,21 @@ int32_t tagRule(const CommandButton& b) {
     return Variant::parseNumber(b.Tag(), v) ? static_cast<int32_t>(v) : -1;
 }
 
-constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
-                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
-
 } // namespace
+
+template <class F>
+void OvWizardNavigator::shareDefault(ovEn_Button_Position p, F change) {
+    if (!m_mediator || !isSited() || ambientUserMode()) return;
+    ButtonSetting s = m_mediator->defaultSet(p);
+    change(s);
+    m_mediator->setDefaultSet(p, std::move(s));
+}
 
 void OvWizardNavigator::setButtonVisible(ovEn_Button_Position p, bool v) {
     trapFailures(*this, writerLabel(p, "Visible"), [&] {
         setting(p).visible = v;
         button(p).setVisible(v);
-        if (isSited() && !ambientUserMode()) {
-            auto s = m_mediator->defaultSet(p);
-            s.Visible = v;
-            m_mediator->setDefaultSet(p, s);
-        }
+        shareDefault(p, [&](ButtonSetting& s) { s.Visible = v; });
         PropertyChanged(std::string(positionName(p)) + "Visible");
     });
 }
@@ -66,13 +67,9 @@ void OvWizardNavigator::setButtonEnabled(ovEn_Button_Position p, bool v) {
     trapFailures(*this, writerLabel(p, "Enabled"), [&] {
         setting(p).enabled = v;
         button(p).setEnabled(v);
-        if (m_defaultButton == p) ApplyDefaultButton(v ? static_cast<int32_t>(p) : 0);
-        if (m_cancelButton == p) ApplyCancelButton(v ? static_cast<int32_t>(p) : 0);
-        if (isSited() && !ambientUserMode()) {
-            auto s = m_mediator->defaultSet(p);
-            s.Enabled = v;
-            m_mediator->setDefaultSet(p, s);
-        }
+        if (m_defaultButton == p) ApplyDefaultButton(v ? p : ovEn_Button_Position::ovBPNone);
+        if (m_cancelButton == p) ApplyCancelButton(v ? p : ovEn_Button_Position::ovBPNone);
+        shareDefault(p, [&](ButtonSetting& s) { s.Enabled = v; });
         PropertyChanged(std::string(positionName(p)) + "Enabled");
     });
 }
@@ -81,11 +78,7 @@ void OvWizardNavigator::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule v
     trapFailures(*this, writerLabel(p, "Rule"), [&] {
         setting(p).rule = v;
         button(p).setTag(ruleText(v));
-        if (isSited() && !ambientUserMode()) {
-            auto s = m_mediator->defaultSet(p);
-            s.Rule = static_cast<int32_t>(v);
-            m_mediator->setDefaultSet(p, s);
-        }
+        shareDefault(p, [&](ButtonSetting& s) { s.Rule = static_cast<int32_t>(v); });
         PropertyChanged(std::string(positionName(p)) + "Rule");
     });
 }
@@ -94,29 +87,26 @@ void OvWizardNavigator::setButtonCaption(ovEn_Button_Position p, const std::stri
     trapFailures(*this, writerLabel(p, "Caption"), [&] {
         setting(p).caption = v;
         button(p).setCaption(v);
-        if (isSited() && !ambientUserMode()) {
-            auto s = m_mediator->defaultSet(p);
-            s.Caption = v;
-            m_mediator->setDefaultSet(p, s);
-        }
+        shareDefault(p, [&](ButtonSetting& s) { s.Caption = v; });
         PropertyChanged(std::string(positionName(p)) + "Caption");
     });
 }
 
-void OvWizardNavigator::ApplyDefaultButton(int32_t position) {
-    for (auto p : kPositions)
-        button(p).setDefault(setting(p).enabled && static_cast<int32_t>(p) == position);
+// A position or none: none (or any value outside 1..4) leaves no button with the role.
+void OvWizardNavigator::ApplyDefaultButton(ovEn_Button_Position positionOrNone) {
+    for (auto p : kButtonPositions)
+        button(p).setDefault(setting(p).enabled && p == positionOrNone);
 }
 
-void OvWizardNavigator::ApplyCancelButton(int32_t position) {
-    for (auto p : kPositions)
-        button(p).setCancel(setting(p).enabled && static_cast<int32_t>(p) == position);
+void OvWizardNavigator::ApplyCancelButton(ovEn_Button_Position positionOrNone) {
+    for (auto p : kButtonPositions)
+        button(p).setCancel(setting(p).enabled && p == positionOrNone);
 }
 
 void OvWizardNavigator::setDefaultButton(ovEn_Button_Position v) {
     trapFailures(*this, "::DefaultButton (Let)", [&] {
         m_defaultButton = v;
-        ApplyDefaultButton(static_cast<int32_t>(v));
+        ApplyDefaultButton(v);
         PropertyChanged("DefaultButton");
     });
 }
@@ -124,7 +114,7 @@ void OvWizardNavigator::setDefaultButton(ovEn_Button_Position v) {
 void OvWizardNavigator::setCancelButton(ovEn_Button_Position v) {
     trapFailures(*this, "::CancelButton (Let)", [&] {
         m_cancelButton = v;
-        ApplyCancelButton(static_cast<int32_t>(v));
+        ApplyCancelButton(v);
         PropertyChanged("CancelButton");
     });
 }
@@ -179,16 +169,15 @@ void OvWizardNavigator::setFinishPosition(ovEn_Button_Position v) {
 void OvWizardNavigator::setEnabled(bool v) {
     trapFailures(*this, "::Enabled (Let)", [&] {
         UserControl::setEnabled(v);
-        m_enabledSetting = v;
         if (v) {
             if (isSited() && ambientUserMode()) RestoreButtonsEnabled();
-            ApplyDefaultButton(static_cast<int32_t>(m_defaultButton));
-            ApplyCancelButton(static_cast<int32_t>(m_cancelButton));
+            ApplyDefaultButton(m_defaultButton);
+            ApplyCancelButton(m_cancelButton);
         } else {
-            for (auto p : kPositions)
+            for (auto p : kButtonPositions)
                 button(p).setEnabled(false);
-            button(m_defaultButton).setDefault(false);
-            button(m_cancelButton).setCancel(false);
+            if (isButtonPosition(m_defaultButton)) button(m_defaultButton).setDefault(false);
+            if (isButtonPosition(m_cancelButton)) button(m_cancelButton).setCancel(false);
         }
         PropertyChanged("Enabled");
     });
@@ -202,26 +191,29 @@ void OvWizardNavigator::setBackColor(OleColor v) {
 }
 
 void OvWizardNavigator::RestoreButtonsEnabled() {
-    for (auto p : kPositions) {
-        if (m_mediator->UseDefaultButtonSet()) {
-            setButtonEnabled(p, m_mediator->defaultSet(p).Enabled);
+    const CWizardNavigator& m = mediator();
+    for (auto p : kButtonPositions) {
+        if (m.UseDefaultButtonSet()) {
+            setButtonEnabled(p, m.defaultSet(p).Enabled);
         } else {
-            const ButtonSetting& s = m_mediator->pageSet(p);
+            const ButtonSetting& s = m.pageSet(p);
             setButtonEnabled(p, s.Rule != 0 ? s.Enabled : false);
         }
     }
 }
 
+// The mediator's listeners keep their failures to themselves.
 void OvWizardNavigator::onChangeButtons() {
-    try {
+    ignoreFailures([&] {
+        const CWizardNavigator& m = mediator();
         UserControl::setEnabled(true);
-        const bool useDefault = m_mediator->UseDefaultButtonSet();
-        m_defaultButton = static_cast<ovEn_Button_Position>(useDefault ? m_mediator->DefaultButton()
-                                                                       : m_mediator->PageDefaultButton());
-        m_cancelButton = static_cast<ovEn_Button_Position>(useDefault ? m_mediator->CancelButton()
-                                                                      : m_mediator->PageCancelButton());
-        for (auto p : kPositions) {
-            const ButtonSetting& s = useDefault ? m_mediator->defaultSet(p) : m_mediator->pageSet(p);
+        const bool useDefault = m.UseDefaultButtonSet();
+        m_defaultButton =
+            static_cast<ovEn_Button_Position>(useDefault ? m.DefaultButton() : m.PageDefaultButton());
+        m_cancelButton =
+            static_cast<ovEn_Button_Position>(useDefault ? m.CancelButton() : m.PageCancelButton());
+        for (auto p : kButtonPositions) {
+            const ButtonSetting& s = useDefault ? m.defaultSet(p) : m.pageSet(p);
             if (useDefault || s.Rule != 0) {
                 setButtonVisible(p, s.Visible);
                 setButtonEnabled(p, s.Enabled);
@@ -232,40 +224,38 @@ void OvWizardNavigator::onChangeButtons() {
                 setButtonEnabled(p, false);
             }
         }
-        ApplyDefaultButton(static_cast<int32_t>(m_defaultButton));
-        ApplyCancelButton(static_cast<int32_t>(m_cancelButton));
-    } catch (const Failure&) {
-        // The mediator's listeners keep their failures to themselves.
-    }
+        ApplyDefaultButton(m_defaultButton);
+        ApplyCancelButton(m_cancelButton);
+    });
 }
 
 void OvWizardNavigator::onChangePreviousPageIndex() {
-    try {
-        const bool first = m_mediator->PreviousPageIndex() < 1;
-        for (auto p : kPositions) {
+    ignoreFailures([&] {
+        const bool first = mediator().PreviousPageIndex() < 1;
+        for (auto p : kButtonPositions) {
             if (tagRule(button(p)) == static_cast<int32_t>(ovEn_Button_Rule::ovBRBack))
                 setButtonEnabled(p, !first);
         }
-    } catch (const Failure&) {
-    }
+    });
 }
 
 void OvWizardNavigator::onChangeNextPageIndex() {
-    try {
-        if (!m_mediator->UseDefaultButtonSet()) return;
-        setFinishVisible(m_mediator->NextPageIndex() == 0);
-        const bool last = m_mediator->NextPageIndex() < 1;
-        for (auto p : kPositions) {
+    ignoreFailures([&] {
+        const CWizardNavigator& m = mediator();
+        if (!m.UseDefaultButtonSet()) return;
+        setFinishVisible(m.NextPageIndex() == 0);
+        const bool last = m.NextPageIndex() < 1;
+        for (auto p : kButtonPositions) {
             CommandButton& b = button(p);
             if (tagRule(b) == static_cast<int32_t>(ovEn_Button_Rule::ovBRNext))
                 b.setEnabled(last ? false : setting(p).enabled);
         }
-    } catch (const Failure&) {
-    }
+    });
 }
 
+// A click never fails: Back and Next report their own failures.
 void OvWizardNavigator::onButtonClick(ovEn_Button_Position p) {
-    try {
+    ignoreFailures([&] {
         const std::string tag = button(p).Tag();
         if (tag == "1") {
             BackClick();
@@ -283,25 +273,23 @@ void OvWizardNavigator::onButtonClick(ovEn_Button_Position p) {
         }
         bringToFront();
         m_lastError = {};
-    } catch (const Failure&) {
-        // A click never fails: Back and Next report their own failures.
-    }
+    });
 }
 
+// The first focus after the wizard is shown goes to the default button, if there is one to take it.
 void OvWizardNavigator::onNavigatorFocus() {
-    try {
-        if (!m_focusPending) return;
+    if (!m_focusPending) return;
+    ignoreFailures([&] {
+        if (!isButtonPosition(m_defaultButton)) return;
         CommandButton& b = button(m_defaultButton);
         if (b.Enabled() && b.Visible()) b.SetFocus();
-        m_focusPending = false;
-    } catch (const Failure&) {
-    }
+    });
+    m_focusPending = false;
 }
 
 void OvWizardNavigator::SetFocusOnButton(ovEn_Button_Position New_DefaultButton) {
     trapFailures(*this, "::SetFocusOnButton", [&] {
-        const auto i = static_cast<int32_t>(New_DefaultButton);
-        if (i < 1 || i > 4) return;
+        if (!isButtonPosition(New_DefaultButton)) return;
         CommandButton& b = button(New_DefaultButton);
         if (b.Enabled() && b.Visible()) b.SetFocus();
     });

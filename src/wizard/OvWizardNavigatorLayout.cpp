@@ -3,6 +3,7 @@
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/Frame.h"
 #include "platform/Image.h"
 #include "platform/Runtime.h"
@@ -16,6 +17,17 @@ namespace {
 constexpr int32_t kStripHeight = 705;
 constexpr int32_t kStandardWidth = 7540;
 constexpr int32_t kStandardHeight = 5775;
+
+static_assert(OvWizardNavigator::kMaxMeasure == FormFile::kMaxTwips);
+
+void checkMeasure(int32_t v, bool gap) {
+    const int32_t lo = gap ? -OvWizardNavigator::kMaxMeasure : 0;
+    if (v < lo || v > OvWizardNavigator::kMaxMeasure) {
+        throw Failure(err::InvalidPropertyValue, failureText(err::InvalidPropertyValue) + " (" +
+                                                     std::to_string(v) + " is outside " + std::to_string(lo) +
+                                                     " to " + std::to_string(OvWizardNavigator::kMaxMeasure) + ")");
+    }
+}
 
 int32_t checked32(int64_t v) {
     if (v < INT32_MIN || v > INT32_MAX) throw Failure(err::Overflow);
@@ -72,6 +84,7 @@ void OvWizardNavigator::setButtonFont(FontRef v) {
 
 void OvWizardNavigator::setButtonGapTop(int32_t v) {
     trapFailures(*this, "::ButtonGapTop (Let)", [&] {
+        checkMeasure(v, true);
         m_buttonGapTop = v;
         LayoutButtons(0);
         PropertyChanged("ButtonGapTop");
@@ -80,6 +93,7 @@ void OvWizardNavigator::setButtonGapTop(int32_t v) {
 
 void OvWizardNavigator::setButtonGapRight(int32_t v) {
     trapFailures(*this, "::ButtonGapRight (Let)", [&] {
+        checkMeasure(v, true);
         m_buttonGapRight = v;
         LayoutButtons(1);
         PropertyChanged("ButtonGapRight");
@@ -88,6 +102,7 @@ void OvWizardNavigator::setButtonGapRight(int32_t v) {
 
 void OvWizardNavigator::setButtonGapMiddle(int32_t v) {
     trapFailures(*this, "::ButtonGapMiddle (Let)", [&] {
+        checkMeasure(v, true);
         m_buttonGapMiddle = v;
         LayoutButtons(4);
         PropertyChanged("ButtonGapMiddle");
@@ -97,6 +112,7 @@ void OvWizardNavigator::setButtonGapMiddle(int32_t v) {
 void OvWizardNavigator::setButtonHeight(int32_t v) {
     trapFailures(*this, "::ButtonHeight (Let)", [&] {
         if (v < 15) return;
+        checkMeasure(v, false);
         m_buttonHeight = v;
         LayoutButtons(2);
         PropertyChanged("ButtonHeight");
@@ -106,6 +122,7 @@ void OvWizardNavigator::setButtonHeight(int32_t v) {
 void OvWizardNavigator::setButtonWidth(int32_t v) {
     trapFailures(*this, "::ButtonWidth (Let)", [&] {
         if (v < 15) return;
+        checkMeasure(v, false);
         m_buttonWidth = v;
         LayoutButtons(3);
         PropertyChanged("ButtonWidth");
@@ -113,7 +130,7 @@ void OvWizardNavigator::setButtonWidth(int32_t v) {
 }
 
 void OvWizardNavigator::writeTabHeight() {
-    m_mediator->setTabHeight(static_cast<int32_t>(extender().Top()) - 15);
+    if (m_mediator) m_mediator->setTabHeight(static_cast<int32_t>(extender().Top()) - 15);
 }
 
 void OvWizardNavigator::setWizardSizeMode(ovWizardSizeMode v) {
@@ -187,7 +204,7 @@ void OvWizardNavigator::setHoldParentSize(bool v) {
 void OvWizardNavigator::setBannerHeaderStyle(ovBannerStyleEnum v) {
     trapFailures(*this, "::BannerHeaderStyle (Let)", [&] {
         m_bannerHeaderStyle = v;
-        m_mediator->setBannerStyle(static_cast<int32_t>(v));
+        if (m_mediator) m_mediator->setBannerStyle(static_cast<int32_t>(v));
         PropertyChanged("BannerHeaderStyle");
     });
 }
@@ -212,7 +229,7 @@ void OvWizardNavigator::setPicture(const char* holder, const char* key, const ch
         PropertyChanged(key);
         // Pages get the picture meant for this screen: the normal one at 15 twips per pixel.
         const bool normalScreen = Runtime::current().twipsPerPixelY() == 15;
-        if (normalScreen == big) return;
+        if (normalScreen == big || !m_mediator) return;
         if (banner)
             m_mediator->setBannerImage(v);
         else
@@ -235,15 +252,13 @@ void OvWizardNavigator::setImageWaterMarkBig(PictureRef v) {
 }
 
 void OvWizardNavigator::onResize() {
-    try {
-        resize();
-    } catch (const Failure&) {
-        // Resizing never fails: a host resizing the form must not see the navigator's trouble.
-    }
+    // Resizing never fails: a host resizing the form must not see the navigator's trouble.
+    ignoreFailures([&] { resize(); });
 }
 
 void OvWizardNavigator::resize() {
-    // Sizing the form and the strip resizes the navigator again; one pass is enough.
+    // Sizing the form and the strip resizes the navigator again; one pass is enough. A navigator that
+    // is not its wizard's (refused on its form) leaves the form and the pages alone.
     if (!isSited() || !m_mediator || m_resizing) return;
     m_resizing = true;
     struct Done {

@@ -17,11 +17,10 @@ CPageRef OvWizardNavigator::CurrentPage() {
 }
 
 void OvWizardNavigator::ReleaseAll() {
-    try {
+    // Releasing is best effort: the host is closing the wizard.
+    ignoreFailures([&] {
         if (m_mediator) m_mediator->ClearPages();
-    } catch (const Failure&) {
-        // Releasing is best effort: the host is closing the wizard.
-    }
+    });
 }
 
 void OvWizardNavigator::NextClick() {
@@ -35,17 +34,18 @@ void OvWizardNavigator::move(bool forward) {
     const auto label = ProcedureLabel::move(forward ? "::NextClick" : "::BackClick");
     trapFailures(*this, label, [&] {
         bringToFront();
+        CWizardNavigator& m = mediator();
         bool cancel = false;
-        const int32_t target = forward ? m_mediator->NextPageIndex() : m_mediator->PreviousPageIndex();
+        const int32_t target = forward ? m.NextPageIndex() : m.PreviousPageIndex();
         CPageRef newPage = target > 0 ? pageAt(target) : nullptr;
-        CPageRef oldPage = pageAt(m_mediator->CurrentPageIndex());
+        CPageRef oldPage = pageAt(m.CurrentPageIndex());
         if (target <= 0) return;
         const auto direction = forward ? OvWizardDirectionConstant::ovWizardGoForward
                                        : OvWizardDirectionConstant::ovWizardGoBack;
         BeforePageChange(direction, newPage, oldPage, cancel);
         if (cancel) return;
         if (!newPage) throw Failure(err::ObjectNotSet);
-        m_mediator->GoToPage(newPage->PageIndex());
+        m.GoToPage(newPage->PageIndex());
         AfterPageChange(direction, newPage, oldPage);
     });
 }
@@ -62,7 +62,8 @@ void OvWizardNavigator::goToNewPage(CPageRef& newPage, std::optional<OvWizardDir
     const auto label = ProcedureLabel::move(given ? "::GoToNewPageEx" : "::GoToNewPage");
     trapFailures(*this, label, [&] {
         if (!newPage) throw Failure(err::ObjectNotSet);
-        const int32_t current = m_mediator->CurrentPageIndex();
+        CWizardNavigator& m = mediator();
+        const int32_t current = m.CurrentPageIndex();
         const int32_t index = newPage->PageIndex();
         if (index == current) return;
         bool cancel = false;
@@ -79,7 +80,7 @@ void OvWizardNavigator::goToNewPage(CPageRef& newPage, std::optional<OvWizardDir
         BeforePageChange(direction, newPage, oldPage, cancel);
         if (cancel) return;
         if (!newPage) throw Failure(err::ObjectNotSet);
-        m_mediator->GoToPage(newPage->PageIndex());
+        m.GoToPage(newPage->PageIndex());
         AfterPageChange(direction, newPage, oldPage);
     });
 }

@@ -10,16 +10,18 @@
 #include "wizard/CPages.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
+#include "wizard/StoredKey.h"
 #include "wizard/WizardGlobals.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace ov {
 
 namespace {
 
-constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
-                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
+// The captions file lists the positions from left to right.
+constexpr const auto& kPositions = kButtonPositions;
 
 // The order the bag stores the positions in, and their key prefixes.
 struct StoredPosition {
@@ -32,43 +34,140 @@ constexpr std::array kStoredPositions{
     StoredPosition{ovEn_Button_Position::ovBPLeft, "LeftButton"},
     StoredPosition{ovEn_Button_Position::ovBPLeftMiddle, "LeftMiddleButton"}};
 
-// The defaults of a new navigator, by position.
-struct PositionDefault {
-    bool visible;
-    const char* caption;
-    int32_t rule;
-};
-PositionDefault positionDefault(ovEn_Button_Position p) {
-    switch (p) {
-    case ovEn_Button_Position::ovBPLeft:
-        return {false, "&Help", 4};
-    case ovEn_Button_Position::ovBPLeftMiddle:
-        return {true, "< &Back", 1};
-    case ovEn_Button_Position::ovBPRightMiddle:
-        return {true, "&Next >", 2};
-    default:
-        return {true, "Cancel", 3};
-    }
-}
+// The strip's measures (ParentWidth and ParentHeight as well: the form's size) are lengths within what
+// a form file holds; the gaps may be negative.
+constexpr PropertyBag::Range kLength{0, OvWizardNavigator::kMaxMeasure};
+constexpr PropertyBag::Range kOffset{-OvWizardNavigator::kMaxMeasure, OvWizardNavigator::kMaxMeasure};
 
-std::string key(const char* prefix, const char* field) {
+std::string positionKey(const char* prefix, const char* field) {
     return std::string(prefix) + field;
 }
 
-PictureRef pictureOf(const Variant& v) {
-    return std::dynamic_pointer_cast<const Picture>(std::const_pointer_cast<const Object>(v.toObject()));
-}
-
-FontRef fontOf(const Variant& v, const FontRef& fallback) {
-    auto f = std::dynamic_pointer_cast<const Font>(std::const_pointer_cast<const Object>(v.toObject()));
-    return f ? f : fallback;
-}
-
-Variant objectValue(const std::shared_ptr<const Object>& o) {
-    return o ? Variant(std::const_pointer_cast<Object>(o)) : Variant();
-}
-
 } // namespace
+
+// The navigator's 42 stored keys in the order they are written, each with the place the reader reads
+// it at: the reader takes FinishPosition before FinishRule, and HoldParentSize, ParentWidth,
+// ParentHeight, WizardSizeMode in that order after BannerHeaderStyle. It asks for the last picture
+// as "ImageWaterMarkBig", which finds "ImageWatermarkBig". Loading sets fields and buttons directly,
+// except the pictures, the font and the banner style, which go through their writers so that the
+// pages receive them.
+std::vector<StoredKey> OvWizardNavigator::storedKeys() {
+    using N = OvWizardNavigator;
+    using Position = ovEn_Button_Position;
+    using Rule = ovEn_Button_Rule;
+    std::vector<StoredKey> keys{
+        storedKey<OleColor>(
+            "BackColor", "BackColor", 1, sysColor::ButtonFace, [this] { return BackColor(); },
+            [this](OleColor v) { UserControl::setBackColor(v); }),
+        storedKey<bool>(
+            "Enabled", "Enabled", 2, true, [this] { return Enabled(); },
+            [this](bool v) { UserControl::setEnabled(v); }),
+        storedKey<bool>(
+            "FinishEnabled", "FinishEnabled", 3, true, [this] { return m_finishEnabled; },
+            [this](bool v) { m_finishEnabled = v; }),
+        storedKey<bool>(
+            "FinishVisible", "FinishVisible", 4, false, [this] { return m_finishVisible; },
+            [this](bool v) { m_finishVisible = v; }),
+        storedKey<std::string>(
+            "FinishCaption", "FinishCaption", 5, "&Finish", [this] { return m_finishCaption; },
+            [this](std::string v) { m_finishCaption = std::move(v); }),
+        storedKey<Rule>(
+            "FinishRule", "FinishRule", 7, Rule::ovBRFinish, [this] { return m_finishRule; },
+            [this](Rule v) { m_finishRule = v; }),
+        storedKey<Position>(
+            "FinishPosition", "FinishPosition", 6, Position::ovBPRightMiddle,
+            [this] { return m_finishPosition; }, [this](Position v) { m_finishPosition = v; }),
+    };
+    int readAt = 8;
+    for (const StoredPosition& sp : kStoredPositions) {
+        const Position p = sp.position;
+        const DefaultButtonSetting& d = kNavigatorDefaultSet[buttonSlot(p)];
+        // Each value goes to the field and at once to the button.
+        keys.push_back(storedKey<bool>(
+            positionKey(sp.prefix, "Enabled"), positionKey(sp.prefix, "Enabled"), readAt++, d.enabled,
+            [this, p] { return setting(p).enabled; },
+            [this, p](bool v) { button(p).setEnabled(setting(p).enabled = v); }));
+        keys.push_back(storedKey<bool>(
+            positionKey(sp.prefix, "Visible"), positionKey(sp.prefix, "Visible"), readAt++, d.visible,
+            [this, p] { return setting(p).visible; },
+            [this, p](bool v) { button(p).setVisible(setting(p).visible = v); }));
+        keys.push_back(storedKey<std::string>(
+            positionKey(sp.prefix, "Caption"), positionKey(sp.prefix, "Caption"), readAt++, d.caption,
+            [this, p] { return setting(p).caption; },
+            [this, p](std::string v) { button(p).setCaption(setting(p).caption = std::move(v)); }));
+        keys.push_back(storedKey<Rule>(
+            positionKey(sp.prefix, "Rule"), positionKey(sp.prefix, "Rule"), readAt++, d.rule,
+            [this, p] { return setting(p).rule; },
+            [this, p](Rule v) {
+                setting(p).rule = v;
+                button(p).setTag(std::to_string(static_cast<int32_t>(v)));
+            }));
+    }
+    const FontRef ambient = ambientFont();
+    auto picture = [this](std::string key, int at, PictureRef (OvWizardNavigator::*get)() const,
+                          void (OvWizardNavigator::*set)(PictureRef)) {
+        return storedKey<PictureRef>(
+            key, key, at, nullptr, [this, get] { return (this->*get)(); },
+            [this, set](PictureRef v) { (this->*set)(std::move(v)); });
+    };
+    auto measure = [this](std::string key, int at, int32_t def, int32_t OvWizardNavigator::*field,
+                          PropertyBag::Range range) {
+        return storedKey<int32_t>(
+            key, key, at, def, [this, field] { return this->*field; },
+            [this, field](int32_t v) { this->*field = v; }, range);
+    };
+    // A stored value 1 to 4 gives the button at that position the role (enabled or not); any other
+    // value leaves the role to no button.
+    keys.push_back(storedKey<Position>(
+        "DefaultButton", "DefaultButton", 24, kNavigatorDefaultButton, [this] { return m_defaultButton; },
+        [this](Position v) {
+            m_defaultButton = v;
+            for (auto p : kButtonPositions)
+                button(p).setDefault(p == v);
+        }));
+    keys.push_back(storedKey<Position>(
+        "CancelButton", "CancelButton", 25, kNavigatorCancelButton, [this] { return m_cancelButton; },
+        [this](Position v) {
+            m_cancelButton = v;
+            for (auto p : kButtonPositions)
+                button(p).setCancel(p == v);
+        }));
+    keys.push_back(storedKey<int32_t>(
+        "StartPage", "StartPage", 26, 1, [this] { return m_startPage; },
+        [this](int32_t v) { m_startPage = v; }));
+    keys.push_back(picture("ImageBanner", 27, &N::ImageBanner, &N::setImageBanner));
+    keys.push_back(picture("ImageBannerBig", 28, &N::ImageBannerBig, &N::setImageBannerBig));
+    keys.push_back(picture("ImageWatermark", 29, &N::ImageWaterMark, &N::setImageWaterMark));
+    keys.push_back(storedKey<PictureRef>(
+        "ImageWatermarkBig", "ImageWaterMarkBig", 30, nullptr, [this] { return ImageWaterMarkBig(); },
+        [this](PictureRef v) { setImageWaterMarkBig(std::move(v)); }));
+    keys.push_back(storedKey<FontRef>(
+        "ButtonFont", "ButtonFont", 31, ambient, [this] { return m_buttonFont; },
+        [this, ambient](FontRef v) { setButtonFont(v ? v : ambient); }));
+    keys.push_back(measure("ButtonGapTop", 32, 210, &N::m_buttonGapTop, kOffset));
+    keys.push_back(measure("ButtonGapRight", 33, 150, &N::m_buttonGapRight, kOffset));
+    keys.push_back(measure("ButtonGapMiddle", 34, 165, &N::m_buttonGapMiddle, kOffset));
+    keys.push_back(measure("ButtonHeight", 35, 345, &N::m_buttonHeight, kLength));
+    keys.push_back(measure("ButtonWidth", 36, 1120, &N::m_buttonWidth, kLength));
+    keys.push_back(storedKey<ovBannerStyleEnum>(
+        "BannerHeaderStyle", "BannerHeaderStyle", 37, ovBannerStyleEnum::ovVelmar,
+        [this] { return m_bannerHeaderStyle; }, [this](ovBannerStyleEnum v) { setBannerHeaderStyle(v); }));
+    keys.push_back(storedKey<ovWizardSizeMode>(
+        "WizardSizeMode", "WizardSizeMode", 41, ovWizardSizeMode::ovStandard,
+        [this] { return m_wizardSizeMode; }, [this](ovWizardSizeMode v) { m_wizardSizeMode = v; }));
+    keys.push_back(measure("ParentWidth", 39, 7540, &N::m_parentWidth, kLength));
+    keys.push_back(measure("ParentHeight", 40, 5775, &N::m_parentHeight, kLength));
+    keys.push_back(storedKey<bool>(
+        "HoldParentSize", "HoldParentSize", 38, true, [this] { return m_holdParentSize; },
+        [this](bool v) { m_holdParentSize = v; }));
+    keys.push_back(storedKey<bool>(
+        "ShowErrorMsg", "ShowErrorMsg", 42, true, [this] { return m_showErrorMsg; },
+        [this](bool v) {
+            m_showErrorMsg = v;
+            wizardThreadState().showErrors = v;
+        }));
+    return keys;
+}
 
 void OvWizardNavigator::onInitProperties() {
     trapFailures(*this, "::InitProperties", [&] {
@@ -78,6 +177,7 @@ void OvWizardNavigator::onInitProperties() {
             if (ext->typeName() == "OvWizardNavigator") ++navigators;
         }
         if (navigators >= 2) {
+            leaveWizard();
             msgBox("Sorry. You can have only one OvWizardNavigator on Form. Please remove the new item "
                    "OvWizardNavigator.",
                    mb::Exclamation, typeName());
@@ -109,97 +209,24 @@ void OvWizardNavigator::onInitProperties() {
 
 void OvWizardNavigator::onReadProperties(PropertyBag& bag) {
     trapFailures(*this, "::ReadProperties", [&] {
-        UserControl::setBackColor(VariantTraits<OleColor>::from(
-            bag.read("BackColor", Variant(static_cast<int32_t>(sysColor::ButtonFace)))));
-        m_enabledSetting = bag.read("Enabled", true).toBool();
-        UserControl::setEnabled(m_enabledSetting);
-        m_finishEnabled = bag.read("FinishEnabled", true).toBool();
-        m_finishVisible = bag.read("FinishVisible", false).toBool();
-        m_finishCaption = bag.read("FinishCaption", "&Finish").toString();
-        m_finishPosition = static_cast<ovEn_Button_Position>(bag.read("FinishPosition", 3).toInt32());
-        m_finishRule = static_cast<ovEn_Button_Rule>(bag.read("FinishRule", 6).toInt32());
-        for (const auto& sp : kStoredPositions) {
-            const PositionDefault d = positionDefault(sp.position);
-            PositionSetting& s = setting(sp.position);
-            CommandButton& b = button(sp.position);
-            s.enabled = bag.read(key(sp.prefix, "Enabled"), true).toBool();
-            s.visible = bag.read(key(sp.prefix, "Visible"), d.visible).toBool();
-            s.caption = bag.read(key(sp.prefix, "Caption"), d.caption).toString();
-            s.rule = static_cast<ovEn_Button_Rule>(bag.read(key(sp.prefix, "Rule"), d.rule).toInt32());
-            b.setEnabled(s.enabled);
-            b.setVisible(s.visible);
-            b.setCaption(s.caption);
-            b.setTag(std::to_string(static_cast<int32_t>(s.rule)));
-        }
-        m_defaultButton = static_cast<ovEn_Button_Position>(bag.read("DefaultButton", 3).toInt32());
-        m_cancelButton = static_cast<ovEn_Button_Position>(bag.read("CancelButton", 4).toInt32());
-        for (auto p : kPositions) {
-            button(p).setDefault(p == m_defaultButton);
-            button(p).setCancel(p == m_cancelButton);
-        }
-        m_startPage = bag.read("StartPage", 1).toInt32();
-        setImageBanner(pictureOf(bag.read("ImageBanner")));
-        setImageBannerBig(pictureOf(bag.read("ImageBannerBig")));
-        setImageWaterMark(pictureOf(bag.read("ImageWatermark")));
-        setImageWaterMarkBig(pictureOf(bag.read("ImageWaterMarkBig")));
-        setButtonFont(fontOf(bag.read("ButtonFont"), ambientFont()));
-        m_buttonGapTop = bag.read("ButtonGapTop", 210).toInt32();
-        m_buttonGapRight = bag.read("ButtonGapRight", 150).toInt32();
-        m_buttonGapMiddle = bag.read("ButtonGapMiddle", 165).toInt32();
-        m_buttonHeight = bag.read("ButtonHeight", 345).toInt32();
-        m_buttonWidth = bag.read("ButtonWidth", 1120).toInt32();
-        setBannerHeaderStyle(static_cast<ovBannerStyleEnum>(bag.read("BannerHeaderStyle", 1).toInt32()));
-        m_holdParentSize = bag.read("HoldParentSize", true).toBool();
-        m_parentWidth = bag.read("ParentWidth", 7540).toInt32();
-        m_parentHeight = bag.read("ParentHeight", 5775).toInt32();
-        m_wizardSizeMode = static_cast<ovWizardSizeMode>(bag.read("WizardSizeMode", 0).toInt32());
-        m_showErrorMsg = bag.read("ShowErrorMsg", true).toBool();
-        wizardThreadState().showErrors = m_showErrorMsg;
-
+        std::vector<StoredKey> keys = storedKeys();
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const StoredKey& a, const StoredKey& b) { return a.readAt < b.readAt; });
+        for (const StoredKey& k : keys)
+            k.load(bag);
         copyDefaultsToMediator();
-        // A navigator loaded before its pages starts disabled; the first page change enables it.
-        UserControl::setEnabled(m_pages && m_pages->Count() > 0);
+        // A running navigator loaded before its pages starts disabled; the first page change enables it.
+        // At design time no page change comes, and the stored state stays, so that a wizard loaded in
+        // the designer saves back as it was.
+        if (ambientUserMode()) UserControl::setEnabled(m_pages && m_pages->Count() > 0);
         resize();
     });
 }
 
 void OvWizardNavigator::onWriteProperties(PropertyBag& bag) {
     trapFailures(*this, "::WriteProperties", [&] {
-        bag.write("BackColor", VariantTraits<OleColor>::to(BackColor()),
-                  VariantTraits<OleColor>::to(sysColor::ButtonFace));
-        bag.write("Enabled", m_enabledSetting, true);
-        bag.write("FinishEnabled", m_finishEnabled, true);
-        bag.write("FinishVisible", m_finishVisible, false);
-        bag.write("FinishCaption", m_finishCaption, "&Finish");
-        bag.write("FinishRule", static_cast<int32_t>(m_finishRule), 6);
-        bag.write("FinishPosition", static_cast<int32_t>(m_finishPosition), 3);
-        for (const auto& sp : kStoredPositions) {
-            const PositionDefault d = positionDefault(sp.position);
-            const PositionSetting& s = setting(sp.position);
-            bag.write(key(sp.prefix, "Enabled"), s.enabled, true);
-            bag.write(key(sp.prefix, "Visible"), s.visible, d.visible);
-            bag.write(key(sp.prefix, "Caption"), s.caption, d.caption);
-            bag.write(key(sp.prefix, "Rule"), static_cast<int32_t>(s.rule), d.rule);
-        }
-        bag.write("DefaultButton", static_cast<int32_t>(m_defaultButton), 3);
-        bag.write("CancelButton", static_cast<int32_t>(m_cancelButton), 4);
-        bag.write("StartPage", m_startPage, 1);
-        bag.write("ImageBanner", objectValue(ImageBanner()));
-        bag.write("ImageBannerBig", objectValue(ImageBannerBig()));
-        bag.write("ImageWatermark", objectValue(ImageWaterMark()));
-        bag.write("ImageWatermarkBig", objectValue(ImageWaterMarkBig()));
-        bag.write("ButtonFont", objectValue(m_buttonFont), objectValue(ambientFont()));
-        bag.write("ButtonGapTop", m_buttonGapTop, 210);
-        bag.write("ButtonGapRight", m_buttonGapRight, 150);
-        bag.write("ButtonGapMiddle", m_buttonGapMiddle, 165);
-        bag.write("ButtonHeight", m_buttonHeight, 345);
-        bag.write("ButtonWidth", m_buttonWidth, 1120);
-        bag.write("BannerHeaderStyle", static_cast<int32_t>(m_bannerHeaderStyle), 1);
-        bag.write("WizardSizeMode", static_cast<int32_t>(m_wizardSizeMode), 0);
-        bag.write("ParentWidth", m_parentWidth, 7540);
-        bag.write("ParentHeight", m_parentHeight, 5775);
-        bag.write("HoldParentSize", m_holdParentSize, true);
-        bag.write("ShowErrorMsg", m_showErrorMsg, true);
+        for (const StoredKey& k : storedKeys())
+            bag.write(k.writeKey, k.value(), k.defaultValue);
     });
 }
 

@@ -13,13 +13,6 @@
 
 namespace ov {
 
-namespace {
-
-constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
-                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
-
-} // namespace
-
 const ClassInfo& OvWizardTab::staticClass() {
     return buildClassInfo<OvWizardTab>([](ClassInfo& i) {
         i.guid = "{C06C6346-5824-4948-BAE4-FBE3E77A5D4F}";
@@ -73,11 +66,15 @@ void OvWizardTab::describe(ClassBuilder<OvWizardTab>& b) {
     b.property("WatermarkTitle", 0x68030072, &T::WatermarkTitle, &T::setWatermarkTitle);
     b.property("WaterMarkTitleFont", 0x68030071, &T::WaterMarkTitleFont).set(&T::setWaterMarkTitleFont);
     b.property("WaterMarkTitleColor", 0x68030070, &T::WaterMarkTitleColor, &T::setWaterMarkTitleColor);
-    b.property("PageIndex", 0x6803006F, &T::PageIndex, &T::setPageIndex);
-    b.property("PageBack", 0x6803006E, &T::PageBack, &T::setPageBack);
-    b.property("PageNext", 0x6803006D, &T::PageNext, &T::setPageNext);
-    b.property("PageMode", 0x6803006C, &T::PageMode, &T::setPageMode);
-    b.property("PageState", 0x6803006B, &T::PageState, &T::setPageState);
+    b.property("PageIndex", 0x6803006F, &T::PageIndex, &T::setPageIndex)
+        .help("Return or set this Page Index");
+    b.property("PageBack", 0x6803006E, &T::PageBack, &T::setPageBack)
+        .help("Return or set Previous Page Index");
+    b.property("PageNext", 0x6803006D, &T::PageNext, &T::setPageNext).help("Return or set Next Page Index");
+    b.property("PageMode", 0x6803006C, &T::PageMode, &T::setPageMode)
+        .help("Return or Set (unable to Run Time) Page mode (Welcome Page or ...)");
+    b.property("PageState", 0x6803006B, &T::PageState, &T::setPageState)
+        .help("Return or set Page state (maximize or minimize)");
     b.property("DisplayName", 0x6803006A, &T::DisplayName);
     b.property("LeftButton", 0x68030069, &T::LeftButton, &T::setLeftButton);
     b.property("LeftMiddleButton", 0x68030068, &T::LeftMiddleButton, &T::setLeftMiddleButton);
@@ -202,7 +199,7 @@ void OvWizardTab::onGoToPage(int32_t newPageIndex) {
         // Listeners run inside the writes below and may detach this page.
         std::shared_ptr<CWizardNavigator> keep = m_mediator;
         CWizardNavigator& m = mediator();
-        for (auto p : kPositions) {
+        for (auto p : kButtonPositions) {
             const ButtonSlot& s = slot(p);
             m.setPageSet(p, {s.visible, s.enabled, s.caption, static_cast<int32_t>(s.rule)});
         }
@@ -253,10 +250,10 @@ void OvWizardTab::onInitialize() {
         attach();
         m_descriptor = std::make_shared<CPage>();
         const CWizardNavigator& m = mediator();
-        for (auto p : kPositions) {
+        for (auto p : kButtonPositions) {
             const ButtonSetting& s = m.defaultSet(p);
-            m_navigatorDefaults[static_cast<size_t>(p) - 1] = {s.Visible, s.Enabled, s.Caption,
-                                                               static_cast<ovEn_Button_Rule>(s.Rule)};
+            m_navigatorDefaults[buttonSlot(p)] = {s.Visible, s.Enabled, s.Caption,
+                                                  static_cast<ovEn_Button_Rule>(s.Rule)};
         }
         m_navigatorDefaultButton = m.DefaultButton();
         m_navigatorCancelButton = m.CancelButton();

@@ -16,6 +16,7 @@
 namespace ov {
 
 class CWizardNavigator;
+struct StoredKey;
 
 // One wizard page. Pages stack at the top of their form, docked to its top edge; the page whose
 // PageIndex the thread's mediator asks for shows itself and hands its own button set and its
@@ -221,7 +222,6 @@ private:
         std::string caption;
         ovEn_Button_Rule rule = ovEn_Button_Rule::ovBRNone;
     };
-    struct PersistedKey;
 
     ButtonSlot& slot(ovEn_Button_Position position);
     const ButtonSlot& slot(ovEn_Button_Position position) const;
@@ -259,8 +259,8 @@ private:
     bool isInterior() const { return m_pageMode == En_Page_Mode::InteriorPage; }
 
     // Persistence.
-    std::vector<PersistedKey> headerKeys();
-    std::vector<PersistedKey> buttonKeys();
+    std::vector<StoredKey> headerKeys();
+    std::vector<StoredKey> buttonKeys();
     void writeCaptionsFile();
 
     // By-name bindings of the per-position internals (LBVisible ... RBRule).

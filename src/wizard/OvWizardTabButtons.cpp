@@ -6,9 +6,6 @@ namespace ov {
 
 namespace {
 
-constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
-                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
-
 enum class Field { Visible, Enabled, Caption, Rule };
 
 // The procedure labels and changed keys of the per-position writers, by position and field.
@@ -37,26 +34,20 @@ const Writer& writer(ovEn_Button_Position p, Field f) {
          {"::RBCaption (Let)", "RBCaption"},
          {"::RBRule (Let)", "RBRule"}},
     };
-    return table[static_cast<size_t>(p) - 1][static_cast<size_t>(f)];
-}
-
-bool isPosition(ovEn_Button_Position p) {
-    const auto i = static_cast<int32_t>(p);
-    return i >= 1 && i <= 4;
+    return table[buttonSlot(p)][static_cast<size_t>(f)];
 }
 
 const char* viewLabel(ovEn_Button_Position p) {
     static const char* const labels[] = {"::LeftButton (Let)", "::LeftMiddleButton (Let)",
                                          "::RightMiddleButton (Let)", "::RightButton (Let)"};
     // Only the four views exist; any other position fails inside the writer under the record's name.
-    return isPosition(p) ? labels[static_cast<size_t>(p) - 1] : "::PageButtons (Let)";
+    return isButtonPosition(p) ? labels[buttonSlot(p)] : "::PageButtons (Let)";
 }
 
 } // namespace
 
 OvWizardTab::ButtonSlot& OvWizardTab::slot(ovEn_Button_Position position) {
-    if (!isPosition(position)) throw Failure(err::SubscriptOutOfRange);
-    return m_buttons[static_cast<size_t>(position) - 1];
+    return m_buttons[buttonSlot(position)];
 }
 
 const OvWizardTab::ButtonSlot& OvWizardTab::slot(ovEn_Button_Position position) const {
@@ -85,7 +76,7 @@ void OvWizardTab::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule value) 
 
 PageButtons OvWizardTab::buttonView(ovEn_Button_Position position) {
     const ButtonSlot& s = slot(position);
-    PageButtons& buffer = m_buffers[static_cast<size_t>(position) - 1];
+    PageButtons& buffer = m_buffers[buttonSlot(position)];
     buffer.Position = position;
     buffer.Caption = s.caption;
     buffer.Enabled = s.enabled;
@@ -98,8 +89,7 @@ PageButtons OvWizardTab::buttonView(ovEn_Button_Position position) {
 
 void OvWizardTab::setButtonView(ovEn_Button_Position position, const PageButtons& button) {
     trapFailures(*this, viewLabel(position), [&] {
-        slot(position);
-        m_buffers[static_cast<size_t>(position) - 1] = button;
+        m_buffers[buttonSlot(position)] = button;
         setButtonVisible(position, button.Visible);
         setButtonEnabled(position, button.Enabled);
         setButtonCaption(position, button.Caption);
@@ -117,7 +107,7 @@ void OvWizardTab::setUseDefaultButtonSet(bool value) {
 
 PageButtons OvWizardTab::GetButton(ovEn_Button_Rule rule) {
     return trapFailures(*this, "::GetButton", [&] {
-        for (auto p : kPositions) {
+        for (auto p : kButtonPositions) {
             PageButtons b = buttonView(p);
             if (b.Rule == rule) return b;
         }
@@ -127,8 +117,8 @@ PageButtons OvWizardTab::GetButton(ovEn_Button_Rule rule) {
 
 bool OvWizardTab::SetButton(ovEn_Button_Position position, PageButtons& button) {
     return trapFailures(*this, "::SetButton", [&] {
-        if (!isPosition(position)) return false;
-        for (auto p : kPositions) {
+        if (!isButtonPosition(position)) return false;
+        for (auto p : kButtonPositions) {
             if (p == position || buttonRule(p) != button.Rule) continue;
             // Rules stay unique: the button that was here moves to where the rule was.
             const PageButtons former = buttonView(position);
@@ -144,7 +134,7 @@ bool OvWizardTab::SetButton(ovEn_Button_Position position, PageButtons& button) 
 void OvWizardTab::SetDefaultButton(ovEn_Button_Rule rule) {
     writeProperty("::SetDefaultButton", "DefaultButton", [&] {
         m_defaultButton = 0;
-        for (auto p : kPositions) {
+        for (auto p : kButtonPositions) {
             if (buttonRule(p) == rule) m_defaultButton = static_cast<int32_t>(p);
         }
     });
@@ -153,7 +143,7 @@ void OvWizardTab::SetDefaultButton(ovEn_Button_Rule rule) {
 void OvWizardTab::SetCancelButton(ovEn_Button_Rule rule) {
     writeProperty("::SetCancelButton", "CancelButton", [&] {
         m_cancelButton = 0;
-        for (auto p : kPositions) {
+        for (auto p : kButtonPositions) {
             if (buttonRule(p) == rule) m_cancelButton = static_cast<int32_t>(p);
         }
     });

@@ -10,6 +10,7 @@
 #include "platform/Runtime.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
+#include "wizard/StoredKey.h"
 
 #include <filesystem>
 #include <fstream>
@@ -17,46 +18,7 @@
 
 namespace ov {
 
-// One stored property: the key it is written under, the key it is read under (four differ in the
-// case of one letter, which the bag ignores), its default, and its reader and loader. Loading sets
-// fields and constituent controls directly: no index swapping and no mode checks while a form loads.
-struct OvWizardTab::PersistedKey {
-    const char* writeKey;
-    const char* readKey;
-    Variant defaultValue;
-    std::function<Variant()> value;
-    std::function<void(const Variant&)> load;
-};
-
 namespace {
-
-constexpr std::array kPositions{ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
-                                ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
-
-Variant colorValue(OleColor c) {
-    return VariantTraits<OleColor>::to(c);
-}
-OleColor toColor(const Variant& v) {
-    return VariantTraits<OleColor>::from(v);
-}
-Variant fontValue(const FontRef& f) {
-    return VariantTraits<FontRef>::to(f);
-}
-FontRef toFont(const Variant& v) {
-    return VariantTraits<FontRef>::from(v);
-}
-
-// The four keys of one position, in the order they are stored.
-struct ButtonKeys {
-    const char* visible;
-    const char* enabled;
-    const char* caption;
-    const char* rule;
-};
-constexpr ButtonKeys kButtonKeys[] = {{"LBVisible", "LBEnabled", "LBCaption", "LBRule"},
-                                      {"LMBVisible", "LMBEnabled", "LMBCaption", "LMBRule"},
-                                      {"RMBVisible", "RMBEnabled", "RMBCaption", "RMBRule"},
-                                      {"RBVisible", "RBEnabled", "RBCaption", "RBRule"}};
 
 const char* modeName(En_Page_Mode mode) {
     switch (mode) {
@@ -117,8 +79,11 @@ std::string toAnsi(const std::string& utf8) {
 
 } // namespace
 
-std::vector<OvWizardTab::PersistedKey> OvWizardTab::headerKeys() {
-    const Variant ambient = fontValue(ambientFont());
+// The stored keys 1 to 24, in the order they are written and read. Loading sets fields and constituent
+// controls directly: no index swapping and no mode checks while a form loads. A font stored as Nothing
+// reads as the ambient font.
+std::vector<StoredKey> OvWizardTab::headerKeys() {
+    const FontRef ambient = ambientFont();
     auto* banner = &child<PictureBox>("picBanner");
     auto* headerDescription = &child<Label>("lblHeaderDescription");
     auto* headerTitle = &child<Label>("lblHeaderTitle");
@@ -126,35 +91,39 @@ std::vector<OvWizardTab::PersistedKey> OvWizardTab::headerKeys() {
     auto* rule = &child<Label>("lblRule");
     auto* title = &child<Label>("lblWatermarkTitle");
     auto caption = [](Label* l, const char* key, const char* defaultText) {
-        return PersistedKey{key, key, Variant(defaultText), [l] { return Variant(l->Caption()); },
-                            [l](const Variant& v) { l->setCaption(v.toString()); }};
+        return storedKey<std::string>(
+            key, key, 0, defaultText, [l] { return l->Caption(); }, [l](std::string v) { l->setCaption(v); });
     };
     auto font = [&ambient](Label* l, const char* writeKey, const char* readKey) {
-        return PersistedKey{writeKey, readKey, ambient, [l] { return fontValue(l->Font()); },
-                            [l](const Variant& v) { l->setFont(toFont(v)); }};
+        return storedKey<FontRef>(
+            writeKey, readKey, 0, ambient, [l] { return l->Font(); },
+            [l, ambient](FontRef v) { l->setFont(v ? v : ambient); });
     };
     auto color = [](Label* l, const char* writeKey, const char* readKey) {
-        return PersistedKey{writeKey, readKey, Variant(0), [l] { return colorValue(l->ForeColor()); },
-                            [l](const Variant& v) { l->setForeColor(toColor(v)); }};
+        return storedKey<OleColor>(
+            writeKey, readKey, 0, 0, [l] { return l->ForeColor(); }, [l](OleColor v) { l->setForeColor(v); });
     };
     auto number = [](const char* key, int32_t defaultValue, int32_t* field) {
-        return PersistedKey{key, key, Variant(defaultValue), [field] { return Variant(*field); },
-                            [field](const Variant& v) { *field = v.toInt32(); }};
+        return storedKey<int32_t>(
+            key, key, 0, defaultValue, [field] { return *field; }, [field](int32_t v) { *field = v; });
     };
     return {
-        {"BackColor", "BackColor", colorValue(sysColor::ButtonFace),
-         [this] { return colorValue(BackColor()); },
-         [this](const Variant& v) {
-             m_backColor = toColor(v);
-             UserControl::setBackColor(m_backColor);
-         }},
-        {"Enabled", "Enabled", Variant(true), [this] { return Variant(Enabled()); },
-         [this](const Variant& v) { UserControl::setEnabled(v.toBool()); }},
-        {"BorderStyle", "BorderStyle", Variant(int16_t{0}), [this] { return Variant(BorderStyle()); },
-         [this](const Variant& v) { UserControl::setBorderStyle(v.toInt16()); }},
-        {"BannerBackColor", "BannerBackColor", colorValue(0x00FFFFFF),
-         [banner] { return colorValue(banner->BackColor()); },
-         [banner](const Variant& v) { banner->setBackColor(toColor(v)); }},
+        storedKey<OleColor>(
+            "BackColor", "BackColor", 0, sysColor::ButtonFace, [this] { return BackColor(); },
+            [this](OleColor v) {
+                m_backColor = v;
+                UserControl::setBackColor(v);
+            }),
+        storedKey<bool>(
+            "Enabled", "Enabled", 0, true, [this] { return Enabled(); },
+            [this](bool v) { UserControl::setEnabled(v); }),
+        // The surface has no border or a single one.
+        storedKey<int16_t>(
+            "BorderStyle", "BorderStyle", 0, 0, [this] { return BorderStyle(); },
+            [this](int16_t v) { UserControl::setBorderStyle(v); }, {0, 1}),
+        storedKey<OleColor>(
+            "BannerBackColor", "BannerBackColor", 0, 0x00FFFFFF, [banner] { return banner->BackColor(); },
+            [banner](OleColor v) { banner->setBackColor(v); }),
         caption(headerDescription, "BannerDescription", "Step Description"),
         font(headerDescription, "BannerDescriptionFont", "BannerDescriptionFont"),
         color(headerDescription, "BannerDescriptionColor", "BannerDescriptionColor"),
@@ -170,55 +139,64 @@ std::vector<OvWizardTab::PersistedKey> OvWizardTab::headerKeys() {
         caption(title, "WaterMarkTitle", "Welcome to ..."),
         font(title, "WatermarkTitleFont", "WaterMarkTitleFont"),
         color(title, "WatermarkTitleColor", "WaterMarkTitleColor"),
-        {"PageIndex", "PageIndex", Variant(1), [this] { return Variant(m_pageIndex); },
-         [this](const Variant& v) {
-             m_pageIndex = v.toInt32();
-             child<Label>("lblPageIndex").setCaption(std::to_string(m_pageIndex));
-         }},
+        storedKey<int32_t>(
+            "PageIndex", "PageIndex", 0, 1, [this] { return m_pageIndex; },
+            [this](int32_t v) {
+                m_pageIndex = v;
+                child<Label>("lblPageIndex").setCaption(std::to_string(v));
+            }),
         number("PageBack", 0, &m_pageBack),
         number("PageNext", 0, &m_pageNext),
-        {"PageMode", "PageMode", Variant(1), [this] { return Variant(static_cast<int32_t>(m_pageMode)); },
-         [this](const Variant& v) { m_pageMode = static_cast<En_Page_Mode>(v.toInt32()); }},
-        {"PageState", "PageState", Variant(0), [this] { return Variant(static_cast<int32_t>(m_pageState)); },
-         [this](const Variant& v) { m_pageState = static_cast<En_Page_State>(v.toInt32()); }},
+        storedKey<En_Page_Mode>(
+            "PageMode", "PageMode", 0, En_Page_Mode::InteriorPage, [this] { return m_pageMode; },
+            [this](En_Page_Mode v) { m_pageMode = v; }),
+        storedKey<En_Page_State>(
+            "PageState", "PageState", 0, En_Page_State::Maximized, [this] { return m_pageState; },
+            [this](En_Page_State v) { m_pageState = v; }),
     };
 }
 
-std::vector<OvWizardTab::PersistedKey> OvWizardTab::buttonKeys() {
-    std::vector<PersistedKey> keys;
-    for (auto p : kPositions) {
-        const size_t i = static_cast<size_t>(p) - 1;
-        const ButtonKeys& k = kButtonKeys[i];
+// The stored keys 26 to 44: the page's own button set, its default and cancel positions (a position
+// or none) and UseDefaultButtonSet, each stored against the navigator's default.
+std::vector<StoredKey> OvWizardTab::buttonKeys() {
+    static const char* const kPrefixes[] = {"LB", "LMB", "RMB", "RB"};
+    std::vector<StoredKey> keys;
+    for (auto p : kButtonPositions) {
+        const size_t i = buttonSlot(p);
+        const std::string prefix = kPrefixes[i];
         ButtonSlot* s = &m_buttons[i];
         const ButtonSlot& d = m_navigatorDefaults[i];
-        keys.push_back({k.visible, k.visible, Variant(d.visible), [s] { return Variant(s->visible); },
-                        [s](const Variant& v) { s->visible = v.toBool(); }});
-        keys.push_back({k.enabled, k.enabled, Variant(d.enabled), [s] { return Variant(s->enabled); },
-                        [s](const Variant& v) { s->enabled = v.toBool(); }});
-        keys.push_back({k.caption, k.caption, Variant(d.caption), [s] { return Variant(s->caption); },
-                        [s](const Variant& v) { s->caption = v.toString(); }});
-        keys.push_back({k.rule, k.rule, Variant(static_cast<int32_t>(d.rule)),
-                        [s] { return Variant(static_cast<int32_t>(s->rule)); },
-                        [s](const Variant& v) { s->rule = static_cast<ovEn_Button_Rule>(v.toInt32()); }});
+        keys.push_back(storedKey<bool>(
+            prefix + "Visible", prefix + "Visible", 0, d.visible, [s] { return s->visible; },
+            [s](bool v) { s->visible = v; }));
+        keys.push_back(storedKey<bool>(
+            prefix + "Enabled", prefix + "Enabled", 0, d.enabled, [s] { return s->enabled; },
+            [s](bool v) { s->enabled = v; }));
+        keys.push_back(storedKey<std::string>(
+            prefix + "Caption", prefix + "Caption", 0, d.caption, [s] { return s->caption; },
+            [s](std::string v) { s->caption = std::move(v); }));
+        keys.push_back(storedKey<ovEn_Button_Rule>(
+            prefix + "Rule", prefix + "Rule", 0, d.rule, [s] { return s->rule; },
+            [s](ovEn_Button_Rule v) { s->rule = v; }));
     }
-    keys.push_back({"DefaultButton", "DefaultButton", Variant(m_navigatorDefaultButton),
-                    [this] { return Variant(m_defaultButton); },
-                    [this](const Variant& v) { m_defaultButton = v.toInt32(); }});
-    keys.push_back({"CancelButton", "CancelButton", Variant(m_navigatorCancelButton),
-                    [this] { return Variant(m_cancelButton); },
-                    [this](const Variant& v) { m_cancelButton = v.toInt32(); }});
-    keys.push_back({"UseDefaultButtonSet", "UseDefaultButtonSet", Variant(true),
-                    [this] { return Variant(m_useDefaultButtonSet); },
-                    [this](const Variant& v) { m_useDefaultButtonSet = v.toBool(); }});
+    keys.push_back(storedKey<int32_t>(
+        "DefaultButton", "DefaultButton", 0, m_navigatorDefaultButton, [this] { return m_defaultButton; },
+        [this](int32_t v) { m_defaultButton = v; }));
+    keys.push_back(storedKey<int32_t>(
+        "CancelButton", "CancelButton", 0, m_navigatorCancelButton, [this] { return m_cancelButton; },
+        [this](int32_t v) { m_cancelButton = v; }));
+    keys.push_back(storedKey<bool>(
+        "UseDefaultButtonSet", "UseDefaultButtonSet", 0, true, [this] { return m_useDefaultButtonSet; },
+        [this](bool v) { m_useDefaultButtonSet = v; }));
     return keys;
 }
 
 void OvWizardTab::onWriteProperties(PropertyBag& bag) {
     trapFailures(*this, "::WriteProperties", [&] {
-        for (const PersistedKey& k : headerKeys())
+        for (const StoredKey& k : headerKeys())
             bag.write(k.writeKey, k.value(), k.defaultValue);
         bag.write("TagVariant", m_tagVariant, Variant(nullptr));
-        for (const PersistedKey& k : buttonKeys())
+        for (const StoredKey& k : buttonKeys())
             bag.write(k.writeKey, k.value(), k.defaultValue);
         // A saved page registers again when it is next loaded.
         if (m_mediator) {
@@ -230,8 +208,9 @@ void OvWizardTab::onWriteProperties(PropertyBag& bag) {
 
 void OvWizardTab::onReadProperties(PropertyBag& bag) {
     trapFailures(*this, "::ReadProperties", [&] {
-        for (const PersistedKey& k : headerKeys())
-            k.load(bag.read(k.readKey, k.defaultValue));
+        for (const StoredKey& k : headerKeys())
+            k.load(bag);
+        // Any value or object: a tag takes what it is given.
         if (bag.read("TagVariant", Variant(nullptr)).isObject())
             m_tagVariant = Variant(bag.read("TagVariant", Variant(nullptr)).toObject());
         else
@@ -243,8 +222,8 @@ void OvWizardTab::onReadProperties(PropertyBag& bag) {
             child<Image>("ImageWaterMark").setPicture(mediatorWaterMarkImage());
         }
         setBannerStyle(mediator().BannerStyle());
-        for (const PersistedKey& k : buttonKeys())
-            k.load(bag.read(k.readKey, k.defaultValue));
+        for (const StoredKey& k : buttonKeys())
+            k.load(bag);
         registerPage();
         // A running wizard shows its start page as soon as its pages are loaded.
         if (ambientUserMode()) mediator().GoToPage(mediator().StartPage());

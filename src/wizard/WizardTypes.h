@@ -2,6 +2,8 @@
 
 #include "platform/VariantTraits.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +36,24 @@ enum class ovEn_Button_Position : int32_t {
     ovBPRight = 4,
 };
 
+// The four buttons in their order from left to right: every walk over the buttons takes this order.
+inline constexpr std::array<ovEn_Button_Position, 4> kButtonPositions{
+    ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
+    ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
+
+// A position value is either one of the four buttons (1..4) or names none: ovBPNone (0), or any other
+// number, as a default or cancel position, means that no button has that role. Code that addresses a
+// button takes a real position (buttonSlot); code that stores a role keeps "a position or none" and
+// asks isButtonPosition before it looks for a button.
+constexpr bool isButtonPosition(ovEn_Button_Position p) {
+    return static_cast<int32_t>(p) >= 1 && static_cast<int32_t>(p) <= 4;
+}
+constexpr bool isButtonPosition(int32_t p) {
+    return isButtonPosition(static_cast<ovEn_Button_Position>(p));
+}
+// The place (0..3) of a real position in per-position arrays; failure 9 for any other value.
+size_t buttonSlot(ovEn_Button_Position p);
+
 enum class OvWizardDirectionConstant : int32_t { ovWizardGoForward = 0, ovWizardGoBack = 1 };
 
 enum class ovBannerStyleEnum : int32_t { ovOSWindows2k = 0, ovVelmar = 1 };
@@ -64,6 +84,25 @@ struct PageButtons {
 
     bool operator==(const PageButtons&) const = default;
 };
+
+// One button of the navigator's default set.
+struct DefaultButtonSetting {
+    bool visible;
+    bool enabled;
+    const char* caption;
+    ovEn_Button_Rule rule;
+};
+
+// The navigator's default button set, by slot (left to right): what a new navigator starts with, what
+// the mediator holds until a navigator writes its own, and the stored defaults of the navigator's keys.
+inline constexpr std::array<DefaultButtonSetting, 4> kNavigatorDefaultSet{
+    DefaultButtonSetting{false, true, "&Help", ovEn_Button_Rule::ovBRHelp},
+    DefaultButtonSetting{true, true, "< &Back", ovEn_Button_Rule::ovBRBack},
+    DefaultButtonSetting{true, true, "&Next >", ovEn_Button_Rule::ovBRNext},
+    DefaultButtonSetting{true, true, "Cancel", ovEn_Button_Rule::ovBRCancel}};
+// The default set's default (Enter) and cancel (Escape) positions.
+inline constexpr ovEn_Button_Position kNavigatorDefaultButton = ovEn_Button_Position::ovBPRightMiddle;
+inline constexpr ovEn_Button_Position kNavigatorCancelButton = ovEn_Button_Position::ovBPRight;
 
 // Publishes the wizard enumerations, the PageButtons record and the page descriptor classes.
 void registerWizardTypes(TypeRegistry& registry);
