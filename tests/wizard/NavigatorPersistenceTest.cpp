@@ -156,13 +156,14 @@ TEST_F(NavigatorOnAFormTest, CaptionsFileAtDesignTimeOnly) {
 }
 
 TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEmptyRegistry) {
-    design(0);
-    reload(Mode::Run);
+    runWizard(2);
+    CPageRef first = descriptor("Page1");
     int told = 0;
     ScopedConnection c = mediator().OnNavigatorDie.connect([&] { ++told; });
     form->unload();
     EXPECT_EQ(told, 1);
     EXPECT_EQ(wizardThreadState().mediator, nullptr);
+    EXPECT_TRUE(first->WizardPage().isNothing());
 }
 
 TEST_F(NavigatorOnAFormTest, AboutOpensTheLibrarysAboutWindowModally) {
