@@ -18,12 +18,12 @@ std::string direction(OvWizardDirectionConstant d) {
 
 } // namespace
 
-void WizardFixture::design(int pages, bool withNavigator) {
+void WizardFixture::design(int pages) {
     form = Form::create("frmWizard", Mode::Design);
-    if (withNavigator) form->add("OvComCtl.OvWizardNavigator", "Nav");
+    form->add("OvComCtl.OvWizardNavigator", "Nav");
     for (int i = 1; i <= pages; ++i)
         form->add("OvComCtl.OvWizardTab", "Page" + std::to_string(i));
-    nav = withNavigator ? form->control<OvWizardNavigator>("Nav") : nullptr;
+    nav = form->control<OvWizardNavigator>("Nav");
 }
 
 void WizardFixture::reload(Mode mode) {
@@ -32,7 +32,7 @@ void WizardFixture::reload(Mode mode) {
     nav.reset();
     form->unload();
     form = FormFile::read(text, "wizard.json", mode);
-    if (form->control("Nav")) {
+    if (form->findControl("Nav")) {
         nav = form->control<OvWizardNavigator>("Nav");
         watch();
     }
@@ -42,7 +42,6 @@ void WizardFixture::runWizard(int pages) {
     design(pages);
     reload(Mode::Run);
     form->show();
-    log.clear();
 }
 
 std::shared_ptr<OvWizardTab> WizardFixture::loadPage(const std::string& pageName, int32_t index, int32_t back,

@@ -33,13 +33,14 @@ protected:
     std::vector<std::string> log;
     std::vector<ov::ScopedConnection> watching;
 
-    // A design form with the navigator "Nav" (none when withNavigator is false) and `pages` pages
-    // Page1..PageN, which chain themselves: PageIndex i, PageBack i - 1, PageNext i + 1 (0 on the last).
-    void design(int pages, bool withNavigator = true);
+    // A design form with the navigator "Nav" and `pages` pages Page1..PageN, which chain themselves:
+    // PageIndex i, PageBack i - 1, PageNext i + 1 (0 on the last).
+    void design(int pages);
     // Saves the form as a form file and loads it again in `mode` (the old form goes first, so its
     // controls no longer answer the thread's mediator); the navigator's events are then logged.
     void reload(ov::Mode mode);
-    // A designed wizard of `pages` pages, run and shown: its start page shows; the log is empty.
+    // A designed wizard of `pages` pages, run and shown: its start page shows. The log holds what the
+    // navigator raised while the form loaded and showed (nothing, as no page change happened).
     void runWizard(int pages = 3);
     // A running form and a page loaded into it with these places, as a form file would load it.
     std::shared_ptr<ov::OvWizardTab> loadPage(const std::string& name, int32_t index, int32_t back = 0,
