@@ -61,6 +61,13 @@ protected:
     ov::CPages& registry() { return *ov::wizardThreadState().registry; }
     const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
     void showErrors(bool on) { ov::wizardThreadState().showErrors = on; }
+    // The message boxes shown so far, one "<title> | <style> | <prompt>" each.
+    std::vector<std::string> shownBoxes() {
+        std::vector<std::string> out;
+        for (const auto& b : boxes())
+            out.push_back(b.title + " | " + std::to_string(b.style) + " | " + b.prompt);
+        return out;
+    }
 
     // A PNG header of the given size in pixels: enough for a picture's size.
     static ov::PictureRef picture(uint16_t width, uint16_t height) {

@@ -118,10 +118,8 @@ TEST_F(NavigationTest, FailuresAreReportedWithTheRoutineLabel) {
     CPageRef none;
     nav->GoToNewPage(none);
     EXPECT_EQ(log, (Log{"OnError 91 Object variable or With block variable not set Nav::GoToNewPage"}));
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Error: 91\r\nObject variable or With block variable not set");
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "Nav::GoToNewPage");
+    EXPECT_EQ(shownBoxes(),
+              (Log{"Nav::GoToNewPage | 48 | Error: 91\r\nObject variable or With block variable not set"}));
     EXPECT_EQ(nav->lastError().number, 91);
 }
 

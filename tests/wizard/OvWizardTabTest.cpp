@@ -114,10 +114,8 @@ TEST_F(WizardTabPageTest, PageModeAtRunTimeIsRefusedWith382) {
     EXPECT_EQ(p->lastError().number, 382);
     EXPECT_EQ(log,
               (std::vector<std::string>{"OnError 382 Set not supported at runtime Page1::PageMode (Let)"}));
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Error: 382\r\nSet not supported at runtime");
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "Page1::PageMode (Let)");
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{
+                                "Page1::PageMode (Let) | 48 | Error: 382\r\nSet not supported at runtime"});
 }
 
 // ---- Activation protocol ----
@@ -293,9 +291,8 @@ TEST_F(WizardTabFailureTest, FailuresAreRelayedWithThePageNameAndShownOnlyWhileT
     EXPECT_TRUE(boxes().empty());
     mediator().setShowErrorMsg(true);
     page("Page2")->setBorderStyle(3);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Page2::BorderStyle (Let)");
-    EXPECT_EQ(boxes()[0].prompt, "Error: 380\r\nInvalid property value (BorderStyle must be 0 or 1)");
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"Page2::BorderStyle (Let) | 48 | Error: 380\r\nInvalid "
+                                                     "property value (BorderStyle must be 0 or 1)"});
     EXPECT_EQ(page("Page2")->lastError().number, 380);
 }
 
