@@ -26,7 +26,7 @@ constexpr auto Complete = En_Page_Mode::CompletePage;
 
 } // namespace
 
-TEST_F(WizardTabPageTest, NewPagesNumberThemselvesAndExtendTheChain) {
+TEST_F(WizardTabPageTest, NewPagesNumberThemselvesExtendTheChainAndRegisterUnderTheirNames) {
     auto p1 = addPage("Page1");
     EXPECT_EQ(placeOf(*p1), (Place{1, 0, 0, Welcome}));
     auto p2 = addPage("Page2");
@@ -37,12 +37,7 @@ TEST_F(WizardTabPageTest, NewPagesNumberThemselvesAndExtendTheChain) {
     EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
     EXPECT_EQ(placeOf(*p3), (Place{3, 2, 0, Complete}));
     EXPECT_EQ(p3->child<Label>("lblPageIndex").Caption(), "3");
-}
-
-TEST_F(WizardTabPageTest, NewPagesRegisterUnderTheirNamesWithThemselvesAsDescriptor) {
-    auto p1 = addPage("Page1");
-    auto p2 = addPage("Page2");
-    ASSERT_EQ(registry().Count(), 2);
+    ASSERT_EQ(registry().Count(), 3);
     EXPECT_EQ(registry().Item(Variant(1)), p1->descriptor());
     EXPECT_EQ(registry().Item(Variant("page2")), p2->descriptor());
     EXPECT_EQ(p2->descriptor()->Name(), "Page2");
