@@ -3,8 +3,8 @@
 #include "frame/FrameFixture.h"
 
 #include <cstdint>
-#include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace ovtest {
@@ -13,55 +13,41 @@ using ov::ShowError;
 
 class ShowErrorTest : public FrameFixture {};
 
-TEST_F(ShowErrorTest, NotShowingDoesNothingAndAnswersZero) {
-    runtime.headlessMessageBox().queueAnswer(ov::mb::Cancel);
-    EXPECT_EQ(ShowError(false, 5, "D", "Nav::Refresh", 48), 0);
-    EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(ShowError(true, 5, "D", "Nav::Refresh", 1), ov::mb::Cancel)
-        << "the queued answer was not used up by the box never shown";
-}
-
-TEST_F(ShowErrorTest, PromptIsNumberCrLfDescriptionAndTheSourceTitlesTheBox) {
-    EXPECT_EQ(ShowError(true, 5, "D", "Nav::Refresh", 48), ov::mb::Ok);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Error: 5\r\nD");
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "Nav::Refresh");
-}
-
-TEST_F(ShowErrorTest, NumbersAreWrittenInDecimalWithTheirSign) {
-    const struct {
+// The box says "Error: <number>" CR LF the description, is titled by the source (the application's
+// title when there is none) and answers what the user pressed; nothing is shown when asked not to.
+TEST_F(ShowErrorTest, ShowsTheNumberAndDescriptionTitledByTheSource) {
+    struct Case {
+        bool show;
         int32_t number;
-        const char* prompt;
+        const char* description;
+        const char* source;
+        int32_t style;
+        std::optional<int32_t> pressed;
+        int32_t answer;
+        const char* box; // "title|style|prompt"; "" for none
     } cases[] = {
-        {0, "Error: 0\r\nd"},
-        {-1, "Error: -1\r\nd"},
-        {57097, "Error: 57097\r\nd"},
-        {std::numeric_limits<int32_t>::max(), "Error: 2147483647\r\nd"},
-        {std::numeric_limits<int32_t>::min(), "Error: -2147483648\r\nd"},
+        {false, 5, "D", "Nav::Refresh", 48, {}, 0, ""},
+        {true, 5, "D", "Nav::Refresh", 48, {}, ov::mb::Ok, "Nav::Refresh|48|Error: 5\r\nD"},
+        {true, -1, "d", "s", 48, {}, ov::mb::Ok, "s|48|Error: -1\r\nd"},
+        {true, 380, "", "", 48, {}, ov::mb::Ok, "HostApp|48|Error: 380\r\n"},
+        {true, 1, "d", "s", ov::mb::YesNo, ov::mb::No, ov::mb::No, "s|4|Error: 1\r\nd"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
         runtime.headlessMessageBox().clear();
-        ShowError(true, c.number, "d", "s", 48);
-        ASSERT_EQ(boxes().size(), 1u);
-        EXPECT_EQ(boxes()[0].prompt, c.prompt);
+        if (c.pressed) runtime.headlessMessageBox().queueAnswer(*c.pressed);
+        EXPECT_EQ(ShowError(c.show, c.number, c.description, c.source, c.style), c.answer);
+        std::string box;
+        for (const auto& b : boxes())
+            box += b.title + "|" + std::to_string(b.style) + "|" + b.prompt;
+        EXPECT_EQ(box, c.box);
     }
 }
 
-TEST_F(ShowErrorTest, AnEmptySourceGivesTheApplicationTitle) {
-    ShowError(true, 380, "", "", 48);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Error: 380\r\n");
-    EXPECT_EQ(boxes()[0].title, "HostApp");
-}
-
-TEST_F(ShowErrorTest, AnswersWhatTheUserPressed) {
-    runtime.headlessMessageBox().queueAnswer(ov::mb::No);
-    EXPECT_EQ(ShowError(true, 1, "d", "s", ov::mb::YesNo), ov::mb::No);
-    EXPECT_EQ(boxes().at(0).style, ov::mb::YesNo);
-}
-
-TEST_F(ShowErrorTest, AFailingMessageBoxIsSwallowed) {
+TEST_F(ShowErrorTest, ABoxNotShownUsesNoAnswerAndAFailingBoxIsSwallowed) {
+    runtime.headlessMessageBox().queueAnswer(ov::mb::Cancel);
+    EXPECT_EQ(ShowError(false, 5, "D", "Nav::Refresh", 48), 0);
+    EXPECT_EQ(ShowError(true, 5, "D", "Nav::Refresh", 1), ov::mb::Cancel);
     class Broken : public ov::MessageBoxService {
     public:
         int32_t show(const std::string&, int32_t, const std::string&) override {

@@ -133,75 +133,56 @@ TEST_F(GetKeyValueTest, OtherTypesLeaveTheResultAsItWas) {
 
 // ---- StartSysInfo ----
 
-class StartSysInfoTest : public FrameFixture {
-protected:
-    void expectUnavailable() {
+struct SysInfoCase {
+    const char* what;
+    const char* path;   // the registered program; nullptr: none
+    const char* folder; // the registered folder; nullptr: none
+    const char* file;   // a file that exists
+    const char* fails;  // a program that cannot start
+    const char* launched;
+};
+
+// The registered program wins; else MSINFO32.EXE in the registered folder, joined with one backslash as
+// written; else, or when the program cannot start, the "unavailable" message.
+const SysInfoCase kSysInfoCases[] = {
+    {"registered program", "C:\\A\\msinfo32.exe", nullptr, nullptr, nullptr, "C:\\A\\msinfo32.exe"},
+    {"program over folder", "C:\\A\\msinfo.exe", "C:\\B", "C:\\B\\MSINFO32.EXE", nullptr,
+     "C:\\A\\msinfo.exe"},
+    {"folder", nullptr, "C:\\Shared\\MSInfo", "C:\\Shared\\MSInfo\\MSINFO32.EXE", nullptr,
+     "C:\\Shared\\MSInfo\\MSINFO32.EXE"},
+    {"trailing separator doubles", nullptr, "C:\\Shared\\MSInfo\\", "C:\\Shared\\MSInfo\\MSINFO32.EXE",
+     nullptr, nullptr},
+    {"folder without the program", nullptr, "C:\\Shared\\MSInfo", "C:\\Shared\\MSInfo\\msinfo.exe", nullptr,
+     nullptr},
+    {"nothing registered", nullptr, nullptr, nullptr, nullptr, nullptr},
+    {"program cannot start", "C:\\Gone\\msinfo32.exe", nullptr, nullptr, "C:\\Gone\\msinfo32.exe", nullptr},
+    {"empty program", "", nullptr, nullptr, nullptr, nullptr},
+};
+
+class StartSysInfoTest : public FrameFixture, public ::testing::WithParamInterface<SysInfoCase> {};
+
+TEST_P(StartSysInfoTest, RunsTheRegisteredProgramOrMsInfo32InTheRegisteredFolderOrSaysItIsUnavailable) {
+    const SysInfoCase& c = GetParam();
+    registry().createKey(ov::RegistryRoot::LocalMachine, kMsInfoKey);
+    if (c.path) setMsInfoPath(c.path);
+    if (c.folder) setMsInfoFolder(c.folder);
+    if (c.file) files->addFile(c.file);
+    if (c.fails) launcher().failOn(c.fails);
+    ov::StartSysInfo();
+    if (c.launched) {
+        EXPECT_TRUE(boxes().empty());
+        EXPECT_EQ(launcher().launched(), (std::vector<ov::HeadlessLauncher::Launch>{
+                                             {c.launched, {}, ov::windowStyle::NormalFocus}}));
+    } else {
         EXPECT_TRUE(launcher().launched().empty());
         ASSERT_EQ(boxes().size(), 1u);
         EXPECT_EQ(boxes()[0].prompt, "System Information Is Unavailable At This Time");
         EXPECT_EQ(boxes()[0].style, 0);
         EXPECT_EQ(boxes()[0].title, "HostApp");
     }
-    void expectLaunched(const std::string& program) {
-        EXPECT_TRUE(boxes().empty());
-        ASSERT_EQ(launcher().launched().size(), 1u);
-        EXPECT_EQ(launcher().launched()[0],
-                  (ov::HeadlessLauncher::Launch{program, {}, ov::windowStyle::NormalFocus}));
-    }
-};
-
-TEST_F(StartSysInfoTest, RunsTheRegisteredProgram) {
-    setMsInfoPath("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
-    ov::StartSysInfo();
-    expectLaunched("C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
 }
 
-TEST_F(StartSysInfoTest, TheRegisteredProgramWinsOverTheFolder) {
-    setMsInfoPath("C:\\A\\msinfo.exe");
-    setMsInfoFolder("C:\\B");
-    files->addFile("C:\\B\\MSINFO32.EXE");
-    ov::StartSysInfo();
-    expectLaunched("C:\\A\\msinfo.exe");
-}
-
-TEST_F(StartSysInfoTest, FallsBackToMsInfo32InTheRegisteredFolder) {
-    setMsInfoFolder("C:\\Shared\\MSInfo");
-    files->addFile("C:\\Shared\\MSInfo\\MSINFO32.EXE");
-    ov::StartSysInfo();
-    expectLaunched("C:\\Shared\\MSInfo\\MSINFO32.EXE");
-}
-
-TEST_F(StartSysInfoTest, TheFolderIsJoinedAsWrittenWithOneBackslash) {
-    // A folder stored with a trailing separator gives a doubled one, which names no file here.
-    setMsInfoFolder("C:\\Shared\\MSInfo\\");
-    files->addFile("C:\\Shared\\MSInfo\\MSINFO32.EXE");
-    ov::StartSysInfo();
-    expectUnavailable();
-}
-
-TEST_F(StartSysInfoTest, AFolderWithoutTheProgramIsUnavailable) {
-    setMsInfoFolder("C:\\Shared\\MSInfo");
-    files->addFile("C:\\Shared\\MSInfo\\msinfo.exe");
-    ov::StartSysInfo();
-    expectUnavailable();
-}
-
-TEST_F(StartSysInfoTest, NothingRegisteredIsUnavailable) {
-    registry().createKey(ov::RegistryRoot::LocalMachine, kMsInfoKey); // the key without its value
-    ov::StartSysInfo();
-    expectUnavailable();
-}
-
-TEST_F(StartSysInfoTest, AProgramThatCannotStartIsUnavailable) {
-    setMsInfoPath("C:\\Gone\\msinfo32.exe");
-    launcher().failOn("C:\\Gone\\msinfo32.exe");
-    ov::StartSysInfo();
-    expectUnavailable();
-
-    runtime.headlessMessageBox().clear();
-    setMsInfoPath("");
-    ov::StartSysInfo();
-    expectUnavailable();
-}
+INSTANTIATE_TEST_SUITE_P(Cases, StartSysInfoTest, ::testing::ValuesIn(kSysInfoCases),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 } // namespace ovtest

@@ -39,8 +39,10 @@ TEST(CollectionTest, PositionsStartAtOne) {
     EXPECT_EQ(c.count(), 3u);
     EXPECT_EQ(c.item(1), "a");
     EXPECT_EQ(c.item(3), "c");
-    for (size_t bad : {size_t{0}, size_t{4}, static_cast<size_t>(-1)})
+    for (size_t bad : {size_t{0}, size_t{4}, static_cast<size_t>(-1)}) {
         EXPECT_EQ(failureNumber([&] { c.item(bad); }), 9) << bad;
+        EXPECT_EQ(failureNumber([&] { c.keyAt(bad); }), 9) << bad;
+    }
     Collection<std::string> empty;
     EXPECT_TRUE(empty.empty());
     EXPECT_EQ(failureNumber([&] { empty.item(1); }), 9);
@@ -98,22 +100,17 @@ TEST(CollectionTest, AddBeforeOrAfterAPosition) {
             EXPECT_EQ(c.item("newkey"), "new") << label;
         }
     }
-}
-
-TEST(CollectionTest, AddIntoAnEmptyCollectionHasNoAnchor) {
-    for (size_t anchor : {size_t{0}, size_t{1}}) {
-        Collection<std::string> c;
-        EXPECT_EQ(failureNumber([&] { c.add("x", "", anchor); }), 5) << anchor;
-        EXPECT_EQ(failureNumber([&] { c.add("x", "", {}, anchor); }), 5) << anchor;
-        EXPECT_TRUE(c.empty());
-    }
-}
-
-TEST(CollectionTest, BeforeAndAfterTogetherAre5) {
+    // Both anchors at once, or any anchor in an empty collection, are refused too.
     auto c = abc();
     EXPECT_EQ(failureNumber([&] { c.add("new", "NewKey", 1, 1); }), 5);
     EXPECT_EQ(values(c), (Items{"a", "b", "c"}));
     EXPECT_FALSE(c.contains("NewKey"));
+    for (size_t anchor : {size_t{0}, size_t{1}}) {
+        Collection<std::string> empty;
+        EXPECT_EQ(failureNumber([&] { empty.add("x", "", anchor); }), 5) << anchor;
+        EXPECT_EQ(failureNumber([&] { empty.add("x", "", {}, anchor); }), 5) << anchor;
+        EXPECT_TRUE(empty.empty());
+    }
 }
 
 TEST(CollectionTest, DuplicateKeyIs457EvenInAnotherCase) {
@@ -183,12 +180,6 @@ TEST(CollectionTest, IterationFollowsPositions) {
     c.clear();
     EXPECT_EQ(c.begin(), c.end());
     EXPECT_FALSE(c.contains(""));
-}
-
-TEST(CollectionTest, KeyAtAnUnusedPositionIs9) {
-    auto c = abc();
-    EXPECT_EQ(failureNumber([&] { c.keyAt(0); }), 9);
-    EXPECT_EQ(failureNumber([&] { c.keyAt(4); }), 9);
 }
 
 } // namespace

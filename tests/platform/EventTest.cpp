@@ -14,6 +14,7 @@ namespace ov {
 namespace {
 
 using test::failureFrom;
+using test::failureText;
 using Log = std::vector<std::string>;
 
 class Page : public Object {
@@ -153,11 +154,8 @@ TEST(EventTest, ReadingPastTheArgumentsIs9) {
 
 TEST(EventTest, UnknownEventNameIs438) {
     Pager pager;
-    auto f = failureFrom([&] { pager.on("AfterChange", [](Args&) {}); });
-    ASSERT_TRUE(f);
-    EXPECT_EQ(f->number(), 438);
-    EXPECT_EQ(f->description(),
-              "Object doesn't support this property or method (Pager.AfterChange is not an event)");
+    EXPECT_EQ(failureText([&] { pager.on("AfterChange", [](Args&) {}); }),
+              "438 Object doesn't support this property or method (Pager.AfterChange is not an event)");
     // Members are not events.
     EXPECT_EQ(failureFrom([&] { pager.on("Advance", [](Args&) {}); })->number(), 438);
 }

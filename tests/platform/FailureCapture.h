@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 
 #include <optional>
+#include <string>
 
 namespace ov::test {
 
@@ -23,6 +24,13 @@ template <class F>
 int failureNumber(F&& f) {
     auto e = failureFrom(f);
     return e ? e->number() : 0;
+}
+
+// "<number> <description>" of the failure `f` raised, or "" when it raised none.
+template <class F>
+std::string failureText(F&& f) {
+    auto e = failureFrom(f);
+    return e ? std::to_string(e->number()) + " " + e->description() : std::string();
 }
 
 } // namespace ov::test

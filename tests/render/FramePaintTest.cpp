@@ -10,11 +10,6 @@ namespace {
 
 using namespace ov;
 
-const Rgb kFace{212, 208, 200};
-const Rgb kShadow{128, 128, 128};
-const Rgb kWhite{255, 255, 255};
-const Rgb kRed{255, 0, 0};
-
 // A sketch at (0, 0) filling the form, in the button face colour.
 class FramePaintTest : public RenderFixture {
 protected:
@@ -98,16 +93,8 @@ TEST_F(FramePaintTest, DisabledCaptionIsEngraved) {
     f.setFont(Font::create("Arial", 14, true));
     f.setEnabled(false);
     Bitmap b = render();
-    int white = 0, black = 0;
-    for (int y = 10; y < 35; ++y) {
-        for (int x = 16; x < 200; ++x) {
-            Rgb c = b.pixel(x, y);
-            white += c == kWhite;
-            black += c.r < 100;
-        }
-    }
-    EXPECT_GT(white, 10);
-    EXPECT_EQ(black, 0);
+    EXPECT_GT(countIn(b, 16, 10, 184, 25, kWhite), 10);
+    EXPECT_EQ(darkIn(b, 16, 10, 184, 25), 0);
 }
 
 } // namespace

@@ -11,8 +11,6 @@ namespace {
 
 using namespace ov;
 
-const Rgb kGreen{0, 255, 0};
-
 // A green sketch at (0, 0) filling the form; labels are placed in it.
 class LabelPaintTest : public RenderFixture {
 protected:
@@ -81,18 +79,9 @@ TEST_F(LabelPaintTest, DisabledTextIsEngraved) {
     l.setBackColor(rgb(212, 208, 200));
     l.setEnabled(false);
     Bitmap b = render();
-    int white = 0, grey = 0, black = 0;
-    for (int y = 10; y < 40; ++y) {
-        for (int x = 10; x < 160; ++x) {
-            Rgb c = b.pixel(x, y);
-            white += c == Rgb{255, 255, 255};
-            grey += c == Rgb{128, 128, 128};
-            black += c.r < 100;
-        }
-    }
-    EXPECT_GT(white, 10);
-    EXPECT_GT(grey, 10);
-    EXPECT_EQ(black, 0);
+    EXPECT_GT(countIn(b, 10, 10, 150, 30, kWhite), 10);
+    EXPECT_GT(countIn(b, 10, 10, 150, 30, kShadow), 10);
+    EXPECT_EQ(darkIn(b, 10, 10, 150, 30), 0);
 }
 
 TEST_F(LabelPaintTest, LinesFollowEachOtherOneLineHeightApart) {
@@ -154,13 +143,7 @@ TEST_F(LabelPaintTest, ForeColorDrawsTheText) {
     l.setFont(Font::create("Arial", 20, true));
     l.setForeColor(rgb(255, 0, 0));
     l.setBackStyle(0);
-    Bitmap b = render();
-    int red = 0;
-    for (int y = 10; y < 40; ++y) {
-        for (int x = 10; x < 210; ++x)
-            red += b.pixel(x, y) == Rgb{255, 0, 0};
-    }
-    EXPECT_GT(red, 20);
+    EXPECT_GT(countIn(render(), 10, 10, 200, 30, kRed), 20);
 }
 
 } // namespace

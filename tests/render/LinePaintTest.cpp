@@ -8,9 +8,6 @@ namespace {
 
 using namespace ov;
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
-
 // A white sketch at (0, 0) filling the form; lines are drawn on it in black.
 class LinePaintTest : public RenderFixture {
 protected:
@@ -111,8 +108,8 @@ TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
     line(10, 12, 50, 12).setBorderColor(sysColor::ButtonHighlight);
     sketch->setBackColor(rgb(0, 0, 0));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(20, 10), (Rgb{128, 128, 128}));
-    EXPECT_EQ(b.pixel(20, 12), (Rgb{255, 255, 255}));
+    EXPECT_EQ(b.pixel(20, 10), kShadow);
+    EXPECT_EQ(b.pixel(20, 12), kWhite);
 }
 
 TEST_F(LinePaintTest, HiddenLineIsNotDrawn) {

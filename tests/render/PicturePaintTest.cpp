@@ -11,10 +11,6 @@ namespace {
 
 using namespace ov;
 
-const Rgb kWhite{255, 255, 255};
-const Rgb kRed{255, 0, 0};
-const Rgb kBlue{0, 0, 255};
-
 // A white sketch at (0, 0) filling the form.
 class PicturePaintTest : public RenderFixture {
 protected:
@@ -86,10 +82,10 @@ TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
     box.setBackColor(rgb(255, 255, 0));
     box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(10, 10), (Rgb{128, 128, 128}));
+    EXPECT_EQ(b.pixel(10, 10), kShadow);
     EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
     EXPECT_EQ(b.pixel(69, 49), kWhite);
-    EXPECT_EQ(b.pixel(68, 48), (Rgb{212, 208, 200}));
+    EXPECT_EQ(b.pixel(68, 48), kFace);
     EXPECT_EQ(b.pixel(12, 12), kRed) << "the picture starts at the inner corner";
     EXPECT_EQ(b.pixel(16, 16), kRed);
     EXPECT_EQ(b.pixel(17, 17), (Rgb{255, 255, 0}));
@@ -102,7 +98,7 @@ TEST_F(PicturePaintTest, PictureBoxWithoutBorderStartsAtItsCorner) {
     box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
     Bitmap b = render();
     EXPECT_EQ(b.pixel(10, 10), kRed);
-    EXPECT_EQ(b.pixel(15, 15), (Rgb{212, 208, 200}));
+    EXPECT_EQ(b.pixel(15, 15), kFace);
 }
 
 TEST_F(PicturePaintTest, PrintedTextIsDrawnWhereItWasPrinted) {

@@ -56,6 +56,24 @@ Ink RenderFixture::inkIn(const Bitmap& b, int x, int y, int w, int h, Rgb backgr
     return ink;
 }
 
+int RenderFixture::countIn(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
+    int n = 0;
+    for (int j = y; j < y + h; ++j) {
+        for (int i = x; i < x + w; ++i)
+            n += b.pixel(i, j) == color;
+    }
+    return n;
+}
+
+int RenderFixture::darkIn(const Bitmap& b, int x, int y, int w, int h, int darkerThan) {
+    int n = 0;
+    for (int j = y; j < y + h; ++j) {
+        for (int i = x; i < x + w; ++i)
+            n += b.pixel(i, j).r < darkerThan;
+    }
+    return n;
+}
+
 std::string RenderFixture::solidPng(int w, int h, Rgb color) {
     Bitmap b(w, h);
     const uint32_t argb = 0xFF000000u | (uint32_t(color.r) << 16) | (uint32_t(color.g) << 8) | color.b;

@@ -50,9 +50,17 @@ protected:
     static ov::Rgb rgbOf(ov::OleColor c) { return ov::resolveColor(c); }
     // The box around the pixels inside [x, x + w) × [y, y + h) that are not `background`.
     static Ink inkIn(const ov::Bitmap& b, int x, int y, int w, int h, ov::Rgb background);
+    // How many pixels inside [x, x + w) × [y, y + h) are `color` (or, with `darkerThan`, have a red
+    // component below it).
+    static int countIn(const ov::Bitmap& b, int x, int y, int w, int h, ov::Rgb color);
+    static int darkIn(const ov::Bitmap& b, int x, int y, int w, int h, int darkerThan = 100);
     // A PNG of w × h pixels, all of one colour.
     static std::string solidPng(int w, int h, ov::Rgb color);
 };
+
+// The colours the tests probe for: the system colours as the renderer resolves them, and plain ones.
+inline const ov::Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kFace{212, 208, 200}, kShadow{128, 128, 128},
+    kDarkShadow{64, 64, 64}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
 
 // Pixel positions in twips at 15 twips per pixel.
 constexpr float px(int pixels) {

@@ -1,36 +1,88 @@
 #pragma once
 
+#include "platform/CommandButton.h"
+#include "platform/Form.h"
+#include "platform/Picture.h"
 #include "platform/Runtime.h"
-#include "support/TestPage.h"
 #include "wizard/CPages.h"
 #include "wizard/CWizardNavigator.h"
+#include "wizard/OvWizardNavigator.h"
+#include "wizard/OvWizardTab.h"
 #include "wizard/WizardGlobals.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace ovtest {
 
-// A fresh runtime (so fresh wizard globals) per test, with helpers to make registered test pages.
+// A fresh runtime (so fresh wizard globals) per test, and wizards built as hosts build them: a real
+// OvWizardNavigator and real OvWizardTab pages on one form, designed, saved as a form file and run.
 class WizardFixture : public ::testing::Test {
 protected:
-    ov::Runtime runtime;
-    std::vector<std::string> log;
-    std::vector<std::shared_ptr<TestPage>> pages;
+    static constexpr auto Left = ov::ovEn_Button_Position::ovBPLeft;
+    static constexpr auto LeftMiddle = ov::ovEn_Button_Position::ovBPLeftMiddle;
+    static constexpr auto RightMiddle = ov::ovEn_Button_Position::ovBPRightMiddle;
+    static constexpr auto Right = ov::ovEn_Button_Position::ovBPRight;
+    static constexpr ov::ovEn_Button_Position kPositions[] = {Left, LeftMiddle, RightMiddle, Right};
 
-    std::shared_ptr<TestPage> page(const std::string& name, int32_t index, int32_t back = 0, int32_t next = 0) {
-        auto p = TestPage::create(name, index, back, next, &log);
-        p->registerPage();
-        pages.push_back(p);
-        return p;
+    ov::Runtime runtime;
+    ov::FormRef form;
+    std::shared_ptr<ov::OvWizardNavigator> nav;
+    std::vector<std::string> log;
+    std::vector<ov::ScopedConnection> watching;
+
+    // A design form with the navigator "Nav" and `pages` pages Page1..PageN, which chain themselves:
+    // PageIndex i, PageBack i - 1, PageNext i + 1 (0 on the last).
+    void design(int pages);
+    // Saves the form as a form file and loads it again in `mode` (the old form goes first, so its
+    // controls no longer answer the thread's mediator); the navigator's events are then logged.
+    void reload(ov::Mode mode);
+    // A designed wizard of `pages` pages, run and shown: its start page shows. The log holds what the
+    // navigator raised while the form loaded and showed (nothing, as no page change happened).
+    void runWizard(int pages = 3);
+    // A running form and a page loaded into it with these places, as a form file would load it.
+    std::shared_ptr<ov::OvWizardTab> loadPage(const std::string& name, int32_t index, int32_t back = 0,
+                                              int32_t next = 0, int32_t mode = 1);
+
+    std::shared_ptr<ov::OvWizardTab> page(const std::string& name) const {
+        return form->control<ov::OvWizardTab>(name);
     }
+    ov::CPageRef descriptor(const std::string& name) const { return page(name)->descriptor(); }
+    // The names of the pages that show, "Page1" or "Page1 Page3"; "none".
+    std::string showing() const;
+    // "Caption visible enabled tag 2 default cancel" for a navigator button.
+    std::string state(ov::ovEn_Button_Position p) const;
+    ov::CommandButton& button(ov::ovEn_Button_Position p) const { return nav->button(p); }
+    int32_t current() { return mediator().CurrentPageIndex(); }
+
     ov::CWizardNavigator& mediator() { return *ov::wizardThreadState().mediator; }
     ov::CPages& registry() { return *ov::wizardThreadState().registry; }
     const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
     void showErrors(bool on) { ov::wizardThreadState().showErrors = on; }
+    // The message boxes shown so far, one "<title> | <style> | <prompt>" each.
+    std::vector<std::string> shownBoxes() {
+        std::vector<std::string> out;
+        for (const auto& b : boxes())
+            out.push_back(b.title + " | " + std::to_string(b.style) + " | " + b.prompt);
+        return out;
+    }
+
+    // A PNG header of the given size in pixels: enough for a picture's size.
+    static ov::PictureRef picture(uint16_t width, uint16_t height) {
+        std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0", 29);
+        png[18] = static_cast<char>(width >> 8);
+        png[19] = static_cast<char>(width & 0xFF);
+        png[22] = static_cast<char>(height >> 8);
+        png[23] = static_cast<char>(height & 0xFF);
+        return ov::Picture::fromPng(png);
+    }
+
+private:
+    // Logs the navigator's events, each page change with the pages that show while it is raised:
+    // "Before forward Page2 from Page1 showing Page1", "After forward Page2 from Page1 showing Page2".
+    void watch();
 };
 
 } // namespace ovtest

@@ -3,11 +3,10 @@
 #include "support/WizardFixture.h"
 
 using namespace ov;
-using ovtest::WizardFixture;
 
 namespace {
 
-class CPagesTest : public WizardFixture {};
+using CPagesTest = ovtest::WizardFixture;
 
 std::vector<std::string> names(CPages& pages) {
     std::vector<std::string> out;
@@ -19,34 +18,34 @@ std::vector<std::string> names(CPages& pages) {
 } // namespace
 
 TEST_F(CPagesTest, OrderedInsertionSortsByPageIndexAtRegistration) {
-    page("Three", 3);
-    page("One", 1);
-    page("Two", 2);
+    loadPage("Three", 3);
+    loadPage("One", 1);
+    loadPage("Two", 2);
     for (int32_t i = 1; i <= 3; ++i)
         EXPECT_EQ(registry().Item(Variant(i))->PageIndex(), i);
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"One", "Two", "Three"}));
 }
 
 TEST_F(CPagesTest, EqualIndicesKeepRegistrationOrder) {
-    page("A", 2);
-    page("B", 1);
-    page("C", 2);
-    page("D", 2);
-    page("E", 1);
+    loadPage("A", 2);
+    loadPage("B", 1);
+    loadPage("C", 2);
+    loadPage("D", 2);
+    loadPage("E", 1);
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"B", "E", "A", "C", "D"}));
 }
 
 TEST_F(CPagesTest, OrderIsNotRevisedWhenAnIndexChangesLater) {
-    auto one = page("One", 1);
-    page("Two", 2);
+    auto one = loadPage("One", 1);
+    loadPage("Two", 2);
     one->setPageIndex(5);
-    page("Three", 3);
+    loadPage("Three", 3);
     // "Three" goes before the first entry with a greater index, which is now "One".
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"Three", "One", "Two"}));
 }
 
 TEST_F(CPagesTest, ItemByKeyIgnoresCaseAndMissingKeyGivesNoPageSilently) {
-    page("Welcome", 1);
+    loadPage("Welcome", 1);
     showErrors(true);
     EXPECT_EQ(registry().Item(Variant("WELCOME"))->Name(), "Welcome");
     EXPECT_EQ(registry().Item(Variant("Nowhere")), nullptr);
@@ -54,8 +53,8 @@ TEST_F(CPagesTest, ItemByKeyIgnoresCaseAndMissingKeyGivesNoPageSilently) {
 }
 
 TEST_F(CPagesTest, PositionOutsideTheRangeGivesNoPageAndShowsOnlyWithTheSwitchOn) {
-    page("P1", 1);
-    page("P2", 2);
+    loadPage("P1", 1);
+    loadPage("P2", 2);
     struct Case {
         int32_t position;
         bool found;
@@ -77,8 +76,8 @@ TEST_F(CPagesTest, PositionOutsideTheRangeGivesNoPageAndShowsOnlyWithTheSwitchOn
 }
 
 TEST_F(CPagesTest, ByNameAccessReachesTheSameRegistry) {
-    page("P1", 1);
-    page("P2", 2);
+    loadPage("P1", 1);
+    loadPage("P2", 2);
     CPages& r = registry();
     EXPECT_EQ(r.get("count").toInt32(), 2);
     auto second = std::dynamic_pointer_cast<CPage>(r.get("Item", {Variant(2)}).toObject());
@@ -91,8 +90,8 @@ TEST_F(CPagesTest, ByNameAccessReachesTheSameRegistry) {
 }
 
 TEST_F(CPagesTest, ForEachWalksPagesInCollectionOrder) {
-    page("B", 2);
-    page("A", 1);
+    loadPage("B", 2);
+    loadPage("A", 1);
     auto e = std::dynamic_pointer_cast<Enumerator>(registry().get("NewEnum").toObject());
     ASSERT_TRUE(e);
     std::vector<std::string> seen;
@@ -102,7 +101,7 @@ TEST_F(CPagesTest, ForEachWalksPagesInCollectionOrder) {
 }
 
 TEST_F(CPagesTest, HostCreatedCollectionIsEmptyAndItsOwn) {
-    page("P1", 1);
+    loadPage("P1", 1);
     auto own = TypeRegistry::instance().create("OvComCtl.CPages");
     EXPECT_EQ(own->get("Count").toInt32(), 0);
     EXPECT_EQ(registry().Count(), 1);

@@ -1,174 +1,182 @@
-#include "support/NavigatorFixture.h"
+#include "support/WizardFixture.h"
 
 using namespace ov;
-using ovtest::NavigatorFixture;
 
 namespace {
 
-constexpr auto Left = ovEn_Button_Position::ovBPLeft;
-constexpr auto LeftMiddle = ovEn_Button_Position::ovBPLeftMiddle;
-constexpr auto RightMiddle = ovEn_Button_Position::ovBPRightMiddle;
-constexpr auto Right = ovEn_Button_Position::ovBPRight;
-
-class ButtonBarTest : public NavigatorFixture {
-protected:
-    void run(bool useDefaultSet = true) {
-        makeForm(Mode::Run);
-        threePages(useDefaultSet);
-        form->show();
-        log.clear();
-    }
-    std::string state(CommandButton& b) {
-        return b.Caption() + (b.Visible() ? " visible" : " hidden") +
-               (b.Enabled() ? " enabled" : " disabled") + " tag " + b.Tag() +
-               (b.Default() ? " default" : "") + (b.Cancel() ? " cancel" : "");
-    }
-};
+using ButtonBarTest = ovtest::WizardFixture;
+using Log = std::vector<std::string>;
 
 } // namespace
 
 TEST_F(ButtonBarTest, TheDefaultSetAlongAThreePageWizard) {
-    run();
-    EXPECT_EQ(state(left()), "&Help hidden enabled tag 4");
-    EXPECT_EQ(state(leftMiddle()), "< &Back visible disabled tag 1");
-    EXPECT_EQ(state(rightMiddle()), "&Next > visible enabled tag 2 default");
-    EXPECT_EQ(state(right()), "Cancel visible enabled tag 3 cancel");
-    nav->NextClick();
-    EXPECT_EQ(state(leftMiddle()), "< &Back visible enabled tag 1");
-    EXPECT_EQ(state(rightMiddle()), "&Next > visible enabled tag 2 default");
-    nav->NextClick();
-    EXPECT_EQ(state(leftMiddle()), "< &Back visible enabled tag 1");
-    EXPECT_EQ(state(rightMiddle()), "&Finish visible enabled tag 6 default");
-    EXPECT_EQ(nav->RightMiddleButtonRule(), ovEn_Button_Rule::ovBRNext); // the overlay leaves the rule
-    form->click(rightMiddle());
-    EXPECT_EQ(log.back(), "FinishClick");
-    nav->BackClick();
-    EXPECT_EQ(state(rightMiddle()), "&Next > visible enabled tag 2 default");
+    runWizard();
+    struct Step {
+        const char* page;
+        const char* left;
+        const char* leftMiddle;
+        const char* rightMiddle;
+        const char* right;
+    } steps[] = {
+        {"Page1", "&Help hidden enabled tag 4", "< &Back visible disabled tag 1",
+         "&Next > visible enabled tag 2 default", "Cancel visible enabled tag 3 cancel"},
+        {"Page2", "&Help hidden enabled tag 4", "< &Back visible enabled tag 1",
+         "&Next > visible enabled tag 2 default", "Cancel visible enabled tag 3 cancel"},
+        {"Page3", "&Help hidden enabled tag 4", "< &Back visible enabled tag 1",
+         "&Finish visible enabled tag 6 default", "Cancel visible enabled tag 3 cancel"},
+        {"Page2", "&Help hidden enabled tag 4", "< &Back visible enabled tag 1",
+         "&Next > visible enabled tag 2 default", "Cancel visible enabled tag 3 cancel"},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        const Step& s = steps[i];
+        SCOPED_TRACE(i);
+        if (i == 1 || i == 2) form->click(button(RightMiddle));
+        if (i == 3) form->click(button(LeftMiddle));
+        EXPECT_EQ(showing(), s.page);
+        EXPECT_EQ(state(Left), s.left);
+        EXPECT_EQ(state(LeftMiddle), s.leftMiddle);
+        EXPECT_EQ(state(RightMiddle), s.rightMiddle);
+        EXPECT_EQ(state(Right), s.right);
+        if (i == 2) {
+            EXPECT_EQ(nav->get("RightMiddleButtonRule").toInt32(), 2); // the overlay leaves the rule
+            log.clear();
+            form->click(button(RightMiddle));
+            EXPECT_EQ(log, (Log{"FinishClick"}));
+        }
+    }
 }
 
 TEST_F(ButtonBarTest, ClicksDispatchByTheButtonsRule) {
-    run();
-    form->click(rightMiddle());
-    EXPECT_EQ(current(), 2);
-    form->click(leftMiddle());
-    EXPECT_EQ(current(), 1);
-    log.clear();
-    form->click(right());
-    EXPECT_EQ(log, (std::vector<std::string>{"CancelClick"}));
+    runWizard();
     struct Case {
-        ovEn_Button_Rule rule;
-        const char* event;
-    } cases[] = {{ovEn_Button_Rule::ovBRHelp, "HelpClick"},
-                 {ovEn_Button_Rule::ovBRExit, "ExitClick"},
-                 {ovEn_Button_Rule::ovBRFinish, "FinishClick"},
-                 {ovEn_Button_Rule::ovBRCancel, "CancelClick"}};
-    for (auto c : cases) {
+        int32_t rule;
+        Log events;
+    } cases[] = {
+        {3, {"CancelClick"}},
+        {4, {"HelpClick"}},
+        {5, {"ExitClick"}},
+        {6, {"FinishClick"}},
+        {2,
+         {"Before forward Page2 from Page1 showing Page1", "After forward Page2 from Page1 showing Page2"}},
+        {1, {"Before back Page1 from Page2 showing Page2", "After back Page1 from Page2 showing Page1"}},
+        {0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
         log.clear();
-        nav->setRightButtonRule(c.rule);
-        form->click(right());
-        EXPECT_EQ(log, (std::vector<std::string>{c.event}));
+        nav->let("RightButtonRule", Variant(c.rule));
+        form->click(button(Right));
+        EXPECT_EQ(log, c.events);
     }
-    nav->setRightButtonRule(ovEn_Button_Rule::ovBRNone);
-    log.clear();
-    form->click(right());
-    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(ButtonBarTest, HelpLeavesTheZOrderAloneOtherClicksBringTheNavigatorToTheFront) {
-    run();
+    runWizard();
     nav->setLeftButtonVisible(true);
     auto& ext = nav->extender();
     ext.ZOrder(1);
-    form->click(left());
-    EXPECT_EQ(log.back(), "HelpClick");
+    form->click(button(Left));
+    EXPECT_EQ(log, (Log{"HelpClick"}));
     EXPECT_EQ(form->zOrder().front(), &ext);
-    form->click(right());
+    form->click(button(Right));
     EXPECT_EQ(form->zOrder().back(), &ext);
 }
 
 TEST_F(ButtonBarTest, EnterAndEscapeReachTheDefaultAndCancelButtons) {
-    run();
+    runWizard();
     form->pressKey(13);
-    EXPECT_EQ(current(), 2);
+    EXPECT_EQ(showing(), "Page2");
     log.clear();
     form->pressKey(27);
-    EXPECT_EQ(log, (std::vector<std::string>{"CancelClick"}));
+    EXPECT_EQ(log, (Log{"CancelClick"}));
 }
 
 TEST_F(ButtonBarTest, FinishOverlayOnTheRightButtonAndItsPartialUndo) {
-    run();
+    runWizard();
     nav->setFinishPosition(Right);
     nav->setFinishVisible(true);
-    EXPECT_EQ(state(right()), "&Finish visible enabled tag 6 cancel");
+    EXPECT_EQ(state(Right), "&Finish visible enabled tag 6 cancel");
     nav->setRightButtonVisible(false);
     nav->setFinishVisible(false);
-    EXPECT_EQ(state(right()), "&Finish hidden enabled tag 6 cancel");
+    EXPECT_EQ(state(Right), "&Finish hidden enabled tag 6 cancel");
     nav->setRightButtonVisible(true);
     nav->setFinishVisible(false);
-    EXPECT_EQ(state(right()), "&Finish visible enabled tag 6 cancel");
+    EXPECT_EQ(state(Right), "&Finish visible enabled tag 6 cancel");
     nav->NextClick(); // the next page change applies the set again
-    EXPECT_EQ(state(right()), "Cancel visible enabled tag 3 cancel");
+    EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");
 }
 
 TEST_F(ButtonBarTest, FinishCaptionAndEnabledFollowOnlyWhileTheOverlayIsShown) {
-    run();
-    nav->setFinishCaption("&Done");
-    EXPECT_EQ(rightMiddle().Caption(), "&Next >");
-    nav->setFinishVisible(true);
-    EXPECT_EQ(rightMiddle().Caption(), "&Done");
-    nav->setFinishEnabled(false);
-    EXPECT_FALSE(rightMiddle().Enabled());
+    runWizard();
+    nav->let("FinishCaption", "&Done");
+    EXPECT_EQ(button(RightMiddle).Caption(), "&Next >");
+    nav->let("FinishVisible", true);
+    EXPECT_EQ(button(RightMiddle).Caption(), "&Done");
+    nav->let("FinishEnabled", false);
+    EXPECT_FALSE(button(RightMiddle).Enabled());
 }
 
-TEST_F(ButtonBarTest, DisablingTheDefaultPositionRemovesTheDefaultEverywhere) {
-    run();
+TEST_F(ButtonBarTest, DefaultStateFollowsTheEnabledDefaultPositionOnly) {
+    runWizard();
+    auto defaults = [this] {
+        std::string out;
+        for (auto p : kPositions)
+            out += button(p).Default() ? "D" : "-";
+        return out;
+    };
     nav->setRightMiddleButtonEnabled(false);
-    for (auto p : {Left, LeftMiddle, RightMiddle, Right})
-        EXPECT_FALSE(button(p).Default()) << static_cast<int>(p);
+    EXPECT_EQ(defaults(), "----");
     nav->setRightMiddleButtonEnabled(true);
-    EXPECT_TRUE(rightMiddle().Default());
-    nav->setDefaultButton(Right);
-    EXPECT_FALSE(rightMiddle().Default());
-    EXPECT_TRUE(right().Default());
+    EXPECT_EQ(defaults(), "--D-");
+    nav->let("DefaultButton", Variant(4));
+    EXPECT_EQ(defaults(), "---D");
     nav->setDefaultButton(ovEn_Button_Position::ovBPNone);
-    for (auto p : {Left, LeftMiddle, RightMiddle, Right})
-        EXPECT_FALSE(button(p).Default());
+    EXPECT_EQ(defaults(), "----");
 }
 
-TEST_F(ButtonBarTest, APageOwnSetWithRuleZeroHidesAndDisablesThatButton) {
-    makeForm(Mode::Run);
-    threePages(false);
-    for (auto& p : pages) {
-        p->buttons[3] = ButtonSetting{true, true, "&Close", 0};
-        p->buttons[0] = ButtonSetting{true, true, "&Options", 5};
+TEST_F(ButtonBarTest, APageWithItsOwnSetShowsItWhileCurrentAndLeavesTheEndOfTheChainAlone) {
+    design(3);
+    for (const char* name : {"Page2", "Page3"}) {
+        auto p = page(name);
+        p->setUseDefaultButtonSet(false);
+        p->setButtonVisible(Left, true);
+        p->setButtonCaption(Left, "&Options");
+        p->setButtonRule(Left, ovEn_Button_Rule::ovBRExit);
+        p->setButtonCaption(Right, "&Close");
+        p->setButtonRule(Right, ovEn_Button_Rule::ovBRNone);
     }
+    reload(Mode::Run);
     form->show();
-    EXPECT_EQ(state(right()), "Cancel hidden disabled tag 3");
-    EXPECT_EQ(state(left()), "&Options visible enabled tag 5");
-    // With a page's own set the end of the chain is left alone.
+    EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");
     nav->NextClick();
+    EXPECT_EQ(state(Left), "&Options visible enabled tag 5");
+    EXPECT_EQ(state(Right), "Cancel hidden disabled tag 3"); // rule 0: hidden, disabled, caption kept
     nav->NextClick();
-    EXPECT_EQ(state(rightMiddle()), "&Next > visible enabled tag 2 default");
+    EXPECT_EQ(state(RightMiddle), "&Next > visible enabled tag 2 default");
+    nav->BackClick();
+    nav->BackClick(); // the navigator's set again
+    EXPECT_EQ(state(Left), "&Help hidden enabled tag 4");
+    EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");
 }
 
 TEST_F(ButtonBarTest, DisablingTheNavigatorDisablesEveryButtonAndEnablingRestoresFromThePage) {
-    run();
-    nav->setEnabled(false);
-    for (auto p : {Left, LeftMiddle, RightMiddle, Right})
-        EXPECT_FALSE(button(p).Enabled());
-    EXPECT_FALSE(rightMiddle().Default());
-    EXPECT_FALSE(right().Cancel());
-    nav->setEnabled(true);
-    EXPECT_TRUE(rightMiddle().Enabled());
-    EXPECT_TRUE(rightMiddle().Default());
-    EXPECT_TRUE(right().Cancel());
-    EXPECT_TRUE(leftMiddle().Enabled()); // restored from the default set, not from the chain position
+    runWizard();
+    nav->let("Enabled", false);
+    for (auto p : kPositions)
+        EXPECT_EQ(state(p).find(" enabled"), std::string::npos) << state(p);
+    EXPECT_FALSE(button(RightMiddle).Default());
+    EXPECT_FALSE(button(Right).Cancel());
+    nav->let("Enabled", true);
+    EXPECT_EQ(state(RightMiddle), "&Next > visible enabled tag 2 default");
+    EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");
+    // Restored from the default set, not from the chain position.
+    EXPECT_EQ(state(LeftMiddle), "< &Back visible enabled tag 1");
 }
 
-TEST_F(ButtonBarTest, PositionWritesAtDesignTimeReachTheMediatorsDefaultSet) {
-    makeForm(Mode::Design);
+TEST_F(ButtonBarTest, PositionWritesAtDesignTimeReachTheMediatorsDefaultSetAndThePages) {
+    design(0);
     nav->extender().clearChangedKeys();
-    nav->setRightButtonCaption("&Abort");
+    nav->let("RightButtonCaption", "&Abort");
     nav->setLeftButtonVisible(true);
     nav->setLeftMiddleButtonRule(ovEn_Button_Rule::ovBRExit);
     nav->setRightMiddleButtonEnabled(false);
@@ -176,36 +184,38 @@ TEST_F(ButtonBarTest, PositionWritesAtDesignTimeReachTheMediatorsDefaultSet) {
     EXPECT_TRUE(mediator().defaultSet(Left).Visible);
     EXPECT_EQ(mediator().defaultSet(LeftMiddle).Rule, 5);
     EXPECT_FALSE(mediator().defaultSet(RightMiddle).Enabled);
-    EXPECT_EQ(nav->extender().changedKeys(),
-              (std::vector<std::string>{"RightButtonCaption", "LeftButtonVisible", "LeftMiddleButtonRule",
-                                        "RightMiddleButtonEnabled"}));
+    EXPECT_EQ(nav->extender().changedKeys(), (Log{"RightButtonCaption", "LeftButtonVisible",
+                                                  "LeftMiddleButtonRule", "RightMiddleButtonEnabled"}));
+    // A page added now starts from the navigator's current defaults.
+    auto p = form->add("OvComCtl.OvWizardTab", "Page1")->controlAs<OvWizardTab>();
+    EXPECT_EQ(p->buttonCaption(Right), "&Abort");
+    EXPECT_EQ(p->buttonRule(LeftMiddle), ovEn_Button_Rule::ovBRExit);
 }
 
 TEST_F(ButtonBarTest, PositionWritesAtRunTimeLastUntilTheNextPageChange) {
-    run();
-    nav->setRightButtonCaption("&Abort");
-    EXPECT_EQ(right().Caption(), "&Abort");
+    runWizard();
+    nav->let("RightButtonCaption", "&Abort");
+    EXPECT_EQ(button(Right).Caption(), "&Abort");
     EXPECT_EQ(mediator().defaultSet(Right).Caption, "Cancel");
     nav->NextClick();
-    EXPECT_EQ(right().Caption(), "Cancel");
+    EXPECT_EQ(button(Right).Caption(), "Cancel");
 }
 
 TEST_F(ButtonBarTest, FocusGoesToTheDefaultButtonOnceAfterTheWizardIsShown) {
-    makeForm(Mode::Run);
-    threePages();
-    std::vector<int32_t> focused;
-    ScopedConnection c = nav->OnButtonGotFocus.connect(
-        [&](ovEn_Button_Position p) { focused.push_back(static_cast<int32_t>(p)); });
+    design(3);
+    reload(Mode::Run);
+    Log focused;
+    ScopedConnection c = nav->on("OnButtonGotFocus", [&](Args& a) { focused.push_back(a[0].toString()); });
     form->show(); // the form focuses the navigator, which hands the focus to its default button
-    EXPECT_TRUE(rightMiddle().hasFocus());
+    EXPECT_TRUE(button(RightMiddle).hasFocus());
     nav->NextClick();
     form->clearFocus();
     nav->extender().SetFocus(); // once only: now the first button that can take it
-    EXPECT_TRUE(leftMiddle().hasFocus());
-    nav->SetFocusOnButton(Left); // the invisible "&Help": nothing
-    EXPECT_TRUE(leftMiddle().hasFocus());
+    EXPECT_TRUE(button(LeftMiddle).hasFocus());
+    nav->call("SetFocusOnButton", {Variant(1)}); // the invisible "&Help": nothing
+    EXPECT_TRUE(button(LeftMiddle).hasFocus());
     nav->SetFocusOnButton(Right);
-    EXPECT_TRUE(right().hasFocus());
+    EXPECT_TRUE(button(Right).hasFocus());
     nav->SetFocusOnButton(static_cast<ovEn_Button_Position>(7));
-    EXPECT_EQ(focused, (std::vector<int32_t>{3, 2, 4}));
+    EXPECT_EQ(focused, (Log{"3", "2", "4"}));
 }

@@ -1,88 +1,103 @@
 #include "platform/Frame.h"
-#include "platform/Picture.h"
-#include "support/NavigatorFixture.h"
+#include "platform/Image.h"
+#include "support/WizardFixture.h"
 
 using namespace ov;
-using ovtest::NavigatorFixture;
 
 namespace {
 
-constexpr auto Left = ovEn_Button_Position::ovBPLeft;
-constexpr auto LeftMiddle = ovEn_Button_Position::ovBPLeftMiddle;
-constexpr auto RightMiddle = ovEn_Button_Position::ovBPRightMiddle;
-constexpr auto Right = ovEn_Button_Position::ovBPRight;
-
-class NavigatorLayoutTest : public NavigatorFixture {
-protected:
-    // A borderless form, so the strip is exactly as wide as the form.
-    void stripOf(float width, Mode mode = Mode::Design) {
-        makeForm(mode);
-        if (mode == Mode::Design) form->setBorderStyle(0);
-        nav->extender().setDefault(false);
-        if (width != form->Width()) {
-            nav->setHoldParentSize(false);
-            form->setWidth(width);
-        }
-    }
-    std::vector<float> lefts() {
-        return {button(Right).Left(), button(RightMiddle).Left(), button(LeftMiddle).Left(),
-                button(Left).Left()};
-    }
-};
-
-PictureRef png(uint32_t w) {
-    std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
-    bytes += std::string{'\0', '\0', '\0', static_cast<char>(w)} + std::string("\0\0\0\x01\x08\x02\0\0\0", 9);
-    return Picture::fromPng(bytes);
-}
+using NavigatorLayoutTest = ovtest::WizardFixture;
+using Log = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(NavigatorLayoutTest, ButtonsAreRightAlignedWithTheDesignedGaps) {
-    stripOf(7540);
-    ASSERT_EQ(nav->Width(), 7540);
-    EXPECT_EQ(lefts(), (std::vector<float>{6270, 4985, 3865, 2580}));
-    for (auto p : {Left, LeftMiddle, RightMiddle, Right}) {
-        EXPECT_EQ(button(p).Top(), 210);
-        EXPECT_EQ(button(p).Width(), 1120);
-        EXPECT_EQ(button(p).Height(), 345);
+// The strip is the form's inner width W: the navigator's fixed single border takes 3 pixels on each side
+// and 19 more for the title. Buttons sit from the right: W - 1120 - 150, then 1120 + 165 further left,
+// then 1120 (Back and Next touch), then 1120 + 165. The strip is 705 high at the bottom; pages are 15
+// shorter than its top.
+TEST_F(NavigatorLayoutTest, ButtonsAreRightAlignedAtFifteenAndTwelveTwipsPerPixel) {
+    struct Case {
+        int32_t twipsPerPixel;
+        int16_t border;
+        float width;              // W
+        std::vector<float> lefts; // right, right-middle, left-middle, left
+        float top;                // the strip's top: inner height - 705
+    } cases[] = {
+        {15, 1, 7540 - 6 * 15, {6180, 4895, 3775, 2490}, 5775 - 25 * 15 - 705},
+        {12, 1, 7540 - 6 * 12, {6198, 4913, 3793, 2508}, 5775 - 25 * 12 - 705},
+        {15, 0, 7540, {6270, 4985, 3865, 2580}, 5775 - 705},
+        {12, 0, 7540, {6270, 4985, 3865, 2580}, 5775 - 705},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.twipsPerPixel) + " twips per pixel, border " +
+                     std::to_string(c.border));
+        runtime.setTwipsPerPixel(c.twipsPerPixel, c.twipsPerPixel);
+        design(2);
+        form->setBorderStyle(c.border);
+        EXPECT_EQ(form->Width(), 7540);
+        EXPECT_EQ(form->Height(), 5775);
+        EXPECT_EQ(nav->Width(), c.width);
+        EXPECT_EQ((std::vector<float>{button(Right).Left(), button(RightMiddle).Left(),
+                                      button(LeftMiddle).Left(), button(Left).Left()}),
+                  c.lefts);
+        for (auto p : kPositions) {
+            EXPECT_EQ(button(p).Top(), 210);
+            EXPECT_EQ(button(p).Width(), 1120);
+            EXPECT_EQ(button(p).Height(), 345);
+        }
+        EXPECT_EQ(nav->extender().Top(), c.top);
+        EXPECT_EQ(nav->Height(), 705);
+        EXPECT_EQ(nav->child<Frame>("fraTop").Left(), -30);
+        EXPECT_EQ(nav->child<Frame>("fraTop").Width(), c.width + 60);
+        EXPECT_EQ(mediator().TabHeight(), c.top - 15);
+        EXPECT_EQ(form->control("Page2")->Height(), c.top - 15);
+        form->unload();
     }
-    EXPECT_EQ(nav->Height(), 705);
-    auto& fra = nav->child<Frame>("fraTop");
-    EXPECT_EQ(fra.Left(), -30);
-    EXPECT_EQ(fra.Width(), 7600);
 }
 
-TEST_F(NavigatorLayoutTest, ButtonSizesBelowFifteenAreIgnored) {
-    stripOf(7540);
+TEST_F(NavigatorLayoutTest, ButtonSizesBelowFifteenAreIgnoredAndEveryGapMovesTheButtons) {
+    design(0);
+    form->setBorderStyle(0);
     struct Case {
-        int32_t width;
-        float expectedWidth;
-        float expectedRightLeft;
-    } cases[] = {{10, 1120, 6270}, {14, 1120, 6270}, {15, 15, 7375}, {1500, 1500, 5890}};
-    for (auto c : cases) {
-        nav->setButtonWidth(c.width);
-        EXPECT_EQ(button(Right).Width(), c.expectedWidth) << c.width;
-        EXPECT_EQ(button(Right).Left(), c.expectedRightLeft) << c.width;
+        const char* property;
+        int32_t value;
+        float width, height, top;
+        std::vector<float> lefts; // right, right-middle, left-middle, left
+    } cases[] = {
+        {"ButtonWidth", 10, 1120, 345, 210, {6270, 4985, 3865, 2580}},
+        {"ButtonWidth", 14, 1120, 345, 210, {6270, 4985, 3865, 2580}},
+        {"ButtonWidth", 15, 15, 345, 210, {7375, 7195, 7180, 7000}},
+        {"ButtonWidth", 1500, 1500, 345, 210, {5890, 4225, 2725, 1060}},
+        {"ButtonHeight", 5, 1500, 345, 210, {5890, 4225, 2725, 1060}},
+        {"ButtonHeight", 400, 1500, 400, 210, {5890, 4225, 2725, 1060}},
+        {"ButtonGapTop", 100, 1500, 400, 100, {5890, 4225, 2725, 1060}},
+        {"ButtonGapRight", 0, 1500, 400, 100, {6040, 4375, 2875, 1210}},
+        {"ButtonGapMiddle", 0, 1500, 400, 100, {6040, 4540, 3040, 1540}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.property) + " " + std::to_string(c.value));
+        nav->let(c.property, Variant(c.value));
+        EXPECT_EQ((std::vector<float>{button(Right).Left(), button(RightMiddle).Left(),
+                                      button(LeftMiddle).Left(), button(Left).Left()}),
+                  c.lefts);
+        for (auto p : kPositions) {
+            EXPECT_EQ(button(p).Width(), c.width);
+            EXPECT_EQ(button(p).Height(), c.height);
+            EXPECT_EQ(button(p).Top(), c.top);
+        }
     }
-    nav->setButtonHeight(5);
-    EXPECT_EQ(button(Right).Height(), 345);
-    nav->setButtonGapTop(100);
-    EXPECT_EQ(button(Left).Top(), 100);
 }
 
 TEST_F(NavigatorLayoutTest, HoldParentSizeSnapsTheFormBack) {
-    makeForm(Mode::Run);
-    EXPECT_EQ(form->Width(), 7540);
-    EXPECT_EQ(form->Height(), 5775);
+    runWizard();
     form->Move(0, 0, 9000, 7000); // the user drags a corner
     EXPECT_EQ(form->Width(), 7540);
     EXPECT_EQ(form->Height(), 5775);
 }
 
 TEST_F(NavigatorLayoutTest, ResizingAFreeFormAtDesignTimeRecordsTheUserSize) {
-    makeForm(Mode::Design);
-    nav->setHoldParentSize(false);
+    design(1);
+    nav->let("HoldParentSize", false);
     form->setWidth(8000);
     EXPECT_EQ(nav->ParentWidth(), 8000);
     EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovUser);
@@ -92,43 +107,39 @@ TEST_F(NavigatorLayoutTest, ResizingAFreeFormAtDesignTimeRecordsTheUserSize) {
 }
 
 TEST_F(NavigatorLayoutTest, DesignOnlySettingsFailWith382AtRunTime) {
-    makeForm(Mode::Run);
-    nav->setHoldParentSize(false);
+    runWizard();
+    nav->let("HoldParentSize", false);
     nav->setWizardSizeMode(ovWizardSizeMode::ovUser);
     EXPECT_TRUE(nav->HoldParentSize());
     EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovStandard);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "OnError 382 Set not supported at runtime Nav::HoldParentSize (Let)",
-                       "OnError 382 Set not supported at runtime Nav::WizardSizeMode (Let)"}));
+    EXPECT_EQ(log, (Log{"OnError 382 Set not supported at runtime Nav::HoldParentSize (Let)",
+                        "OnError 382 Set not supported at runtime Nav::WizardSizeMode (Let)"}));
 }
 
-TEST_F(NavigatorLayoutTest, ParentSizeWritesNeedAFreeFormAndAPositiveValue) {
-    makeForm(Mode::Design);
+TEST_F(NavigatorLayoutTest, ParentSizeWritesNeedAFreeFormAndAPositiveValueAndResizeThePages) {
+    design(1);
     nav->setParentWidth(9000); // held: ignored
     EXPECT_EQ(form->Width(), 7540);
     nav->setHoldParentSize(false);
     nav->setParentWidth(0);
     EXPECT_EQ(form->Width(), 7540);
-    nav->setParentHeight(6000);
+    nav->let("ParentHeight", 6000);
     EXPECT_EQ(form->Height(), 6000);
-    EXPECT_EQ(mediator().TabHeight(), static_cast<int32_t>(nav->extender().Top()) - 15);
-}
-
-TEST_F(NavigatorLayoutTest, TheNavigatorsTopSetsThePageHeight) {
-    makeForm(Mode::Run);
-    const auto top = static_cast<int32_t>(nav->extender().Top());
-    EXPECT_EQ(top, static_cast<int32_t>(form->ScaleHeight()) - 705);
-    EXPECT_EQ(mediator().TabHeight(), top - 15);
+    EXPECT_EQ(nav->extender().Top(), 6000 - 25 * 15 - 705);
+    EXPECT_EQ(mediator().TabHeight(), 6000 - 25 * 15 - 705 - 15);
+    EXPECT_EQ(form->control("Page1")->Height(), 6000 - 25 * 15 - 705 - 15);
+    EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovUser);
 }
 
 TEST_F(NavigatorLayoutTest, AMinimisedFormIsNotResizedButTheStripIsLaidOut) {
-    makeForm(Mode::Run);
+    runWizard();
     form->setWindowState(1);
     int heights = 0;
     ScopedConnection c = mediator().YouMustChangeYourHeight.connect([&](int32_t) { ++heights; });
     form->setWidth(9000);
     EXPECT_EQ(form->Width(), 9000);
-    EXPECT_GT(heights, 0);
+    EXPECT_EQ(button(Right).Left(), 9000 - 6 * 15 - 1120 - 150);
+    EXPECT_EQ(heights, 1);
 }
 
 TEST_F(NavigatorLayoutTest, PagesGetThePictureForTheCurrentScreen) {
@@ -137,16 +148,21 @@ TEST_F(NavigatorLayoutTest, PagesGetThePictureForTheCurrentScreen) {
         bool normalReachesPages;
     } cases[] = {{15, true}, {12, false}};
     for (auto c : cases) {
+        SCOPED_TRACE(c.twipsPerPixel);
         runtime.setTwipsPerPixel(c.twipsPerPixel, c.twipsPerPixel);
-        makeForm(Mode::Run);
-        auto normal = png(1);
-        auto big = png(2);
+        runWizard(3);
+        auto normal = picture(1, 1);
+        auto big = picture(2, 1);
         nav->setImageBanner(normal);
-        nav->setImageBannerBig(big);
-        EXPECT_EQ(mediator().BannerImage(), c.normalReachesPages ? normal : big) << c.twipsPerPixel;
+        EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Picture(),
+                  c.normalReachesPages ? normal : nullptr);
+        nav->set("ImageBannerBig", Variant(std::const_pointer_cast<Picture>(big)));
+        EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Picture(),
+                  c.normalReachesPages ? normal : big);
         nav->setImageWaterMark(normal);
         nav->setImageWaterMarkBig(big);
-        EXPECT_EQ(mediator().WaterMarkImage(), c.normalReachesPages ? normal : big);
+        EXPECT_EQ(page("Page1")->child<Image>("ImageWaterMark").Picture(),
+                  c.normalReachesPages ? normal : big);
         EXPECT_EQ(nav->ImageBanner(), normal);
         EXPECT_EQ(nav->ImageBannerBig(), big);
         form->unload();

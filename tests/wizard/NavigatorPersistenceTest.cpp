@@ -1,18 +1,17 @@
 #include "platform/Font.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
-#include "support/NavigatorFixture.h"
+#include "support/WizardFixture.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 using namespace ov;
-using ovtest::NavigatorFixture;
 
 namespace {
 
-class NavigatorOnAFormTest : public NavigatorFixture {};
+using NavigatorOnAFormTest = ovtest::WizardFixture;
 
 std::vector<std::string> keys(const PropertyBag& bag) {
     std::vector<std::string> out;
@@ -24,7 +23,7 @@ std::vector<std::string> keys(const PropertyBag& bag) {
 } // namespace
 
 TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediator) {
-    makeForm(Mode::Design);
+    design(0);
     EXPECT_EQ(nav->extender().Align(), 2);
     EXPECT_TRUE(nav->extender().Default());
     EXPECT_TRUE(nav->extender().Cancel());
@@ -39,7 +38,7 @@ TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediat
 }
 
 TEST_F(NavigatorOnAFormTest, ASecondNavigatorIsRefused) {
-    makeForm(Mode::Design);
+    design(0);
     nav->setRightButtonCaption("&Abort");
     runtime.headlessMessageBox().clear();
     form->add("OvComCtl.OvWizardNavigator", "Nav2");
@@ -53,7 +52,7 @@ TEST_F(NavigatorOnAFormTest, ASecondNavigatorIsRefused) {
 }
 
 TEST_F(NavigatorOnAFormTest, DefaultsWriteNothing) {
-    makeForm(Mode::Design);
+    design(0);
     nav->get("ShowErrorMsg"); // reading changes nothing
     PropertyBag written;
     nav->extender().writeProperties(written);
@@ -61,7 +60,7 @@ TEST_F(NavigatorOnAFormTest, DefaultsWriteNothing) {
 }
 
 TEST_F(NavigatorOnAFormTest, ChangedValuesAreWrittenInTheStoredOrder) {
-    makeForm(Mode::Design);
+    design(0);
     nav->setShowErrorMsg(false);
     nav->setButtonWidth(1200);
     nav->setLeftButtonVisible(true);
@@ -75,10 +74,9 @@ TEST_F(NavigatorOnAFormTest, ChangedValuesAreWrittenInTheStoredOrder) {
 }
 
 TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPages) {
-    std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x02\0\0\0\x02\x08\x02\0\0\0", 29);
-    auto picture = Picture::fromPng(png);
+    auto png = picture(2, 2);
     PropertyBag bag;
-    bag.put("imagewatermarkbig", Variant(std::const_pointer_cast<Picture>(picture)));
+    bag.put("imagewatermarkbig", Variant(std::const_pointer_cast<Picture>(png)));
     bag.put("ShowErrorMsg", false);
     bag.put("RightButtonCaption", "&Close");
     bag.put("DefaultButton", 4);
@@ -86,7 +84,7 @@ TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPag
     form = Form::create("frmWizard", Mode::Run);
     form->addLoaded("OvComCtl.OvWizardNavigator", "Nav", bag, ExtenderValues{});
     nav = form->control<OvWizardNavigator>("Nav");
-    EXPECT_EQ(nav->ImageWaterMarkBig(), picture);
+    EXPECT_EQ(nav->ImageWaterMarkBig(), png);
     EXPECT_FALSE(nav->ShowErrorMsg());
     EXPECT_FALSE(wizardThreadState().showErrors);
     EXPECT_FALSE(nav->Enabled()); // no page registered yet
@@ -98,7 +96,7 @@ TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPag
 }
 
 TEST_F(NavigatorOnAFormTest, ASavedNavigatorLoadsBackTheSame) {
-    makeForm(Mode::Design);
+    design(0);
     nav->setFinishCaption("&Done");
     nav->setButtonGapMiddle(200);
     nav->setStartPage(2);
@@ -136,11 +134,12 @@ TEST_F(NavigatorOnAFormTest, CaptionsFileAtDesignTimeOnly) {
     const fs::path folder = fs::temp_directory_path() / "ovcomctl-nav-captions";
     fs::create_directories(folder);
     runtime.application().path = folder.string();
-    makeForm(Mode::Run);
+    design(0);
+    reload(Mode::Run);
     nav->setSaveCaptionsToFile(true);
     EXPECT_FALSE(fs::exists(folder / "Nav.txt"));
     form->unload();
-    makeForm(Mode::Design);
+    design(0);
     nav->setRightButtonCaption("&Abort");
     nav->let("SaveCaptionsToFile", Variant(false));
     EXPECT_FALSE(nav->SaveCaptionsToFile());
@@ -157,16 +156,19 @@ TEST_F(NavigatorOnAFormTest, CaptionsFileAtDesignTimeOnly) {
 }
 
 TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEmptyRegistry) {
-    makeForm(Mode::Run);
+    runWizard(2);
+    CPageRef first = descriptor("Page1");
     int told = 0;
     ScopedConnection c = mediator().OnNavigatorDie.connect([&] { ++told; });
     form->unload();
     EXPECT_EQ(told, 1);
     EXPECT_EQ(wizardThreadState().mediator, nullptr);
+    EXPECT_TRUE(first->WizardPage().isNothing());
 }
 
 TEST_F(NavigatorOnAFormTest, AboutOpensTheLibrarysAboutWindowModally) {
-    makeForm(Mode::Run);
+    design(0);
+    reload(Mode::Run);
     std::string caption;
     auto previous = Form::setModalHook([&](Form& f) {
         caption = f.Caption();

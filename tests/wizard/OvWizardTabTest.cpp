@@ -26,7 +26,7 @@ constexpr auto Complete = En_Page_Mode::CompletePage;
 
 } // namespace
 
-TEST_F(WizardTabPageTest, NewPagesNumberThemselvesAndExtendTheChain) {
+TEST_F(WizardTabPageTest, NewPagesNumberThemselvesExtendTheChainAndRegisterUnderTheirNames) {
     auto p1 = addPage("Page1");
     EXPECT_EQ(placeOf(*p1), (Place{1, 0, 0, Welcome}));
     auto p2 = addPage("Page2");
@@ -37,12 +37,7 @@ TEST_F(WizardTabPageTest, NewPagesNumberThemselvesAndExtendTheChain) {
     EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
     EXPECT_EQ(placeOf(*p3), (Place{3, 2, 0, Complete}));
     EXPECT_EQ(p3->child<Label>("lblPageIndex").Caption(), "3");
-}
-
-TEST_F(WizardTabPageTest, NewPagesRegisterUnderTheirNamesWithThemselvesAsDescriptor) {
-    auto p1 = addPage("Page1");
-    auto p2 = addPage("Page2");
-    ASSERT_EQ(registry().Count(), 2);
+    ASSERT_EQ(registry().Count(), 3);
     EXPECT_EQ(registry().Item(Variant(1)), p1->descriptor());
     EXPECT_EQ(registry().Item(Variant("page2")), p2->descriptor());
     EXPECT_EQ(p2->descriptor()->Name(), "Page2");
@@ -114,10 +109,8 @@ TEST_F(WizardTabPageTest, PageModeAtRunTimeIsRefusedWith382) {
     EXPECT_EQ(p->lastError().number, 382);
     EXPECT_EQ(log,
               (std::vector<std::string>{"OnError 382 Set not supported at runtime Page1::PageMode (Let)"}));
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt, "Error: 382\r\nSet not supported at runtime");
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "Page1::PageMode (Let)");
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{
+                                "Page1::PageMode (Let) | 48 | Error: 382\r\nSet not supported at runtime"});
 }
 
 // ---- Activation protocol ----
@@ -293,9 +286,8 @@ TEST_F(WizardTabFailureTest, FailuresAreRelayedWithThePageNameAndShownOnlyWhileT
     EXPECT_TRUE(boxes().empty());
     mediator().setShowErrorMsg(true);
     page("Page2")->setBorderStyle(3);
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].title, "Page2::BorderStyle (Let)");
-    EXPECT_EQ(boxes()[0].prompt, "Error: 380\r\nInvalid property value (BorderStyle must be 0 or 1)");
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{"Page2::BorderStyle (Let) | 48 | Error: 380\r\nInvalid "
+                                                     "property value (BorderStyle must be 0 or 1)"});
     EXPECT_EQ(page("Page2")->lastError().number, 380);
 }
 
