@@ -79,7 +79,8 @@ struct FormFilePlan;
 // kMaxFileBytes (32 MiB; a thousand-page wizard is about 2 MB): a folder, a FIFO, a device such as
 // /dev/zero, a symbolic-link loop or a larger file is refused with 75 ("Path/File access error:
 // <file>: larger than the limit of 33554432 bytes", "...: a FIFO, not a regular file") before
-// anything is read; a missing file is 53 ("File not found: <file>").
+// anything is read; a missing file is 53 ("File not found: <file>"). Text (from a file or not) that
+// holds more than kMaxValues JSON values is refused with 321 while it is parsed.
 class FormFile {
 public:
     static constexpr const char* kFormat = "OvComCtl.Form";
@@ -90,6 +91,8 @@ public:
     static constexpr double kMaxFontSize = 2048; // points; fonts are from 1 to this
     static constexpr int kMaxNesting = 16;
     static constexpr size_t kMaxFileBytes = size_t{32} << 20; // what load() reads at most
+    // JSON values (objects, lists, numbers, texts...) a form file may hold; a page takes about 80.
+    static constexpr size_t kMaxValues = size_t{1} << 21;
 
     // The form file text for `form`. `path` only names the file in failures.
     static std::string write(Form& form, const std::string& path);

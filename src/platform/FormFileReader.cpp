@@ -38,8 +38,20 @@ public:
 
     void read(std::string_view text, FormFilePlan& plan) {
         Json doc;
+        // The parse tree costs several times the text; counting its values as they are parsed keeps a
+        // file of small values ("1,1,1,...") from taking gigabytes before it is refused.
+        struct TooManyValues {};
+        size_t values = 0;
+        auto count = [&values](int, Json::parse_event_t event, Json&) {
+            if (event != Json::parse_event_t::key && event != Json::parse_event_t::object_end &&
+                event != Json::parse_event_t::array_end && ++values > FormFile::kMaxValues)
+                throw TooManyValues{};
+            return true;
+        };
         try {
-            doc = Json::parse(text.begin(), text.end());
+            doc = Json::parse(text.begin(), text.end(), count);
+        } catch (const TooManyValues&) {
+            fail("more than " + std::to_string(FormFile::kMaxValues) + " JSON values");
         } catch (const Json::parse_error& e) {
             fail("not valid JSON (" + position(text, e.byte) + ")");
         } catch (const Json::exception&) {
@@ -59,7 +71,8 @@ public:
         const Json* name = member(doc, "name");
         if (!name) fail("the form has no name");
         plan.name = string(*name, "the form name");
-        if (!FormFile::isName(plan.name)) fail("the form name '" + shown(plan.name) + "' is not an identifier");
+        if (!FormFile::isName(plan.name))
+            fail("the form name '" + shown(plan.name) + "' is not an identifier");
         if (const Json* p = member(doc, "properties")) formProperties(*p, plan);
         if (const Json* c = member(doc, "controls")) controls(*c, plan);
         if (const Json* z = member(doc, "zOrder")) zOrder(*z, plan);
@@ -206,7 +219,8 @@ private:
             const Json* name = member(c, "name");
             if (!name) fail("the control has no name");
             control.name = string(*name, "the name");
-            if (!FormFile::isName(control.name)) fail("'" + shown(control.name) + "' is not a valid control name");
+            if (!FormFile::isName(control.name))
+                fail("'" + shown(control.name) + "' is not a valid control name");
             w.replace("control " + control.name + ": ");
             if (!names.insert(foldCase(control.name)).second) fail("another control has the same name");
             const Json* progId = member(c, "progId");
@@ -342,7 +356,8 @@ private:
             const std::string n = name.get<std::string>();
             auto it = std::find_if(plan.controls.begin(), plan.controls.end(),
                                    [&](const FormFilePlan::Control& c) { return equalsNoCase(c.name, n); });
-            if (it == plan.controls.end()) fail(problem + " ('" + shown(n) + "' is not a control of the form)");
+            if (it == plan.controls.end())
+                fail(problem + " ('" + shown(n) + "' is not a control of the form)");
             const auto at = static_cast<size_t>(it - plan.controls.begin());
             if (seen[at]) fail(problem + " ('" + shown(n) + "' appears twice)");
             seen[at] = true;

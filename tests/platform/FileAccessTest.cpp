@@ -102,6 +102,20 @@ TEST_F(FileAccessTest, AFileAtTheLimitIsReadWhole) {
               "75 Path/File access error: " + p.string() + ": larger than the limit of 999 bytes");
 }
 
+TEST_F(FileAccessTest, TextOfMoreValuesThanTheLimitIsRefusedWhileItIsParsed) {
+    // The form object, "format", "version", "name", the list and its numbers: 5 values besides them.
+    auto text = [](size_t numbers) {
+        std::string t = R"({"format": "OvComCtl.Form", "version": 1, "name": "frmX", "extra": [)";
+        for (size_t i = 0; i < numbers; ++i)
+            t += i ? ",1" : "1";
+        return t + "]}";
+    };
+    EXPECT_EQ(failureOf([&] { FormFile::read(text(FormFile::kMaxValues - 5), "x.json", Mode::Design); }),
+              "none");
+    EXPECT_EQ(failureOf([&] { FormFile::read(text(FormFile::kMaxValues - 4), "x.json", Mode::Design); }),
+              "321 Invalid file format: x.json: more than 2097152 JSON values");
+}
+
 TEST_F(FileAccessTest, SavingOverAReadOnlyFileIsRefusedAndLeavesItAsItWas) {
     const fs::path target = dir / "form.json";
     std::ofstream(target, std::ios::binary) << "old";
