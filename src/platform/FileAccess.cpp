@@ -2,7 +2,9 @@
 
 #include "platform/Failure.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -85,25 +87,24 @@ std::string FileAccess::readRegularFile(const std::string& path, size_t limit) {
     if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > limit)
         accessFailure(path, limitText(limit));
 
-    std::string text(static_cast<size_t>(st.st_size), '\0');
+    // Room for one byte more than the size fstat gave, so that a file that grew since (or a file whose
+    // size the system does not know, such as those under /proc) is noticed; the room grows in steps up
+    // to one byte past the limit, which is where reading stops.
+    const size_t cap = limit == SIZE_MAX ? limit : limit + 1;
+    std::string text(std::min(cap, static_cast<size_t>(st.st_size) + 1), '\0');
     size_t got = 0;
-    // One byte past the limit is asked for, so a file that grew since fstat is noticed.
-    char probe = 0;
     for (;;) {
-        char* into = got < text.size() ? text.data() + got : &probe;
-        const size_t want = got < text.size() ? text.size() - got : 1;
-        const ssize_t n = ::read(fd.get(), into, want);
+        if (got == text.size()) {
+            if (got >= cap) accessFailure(path, limitText(limit));
+            text.resize(std::min(cap, got + std::max<size_t>(got, 65536)));
+        }
+        const ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) accessFailure(path, systemMessage(errno));
         if (n == 0) break;
-        if (got >= text.size()) {
-            if (text.size() >= limit) accessFailure(path, limitText(limit));
-            text.push_back(probe);
-            got += 1;
-            continue;
-        }
         got += static_cast<size_t>(n);
     }
+    if (got > limit) accessFailure(path, limitText(limit));
     text.resize(got);
     return text;
 }

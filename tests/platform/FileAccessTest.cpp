@@ -100,6 +100,10 @@ TEST_F(FileAccessTest, AFileAtTheLimitIsReadWhole) {
     EXPECT_EQ(FileAccess::readRegularFile(p.string(), 1000), std::string(1000, 'a'));
     EXPECT_EQ(failureOf([&] { FileAccess::readRegularFile(p.string(), 999); }),
               "75 Path/File access error: " + p.string() + ": larger than the limit of 999 bytes");
+    // A file whose size the system does not tell (it says 0) is read to its end, and held to the limit.
+    EXPECT_NE(FileAccess::readRegularFile("/proc/self/status", 1 << 20).find("Name:"), std::string::npos);
+    EXPECT_EQ(failureOf([&] { FileAccess::readRegularFile("/proc/self/status", 10); }),
+              "75 Path/File access error: /proc/self/status: larger than the limit of 10 bytes");
 }
 
 TEST_F(FileAccessTest, TextOfMoreValuesThanTheLimitIsRefusedWhileItIsParsed) {
