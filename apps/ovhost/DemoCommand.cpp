@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
+#include "platform/FileAccess.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Picture.h"
@@ -169,7 +170,7 @@ int demoCommand(const Arguments& args) {
             return 2;
         }
     }
-    fs::create_directories(o.out);
+    prepareOutputFolder(o.out);
     std::ostringstream log;
     ov::Runtime runtime;
     ov::Renderer renderer; // text is measured with the fonts it is drawn in
@@ -193,7 +194,7 @@ int demoCommand(const Arguments& args) {
     run->unload();
 
     std::cout << log.str();
-    std::ofstream(o.out / "demo-log.txt") << log.str();
+    ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());
     return 0;
 }
 

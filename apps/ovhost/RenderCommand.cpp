@@ -20,7 +20,7 @@ int renderCommand(const Arguments& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--out" && i + 1 < args.size())
             out = args[++i];
-        else if (source.empty())
+        else if (source.empty() && args[i] != "--out")
             source = args[i];
         else {
             std::cerr << "usage: ovhost render FORMFILE|demo --out DIR\n";
@@ -32,7 +32,7 @@ int renderCommand(const Arguments& args) {
         return 2;
     }
     if (source == "demo") return demoCommand({"--out", out.string()});
-    std::filesystem::create_directories(out);
+    prepareOutputFolder(out);
     ov::Runtime runtime;
     ov::Renderer renderer; // before the form loads, so labels measure with the fonts they are drawn in
     auto form = ov::FormFile::load(source, ov::Mode::Run);

@@ -2,7 +2,9 @@
 #include "platform/Failure.h"
 
 #include <cstring>
+#include <exception>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -33,6 +35,14 @@ int main(int argc, char** argv) {
         }
     } catch (const ov::Failure& f) {
         std::cerr << "ovhost: error " << f.number() << ": " << f.description() << "\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "ovhost: out of memory\n";
+        return 1;
+    } catch (const std::exception& e) {
+        // Whatever the library or the standard library raises besides its failures (a filesystem_error,
+        // a stream failure) still ends as a message and a status, never as an abort.
+        std::cerr << "ovhost: " << e.what() << "\n";
         return 1;
     }
     std::cerr << "ovhost: unknown command '" << command << "'\n";

@@ -15,15 +15,15 @@ struct Entry {
 constexpr std::array kFailures{
     Entry{err::InvalidProcedureCall, "Invalid procedure call or argument"},
     Entry{err::Overflow, "Overflow"},
-    Entry{7, "Out of memory"},
+    Entry{err::OutOfMemory, "Out of memory"},
     Entry{err::SubscriptOutOfRange, "Subscript out of range"},
     Entry{11, "Division by zero"},
     Entry{err::TypeMismatch, "Type mismatch"},
     Entry{52, "Bad file name or number"},
     Entry{err::FileNotFound, "File not found"},
-    Entry{57, "Device I/O error"},
+    Entry{err::DeviceIoError, "Device I/O error"},
     Entry{err::PathFileAccess, "Path/File access error"},
-    Entry{76, "Path not found"},
+    Entry{err::PathNotFound, "Path not found"},
     Entry{err::ObjectNotSet, "Object variable or With block variable not set"},
     Entry{err::InvalidUseOfNull, "Invalid use of Null"},
     Entry{err::InvalidFileFormat, "Invalid file format"},
@@ -47,10 +47,18 @@ constexpr std::array kFailures{
 
 std::string failureText(int32_t number) {
     for (const auto& e : kFailures) {
-        if (e.number == number)
-            return e.text;
+        if (e.number == number) return e.text;
     }
     return "Application-defined or object-defined error";
+}
+
+std::string shown(std::string_view text) {
+    if (text.size() <= kMaxShownBytes) return std::string(text);
+    size_t cut = kMaxShownBytes;
+    // Never split a UTF-8 sequence: step back over continuation bytes to the start of the character.
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(text.substr(0, cut)) + "...";
 }
 
 Failure::Failure(int32_t number) : Failure(number, failureText(number)) {}

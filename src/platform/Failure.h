@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace ov {
 
@@ -10,10 +11,13 @@ namespace ov {
 namespace err {
 inline constexpr int32_t InvalidProcedureCall = 5;
 inline constexpr int32_t Overflow = 6;
+inline constexpr int32_t OutOfMemory = 7;
 inline constexpr int32_t SubscriptOutOfRange = 9;
 inline constexpr int32_t TypeMismatch = 13;
 inline constexpr int32_t FileNotFound = 53;
+inline constexpr int32_t DeviceIoError = 57;
 inline constexpr int32_t PathFileAccess = 75;
+inline constexpr int32_t PathNotFound = 76;
 inline constexpr int32_t ObjectNotSet = 91;
 inline constexpr int32_t InvalidUseOfNull = 94;
 inline constexpr int32_t InvalidFileFormat = 321;
@@ -33,6 +37,12 @@ inline constexpr int32_t NavigationRefused = 57097;
 
 // The text the host gives a failure number; "Application-defined or object-defined error" otherwise.
 std::string failureText(int32_t number);
+
+// `text` (a name or value from outside) as a failure description shows it: whole when it has at most
+// kMaxShownBytes bytes, otherwise cut to that many (at a UTF-8 character boundary) followed by "...",
+// so that a name of any length gives a message of bounded size.
+inline constexpr size_t kMaxShownBytes = 64;
+std::string shown(std::string_view text);
 
 // The one exception type inside the library: number, description and source, as the host's
 // error object carries them.

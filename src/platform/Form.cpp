@@ -228,7 +228,7 @@ void Form::applyValues(Extender& ext, const ExtenderValues& v) {
     if (!v.container.empty()) {
         ExtenderRef c = findControl(v.container);
         if (!c || c.get() == &ext || !c->control().ControlContainer())
-            invalid(ext.m_name + ": no container control named " + v.container);
+            invalid(ext.m_name + ": no container control named " + shown(v.container));
         container = c.get();
     }
     ext.m_left = v.left;
@@ -270,7 +270,7 @@ void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
 
 void Form::checkNewName(std::string_view name, const Extender* except) const {
     if (!isIdentifier(name))
-        invalid("'" + std::string(name) + "' is not a valid control name");
+        invalid("'" + shown(name) + "' is not a valid control name");
     for (const auto& e : m_controls) {
         if (e.get() != except && equalsNoCase(e->m_name, name))
             invalid("a control named " + e->m_name + " is already on " + m_name);

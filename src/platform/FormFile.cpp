@@ -2,81 +2,14 @@
 
 #include "platform/Extender.h"
 #include "platform/Failure.h"
+#include "platform/FileAccess.h"
 #include "platform/Form.h"
 #include "platform/FormFileReader.h"
 #include "platform/FormFileWriter.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
 namespace ov {
-
-namespace {
-
-[[noreturn]] void accessFailure(const std::string& path, const std::string& why) {
-    throw Failure(err::PathFileAccess, failureText(err::PathFileAccess) + ": " + path + ": " + why);
-}
-
-std::string lastError() {
-    return std::system_category().message(errno);
-}
-
-// Writes `text` to a new file beside `path`, forces it to the disk and renames it over `path`. On any
-// failure the new file is removed and `path` is as it was.
-void writeAtomically(const std::string& path, const std::string& text) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    if (target.filename().empty() || target.filename() == "." || target.filename() == "..")
-        accessFailure(path, "not a file name");
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    // A hidden name beside the target; appended piece by piece (g++ 12 at -O3 warns wrongly about
-    // "." + string + "...").
-    std::string leaf = ".";
-    leaf += target.filename().string();
-    leaf += ".XXXXXX";
-    std::string name = (folder / leaf).string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) accessFailure(path, "cannot create a file in " + folder.string() + ": " + lastError());
-
-    bool fdOpen = true;
-    auto abandon = [&](const std::string& why) {
-        const std::string reason = why + ": " + lastError();
-        if (fdOpen) close(fd);
-        unlink(name.c_str());
-        accessFailure(path, reason);
-    };
-    // The replacement keeps the permissions of the file it replaces; a new file is rw-r--r--.
-    struct stat old {};
-    const mode_t mode = stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    if (fchmod(fd, mode) != 0) abandon("cannot set the permissions of " + name);
-    for (size_t done = 0; done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) abandon("cannot write " + name);
-        done += static_cast<size_t>(n);
-    }
-    if (fsync(fd) != 0) abandon("cannot flush " + name);
-    fdOpen = false;
-    if (close(fd) != 0) abandon("cannot close " + name);
-    if (rename(name.c_str(), path.c_str()) != 0) abandon("cannot replace the file");
-    // The rename itself reaches the disk with the folder; a folder that cannot be synced (some file
-    // systems refuse) still holds the new file.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-}
-
-} // namespace
 
 bool FormFile::isName(std::string_view s) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
@@ -95,7 +28,7 @@ std::string FormFile::write(Form& form, const std::string& path) {
 }
 
 void FormFile::save(Form& form, const std::string& path) {
-    writeAtomically(path, write(form, path));
+    FileAccess::replaceAtomically(path, write(form, path));
     form.markSaved();
 }
 
@@ -106,16 +39,7 @@ FormRef FormFile::read(std::string_view text, const std::string& path, Mode mode
 }
 
 FormRef FormFile::load(const std::string& path, Mode mode) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (!std::filesystem::exists(status))
-        throw Failure(err::FileNotFound, failureText(err::FileNotFound) + ": " + path);
-    if (std::filesystem::is_directory(status)) accessFailure(path, "a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) accessFailure(path, "cannot open the file");
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) accessFailure(path, "cannot read the file");
-    return read(text, path, mode);
+    return read(FileAccess::readRegularFile(path, kMaxFileBytes), path, mode);
 }
 
 FormRef FormFile::build(FormFilePlan& plan, const std::string& path, Mode mode) {

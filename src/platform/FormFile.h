@@ -3,6 +3,7 @@
 #include "platform/Forward.h"
 #include "platform/TypeRegistry.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -77,7 +78,16 @@ struct FormFilePlan;
 // new form, never a part; failure 75 ("Path/File access error: <file>: <why>") otherwise, and the old
 // file is left as it was. Only after success is the form marked saved (Form::markSaved). The new file
 // keeps the permissions of the one it replaces; a symbolic link at the target is replaced, not
-// followed.
+// followed. A read-only target (no write permission) is refused with 75 ("...: the file is
+// read-only"), as editors refuse it, even when its folder would allow replacing it; so is a target
+// that is a folder, FIFO or device.
+//
+// Reading a file (load) takes regular files only (a symbolic link to one is followed), of at most
+// kMaxFileBytes (32 MiB; a thousand-page wizard is about 2 MB): a folder, a FIFO, a device such as
+// /dev/zero, a symbolic-link loop or a larger file is refused with 75 ("Path/File access error:
+// <file>: larger than the limit of 33554432 bytes", "...: a FIFO, not a regular file") before
+// anything is read; a missing file is 53 ("File not found: <file>"). Text (from a file or not) that
+// holds more than kMaxValues JSON values is refused with 321 while it is parsed.
 class FormFile {
 public:
     static constexpr const char* kFormat = "OvComCtl.Form";
@@ -87,6 +97,9 @@ public:
     static constexpr double kMaxPosition = 1e9;
     static constexpr double kMaxFontSize = 2048; // points; fonts are from 1 to this
     static constexpr int kMaxNesting = 16;
+    static constexpr size_t kMaxFileBytes = size_t{32} << 20; // what load() reads at most
+    // JSON values (objects, lists, numbers, texts...) a form file may hold; a page takes about 80.
+    static constexpr size_t kMaxValues = size_t{1} << 21;
 
     // The form file text for `form`. `path` only names the file in failures.
     static std::string write(Form& form, const std::string& path);
@@ -94,7 +107,8 @@ public:
     static void save(Form& form, const std::string& path);
     // A new form in `mode` from form file text; `path` only names the file in failures.
     static FormRef read(std::string_view text, const std::string& path, Mode mode);
-    // A new form from the file at `path`; 53 when there is none, 75 when it cannot be read.
+    // A new form from the file at `path`; 53 when there is none, 75 when it cannot be read or is not a
+    // regular file of at most kMaxFileBytes.
     static FormRef load(const std::string& path, Mode mode);
 
     // Whether `name` can name a form or control in a file: a letter, then letters, digits or "_", at

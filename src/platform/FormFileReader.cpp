@@ -38,8 +38,20 @@ public:
 
     void read(std::string_view text, FormFilePlan& plan) {
         Json doc;
+        // The parse tree costs several times the text; counting its values as they are parsed keeps a
+        // file of small values ("1,1,1,...") from taking gigabytes before it is refused.
+        struct TooManyValues {};
+        size_t values = 0;
+        auto count = [&values](int, Json::parse_event_t event, Json&) {
+            if (event != Json::parse_event_t::key && event != Json::parse_event_t::object_end &&
+                event != Json::parse_event_t::array_end && ++values > FormFile::kMaxValues)
+                throw TooManyValues{};
+            return true;
+        };
         try {
-            doc = Json::parse(text.begin(), text.end());
+            doc = Json::parse(text.begin(), text.end(), count);
+        } catch (const TooManyValues&) {
+            fail("more than " + std::to_string(FormFile::kMaxValues) + " JSON values");
         } catch (const Json::parse_error& e) {
             fail("not valid JSON (" + position(text, e.byte) + ")");
         } catch (const Json::exception&) {
@@ -59,7 +71,8 @@ public:
         const Json* name = member(doc, "name");
         if (!name) fail("the form has no name");
         plan.name = string(*name, "the form name");
-        if (!FormFile::isName(plan.name)) fail("the form name '" + plan.name + "' is not an identifier");
+        if (!FormFile::isName(plan.name))
+            fail("the form name '" + shown(plan.name) + "' is not an identifier");
         if (const Json* p = member(doc, "properties")) formProperties(*p, plan);
         if (const Json* c = member(doc, "controls")) controls(*c, plan);
         if (const Json* z = member(doc, "zOrder")) zOrder(*z, plan);
@@ -206,16 +219,17 @@ private:
             const Json* name = member(c, "name");
             if (!name) fail("the control has no name");
             control.name = string(*name, "the name");
-            if (!FormFile::isName(control.name)) fail("'" + control.name + "' is not a valid control name");
+            if (!FormFile::isName(control.name))
+                fail("'" + shown(control.name) + "' is not a valid control name");
             w.replace("control " + control.name + ": ");
             if (!names.insert(foldCase(control.name)).second) fail("another control has the same name");
             const Json* progId = member(c, "progId");
             if (!progId) fail("the control has no program id");
             control.progId = string(*progId, "the program id");
             const TypeRegistry::ClassEntry* cls = FormFile::creatableClass(control.progId);
-            if (!cls) fail("unknown program id '" + control.progId + "'");
+            if (!cls) fail("unknown program id '" + shown(control.progId) + "'");
             if (cls->info->kind != ClassInfo::Kind::Control)
-                fail("'" + control.progId + "' is not a control");
+                fail("'" + shown(control.progId) + "' is not a control");
             if (const Json* e = member(c, "extender")) extender(*e, control.values, plan);
             if (const Json* p = member(c, "properties")) entries(*p, control.bag, 0);
             plan.controls.push_back(std::move(control));
@@ -307,7 +321,7 @@ private:
             }
         }
         if (is("Object")) return object(e, need("an Object"), depth);
-        fail("unknown type '" + type + "'");
+        fail("unknown type '" + shown(type) + "'");
     }
 
     Variant object(const Json& e, const Json& value, int depth) {
@@ -317,14 +331,14 @@ private:
         if (!progIdMember) fail("the Object entry has no program id");
         const std::string progId = string(*progIdMember, "the program id");
         const TypeRegistry::ClassEntry* cls = FormFile::creatableClass(progId);
-        if (!cls) fail("unknown program id '" + progId + "'");
+        if (!cls) fail("unknown program id '" + shown(progId) + "'");
         if (cls->info->kind == ClassInfo::Kind::Control)
-            fail("'" + progId + "' is a control, not a class a property bag can hold");
+            fail("'" + shown(progId) + "' is a control, not a class a property bag can hold");
         PropertyBag inner;
         entries(value, inner, depth + 1);
         ObjectRef o = cls->factory();
         auto* persistable = dynamic_cast<Persistable*>(o.get());
-        if (!persistable) fail("'" + progId + "' is not a class a property bag can hold");
+        if (!persistable) fail("'" + shown(progId) + "' is not a class a property bag can hold");
         try {
             persistable->readProperties(inner);
         } catch (const Failure& f) {
@@ -344,9 +358,10 @@ private:
             const std::string n = name.get<std::string>();
             auto it = std::find_if(plan.controls.begin(), plan.controls.end(),
                                    [&](const FormFilePlan::Control& c) { return equalsNoCase(c.name, n); });
-            if (it == plan.controls.end()) fail(problem + " ('" + n + "' is not a control of the form)");
+            if (it == plan.controls.end())
+                fail(problem + " ('" + shown(n) + "' is not a control of the form)");
             const auto at = static_cast<size_t>(it - plan.controls.begin());
-            if (seen[at]) fail(problem + " ('" + n + "' appears twice)");
+            if (seen[at]) fail(problem + " ('" + shown(n) + "' appears twice)");
             seen[at] = true;
             plan.zOrder.push_back(at);
         }

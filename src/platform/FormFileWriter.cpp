@@ -32,7 +32,7 @@ public:
     explicit Writer(const std::string& path) : m_path(path) {}
 
     Json form(Form& f) {
-        if (!FormFile::isName(f.Name())) fail("the form name '" + f.Name() + "' is not an identifier");
+        if (!FormFile::isName(f.Name())) fail("the form name '" + shown(f.Name()) + "' is not an identifier");
         Json doc;
         doc["format"] = FormFile::kFormat;
         doc["version"] = FormFile::kVersion;

@@ -1,6 +1,7 @@
 #include "platform/UserControl.h"
 
 #include "platform/Extender.h"
+#include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/Runtime.h"
 #include "platform/Text.h"
@@ -33,7 +34,7 @@ constexpr int32_t kBorderPixels = 2;
 } // namespace
 
 void throwControlNotFound(std::string_view name, std::string_view where) {
-    throw Failure(err::ControlNotFound, failureText(err::ControlNotFound) + " (" + std::string(name) +
+    throw Failure(err::ControlNotFound, failureText(err::ControlNotFound) + " (" + shown(name) +
                                             " in " + std::string(where) + ")");
 }
 

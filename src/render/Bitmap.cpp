@@ -1,12 +1,10 @@
 #include "render/Bitmap.h"
 
 #include "platform/Failure.h"
+#include "platform/FileAccess.h"
 
 #include <algorithm>
 #include <cairo.h>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace ov {
 
@@ -15,10 +13,6 @@ namespace {
 cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
     static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
     return CAIRO_STATUS_SUCCESS;
-}
-
-[[noreturn]] void cannotWrite(const std::string& path, const std::string& why) {
-    throw Failure(75, failureText(75) + " (" + path + ": " + why + ")");
 }
 
 } // namespace
@@ -60,24 +54,7 @@ std::string Bitmap::encodePng() const {
 }
 
 void Bitmap::savePng(const std::string& path) const {
-    std::string png = encodePng();
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) cannotWrite(path, "cannot create " + temp);
-        out.write(png.data(), static_cast<std::streamsize>(png.size()));
-        out.close();
-        if (!out) {
-            std::remove(temp.c_str());
-            cannotWrite(path, "cannot write " + temp);
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        cannotWrite(path, ec.message());
-    }
+    FileAccess::replaceAtomically(path, encodePng());
 }
 
 } // namespace ov

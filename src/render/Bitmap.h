@@ -31,9 +31,9 @@ public:
 
     // The image as PNG bytes. Failure 380 for an image with no pixels (PNG has no empty images).
     std::string encodePng() const;
-    // Writes the PNG to `path` through a temporary file beside it and a rename, so that the file is
-    // either the whole new image or what it was. Failure 380 as for encodePng, 75 when the file cannot
-    // be written.
+    // Writes the PNG to `path` through a new file beside it and a rename (FileAccess::replaceAtomically),
+    // so that the file is either the whole new image or what it was. Failure 380 as for encodePng, 75
+    // when the file cannot be written or is read-only.
     void savePng(const std::string& path) const;
 
 private:

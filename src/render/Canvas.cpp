@@ -19,21 +19,42 @@ int roundToPixel(double v) {
 }
 
 // Calls `run(from, to)` for each on-run of a dash pattern along a line of `length` pixels, as
-// distances from its start; a solid line is one run.
+// distances from its start; a solid line is one run. Only runs that reach into [lo, hi) are visited,
+// so a line far longer than the image costs what its visible part costs.
 template <class F>
-void forEachDash(int length, std::span<const int> dashes, F run) {
+void forEachDash(int length, std::span<const int> dashes, int lo, int hi, F run) {
     const bool solid =
         dashes.empty() || std::any_of(dashes.begin(), dashes.end(), [](int d) { return d <= 0; });
+    lo = std::max(lo, 0);
+    hi = std::min(hi, length);
+    if (lo >= hi) return;
     if (solid) {
-        run(0, length);
+        run(lo, hi);
         return;
     }
+    int period = 0;
+    for (int d : dashes)
+        period += d;
+    // Whether a run is on depends only on its place in the pattern, so the walk may start at the
+    // whole period before `lo`.
     size_t i = 0;
-    for (int pos = 0; pos < length; i = (i + 1) % dashes.size()) {
+    for (int pos = lo - lo % period; pos < hi; i = (i + 1) % dashes.size()) {
         const int end = std::min(length, pos + dashes[i]);
-        if (i % 2 == 0) run(pos, end);
+        if (i % 2 == 0 && end > lo) run(pos, end);
         pos = end;
     }
+}
+
+// The pixels the clip leaves drawable, as a half-open box [x0, x1) × [y0, y1).
+struct Visible {
+    int x0, y0, x1, y1;
+};
+
+Visible visibleArea(cairo_t* cr) {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    cairo_clip_extents(cr, &x0, &y0, &x1, &y1);
+    return {static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
+            static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1))};
 }
 
 } // namespace
@@ -105,20 +126,40 @@ void Canvas::sunkenEdge(const PixelRect& r) {
 void Canvas::dottedOutline(const PixelRect& r, OleColor color) {
     if (r.empty()) return;
     setColor(color);
-    // Walking the ring clockwise keeps the every-other-pixel rhythm around the corners.
-    int step = 0;
-    auto dot = [&](int x, int y) {
-        if (step++ % 2 == 0) cairo_rectangle(m_cr, x, y, 1, 1);
+    // The ring is walked clockwise from the top-left corner and every other pixel of the walk is set,
+    // which keeps the rhythm around the corners. A pixel's place in the walk is known from its
+    // position, so only the stretches inside the clip are visited: a ring of a million pixels around
+    // an image of a thousand costs a thousand.
+    const Visible v = visibleArea(m_cr);
+    auto run = [&](bool horizontal, int fixed, int start, int dir, int count, long long step) {
+        const int fixedLo = horizontal ? v.y0 : v.x0;
+        const int fixedHi = horizontal ? v.y1 : v.x1;
+        if (count <= 0 || fixed < fixedLo || fixed >= fixedHi) return;
+        const int lo = horizontal ? v.x0 : v.y0;
+        const int hi = horizontal ? v.x1 : v.y1;
+        // Pixels start + k·dir for k in [0, count) that fall within [lo, hi).
+        long long kFrom =
+            dir > 0 ? static_cast<long long>(lo) - start : static_cast<long long>(start) - hi + 1;
+        long long kTo = dir > 0 ? static_cast<long long>(hi) - start : static_cast<long long>(start) - lo + 1;
+        kFrom = std::max(0LL, kFrom);
+        kTo = std::min<long long>(count, kTo);
+        if ((step + kFrom) % 2 != 0) ++kFrom;
+        for (long long k = kFrom; k < kTo; k += 2) {
+            const int at = static_cast<int>(start + dir * k);
+            if (horizontal)
+                cairo_rectangle(m_cr, at, fixed, 1, 1);
+            else
+                cairo_rectangle(m_cr, fixed, at, 1, 1);
+        }
     };
-    for (int x = r.x; x < r.right() - 1; ++x)
-        dot(x, r.y);
-    for (int y = r.y; y < r.bottom() - 1; ++y)
-        dot(r.right() - 1, y);
-    for (int x = r.right() - 1; x > r.x; --x)
-        dot(x, r.bottom() - 1);
-    for (int y = r.bottom() - 1; y > r.y; --y)
-        dot(r.x, y);
-    if (r.w == 1 || r.h == 1) dot(r.right() - 1, r.bottom() - 1);
+    const long long across = r.w - 1;
+    const long long down = r.h - 1;
+    run(true, r.y, r.x, 1, r.w - 1, 0);                                   // top, left to right
+    run(false, r.right() - 1, r.y, 1, r.h - 1, across);                   // right, top to bottom
+    run(true, r.bottom() - 1, r.right() - 1, -1, r.w - 1, across + down); // bottom, right to left
+    run(false, r.x, r.bottom() - 1, -1, r.h - 1, 2 * across + down);      // left, bottom to top
+    // A ring one pixel thin has a last pixel the walk does not reach.
+    if (r.w == 1 || r.h == 1) run(true, r.bottom() - 1, r.right() - 1, 1, 1, 2 * (across + down));
     cairo_fill(m_cr);
 }
 
@@ -132,7 +173,13 @@ void Canvas::line(int x1, int y1, int x2, int y2, OleColor color, int width, std
         const int from = horizontal ? x1 : y1;
         const int to = horizontal ? x2 : y2;
         const int dir = to > from ? 1 : -1;
-        forEachDash(std::abs(to - from), dashes, [&](int a, int b) {
+        // Only the part of the line inside the clip is visited (as distances from its start).
+        const Visible v = visibleArea(m_cr);
+        const int visLo = horizontal ? v.x0 : v.y0;
+        const int visHi = horizontal ? v.x1 : v.y1;
+        const int along0 = dir > 0 ? visLo - from : from - visHi + 1;
+        const int along1 = dir > 0 ? visHi - from : from - visLo + 1;
+        forEachDash(std::abs(to - from), dashes, along0, along1, [&](int a, int b) {
             const int lo = dir > 0 ? from + a : from - b + 1;
             if (horizontal)
                 cairo_rectangle(m_cr, lo, y1 - before, b - a, width);

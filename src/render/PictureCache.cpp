@@ -1,7 +1,10 @@
 #include "render/PictureCache.h"
 
+#include "platform/Failure.h"
 #include "platform/Picture.h"
+#include "render/Renderer.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -31,6 +34,15 @@ PictureCache::~PictureCache() {
 }
 
 cairo_surface_t* PictureCache::decode(const Picture& picture) {
+    // The size the picture's PNG header declares is what decoding would allocate (four bytes a pixel),
+    // so it is judged before a byte is decoded.
+    const int64_t pixels = int64_t{picture.widthPixels()} * picture.heightPixels();
+    if (pixels > Renderer::kMaxPicturePixels) {
+        throw Failure(err::OutOfMemory, failureText(err::OutOfMemory) + " (a picture of " +
+                                            std::to_string(picture.widthPixels()) + " x " +
+                                            std::to_string(picture.heightPixels()) + " pixels is more than " +
+                                            std::to_string(Renderer::kMaxPicturePixels) + " pixels)");
+    }
     Reader reader{picture.bytes()};
     cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readBytes, &reader);
     // A broken stream gives an error surface rather than null; it draws nothing, so it is dropped.

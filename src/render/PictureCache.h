@@ -17,8 +17,9 @@ public:
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 
-    // The pixels of `picture`, or null when there is none or its bytes do not decode. The surface
-    // belongs to the cache and stays valid until the next prune().
+    // The pixels of `picture`, or null when there is none or its bytes do not decode. Failure 7 when
+    // the picture's header declares more than Renderer::kMaxPicturePixels pixels (nothing is decoded).
+    // The surface belongs to the cache and stays valid until the next prune().
     cairo_surface_t* surface(const PictureRef& picture);
     // Forgets the pictures nobody holds any more.
     void prune();

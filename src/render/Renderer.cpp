@@ -17,17 +17,37 @@ namespace ov {
 
 namespace {
 
-// Far beyond any screen; a larger form is a mistake, and 4 bytes a pixel would make it a costly one.
-constexpr int32_t kMaxPixels = 16384;
+[[noreturn]] void tooLarge(const std::string& what) {
+    throw Failure(err::OutOfMemory, failureText(err::OutOfMemory) + " (" + what + ")");
+}
 
 int32_t clientPixels(float twips, int32_t twipsPerPixel) {
-    double px = std::round(static_cast<double>(twips) / std::max(1, twipsPerPixel));
-    if (!(px <= kMaxPixels)) {
-        throw Failure(7, failureText(7) + " (a form of " + std::to_string(twips) + " twips is more than " +
-                             std::to_string(kMaxPixels) + " pixels)");
+    const double px = std::round(static_cast<double>(twips) / std::max(1, twipsPerPixel));
+    if (!(px <= Renderer::kMaxSide)) {
+        tooLarge("a form of " + std::to_string(twips) + " twips is more than " +
+                 std::to_string(Renderer::kMaxSide) + " pixels");
     }
     return std::max<int32_t>(1, static_cast<int32_t>(px));
 }
+
+// The cairo objects of one frame, let go however the frame ends (a picture over the limit throws from
+// the middle of painting).
+struct CairoFrame {
+    cairo_surface_t* surface;
+    cairo_t* cr;
+    explicit CairoFrame(Bitmap& bitmap)
+        : surface(cairo_image_surface_create_for_data(
+              reinterpret_cast<unsigned char*>(bitmap.pixels().data()), CAIRO_FORMAT_ARGB32, bitmap.width(),
+              bitmap.height(), bitmap.stride())),
+          cr(cairo_create(surface)) {}
+    ~CairoFrame() {
+        cairo_destroy(cr);
+        cairo_surface_flush(surface);
+        cairo_surface_destroy(surface);
+    }
+    CairoFrame(const CairoFrame&) = delete;
+    CairoFrame& operator=(const CairoFrame&) = delete;
+};
 
 } // namespace
 
@@ -39,23 +59,22 @@ Bitmap Renderer::render(const Form& form) {
     const Runtime& rt = Runtime::current();
     const int32_t tppX = rt.twipsPerPixelX();
     const int32_t tppY = rt.twipsPerPixelY();
-    Bitmap bitmap(clientPixels(form.ScaleWidth(), tppX), clientPixels(form.ScaleHeight(), tppY));
-
-    cairo_surface_t* surface = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(bitmap.pixels().data()), CAIRO_FORMAT_ARGB32, bitmap.width(),
-        bitmap.height(), bitmap.stride());
-    cairo_t* cr = cairo_create(surface);
+    const int32_t width = clientPixels(form.ScaleWidth(), tppX);
+    const int32_t height = clientPixels(form.ScaleHeight(), tppY);
+    if (int64_t{width} * height > kMaxImagePixels) {
+        tooLarge("a form of " + std::to_string(width) + " x " + std::to_string(height) +
+                 " pixels is more than " + std::to_string(kMaxImagePixels) + " pixels");
+    }
+    Bitmap bitmap(width, height);
     m_pictures->prune();
     {
-        Canvas canvas(cr, tppX, tppY, FontResolver::forThisThread(), *m_pictures);
+        CairoFrame frame(bitmap);
+        Canvas canvas(frame.cr, tppX, tppY, FontResolver::forThisThread(), *m_pictures);
         canvas.fill({0, 0, bitmap.width(), bitmap.height()}, form.BackColor());
         for (const Extender* ext : form.zOrder()) {
             if (!ext->containerControl()) paintControl(form, *ext, 0, 0, canvas);
         }
     }
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    cairo_surface_destroy(surface);
     return bitmap;
 }
 

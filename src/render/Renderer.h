@@ -4,6 +4,7 @@
 #include "render/Bitmap.h"
 #include "render/TextMetricsScope.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -31,8 +32,16 @@ public:
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
-    // The form's client area as pixels, at least 1 × 1. Failure 7 when the client area is larger than
-    // 16384 pixels either way.
+    // What one frame may cost: at most kMaxSide pixels either way and kMaxImagePixels in all (128 MiB
+    // of ARGB pixels, far beyond any screen); each picture drawn is decoded only when it holds at most
+    // kMaxPicturePixels, judged from its PNG header before anything is decoded.
+    static constexpr int32_t kMaxSide = 16384;
+    static constexpr int64_t kMaxImagePixels = int64_t{1} << 25;
+    static constexpr int64_t kMaxPicturePixels = int64_t{1} << 25;
+
+    // The form's client area as pixels, at least 1 × 1. Failure 7 ("Out of memory (...)", naming the
+    // sizes and the limit) before anything is allocated when the client area passes the limits above,
+    // or when a picture to be drawn does.
     Bitmap render(const Form& form);
     // render() then Bitmap::savePng(path).
     void renderToPng(const Form& form, const std::string& path);

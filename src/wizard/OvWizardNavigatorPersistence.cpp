@@ -8,13 +8,13 @@
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "wizard/CPages.h"
+#include "wizard/CaptionsFile.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
 #include "wizard/StoredKey.h"
 #include "wizard/WizardGlobals.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace ov {
 
@@ -233,21 +233,19 @@ void OvWizardNavigator::onWriteProperties(PropertyBag& bag) {
 void OvWizardNavigator::setSaveCaptionsToFile(bool) {
     trapFailures(*this, "::SaveCaptionsToFile (Let)", [&] {
         if (ambientUserMode()) return;
-        // Names are identifiers (the form refuses any other), so the file stays in the folder.
-        const std::string name = extender().Name();
-        const std::string path = Runtime::current().application().path + "/" + name + ".txt";
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (!out) throw Failure(75, failureText(75) + ": " + path);
         const std::string equals(80, '='), dashes(80, '-');
         const char* const labels[] = {"LeftButton Caption: ", "LeftMiddleButton Caption: ",
                                       "RightMiddleButton Caption: ", "RightButton Caption: "};
-        out << name << " captions:\r\n" << equals << "\r\n";
+        CaptionsFile file(extender().Name());
+        file.line(extender().Name() + " captions:");
+        file.line(equals);
         for (size_t i = 0; i < kPositions.size(); ++i) {
-            out << "\r\n" << labels[i] << "\r\n" << setting(kPositions[i]).caption << "\r\n";
-            out << (i + 1 < kPositions.size() ? dashes : equals) << "\r\n";
+            file.line("");
+            file.line(labels[i]);
+            file.line(setting(kPositions[i]).caption);
+            file.line(i + 1 < kPositions.size() ? dashes : equals);
         }
-        out.close();
-        if (!out) throw Failure(57, failureText(57) + ": " + path);
+        file.write();
     });
 }
 

@@ -9,6 +9,7 @@
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "wizard/CWizardNavigator.h"
+#include "wizard/CaptionsFile.h"
 #include "wizard/OvWizardTab.h"
 #include "wizard/StoredKey.h"
 
@@ -29,52 +30,6 @@ const char* modeName(En_Page_Mode mode) {
     default:
         return "CompletePage";
     }
-}
-
-// The captions file is single-byte text in the Western code page (Windows-1252); a character it
-// cannot hold, or a broken UTF-8 sequence, is written as "?".
-std::string toAnsi(const std::string& utf8) {
-    static const std::pair<char32_t, unsigned char> upper[] = {
-        {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85}, {0x2020, 0x86},
-        {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A}, {0x2039, 0x8B}, {0x0152, 0x8C},
-        {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92}, {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95},
-        {0x2013, 0x96}, {0x2014, 0x97}, {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B},
-        {0x0153, 0x9C}, {0x017E, 0x9E}, {0x0178, 0x9F}};
-    std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        size_t length = lead < 0x80           ? 1
-                        : (lead >> 5) == 0x6  ? 2
-                        : (lead >> 4) == 0xE  ? 3
-                        : (lead >> 3) == 0x1E ? 4
-                                              : 0;
-        char32_t cp = length == 1   ? lead
-                      : length == 2 ? lead & 0x1F
-                      : length == 3 ? lead & 0x0F
-                                    : lead & 0x07;
-        bool valid = length != 0 && i + length <= utf8.size();
-        for (size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        i += length;
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char mapped = '?';
-        for (const auto& [code, byte] : upper) {
-            if (code == cp) mapped = static_cast<char>(byte);
-        }
-        out += mapped;
-    }
-    return out;
 }
 
 } // namespace
@@ -293,17 +248,19 @@ void OvWizardTab::setSaveCaptionsToFile(bool) {
 }
 
 void OvWizardTab::writeCaptionsFile() {
-    // The name is a control name (an identifier), so the file stays in the application's folder.
     const std::string name = ambientDisplayName();
-    const std::filesystem::path file =
-        std::filesystem::path(Runtime::current().application().path) / (name + ".txt");
     const std::string equals(80, '=');
     const std::string dashes(80, '-');
-    std::string text =
-        name + " captions:\r\n\r\nPage Mode: " + modeName(m_pageMode) + "\r\n" + equals + "\r\n";
+    CaptionsFile file(name);
+    file.line(name + " captions:");
+    file.line("");
+    file.line(std::string("Page Mode: ") + modeName(m_pageMode));
+    file.line(equals);
     auto section = [&](const char* heading, const std::string& value, bool last = false) {
-        text += "\r\n" + std::string(heading) + "\r\n" + value + "\r\n";
-        if (!last) text += dashes + "\r\n";
+        file.line("");
+        file.line(heading);
+        file.line(value);
+        if (!last) file.line(dashes);
     };
     section("BannerTitle: ", BannerTitle());
     section("BannerDescription: ", BannerDescription());
@@ -314,12 +271,8 @@ void OvWizardTab::writeCaptionsFile() {
     section("LeftMiddleButton Caption: ", buttonCaption(ovEn_Button_Position::ovBPLeftMiddle));
     section("RightMiddleButton Caption: ", buttonCaption(ovEn_Button_Position::ovBPRightMiddle));
     section("RightButton Caption: ", buttonCaption(ovEn_Button_Position::ovBPRight), true);
-    text += equals + "\r\n";
-
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return;
-    const std::string bytes = toAnsi(text);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.line(equals);
+    file.write();
 }
 
 } // namespace ov

@@ -164,7 +164,7 @@ TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
         {pathOf(longName), "cannot create a file in " + folder.string() + ": File name too long"},
         {pathOf("missing/form.json"),
          "cannot create a file in " + pathOf("missing") + ": No such file or directory"},
-        {pathOf("sub"), "cannot replace the file: Is a directory"},
+        {pathOf("sub"), "a folder, not a file"},
         {folder.string() + "/", "not a file name"},
     };
     auto f = changedForm();

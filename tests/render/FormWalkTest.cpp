@@ -1,0 +1,32 @@
+// The fuzzer's walk (show, click through the wizard, press keys, render) over the kept regression
+// inputs and the sample wizard: each is walked to its end without anything but ov::Failure escaping.
+#include "support/FormWalk.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace ovtest {
+namespace {
+
+std::string readAll(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(FormWalkTest, KeptInputsAndTheSampleWizardAreWalkedAndRendered) {
+    const auto tests = std::filesystem::path(__FILE__).parent_path().parent_path();
+    std::vector<std::filesystem::path> files{tests.parent_path() / "examples" / "setup-wizard.json"};
+    for (const auto& e : std::filesystem::directory_iterator(tests / "platform" / "formfile-regressions"))
+        files.push_back(e.path());
+    std::sort(files.begin() + 1, files.end());
+    for (const auto& file : files)
+        EXPECT_NO_THROW(walkForm(readAll(file))) << file.filename();
+}
+
+} // namespace
+} // namespace ovtest

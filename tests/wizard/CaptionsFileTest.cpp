@@ -1,0 +1,230 @@
+// The captions files of the navigator and of a page: one writer, one encoding, nothing written outside
+// the application folder; each control keeps its own failure rule.
+#include "wizard/CaptionsFile.h"
+
+#include "platform/Extender.h"
+#include "platform/Form.h"
+#include "platform/Runtime.h"
+#include "wizard/CWizardNavigator.h"
+#include "wizard/OvWizardNavigator.h"
+#include "wizard/OvWizardTab.h"
+#include "wizard/WizardGlobals.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ov {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeText(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+// A design form with a navigator "Nav" and one page "Step1"; the application folder is `app`, and
+// `outside` is a folder beside it that nothing may reach.
+class CaptionsFileTest : public ::testing::Test {
+protected:
+    Runtime runtime;
+    fs::path root;
+    fs::path app;
+    fs::path outside;
+    FormRef form;
+    std::shared_ptr<OvWizardNavigator> nav;
+    std::shared_ptr<OvWizardTab> step;
+    std::vector<std::string> log;
+    std::vector<ScopedConnection> watching;
+
+    void SetUp() override {
+        root = fs::temp_directory_path() / ("ovcaptions-" + std::to_string(getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        app = root / "app";
+        outside = root / "outside";
+        fs::create_directories(app);
+        fs::create_directories(outside);
+        runtime.application().path = app.string();
+        form = Form::create("frmWizard", Mode::Design);
+        nav = form->add("OvComCtl.OvWizardNavigator", "Nav")->controlAs<OvWizardNavigator>();
+        step = form->add("OvComCtl.OvWizardTab", "Step1")->controlAs<OvWizardTab>();
+        watching.emplace_back(nav->OnError.connect([this](int32_t n, std::string d, std::string s) {
+            log.push_back("Nav.OnError " + std::to_string(n) + " " + d + " | " + s);
+        }));
+        watching.emplace_back(
+            wizardThreadState().mediator->OnError.connect([this](int32_t n, std::string d, std::string s) {
+                log.push_back("mediator.OnError " + std::to_string(n) + " " + d + " | " + s);
+            }));
+    }
+    void TearDown() override {
+        watching.clear();
+        form.reset();
+        fs::remove_all(root);
+    }
+    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
+};
+
+TEST_F(CaptionsFileTest, BothControlsWriteWindows1252WithQuestionMarksForWhatItCannotHold) {
+    // "€" and "ü" are in the code page (0x80, 0xFC); "中" and "ő" are not; a lone 0xFF is broken UTF-8.
+    const std::string caption = "\xE2\x82\xAC Zur\xC3\xBC"
+                                "ck \xE4\xB8\xAD \xC5\x91 \xFF";
+    const std::string expected = "\x80 Zur\xFC"
+                                 "ck ? ? ?";
+    nav->setRightButtonCaption(caption);
+    step->setBannerTitle(caption);
+    nav->let("SaveCaptionsToFile", true);
+    step->let("SaveCaptionsToFile", true);
+    EXPECT_NE(readAll(app / "Nav.txt").find("\r\nRightButton Caption: \r\n" + expected + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(readAll(app / "Step1.txt").find("\r\nBannerTitle: \r\n" + expected + "\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(CaptionsFile::toWindows1252("\xE2\x80\x9C"
+                                          "a"
+                                          "\xE2\x80\x9D"),
+              "\x93"
+              "a"
+              "\x94");
+}
+
+TEST_F(CaptionsFileTest, ARegularFileOfTheNameIsRewrittenInPlace) {
+    writeText(app / "Nav.txt", std::string(5000, '#'));
+    chmod((app / "Nav.txt").c_str(), 0600);
+    nav->let("SaveCaptionsToFile", false);
+    const std::string text = readAll(app / "Nav.txt");
+    EXPECT_EQ(text.rfind("Nav captions:\r\n", 0), 0u);
+    EXPECT_EQ(text.find('#'), std::string::npos);
+    struct stat st {};
+    ASSERT_EQ(stat((app / "Nav.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// What lies in the application folder under the captions file's name, or what the folder is.
+struct Hostile {
+    const char* what;
+    std::function<void(const fs::path& file, const fs::path& outside, Runtime& runtime)> arrange;
+    int32_t number;
+    std::function<std::string(const fs::path& file, const fs::path& app)> description;
+};
+
+std::string access(const fs::path& file, const char* why) {
+    return "Path/File access error: " + file.string() + ": " + why;
+}
+
+const std::vector<Hostile>& hostiles() {
+    static const std::vector<Hostile> table{
+        {"a link to a file outside",
+         [](const fs::path& file, const fs::path& out, Runtime&) {
+             writeText(out / "victim.txt", "keep");
+             fs::create_symlink(out / "victim.txt", file);
+         },
+         75,
+         [](const fs::path& f, const fs::path&) {
+             return access(f, "a symbolic link, which is not followed");
+         }},
+        {"a dangling link",
+         [](const fs::path& file, const fs::path& out, Runtime&) {
+             fs::create_symlink(out / "created.txt", file);
+         },
+         75,
+         [](const fs::path& f, const fs::path&) {
+             return access(f, "a symbolic link, which is not followed");
+         }},
+        {"a hard link to a file outside",
+         [](const fs::path& file, const fs::path& out, Runtime&) {
+             writeText(out / "victim.txt", "keep");
+             fs::create_hard_link(out / "victim.txt", file);
+         },
+         75,
+         [](const fs::path& f, const fs::path&) {
+             return access(f, "the file has other names (hard links) and is not written");
+         }},
+        {"a folder", [](const fs::path& file, const fs::path&, Runtime&) { fs::create_directory(file); }, 75,
+         [](const fs::path& f, const fs::path&) { return access(f, "a folder, not a file"); }},
+        {"a FIFO without a reader",
+         [](const fs::path& file, const fs::path&, Runtime&) { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); },
+         75, [](const fs::path& f, const fs::path&) { return access(f, "a FIFO, not a regular file"); }},
+        {"an empty application path",
+         [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path.clear(); }, 76,
+         [](const fs::path& f, const fs::path&) {
+             return "Path not found: the folder to write " + f.filename().string() + " into is not set";
+         }},
+        {"a missing application folder",
+         [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path += "/missing"; }, 76,
+         [](const fs::path&, const fs::path& app) {
+             return "Path not found: " + (app / "missing").string();
+         }},
+    };
+    return table;
+}
+
+// Nothing outside the application folder changed: the victim keeps its text, no file was created
+// beside it, at the root or in the current folder.
+void expectOutsideUntouched(const fs::path& outside, const std::string& leaf, const std::string& what) {
+    if (fs::exists(outside / "victim.txt")) {
+        EXPECT_EQ(readAll(outside / "victim.txt"), "keep") << what;
+    }
+    EXPECT_FALSE(fs::exists(outside / "created.txt")) << what;
+    EXPECT_FALSE(fs::exists(fs::path("/") / leaf)) << what;
+    EXPECT_FALSE(fs::exists(fs::current_path() / leaf)) << what;
+}
+
+TEST_F(CaptionsFileTest, TheNavigatorReportsARefusedFileThroughItsErrorConvention) {
+    for (const Hostile& h : hostiles()) {
+        SCOPED_TRACE(h.what);
+        fs::remove_all(app);
+        fs::remove_all(outside);
+        fs::create_directories(app);
+        fs::create_directories(outside);
+        runtime.application().path = app.string();
+        runtime.headlessMessageBox().clear();
+        log.clear();
+        const fs::path file = app / "Nav.txt";
+        h.arrange(file, outside, runtime);
+        nav->let("SaveCaptionsToFile", true);
+
+        const std::string description = h.description(file, app);
+        const std::string source = "Nav::SaveCaptionsToFile (Let)";
+        EXPECT_EQ(log, std::vector<std::string>{"Nav.OnError " + std::to_string(h.number) + " " +
+                                                description + " | " + source});
+        ASSERT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0].prompt, "Error: " + std::to_string(h.number) + "\r\n" + description);
+        EXPECT_EQ(boxes()[0].style, 48);
+        EXPECT_EQ(boxes()[0].title, source);
+        EXPECT_EQ(nav->lastError().number, h.number);
+        expectOutsideUntouched(outside, "Nav.txt", h.what);
+    }
+}
+
+TEST_F(CaptionsFileTest, APageSwallowsARefusedFileWithoutWritingAnywhere) {
+    for (const Hostile& h : hostiles()) {
+        SCOPED_TRACE(h.what);
+        fs::remove_all(app);
+        fs::remove_all(outside);
+        fs::create_directories(app);
+        fs::create_directories(outside);
+        runtime.application().path = app.string();
+        log.clear();
+        h.arrange(app / "Step1.txt", outside, runtime);
+        step->let("SaveCaptionsToFile", true);
+        EXPECT_TRUE(log.empty());
+        EXPECT_TRUE(boxes().empty());
+        EXPECT_EQ(step->lastError().number, 0);
+        expectOutsideUntouched(outside, "Step1.txt", h.what);
+    }
+}
+
+} // namespace
+} // namespace ov
