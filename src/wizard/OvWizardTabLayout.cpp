@@ -121,6 +121,12 @@ void OvWizardTab::buildSurface() {
     headerText(addLabel(*this, "lblHeaderDescription", &banner, 600, 375, 5715, 195, "Step Description"),
                true);
     addChild<Image>("imgHeaderBanner", &banner).Move(6600, 60, 750, 750);
+    m_parts = {&banner,
+               &headerTitle,
+               &child<Label>("lblHeaderDescription"),
+               &title,
+               &child<Label>("lblWatermarkDescription"),
+               &child<Label>("lblRule")};
     auto& separator = addChild<Frame>("fraBanner");
     separator.Move(-30, kBannerHeight, 7560, 30);
 
