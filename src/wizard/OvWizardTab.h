@@ -334,6 +334,7 @@ private:
         Label* watermarkTitle = nullptr;
         Label* watermarkDescription = nullptr;
         Label* rule = nullptr;
+        Label* pageIndex = nullptr;
     };
     StoredParts m_parts;
 };

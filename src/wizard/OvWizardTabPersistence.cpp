@@ -150,7 +150,7 @@ const StoredKeyTable<OvWizardTab>& OvWizardTab::headerKeys() {
                 "PageIndex", "PageIndex", 0, 1, [](T& t) { return t.m_pageIndex; },
                 [](T& t, int32_t v) {
                     t.m_pageIndex = v;
-                    t.child<Label>("lblPageIndex").setCaption(std::to_string(v));
+                    t.m_parts.pageIndex->setCaption(std::to_string(v));
                 }),
             Key::field<&T::m_pageBack>("PageBack", 0, 0),
             Key::field<&T::m_pageNext>("PageNext", 0, 0),

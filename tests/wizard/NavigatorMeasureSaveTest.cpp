@@ -186,3 +186,25 @@ TEST_F(NavigatorMeasureSaveTest, TheEndsOfWhatAFileHoldsSaveAndLoadBack) {
     }
     EXPECT_TRUE(boxes().empty());
 }
+
+TEST_F(NavigatorMeasureSaveTest, AfterAnOverflowAResizeStillGivesThePagesTheirHeight) {
+    auto form = Form::load(path, Mode::Run);
+    form->show();
+    auto n = nav(*form);
+    watch(*n);
+    n->let("ButtonGapRight", INT_MIN);
+    ASSERT_EQ(log, std::vector<std::string>{"OnError 6 Overflow Nav::ButtonGapRight (Let)"});
+    // The user drags the form: the navigator snaps it back and lays out its strip, which overflows
+    // again (ignored while resizing); the pages still hear their height.
+    std::vector<int32_t> heights;
+    ScopedConnection c = mediator().YouMustChangeYourHeight.connect([&](int32_t h) { heights.push_back(h); });
+    form->setWidth(9000);
+    EXPECT_EQ(form->Width(), 7540);
+    const auto top = static_cast<int32_t>(form->control("Nav")->Top());
+    ASSERT_FALSE(heights.empty());
+    EXPECT_EQ(heights.back(), top - 15);
+    EXPECT_EQ(page(*form, "Options")->Height(), static_cast<float>(top - 15));
+    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(lefts(*n), kDefaultLefts);
+    form->unload();
+}
