@@ -14,6 +14,14 @@
 
 namespace ov {
 
+// The type of the field a pointer to member names.
+template <class M>
+struct FieldOf;
+template <class C, class T>
+struct FieldOf<T C::*> {
+    using type = T;
+};
+
 // One stored property of a wizard control C, as its key table lists it: the key it is written under,
 // the key it is read under (the bag ignores letter case, so a few differ only in that), the place it
 // is read at when the reader's order differs from the writer's (0: in table order), its default, and
@@ -23,13 +31,6 @@ namespace ov {
 // The property's type T decides the reading: PropertyBag::readIfStored<T> with the key's range, so a
 // stored value the property cannot take is refused (and the default applied); writing passes the same
 // range, so a value outside it is refused by the save.
-template <class M>
-struct FieldOf;
-template <class C, class T>
-struct FieldOf<T C::*> {
-    using type = T;
-};
-
 template <class C>
 class StoredKey {
 public:
@@ -74,7 +75,6 @@ public:
     const std::string& writeKey() const { return m_writeKey; }
     const std::string& readKey() const { return m_readKey; }
     int readAt() const { return m_readAt; }
-    Variant defaultValue(const C& c) const { return m_access->defaultValue(c); }
     // The control's value into the bag under the write key (nothing when it equals the default).
     void write(C& c, PropertyBag& bag) const { m_access->write(c, bag, m_writeKey); }
     // The stored value, or the default when it is absent or refused, applied to the control.
@@ -83,7 +83,6 @@ public:
 private:
     struct Access {
         virtual ~Access() = default;
-        virtual Variant defaultValue(const C& c) const = 0;
         virtual void write(C& c, PropertyBag& bag, const std::string& key) const = 0;
         virtual void load(C& c, const PropertyBag& bag, const std::string& key) const = 0;
     };
@@ -91,9 +90,6 @@ private:
     template <class T>
     struct Typed final : Access {
         Typed(Getter<T> g, Applier<T> a, PropertyBag::Range r) : get(g), apply(a), range(r) {}
-        Variant defaultValue(const C& c) const override {
-            return fixed ? fixedVariant : VariantTraits<T>::to(defaultOf(c));
-        }
         void write(C& c, PropertyBag& bag, const std::string& key) const override {
             const Variant value = VariantTraits<T>::to(get(c));
             if (fixed)
