@@ -258,7 +258,7 @@ private:
     void onButtonClick(ovEn_Button_Position p);
     void onNavigatorFocus();
     void copyDefaultsToMediator();
-    // The stored keys, in the order they are written (see OvWizardNavigatorPersistence.cpp).
+    // The stored keys in the order they are written, built once (see OvWizardNavigatorPersistence.cpp).
     static const StoredKeyTable<OvWizardNavigator>& storedKeys();
     void setPicture(const char* holder, const char* key, const char* label, PictureRef v, bool banner,
                     bool big);
