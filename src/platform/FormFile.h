@@ -73,7 +73,12 @@ struct FormFilePlan;
 // or a value that cannot be stored (a record, an object of a class that is not Persistable or has no
 // program id, text that is not UTF-8, a measure or font outside the ranges a loader accepts), fails
 // before the disk is touched (380 for a value, the control's own number for its failure; the
-// description names the file and control). The text is then written to a new file in the target's
+// description names the file and control). The same holds inside the controls, as the mirror of the
+// load rule above: a control writes each key with the range its property declares
+// (PropertyBag::write), and a stored value outside it — a navigator ButtonWidth of 2000000 that a host
+// set, which its writer takes and lays out — refuses the save with 380 ("Invalid property value:
+// <file>: control <name>: property <key>: <problem>", the problem as a load would word it), so that a
+// form that saves always loads again. The text is then written to a new file in the target's
 // folder, flushed to the disk and renamed over the target, so the target holds either the old or the
 // new form, never a part; failure 75 ("Path/File access error: <file>: <why>") otherwise, and the old
 // file is left as it was. Only after success is the form marked saved (Form::markSaved). The new file

@@ -108,6 +108,12 @@ private:
         return within(v, -FormFile::kMaxPosition, FormFile::kMaxPosition, what);
     }
 
+    // A value its property declares out of range (see PropertyBag::write) would refuse the load; the
+    // save refuses it first, naming the key as the loader would.
+    void refused(const PropertyBag& bag, const std::string& what) const {
+        if (const auto& r = bag.refusal()) fail(what + r->key + ": " + r->problem);
+    }
+
     static Json real(double v) {
         if (std::isnan(v)) return "NaN";
         if (std::isinf(v)) return v > 0 ? "Infinity" : "-Infinity";
@@ -140,6 +146,7 @@ private:
         } catch (const Failure& e) {
             throw Failure(e.number(), m_path + ": " + m_where + e.description(), e.source());
         }
+        refused(bag, "property ");
         Json j;
         j["progId"] = progId;
         j["name"] = ext.Name();
@@ -251,6 +258,7 @@ private:
         } catch (const Failure& e) {
             throw Failure(e.number(), m_path + ": " + m_where + e.description(), e.source());
         }
+        refused(inner, "the " + o->typeName() + " object's property ");
         j["type"] = "Object";
         j["progId"] = progId;
         j["value"] = entries(inner, depth + 1);

@@ -100,6 +100,13 @@ bool PropertyBag::inRange(const Variant& converted, Range range, std::string& pr
     return false;
 }
 
+void PropertyBag::write(std::string_view key, const Variant& value, const Variant& defaultValue,
+                        Range range) {
+    std::string problem;
+    if (isNumber(value.type()) && !inRange(value, range, problem)) refuse(key, describe(value) + problem);
+    write(key, value, defaultValue);
+}
+
 void PropertyBag::write(std::string_view key, const Variant& value, const Variant& defaultValue) {
     if (sameAsDefault(value, defaultValue)) {
         remove(key);

@@ -32,6 +32,11 @@ namespace ov {
 // and the read answers the default, so the control reads on undisturbed, with no failure for its
 // own failure handling to catch or show. Whoever filled the bag decides what a refusal means: a
 // form-file load refuses the whole form (see FormFile).
+//
+// Writing mirrors it: write(key, value, default, range) with a number outside the range the property
+// declares stores the value as given (the bag describes the control as it is) and keeps the first
+// refusal, again without a failure for the control's handling; whoever empties the bag decides what
+// it means: a form-file save refuses the form, so that a saved form always loads.
 class PropertyBag {
 public:
     struct Entry {
@@ -57,12 +62,19 @@ public:
     // the value is refused (see above). Numbers (and enumerations, as whole numbers) must lie in `range`.
     template <class T>
     T readAs(std::string_view key, const T& defaultValue, Range range = {}) const;
-    // The first refusal since the bag was filled or cleared.
+    // The stored value converted to T; nothing when the key is absent or the value is refused (the
+    // refusal is kept as by readAs).
+    template <class T>
+    std::optional<T> readIfStored(std::string_view key, Range range = {}) const;
+    // The first refusal, read or written, since the bag was made or cleared.
     const std::optional<Refusal>& refusal() const { return m_refusal; }
     // Refuses the value stored under `key` for a rule of the property's own beyond its type and range
     // (a font that must not be Nothing); the first refusal is kept.
     void refuse(std::string_view key, std::string problem) const;
+    // Stores `value` unless it equals `defaultValue` (see above).
     void write(std::string_view key, const Variant& value, const Variant& defaultValue = {});
+    // The same for a property that takes the numbers in `range`: a number outside is stored and refused.
+    void write(std::string_view key, const Variant& value, const Variant& defaultValue, Range range);
     // Stores unconditionally (a form loader filling the bag from a file).
     void put(std::string_view key, const Variant& value);
     bool remove(std::string_view key);
@@ -90,21 +102,27 @@ private:
 
 template <class T>
 T PropertyBag::readAs(std::string_view key, const T& defaultValue, Range range) const {
+    std::optional<T> value = readIfStored<T>(key, range);
+    return value ? std::move(*value) : defaultValue;
+}
+
+template <class T>
+std::optional<T> PropertyBag::readIfStored(std::string_view key, Range range) const {
     const Entry* e = find(key);
-    if (!e) return defaultValue;
+    if (!e) return std::nullopt;
     try {
         T value = VariantTraits<T>::from(e->value);
         if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>) {
             std::string problem;
             if (!inRange(VariantTraits<T>::to(value), range, problem)) {
                 refuse(e->key, describe(e->value) + problem);
-                return defaultValue;
+                return std::nullopt;
             }
         }
         return value;
     } catch (const Failure&) {
         refuse(e->key, describe(e->value) + " does not convert to " + VariantTraits<T>::typeName());
-        return defaultValue;
+        return std::nullopt;
     }
 }
 

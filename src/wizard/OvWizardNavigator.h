@@ -17,7 +17,8 @@ class CPages;
 class CWizardNavigator;
 class CommandButton;
 class Image;
-struct StoredKey;
+template <class C>
+class StoredKeyTable;
 
 // The wizard's navigator: a strip docked to the bottom of its form with four buttons (cmdLeft,
 // cmdLeftMiddle, cmdRightMiddle, cmdRight) whose captions, states and rules come from the current page
@@ -141,9 +142,10 @@ public:
     void SetFocusOnButton(ovEn_Button_Position New_DefaultButton);
 
     // ---- Layout and sizing (twips) ----
-    // The strip's measures stay within what a form file stores: button sizes from 0 to kMaxMeasure,
-    // gaps within +-kMaxMeasure. A write outside is failure 380 and changes nothing; a stored value
-    // outside refuses the load.
+    // The writers store what they are given and lay the strip out (a 32-bit overflow of the right
+    // button's place is a failure, reported; the value stays stored). A form file holds button sizes
+    // from 0 to kMaxMeasure and gaps within +-kMaxMeasure: a stored value outside refuses the load, and
+    // a form whose navigator holds one cannot be saved.
     static constexpr int32_t kMaxMeasure = 1000000;
     FontRef ButtonFont() const { return m_buttonFont; }
     void setButtonFont(FontRef v);
@@ -183,6 +185,8 @@ public:
     void setImageWaterMarkBig(PictureRef v);
 
     // Places the buttons along the strip; part 0 tops, 1/3/4 lefts (3 widths too), 2 heights, 5 all.
+    // Failure 6 (Overflow) when the right button's left (strip width - ButtonWidth - ButtonGapRight)
+    // leaves 32 bits; the other lefts are computed in single precision.
     void LayoutButtons(int32_t part);
     void SetButtonsFont(FontRef font);
 
@@ -254,8 +258,8 @@ private:
     void onButtonClick(ovEn_Button_Position p);
     void onNavigatorFocus();
     void copyDefaultsToMediator();
-    // The stored keys, in the order they are written (see OvWizardNavigatorPersistence.cpp).
-    std::vector<StoredKey> storedKeys();
+    // The stored keys in the order they are written, built once (see OvWizardNavigatorPersistence.cpp).
+    static const StoredKeyTable<OvWizardNavigator>& storedKeys();
     void setPicture(const char* holder, const char* key, const char* label, PictureRef v, bool banner,
                     bool big);
     void writeTabHeight();

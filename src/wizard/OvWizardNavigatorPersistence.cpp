@@ -3,6 +3,7 @@
 #include "platform/Extender.h"
 #include "platform/Font.h"
 #include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Picture.h"
 #include "platform/PropertyBag.h"
@@ -15,6 +16,7 @@
 #include "wizard/WizardGlobals.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace ov {
 
@@ -23,25 +25,14 @@ namespace {
 // The captions file lists the positions from left to right.
 constexpr const auto& kPositions = kButtonPositions;
 
-// The order the bag stores the positions in, and their key prefixes.
-struct StoredPosition {
-    ovEn_Button_Position position;
-    const char* prefix;
-};
-constexpr std::array kStoredPositions{
-    StoredPosition{ovEn_Button_Position::ovBPRightMiddle, "RightMiddleButton"},
-    StoredPosition{ovEn_Button_Position::ovBPRight, "RightButton"},
-    StoredPosition{ovEn_Button_Position::ovBPLeft, "LeftButton"},
-    StoredPosition{ovEn_Button_Position::ovBPLeftMiddle, "LeftMiddleButton"}};
-
 // The strip's measures (ParentWidth and ParentHeight as well: the form's size) are lengths within what
-// a form file holds; the gaps may be negative.
+// a form file holds; the gaps may be negative. The writers take any value; only a file is limited.
 constexpr PropertyBag::Range kLength{0, OvWizardNavigator::kMaxMeasure};
 constexpr PropertyBag::Range kOffset{-OvWizardNavigator::kMaxMeasure, OvWizardNavigator::kMaxMeasure};
+static_assert(OvWizardNavigator::kMaxMeasure == FormFile::kMaxTwips);
 
-std::string positionKey(const char* prefix, const char* field) {
-    return std::string(prefix) + field;
-}
+template <ovEn_Button_Position P>
+using At = std::integral_constant<ovEn_Button_Position, P>;
 
 } // namespace
 
@@ -50,123 +41,121 @@ std::string positionKey(const char* prefix, const char* field) {
 // ParentHeight, WizardSizeMode in that order after BannerHeaderStyle. It asks for the last picture
 // as "ImageWaterMarkBig", which finds "ImageWatermarkBig". Loading sets fields and buttons directly,
 // except the pictures, the font and the banner style, which go through their writers so that the
-// pages receive them.
-std::vector<StoredKey> OvWizardNavigator::storedKeys() {
-    using N = OvWizardNavigator;
-    using Position = ovEn_Button_Position;
-    using Rule = ovEn_Button_Rule;
-    std::vector<StoredKey> keys{
-        storedKey<OleColor>(
-            "BackColor", "BackColor", 1, sysColor::ButtonFace, [this] { return BackColor(); },
-            [this](OleColor v) { UserControl::setBackColor(v); }),
-        storedKey<bool>(
-            "Enabled", "Enabled", 2, true, [this] { return Enabled(); },
-            [this](bool v) { UserControl::setEnabled(v); }),
-        storedKey<bool>(
-            "FinishEnabled", "FinishEnabled", 3, true, [this] { return m_finishEnabled; },
-            [this](bool v) { m_finishEnabled = v; }),
-        storedKey<bool>(
-            "FinishVisible", "FinishVisible", 4, false, [this] { return m_finishVisible; },
-            [this](bool v) { m_finishVisible = v; }),
-        storedKey<std::string>(
-            "FinishCaption", "FinishCaption", 5, "&Finish", [this] { return m_finishCaption; },
-            [this](std::string v) { m_finishCaption = std::move(v); }),
-        storedKey<Rule>(
-            "FinishRule", "FinishRule", 7, Rule::ovBRFinish, [this] { return m_finishRule; },
-            [this](Rule v) { m_finishRule = v; }),
-        storedKey<Position>(
-            "FinishPosition", "FinishPosition", 6, Position::ovBPRightMiddle,
-            [this] { return m_finishPosition; }, [this](Position v) { m_finishPosition = v; }),
-    };
-    int readAt = 8;
-    for (const StoredPosition& sp : kStoredPositions) {
-        const Position p = sp.position;
-        const DefaultButtonSetting& d = kNavigatorDefaultSet[buttonSlot(p)];
+// pages receive them. Built once; every navigator reads and writes through it.
+const StoredKeyTable<OvWizardNavigator>& OvWizardNavigator::storedKeys() {
+    static const StoredKeyTable<OvWizardNavigator> table([] {
+        using N = OvWizardNavigator;
+        using Key = StoredKey<N>;
+        using Position = ovEn_Button_Position;
+        using Rule = ovEn_Button_Rule;
+        std::vector<Key> keys{
+            Key::of<OleColor>(
+                "BackColor", "BackColor", 1, sysColor::ButtonFace, [](N& n) { return n.BackColor(); },
+                [](N& n, OleColor v) { n.UserControl::setBackColor(v); }),
+            Key::of<bool>(
+                "Enabled", "Enabled", 2, true, [](N& n) { return n.Enabled(); },
+                [](N& n, bool v) { n.UserControl::setEnabled(v); }),
+            Key::field<&N::m_finishEnabled>("FinishEnabled", 3, true),
+            Key::field<&N::m_finishVisible>("FinishVisible", 4, false),
+            Key::field<&N::m_finishCaption>("FinishCaption", 5, "&Finish"),
+            Key::field<&N::m_finishRule>("FinishRule", 7, Rule::ovBRFinish),
+            Key::field<&N::m_finishPosition>("FinishPosition", 6, Position::ovBPRightMiddle),
+        };
         // Each value goes to the field and at once to the button.
-        keys.push_back(storedKey<bool>(
-            positionKey(sp.prefix, "Enabled"), positionKey(sp.prefix, "Enabled"), readAt++, d.enabled,
-            [this, p] { return setting(p).enabled; },
-            [this, p](bool v) { button(p).setEnabled(setting(p).enabled = v); }));
-        keys.push_back(storedKey<bool>(
-            positionKey(sp.prefix, "Visible"), positionKey(sp.prefix, "Visible"), readAt++, d.visible,
-            [this, p] { return setting(p).visible; },
-            [this, p](bool v) { button(p).setVisible(setting(p).visible = v); }));
-        keys.push_back(storedKey<std::string>(
-            positionKey(sp.prefix, "Caption"), positionKey(sp.prefix, "Caption"), readAt++, d.caption,
-            [this, p] { return setting(p).caption; },
-            [this, p](std::string v) { button(p).setCaption(setting(p).caption = std::move(v)); }));
-        keys.push_back(storedKey<Rule>(
-            positionKey(sp.prefix, "Rule"), positionKey(sp.prefix, "Rule"), readAt++, d.rule,
-            [this, p] { return setting(p).rule; },
-            [this, p](Rule v) {
-                setting(p).rule = v;
-                button(p).setTag(std::to_string(static_cast<int32_t>(v)));
+        int readAt = 8;
+        auto position = [&](auto at, const std::string& prefix) {
+            const DefaultButtonSetting& d = kNavigatorDefaultSet[buttonSlot(decltype(at)::value)];
+            keys.push_back(Key::of<bool>(
+                prefix + "Enabled", prefix + "Enabled", readAt++, d.enabled,
+                [](N& n) { return n.setting(decltype(at)::value).enabled; },
+                [](N& n, bool v) {
+                    constexpr Position p = decltype(at)::value;
+                    n.button(p).setEnabled(n.setting(p).enabled = v);
+                }));
+            keys.push_back(Key::of<bool>(
+                prefix + "Visible", prefix + "Visible", readAt++, d.visible,
+                [](N& n) { return n.setting(decltype(at)::value).visible; },
+                [](N& n, bool v) {
+                    constexpr Position p = decltype(at)::value;
+                    n.button(p).setVisible(n.setting(p).visible = v);
+                }));
+            keys.push_back(Key::of<std::string>(
+                prefix + "Caption", prefix + "Caption", readAt++, d.caption,
+                [](N& n) { return n.setting(decltype(at)::value).caption; },
+                [](N& n, std::string v) {
+                    constexpr Position p = decltype(at)::value;
+                    n.button(p).setCaption(n.setting(p).caption = std::move(v));
+                }));
+            keys.push_back(Key::of<Rule>(
+                prefix + "Rule", prefix + "Rule", readAt++, d.rule,
+                [](N& n) { return n.setting(decltype(at)::value).rule; },
+                [](N& n, Rule v) {
+                    constexpr Position p = decltype(at)::value;
+                    n.setting(p).rule = v;
+                    n.button(p).setTag(std::to_string(static_cast<int32_t>(v)));
+                }));
+        };
+        // The order the bag stores the positions in.
+        position(At<Position::ovBPRightMiddle>{}, "RightMiddleButton");
+        position(At<Position::ovBPRight>{}, "RightButton");
+        position(At<Position::ovBPLeft>{}, "LeftButton");
+        position(At<Position::ovBPLeftMiddle>{}, "LeftMiddleButton");
+        // A stored value 1 to 4 gives the button at that position the role (enabled or not); any other
+        // value leaves the role to no button.
+        keys.push_back(Key::of<Position>(
+            "DefaultButton", "DefaultButton", 24, kNavigatorDefaultButton,
+            [](N& n) { return n.m_defaultButton; },
+            [](N& n, Position v) {
+                n.m_defaultButton = v;
+                for (auto p : kButtonPositions)
+                    n.button(p).setDefault(p == v);
             }));
-    }
-    const FontRef ambient = ambientFont();
-    auto picture = [this](std::string key, int at, PictureRef (OvWizardNavigator::*get)() const,
-                          void (OvWizardNavigator::*set)(PictureRef)) {
-        return storedKey<PictureRef>(
-            key, key, at, nullptr, [this, get] { return (this->*get)(); },
-            [this, set](PictureRef v) { (this->*set)(std::move(v)); });
-    };
-    auto measure = [this](std::string key, int at, int32_t def, int32_t OvWizardNavigator::*field,
-                          PropertyBag::Range range) {
-        return storedKey<int32_t>(
-            key, key, at, def, [this, field] { return this->*field; },
-            [this, field](int32_t v) { this->*field = v; }, range);
-    };
-    // A stored value 1 to 4 gives the button at that position the role (enabled or not); any other
-    // value leaves the role to no button.
-    keys.push_back(storedKey<Position>(
-        "DefaultButton", "DefaultButton", 24, kNavigatorDefaultButton, [this] { return m_defaultButton; },
-        [this](Position v) {
-            m_defaultButton = v;
-            for (auto p : kButtonPositions)
-                button(p).setDefault(p == v);
-        }));
-    keys.push_back(storedKey<Position>(
-        "CancelButton", "CancelButton", 25, kNavigatorCancelButton, [this] { return m_cancelButton; },
-        [this](Position v) {
-            m_cancelButton = v;
-            for (auto p : kButtonPositions)
-                button(p).setCancel(p == v);
-        }));
-    keys.push_back(storedKey<int32_t>(
-        "StartPage", "StartPage", 26, 1, [this] { return m_startPage; },
-        [this](int32_t v) { m_startPage = v; }));
-    keys.push_back(picture("ImageBanner", 27, &N::ImageBanner, &N::setImageBanner));
-    keys.push_back(picture("ImageBannerBig", 28, &N::ImageBannerBig, &N::setImageBannerBig));
-    keys.push_back(picture("ImageWatermark", 29, &N::ImageWaterMark, &N::setImageWaterMark));
-    keys.push_back(storedKey<PictureRef>(
-        "ImageWatermarkBig", "ImageWaterMarkBig", 30, nullptr, [this] { return ImageWaterMarkBig(); },
-        [this](PictureRef v) { setImageWaterMarkBig(std::move(v)); }));
-    keys.push_back(storedKey<FontRef>(
-        "ButtonFont", "ButtonFont", 31, ambient, [this] { return m_buttonFont; },
-        [this, ambient](FontRef v) { setButtonFont(v ? v : ambient); }));
-    keys.push_back(measure("ButtonGapTop", 32, 210, &N::m_buttonGapTop, kOffset));
-    keys.push_back(measure("ButtonGapRight", 33, 150, &N::m_buttonGapRight, kOffset));
-    keys.push_back(measure("ButtonGapMiddle", 34, 165, &N::m_buttonGapMiddle, kOffset));
-    keys.push_back(measure("ButtonHeight", 35, 345, &N::m_buttonHeight, kLength));
-    keys.push_back(measure("ButtonWidth", 36, 1120, &N::m_buttonWidth, kLength));
-    keys.push_back(storedKey<ovBannerStyleEnum>(
-        "BannerHeaderStyle", "BannerHeaderStyle", 37, ovBannerStyleEnum::ovVelmar,
-        [this] { return m_bannerHeaderStyle; }, [this](ovBannerStyleEnum v) { setBannerHeaderStyle(v); }));
-    keys.push_back(storedKey<ovWizardSizeMode>(
-        "WizardSizeMode", "WizardSizeMode", 41, ovWizardSizeMode::ovStandard,
-        [this] { return m_wizardSizeMode; }, [this](ovWizardSizeMode v) { m_wizardSizeMode = v; }));
-    keys.push_back(measure("ParentWidth", 39, 7540, &N::m_parentWidth, kLength));
-    keys.push_back(measure("ParentHeight", 40, 5775, &N::m_parentHeight, kLength));
-    keys.push_back(storedKey<bool>(
-        "HoldParentSize", "HoldParentSize", 38, true, [this] { return m_holdParentSize; },
-        [this](bool v) { m_holdParentSize = v; }));
-    keys.push_back(storedKey<bool>(
-        "ShowErrorMsg", "ShowErrorMsg", 42, true, [this] { return m_showErrorMsg; },
-        [this](bool v) {
-            m_showErrorMsg = v;
-            wizardThreadState().showErrors = v;
-        }));
-    return keys;
+        keys.push_back(Key::of<Position>(
+            "CancelButton", "CancelButton", 25, kNavigatorCancelButton, [](N& n) { return n.m_cancelButton; },
+            [](N& n, Position v) {
+                n.m_cancelButton = v;
+                for (auto p : kButtonPositions)
+                    n.button(p).setCancel(p == v);
+            }));
+        keys.push_back(Key::field<&N::m_startPage>("StartPage", 26, 1));
+        keys.push_back(Key::of<PictureRef>(
+            "ImageBanner", "ImageBanner", 27, nullptr, [](N& n) { return n.ImageBanner(); },
+            [](N& n, PictureRef v) { n.setImageBanner(std::move(v)); }));
+        keys.push_back(Key::of<PictureRef>(
+            "ImageBannerBig", "ImageBannerBig", 28, nullptr, [](N& n) { return n.ImageBannerBig(); },
+            [](N& n, PictureRef v) { n.setImageBannerBig(std::move(v)); }));
+        keys.push_back(Key::of<PictureRef>(
+            "ImageWatermark", "ImageWatermark", 29, nullptr, [](N& n) { return n.ImageWaterMark(); },
+            [](N& n, PictureRef v) { n.setImageWaterMark(std::move(v)); }));
+        keys.push_back(Key::of<PictureRef>(
+            "ImageWatermarkBig", "ImageWaterMarkBig", 30, nullptr, [](N& n) { return n.ImageWaterMarkBig(); },
+            [](N& n, PictureRef v) { n.setImageWaterMarkBig(std::move(v)); }));
+        keys.push_back(Key::withDefaultOf<FontRef>(
+            "ButtonFont", "ButtonFont", 31, [](const N& n) { return n.ambientFont(); },
+            [](N& n) { return n.m_buttonFont; },
+            [](N& n, FontRef v) { n.setButtonFont(v ? std::move(v) : n.ambientFont()); }));
+        keys.push_back(Key::field<&N::m_buttonGapTop>("ButtonGapTop", 32, 210, kOffset));
+        keys.push_back(Key::field<&N::m_buttonGapRight>("ButtonGapRight", 33, 150, kOffset));
+        keys.push_back(Key::field<&N::m_buttonGapMiddle>("ButtonGapMiddle", 34, 165, kOffset));
+        keys.push_back(Key::field<&N::m_buttonHeight>("ButtonHeight", 35, 345, kLength));
+        keys.push_back(Key::field<&N::m_buttonWidth>("ButtonWidth", 36, 1120, kLength));
+        keys.push_back(Key::of<ovBannerStyleEnum>(
+            "BannerHeaderStyle", "BannerHeaderStyle", 37, ovBannerStyleEnum::ovVelmar,
+            [](N& n) { return n.m_bannerHeaderStyle; },
+            [](N& n, ovBannerStyleEnum v) { n.setBannerHeaderStyle(v); }));
+        keys.push_back(Key::field<&N::m_wizardSizeMode>("WizardSizeMode", 41, ovWizardSizeMode::ovStandard));
+        keys.push_back(Key::field<&N::m_parentWidth>("ParentWidth", 39, 7540, kLength));
+        keys.push_back(Key::field<&N::m_parentHeight>("ParentHeight", 40, 5775, kLength));
+        keys.push_back(Key::field<&N::m_holdParentSize>("HoldParentSize", 38, true));
+        keys.push_back(Key::of<bool>(
+            "ShowErrorMsg", "ShowErrorMsg", 42, true, [](N& n) { return n.m_showErrorMsg; },
+            [](N& n, bool v) {
+                n.m_showErrorMsg = v;
+                wizardThreadState().showErrors = v;
+            }));
+        return keys;
+    }());
+    return table;
 }
 
 void OvWizardNavigator::onInitProperties() {
@@ -209,11 +198,7 @@ void OvWizardNavigator::onInitProperties() {
 
 void OvWizardNavigator::onReadProperties(PropertyBag& bag) {
     trapFailures(*this, "::ReadProperties", [&] {
-        std::vector<StoredKey> keys = storedKeys();
-        std::stable_sort(keys.begin(), keys.end(),
-                         [](const StoredKey& a, const StoredKey& b) { return a.readAt < b.readAt; });
-        for (const StoredKey& k : keys)
-            k.load(bag);
+        storedKeys().load(*this, bag);
         copyDefaultsToMediator();
         // A running navigator loaded before its pages starts disabled; the first page change enables it.
         // At design time no page change comes, and the stored state stays, so that a wizard loaded in
@@ -224,10 +209,7 @@ void OvWizardNavigator::onReadProperties(PropertyBag& bag) {
 }
 
 void OvWizardNavigator::onWriteProperties(PropertyBag& bag) {
-    trapFailures(*this, "::WriteProperties", [&] {
-        for (const StoredKey& k : storedKeys())
-            bag.write(k.writeKey, k.value(), k.defaultValue);
-    });
+    trapFailures(*this, "::WriteProperties", [&] { storedKeys().write(*this, bag); });
 }
 
 void OvWizardNavigator::setSaveCaptionsToFile(bool) {

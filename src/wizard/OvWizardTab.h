@@ -16,7 +16,10 @@
 namespace ov {
 
 class CWizardNavigator;
-struct StoredKey;
+class Label;
+class PictureBox;
+template <class C>
+class StoredKeyTable;
 
 // One wizard page. Pages stack at the top of their form, docked to its top edge; the page whose
 // PageIndex the thread's mediator asks for shows itself and hands its own button set and its
@@ -258,9 +261,9 @@ private:
     PictureRef mediatorWaterMarkImage() const;
     bool isInterior() const { return m_pageMode == En_Page_Mode::InteriorPage; }
 
-    // Persistence.
-    std::vector<StoredKey> headerKeys();
-    std::vector<StoredKey> buttonKeys();
+    // Persistence: the stored keys 1 to 24 and 26 to 44, each table built once.
+    static const StoredKeyTable<OvWizardTab>& headerKeys();
+    static const StoredKeyTable<OvWizardTab>& buttonKeys();
     void writeCaptionsFile();
 
     // By-name bindings of the per-position internals (LBVisible ... RBRule).
@@ -323,6 +326,17 @@ private:
     std::array<ButtonSlot, 4> m_buttons;
     std::array<ButtonSlot, 4> m_navigatorDefaults;
     LastError m_lastError;
+    // The constituents the stored keys reach, found once when the surface is built.
+    struct StoredParts {
+        PictureBox* banner = nullptr;
+        Label* headerTitle = nullptr;
+        Label* headerDescription = nullptr;
+        Label* watermarkTitle = nullptr;
+        Label* watermarkDescription = nullptr;
+        Label* rule = nullptr;
+        Label* pageIndex = nullptr;
+    };
+    StoredParts m_parts;
 };
 
 // The one shape of a writer: the body stores and applies, then the container hears of the change

@@ -121,6 +121,12 @@ void OvWizardTab::buildSurface() {
     headerText(addLabel(*this, "lblHeaderDescription", &banner, 600, 375, 5715, 195, "Step Description"),
                true);
     addChild<Image>("imgHeaderBanner", &banner).Move(6600, 60, 750, 750);
+    m_parts.banner = &banner;
+    m_parts.headerTitle = &headerTitle;
+    m_parts.headerDescription = &child<Label>("lblHeaderDescription");
+    m_parts.watermarkTitle = &title;
+    m_parts.watermarkDescription = &child<Label>("lblWatermarkDescription");
+    m_parts.rule = &child<Label>("lblRule");
     auto& separator = addChild<Frame>("fraBanner");
     separator.Move(-30, kBannerHeight, 7560, 30);
 
@@ -153,6 +159,7 @@ void OvWizardTab::buildSurface() {
     auto& index = addLabel(*this, "lblPageIndex", &bar, 450, 30, 120, 195, "");
     index.setFont(Font::create("Arial", 8.25f, true));
     index.setAutoSize(true);
+    m_parts.pageIndex = &index;
     addLabel(*this, "lblDisplayName", &bar, 690, 30, 780, 195, "").setAutoSize(true);
 }
 

@@ -15,7 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <type_traits>
 
 namespace ov {
 
@@ -32,127 +32,141 @@ const char* modeName(En_Page_Mode mode) {
     }
 }
 
+template <auto V>
+using Constant = std::integral_constant<decltype(V), V>;
+
 } // namespace
 
 // The stored keys 1 to 24, in the order they are written and read. Loading sets fields and constituent
 // controls directly: no index swapping and no mode checks while a form loads. A font stored as Nothing
 // reads as the ambient font.
-std::vector<StoredKey> OvWizardTab::headerKeys() {
-    const FontRef ambient = ambientFont();
-    auto* banner = &child<PictureBox>("picBanner");
-    auto* headerDescription = &child<Label>("lblHeaderDescription");
-    auto* headerTitle = &child<Label>("lblHeaderTitle");
-    auto* description = &child<Label>("lblWatermarkDescription");
-    auto* rule = &child<Label>("lblRule");
-    auto* title = &child<Label>("lblWatermarkTitle");
-    auto caption = [](Label* l, const char* key, const char* defaultText) {
-        return storedKey<std::string>(
-            key, key, 0, defaultText, [l] { return l->Caption(); }, [l](std::string v) { l->setCaption(v); });
-    };
-    auto font = [&ambient](Label* l, const char* writeKey, const char* readKey) {
-        return storedKey<FontRef>(
-            writeKey, readKey, 0, ambient, [l] { return l->Font(); },
-            [l, ambient](FontRef v) { l->setFont(v ? v : ambient); });
-    };
-    auto color = [](Label* l, const char* writeKey, const char* readKey) {
-        return storedKey<OleColor>(
-            writeKey, readKey, 0, 0, [l] { return l->ForeColor(); }, [l](OleColor v) { l->setForeColor(v); });
-    };
-    auto number = [](const char* key, int32_t defaultValue, int32_t* field) {
-        return storedKey<int32_t>(
-            key, key, 0, defaultValue, [field] { return *field; }, [field](int32_t v) { *field = v; });
-    };
-    return {
-        storedKey<OleColor>(
-            "BackColor", "BackColor", 0, sysColor::ButtonFace, [this] { return BackColor(); },
-            [this](OleColor v) {
-                m_backColor = v;
-                UserControl::setBackColor(v);
-            }),
-        storedKey<bool>(
-            "Enabled", "Enabled", 0, true, [this] { return Enabled(); },
-            [this](bool v) { UserControl::setEnabled(v); }),
-        // The surface has no border or a single one.
-        storedKey<int16_t>(
-            "BorderStyle", "BorderStyle", 0, 0, [this] { return BorderStyle(); },
-            [this](int16_t v) { UserControl::setBorderStyle(v); }, {0, 1}),
-        storedKey<OleColor>(
-            "BannerBackColor", "BannerBackColor", 0, 0x00FFFFFF, [banner] { return banner->BackColor(); },
-            [banner](OleColor v) { banner->setBackColor(v); }),
-        caption(headerDescription, "BannerDescription", "Step Description"),
-        font(headerDescription, "BannerDescriptionFont", "BannerDescriptionFont"),
-        color(headerDescription, "BannerDescriptionColor", "BannerDescriptionColor"),
-        caption(headerTitle, "BannerTitle", "Step Title"),
-        font(headerTitle, "BannerTitleFont", "BannerTitleFont"),
-        color(headerTitle, "BannerTitleColor", "BannerTitleColor"),
-        caption(description, "WaterMarkDescription", "Description"),
-        font(description, "WatermarkDescriptionFont", "WaterMarkDescriptionFont"),
-        color(description, "WatermarkDescriptionColor", "WaterMarkDescriptionColor"),
-        caption(rule, "WaterMarkRule", "To continue, click Next."),
-        font(rule, "WatermarkRuleFont", "WatermarkRuleFont"),
-        color(rule, "WatermarkRuleColor", "WatermarkRuleColor"),
-        caption(title, "WaterMarkTitle", "Welcome to ..."),
-        font(title, "WatermarkTitleFont", "WaterMarkTitleFont"),
-        color(title, "WatermarkTitleColor", "WaterMarkTitleColor"),
-        storedKey<int32_t>(
-            "PageIndex", "PageIndex", 0, 1, [this] { return m_pageIndex; },
-            [this](int32_t v) {
-                m_pageIndex = v;
-                child<Label>("lblPageIndex").setCaption(std::to_string(v));
-            }),
-        number("PageBack", 0, &m_pageBack),
-        number("PageNext", 0, &m_pageNext),
-        storedKey<En_Page_Mode>(
-            "PageMode", "PageMode", 0, En_Page_Mode::InteriorPage, [this] { return m_pageMode; },
-            [this](En_Page_Mode v) { m_pageMode = v; }),
-        storedKey<En_Page_State>(
-            "PageState", "PageState", 0, En_Page_State::Maximized, [this] { return m_pageState; },
-            [this](En_Page_State v) { m_pageState = v; }),
-    };
+const StoredKeyTable<OvWizardTab>& OvWizardTab::headerKeys() {
+    static const StoredKeyTable<OvWizardTab> table([] {
+        using T = OvWizardTab;
+        using Key = StoredKey<T>;
+        using Part = Label* StoredParts::*;
+        auto caption = [](auto part, const char* key, const char* defaultText) {
+            return Key::of<std::string>(
+                key, key, 0, defaultText, [](T& t) { return (t.m_parts.*decltype(part)::value)->Caption(); },
+                [](T& t, std::string v) { (t.m_parts.*decltype(part)::value)->setCaption(v); });
+        };
+        auto font = [](auto part, const char* writeKey, const char* readKey) {
+            return Key::withDefaultOf<FontRef>(
+                writeKey, readKey, 0, [](const T& t) { return t.ambientFont(); },
+                [](T& t) { return (t.m_parts.*decltype(part)::value)->Font(); },
+                [](T& t, FontRef v) {
+                    (t.m_parts.*decltype(part)::value)->setFont(v ? v : t.ambientFont());
+                });
+        };
+        auto color = [](auto part, const char* writeKey, const char* readKey) {
+            return Key::of<OleColor>(
+                writeKey, readKey, 0, 0, [](T& t) { return (t.m_parts.*decltype(part)::value)->ForeColor(); },
+                [](T& t, OleColor v) { (t.m_parts.*decltype(part)::value)->setForeColor(v); });
+        };
+        const Constant<Part{&StoredParts::headerDescription}> headerDescription;
+        const Constant<Part{&StoredParts::headerTitle}> headerTitle;
+        const Constant<Part{&StoredParts::watermarkDescription}> description;
+        const Constant<Part{&StoredParts::rule}> rule;
+        const Constant<Part{&StoredParts::watermarkTitle}> title;
+        return std::vector<Key>{
+            Key::of<OleColor>(
+                "BackColor", "BackColor", 0, sysColor::ButtonFace, [](T& t) { return t.BackColor(); },
+                [](T& t, OleColor v) {
+                    t.m_backColor = v;
+                    t.UserControl::setBackColor(v);
+                }),
+            Key::of<bool>(
+                "Enabled", "Enabled", 0, true, [](T& t) { return t.Enabled(); },
+                [](T& t, bool v) { t.UserControl::setEnabled(v); }),
+            // The surface has no border or a single one.
+            Key::of<int16_t>(
+                "BorderStyle", "BorderStyle", 0, 0, [](T& t) { return t.BorderStyle(); },
+                [](T& t, int16_t v) { t.UserControl::setBorderStyle(v); }, {0, 1}),
+            Key::of<OleColor>(
+                "BannerBackColor", "BannerBackColor", 0, 0x00FFFFFF,
+                [](T& t) { return t.m_parts.banner->BackColor(); },
+                [](T& t, OleColor v) { t.m_parts.banner->setBackColor(v); }),
+            caption(headerDescription, "BannerDescription", "Step Description"),
+            font(headerDescription, "BannerDescriptionFont", "BannerDescriptionFont"),
+            color(headerDescription, "BannerDescriptionColor", "BannerDescriptionColor"),
+            caption(headerTitle, "BannerTitle", "Step Title"),
+            font(headerTitle, "BannerTitleFont", "BannerTitleFont"),
+            color(headerTitle, "BannerTitleColor", "BannerTitleColor"),
+            caption(description, "WaterMarkDescription", "Description"),
+            font(description, "WatermarkDescriptionFont", "WaterMarkDescriptionFont"),
+            color(description, "WatermarkDescriptionColor", "WaterMarkDescriptionColor"),
+            caption(rule, "WaterMarkRule", "To continue, click Next."),
+            font(rule, "WatermarkRuleFont", "WatermarkRuleFont"),
+            color(rule, "WatermarkRuleColor", "WatermarkRuleColor"),
+            caption(title, "WaterMarkTitle", "Welcome to ..."),
+            font(title, "WatermarkTitleFont", "WaterMarkTitleFont"),
+            color(title, "WatermarkTitleColor", "WaterMarkTitleColor"),
+            Key::of<int32_t>(
+                "PageIndex", "PageIndex", 0, 1, [](T& t) { return t.m_pageIndex; },
+                [](T& t, int32_t v) {
+                    t.m_pageIndex = v;
+                    t.m_parts.pageIndex->setCaption(std::to_string(v));
+                }),
+            Key::field<&T::m_pageBack>("PageBack", 0, 0),
+            Key::field<&T::m_pageNext>("PageNext", 0, 0),
+            Key::field<&T::m_pageMode>("PageMode", 0, En_Page_Mode::InteriorPage),
+            Key::field<&T::m_pageState>("PageState", 0, En_Page_State::Maximized),
+        };
+    }());
+    return table;
 }
 
 // The stored keys 26 to 44: the page's own button set, its default and cancel positions (a position
-// or none) and UseDefaultButtonSet, each stored against the navigator's default.
-std::vector<StoredKey> OvWizardTab::buttonKeys() {
-    static const char* const kPrefixes[] = {"LB", "LMB", "RMB", "RB"};
-    std::vector<StoredKey> keys;
-    for (auto p : kButtonPositions) {
-        const size_t i = buttonSlot(p);
-        const std::string prefix = kPrefixes[i];
-        ButtonSlot* s = &m_buttons[i];
-        const ButtonSlot& d = m_navigatorDefaults[i];
-        keys.push_back(storedKey<bool>(
-            prefix + "Visible", prefix + "Visible", 0, d.visible, [s] { return s->visible; },
-            [s](bool v) { s->visible = v; }));
-        keys.push_back(storedKey<bool>(
-            prefix + "Enabled", prefix + "Enabled", 0, d.enabled, [s] { return s->enabled; },
-            [s](bool v) { s->enabled = v; }));
-        keys.push_back(storedKey<std::string>(
-            prefix + "Caption", prefix + "Caption", 0, d.caption, [s] { return s->caption; },
-            [s](std::string v) { s->caption = std::move(v); }));
-        keys.push_back(storedKey<ovEn_Button_Rule>(
-            prefix + "Rule", prefix + "Rule", 0, d.rule, [s] { return s->rule; },
-            [s](ovEn_Button_Rule v) { s->rule = v; }));
-    }
-    keys.push_back(storedKey<int32_t>(
-        "DefaultButton", "DefaultButton", 0, m_navigatorDefaultButton, [this] { return m_defaultButton; },
-        [this](int32_t v) { m_defaultButton = v; }));
-    keys.push_back(storedKey<int32_t>(
-        "CancelButton", "CancelButton", 0, m_navigatorCancelButton, [this] { return m_cancelButton; },
-        [this](int32_t v) { m_cancelButton = v; }));
-    keys.push_back(storedKey<bool>(
-        "UseDefaultButtonSet", "UseDefaultButtonSet", 0, true, [this] { return m_useDefaultButtonSet; },
-        [this](bool v) { m_useDefaultButtonSet = v; }));
-    return keys;
+// or none) and UseDefaultButtonSet, each stored against the navigator's default the page took.
+const StoredKeyTable<OvWizardTab>& OvWizardTab::buttonKeys() {
+    static const StoredKeyTable<OvWizardTab> table([] {
+        using T = OvWizardTab;
+        using Key = StoredKey<T>;
+        std::vector<Key> keys;
+        auto slot = [&keys](auto at, const std::string& prefix) {
+            keys.push_back(Key::withDefaultOf<bool>(
+                prefix + "Visible", prefix + "Visible", 0,
+                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].visible; },
+                [](T& t) { return t.m_buttons[decltype(at)::value].visible; },
+                [](T& t, bool v) { t.m_buttons[decltype(at)::value].visible = v; }));
+            keys.push_back(Key::withDefaultOf<bool>(
+                prefix + "Enabled", prefix + "Enabled", 0,
+                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].enabled; },
+                [](T& t) { return t.m_buttons[decltype(at)::value].enabled; },
+                [](T& t, bool v) { t.m_buttons[decltype(at)::value].enabled = v; }));
+            keys.push_back(Key::withDefaultOf<std::string>(
+                prefix + "Caption", prefix + "Caption", 0,
+                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].caption; },
+                [](T& t) { return t.m_buttons[decltype(at)::value].caption; },
+                [](T& t, std::string v) { t.m_buttons[decltype(at)::value].caption = std::move(v); }));
+            keys.push_back(Key::withDefaultOf<ovEn_Button_Rule>(
+                prefix + "Rule", prefix + "Rule", 0,
+                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].rule; },
+                [](T& t) { return t.m_buttons[decltype(at)::value].rule; },
+                [](T& t, ovEn_Button_Rule v) { t.m_buttons[decltype(at)::value].rule = v; }));
+        };
+        // Left to right, as the slots are numbered.
+        slot(Constant<size_t{0}>{}, "LB");
+        slot(Constant<size_t{1}>{}, "LMB");
+        slot(Constant<size_t{2}>{}, "RMB");
+        slot(Constant<size_t{3}>{}, "RB");
+        keys.push_back(Key::withDefaultOf<int32_t>(
+            "DefaultButton", "DefaultButton", 0, [](const T& t) { return t.m_navigatorDefaultButton; },
+            [](T& t) { return t.m_defaultButton; }, [](T& t, int32_t v) { t.m_defaultButton = v; }));
+        keys.push_back(Key::withDefaultOf<int32_t>(
+            "CancelButton", "CancelButton", 0, [](const T& t) { return t.m_navigatorCancelButton; },
+            [](T& t) { return t.m_cancelButton; }, [](T& t, int32_t v) { t.m_cancelButton = v; }));
+        keys.push_back(Key::field<&T::m_useDefaultButtonSet>("UseDefaultButtonSet", 0, true));
+        return keys;
+    }());
+    return table;
 }
 
 void OvWizardTab::onWriteProperties(PropertyBag& bag) {
     trapFailures(*this, "::WriteProperties", [&] {
-        for (const StoredKey& k : headerKeys())
-            bag.write(k.writeKey, k.value(), k.defaultValue);
+        headerKeys().write(*this, bag);
         bag.write("TagVariant", m_tagVariant, Variant(nullptr));
-        for (const StoredKey& k : buttonKeys())
-            bag.write(k.writeKey, k.value(), k.defaultValue);
+        buttonKeys().write(*this, bag);
         // A saved page registers again when it is next loaded.
         if (m_mediator) {
             m_mediator->setPageHiddenAtDesignTime(false);
@@ -163,8 +177,7 @@ void OvWizardTab::onWriteProperties(PropertyBag& bag) {
 
 void OvWizardTab::onReadProperties(PropertyBag& bag) {
     trapFailures(*this, "::ReadProperties", [&] {
-        for (const StoredKey& k : headerKeys())
-            k.load(bag);
+        headerKeys().load(*this, bag);
         // Any value or object: a tag takes what it is given.
         if (bag.read("TagVariant", Variant(nullptr)).isObject())
             m_tagVariant = Variant(bag.read("TagVariant", Variant(nullptr)).toObject());
@@ -177,8 +190,7 @@ void OvWizardTab::onReadProperties(PropertyBag& bag) {
             child<Image>("ImageWaterMark").setPicture(mediatorWaterMarkImage());
         }
         setBannerStyle(mediator().BannerStyle());
-        for (const StoredKey& k : buttonKeys())
-            k.load(bag);
+        buttonKeys().load(*this, bag);
         registerPage();
         // A running wizard shows its start page as soon as its pages are loaded.
         if (ambientUserMode()) mediator().GoToPage(mediator().StartPage());

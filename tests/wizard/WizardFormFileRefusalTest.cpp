@@ -135,26 +135,3 @@ TEST_F(WizardFileRefusalTest, ValuesAtTheEndsOfWhatAPropertyTakesLoad) {
     }
     EXPECT_TRUE(boxes().empty());
 }
-
-TEST_F(WizardFileRefusalTest, TheNavigatorsWritersTakeOnlyWhatAFileCanStore) {
-    auto form = designWizard({"Welcome"});
-    auto n = nav(*form);
-    watch(*n);
-    n->let("ButtonWidth", 2147483647);
-    n->let("ButtonGapTop", -1000001);
-    n->let("ButtonGapMiddle", -1000000);
-    EXPECT_EQ(
-        log,
-        (std::vector<std::string>{
-            "OnError 380 Invalid property value (2147483647 is outside 0 to 1000000) Nav::ButtonWidth (Let)",
-            "OnError 380 Invalid property value (-1000001 is outside -1000000 to 1000000) "
-            "Nav::ButtonGapTop (Let)"}));
-    EXPECT_EQ(n->ButtonWidth(), 1120);
-    EXPECT_EQ(n->ButtonGapTop(), 210);
-    // Whatever the writers took, the saved file loads back.
-    const std::string file = text(*form);
-    form->unload();
-    auto again = load(file, Mode::Design);
-    EXPECT_EQ(nav(*again)->ButtonGapMiddle(), -1000000);
-    again->unload();
-}
