@@ -13,8 +13,6 @@
 #include "wizard/OvWizardTab.h"
 #include "wizard/StoredKey.h"
 
-#include <filesystem>
-#include <fstream>
 #include <type_traits>
 
 namespace ov {
