@@ -88,7 +88,7 @@ void HostLabel::setBorderStyle(int16_t v) {
 }
 
 void HostLabel::setFont(FontRef v) {
-    text().setFont(std::move(v)); // Nothing is refused there
+    text().setFont(std::move(v)); // the label refuses Nothing (380)
     fit();
     PropertyChanged("Font");
 }

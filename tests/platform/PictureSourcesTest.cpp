@@ -56,7 +56,7 @@ protected:
     }
 };
 
-TEST_F(PictureSourcesTest, RawPixelsDrawAsGiven) {
+TEST_F(PictureSourcesTest, RawPixelsDrawAsGivenAndAlphaBlends) {
     // 3 × 2 RGB pixels in rows padded to 12 bytes, as many image buffers keep them.
     const std::vector<uint8_t> rgb = {
         255, 0,  0,  0,   255, 0,  0, 0, 255, 9, 9, 9, // red green blue, padding
@@ -74,14 +74,13 @@ TEST_F(PictureSourcesTest, RawPixelsDrawAsGiven) {
     EXPECT_EQ(b.pixel(12, 21), (Rgb{0, 0, 0}));
     EXPECT_EQ(b.pixel(13, 20), kWhite);
     EXPECT_EQ(b.pixel(10, 22), kWhite);
-}
 
-TEST_F(PictureSourcesTest, RawPixelsWithStraightAlphaBlendOverWhatIsBehind) {
+    // RGBA with straight alpha: opaque blue, transparent (the sketch shows), half black.
     const std::vector<uint8_t> rgba = {0, 0, 255, 255, 0, 0, 255, 0, 0, 0, 0, 128};
-    Bitmap b = show(Picture::fromPixels(3, 1, PixelFormat::Rgba32, rgba));
-    EXPECT_EQ(b.pixel(0, 0), (Rgb{0, 0, 255})); // opaque
-    EXPECT_EQ(b.pixel(1, 0), kWhite);           // transparent: the sketch shows
-    EXPECT_TRUE(near(b.pixel(2, 0), Rgb{127, 127, 127}, 1)) << int(b.pixel(2, 0).r); // half black
+    b = show(Picture::fromPixels(3, 1, PixelFormat::Rgba32, rgba));
+    EXPECT_EQ(b.pixel(0, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(b.pixel(1, 0), kWhite);
+    EXPECT_TRUE(near(b.pixel(2, 0), Rgb{127, 127, 127}, 1));
 }
 
 TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
@@ -116,13 +115,13 @@ TEST_F(PictureSourcesTest, PixelsThatDoNotMakeAPictureAreRefused) {
         size_t bytes;
     };
     const std::vector<Case> cases = {
-        {0, 1, 0, 6},  // no width
-        {1, 0, 0, 6},  // no height
-        {-1, 1, 0, 6}, //
-        {Picture::kMaxPixelsPerSide + 1, 1, 0, 6},
-        {2, 1, 5, 6}, // a stride shorter than a row of 6 bytes
-        {2, 2, 0, 6}, // 12 bytes needed
-        {1, 2, 4, 6}, // the second row ends at byte 7
+        {0, 1, 0, 6},                              // no width
+        {1, 0, 0, 6},                              // no height
+        {-1, 1, 0, 6},                             // a negative width
+        {Picture::kMaxPixelsPerSide + 1, 1, 0, 6}, // too wide
+        {2, 1, 5, 6},                              // a stride shorter than a row of 6 bytes
+        {2, 2, 0, 6},                              // 12 bytes needed
+        {1, 2, 4, 6},                              // the second row ends at byte 7
     };
     for (const auto& c : cases) {
         EXPECT_EQ(failureNumber([&] {
@@ -152,14 +151,9 @@ TEST(PngChecksumTest, KnownCheckValues) {
     EXPECT_EQ(crc32(crc32(0, d, 4), d + 4, 5), 0xCBF43926u); // running value
     const std::string word = "Wikipedia";
     EXPECT_EQ(adler32(1, reinterpret_cast<const uint8_t*>(word.data()), word.size()), 0x11E60398u);
-    // Past the 5552-byte run where the sums are reduced: 100,000 bytes of 0xFF.
+    // Past the 5552-byte run after which the sums are reduced (zlib's value).
     const std::vector<uint8_t> ff(100000, 0xFF);
-    uint32_t a = 1, b = 0;
-    for (uint8_t v : ff) {
-        a = (a + v) % 65521;
-        b = (b + a) % 65521;
-    }
-    EXPECT_EQ(adler32(1, ff.data(), ff.size()), (b << 16) | a);
+    EXPECT_EQ(adler32(1, ff.data(), ff.size()), 0x149A302Cu);
 }
 
 TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
