@@ -38,6 +38,37 @@ std::string direction(const Variant& v) {
     return v.toInt32() == 0 ? "0 (ovWizardGoForward)" : "1 (ovWizardGoBack)";
 }
 
+const char* const kLicenseText =
+    "OvComCtl License\r\n\r\nPermission is granted to use, copy, modify and distribute this software for "
+    "any purpose, provided that this notice is kept in every copy.\r\n\r\nThe software is provided \"as "
+    "is\", without warranty of any kind. In no event shall the authors be liable for any claim, damages or "
+    "other liability arising from its use.";
+const char* const kComponentsText =
+    "Wizard controls: the navigator and its pages.\r\nRenderer: draws forms to pictures with cairo and "
+    "pango.\r\nHost tool: ovhost, to run, render and describe forms.";
+
+// A word-wrapped label inside a page's client area (ClientLeft, ClientTop and ClientWidth of the page),
+// `top` twips below its top, as tall as its text unless `boxed` (then it fills the client height, on a
+// white ground with a border, as a licence text is shown).
+void placeLabel(const ov::FormRef& form, const char* page, const char* name, const char* text, bool boxed,
+                float top = 0) {
+    auto p = form->control(page);
+    auto label = form->add("OvHost.Label", name);
+    label->set("Container", Variant(ov::ObjectRef(p)));
+    const float width = static_cast<float>(p->get("ClientWidth").toInt32());
+    label->Move(static_cast<float>(p->get("ClientLeft").toInt32()),
+                static_cast<float>(p->get("ClientTop").toInt32()) + top, width,
+                boxed ? static_cast<float>(p->get("ClientHeight").toInt32()) : 300.0f);
+    label->let("WordWrap", true);
+    if (boxed) {
+        label->let("BackColor", int32_t(0x80000005)); // window background
+        label->let("BorderStyle", int16_t{1});
+    } else {
+        label->let("AutoSize", true);
+    }
+    label->let("Caption", text);
+}
+
 // Designs the sample setup wizard through the form, as a designer would: a navigator, then four pages
 // that number themselves, their texts, and the header pictures.
 ov::FormRef designWizard(const DemoOptions& o, std::ostream& log) {
@@ -64,6 +95,10 @@ ov::FormRef designWizard(const DemoOptions& o, std::ostream& log) {
     auto options = form->control("Options");
     options->let("BannerTitle", "Choose Components");
     options->let("BannerDescription", "Choose which features of OvComCtl you want to install.");
+    // The interior pages' own content: host labels placed in each page's client area.
+    placeLabel(form, "License", "lblLicense", kLicenseText, true);
+    placeLabel(form, "Options", "lblComponents", kComponentsText, false);
+    placeLabel(form, "Options", "lblFolder", "Install folder:  /usr/local/lib/ovcomctl", false, 2400);
     auto finish = form->control("Finish");
     finish->let("WatermarkTitle", "Completing the OvComCtl Setup Wizard");
     finish->let("WatermarkDescription", "OvComCtl has been installed on your computer.");

@@ -1,14 +1,16 @@
 #pragma once
 
-// The host-facing API of OvComCtl: the runtime, forms and objects, variants and failures, and every
-// published control and class. Drawing lives in its own library: include "render/Renderer.h" and link
-// ovcomctl::render.
+// The host-facing API of OvComCtl: the runtime, forms and objects, variants and failures, pictures,
+// every published control and class, and the About window (frmAbout, opened by showAboutBox). Drawing
+// and JPEG pictures live in their own library: include <ovcomctl/render.h> and link ovcomctl::render.
 
 #include "frame/AboutBox.h"
 #include "frame/EntryPoints.h"
 #include "frame/ErrorReporting.h"
 #include "frame/TypeLibrary.h"
+#include "frame/frmAbout.h"
 #include "platform/Args.h"
+#include "platform/ChildControls.h"
 #include "platform/Collection.h"
 #include "platform/Color.h"
 #include "platform/CommandButton.h"
@@ -26,6 +28,7 @@
 #include "platform/Object.h"
 #include "platform/Picture.h"
 #include "platform/PictureBox.h"
+#include "platform/PngEncoder.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"

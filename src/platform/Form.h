@@ -201,7 +201,13 @@ public:
     // it has the focus itself, then to the focused constituent control; a handler that sets KeyCode
     // (KeyAscii) to 0 stops the delivery of that event. The space key also clicks a focused command
     // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits,
-    // space, Enter (13), Escape (27) and Backspace (8).
+    // space, Enter (13), Escape (27) and Backspace (8); a key with Alt (shift bit 4) types nothing.
+    // Access keys: Alt with a letter or digit (letter case ignored) presses the visible, enabled
+    // command button whose caption marks that character with "&" ("&Next >" answers Alt+N; "&&" is
+    // a plain "&"), looked for first in the control that has the focus, then in every control in
+    // creation order (within a control, the lowest TabIndex wins). Pressing it is a click without
+    // the mouse: the focus moves to the button, then it raises Click. A key so used goes nowhere
+    // else; an Alt key that presses nothing is delivered as any other key.
     bool pressKey(int16_t keyCode, int16_t shift = 0);
     // A mouse click on a constituent control or on a control's surface: the focus moves to it when it
     // can take it, then MouseDown, MouseUp (left button, no shift, at x, y) and Click.
@@ -265,6 +271,9 @@ private:
     ConstituentControl* firstFocusableChild(const Extender& ext) const;
     bool focusFirst();
     CommandButton* buttonFor(bool cancel) const;
+    static bool isAccessKey(int16_t keyCode);
+    CommandButton* accessKeyButton(char key) const;
+    void pressAccessKey(CommandButton& button);
     void clickButton(CommandButton& button);
     bool deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
                       float y);

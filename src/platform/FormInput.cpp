@@ -2,6 +2,7 @@
 #include "platform/CommandButton.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
+#include "platform/Text.h"
 #include "platform/UserControl.h"
 
 #include <algorithm>
@@ -13,8 +14,11 @@ namespace {
 constexpr int16_t kKeyReturn = 13;
 constexpr int16_t kKeyEscape = 27;
 constexpr int16_t kKeySpace = 32;
+constexpr int16_t kShiftAlt = 4;
 
 int16_t typedChar(int16_t keyCode, int16_t shift) {
+    if (shift & kShiftAlt)
+        return 0; // Alt+key is a command (an access key or the host's menu), never typed text
     if (keyCode >= 'A' && keyCode <= 'Z')
         return (shift & 1) ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
     if ((keyCode >= '0' && keyCode <= '9') || keyCode == kKeySpace || keyCode == kKeyReturn ||
@@ -27,6 +31,18 @@ bool isInside(const Extender* e, const Extender* container) {
     for (auto* p = e; p; p = p->containerControl()) {
         if (p == container)
             return true;
+    }
+    return false;
+}
+
+// Whether `caption` marks `key` (an ASCII letter or digit, either case) as an access key: "&" makes the
+// next character one, "&&" stands for a plain "&". Every mark counts, as every marked character is
+// underlined when the caption is drawn.
+bool marksAccessKey(std::string_view caption, char key) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&' && foldCase(caption[i + 1]) == foldCase(key)) return true;
+        ++i; // the marked character (or the second "&") is never a mark itself
     }
     return false;
 }
@@ -179,6 +195,40 @@ CommandButton* Form::buttonFor(bool cancel) const {
     return nullptr;
 }
 
+bool Form::isAccessKey(int16_t keyCode) {
+    return (keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9');
+}
+
+CommandButton* Form::accessKeyButton(char key) const {
+    // The control with the focus is asked first, so that a form with two wizards' worth of buttons
+    // answers from the one the user is in; then every control in creation order.
+    std::vector<const Extender*> order;
+    if (m_focusControl) order.push_back(m_focusControl.get());
+    for (const auto& e : m_controls) {
+        if (e != m_focusControl) order.push_back(e.get());
+    }
+    for (const Extender* ext : order) {
+        CommandButton* best = nullptr;
+        for (const auto& c : ext->control().children()) {
+            auto* b = dynamic_cast<CommandButton*>(c.get());
+            if (b && marksAccessKey(b->Caption(), key) && canReceive(*b) &&
+                (!best || b->TabIndex() < best->TabIndex()))
+                best = b;
+        }
+        if (best) return best;
+    }
+    return nullptr;
+}
+
+void Form::pressAccessKey(CommandButton& button) {
+    // What a click does, without the mouse: the focus moves to the button, then it is clicked.
+    auto keepAlive = refTo(&button);
+    Extender& site = *button.owner()->m_site;
+    if (canFocus(site, &button)) focus(site, &button);
+    // A focus handler may have disabled or hidden the button: then the key goes no further.
+    if (canReceive(button)) clickButton(button);
+}
+
 void Form::clickButton(CommandButton& button) {
     auto keepAlive = refTo(&button);
     button.Click();
@@ -188,6 +238,12 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (!m_loaded || !m_visible || !userMode())
         return false;
     auto keepForm = weak_from_this().lock();
+    if ((shift & kShiftAlt) && isAccessKey(keyCode)) {
+        if (CommandButton* button = accessKeyButton(static_cast<char>(keyCode))) {
+            pressAccessKey(*button);
+            return true;
+        }
+    }
     if (keyCode == kKeyReturn || keyCode == kKeyEscape) {
         CommandButton* button = nullptr;
         if (keyCode == kKeyReturn) {

@@ -50,6 +50,28 @@ PictureRef Picture::fromPng(std::string bytes) {
     return std::make_shared<const Picture>(std::move(bytes), static_cast<int32_t>(w), static_cast<int32_t>(h));
 }
 
+PictureRef Picture::fromPixels(int32_t width, int32_t height, PixelFormat format,
+                               std::span<const uint8_t> pixels, size_t stride) {
+    auto refuse = [&](const std::string& why) -> PictureRef {
+        throw Failure(err::InvalidProcedureCall, failureText(err::InvalidProcedureCall) + " (Picture " +
+                                                     std::to_string(width) + " x " + std::to_string(height) +
+                                                     ": " + why + ")");
+    };
+    if (width < 1 || height < 1 || width > kMaxPixelsPerSide || height > kMaxPixelsPerSide)
+        return refuse("each side must be from 1 to " + std::to_string(kMaxPixelsPerSide) + " pixels");
+    const size_t rowBytes = static_cast<size_t>(width) * bytesPerPixel(format);
+    if (stride == 0) stride = rowBytes;
+    if (stride < rowBytes)
+        return refuse("rows of " + std::to_string(stride) + " bytes cannot hold " + std::to_string(rowBytes));
+    // Sides are at most 32767 pixels, so this cannot overflow.
+    const size_t needed = stride * static_cast<size_t>(height - 1) + rowBytes;
+    if (pixels.size() < needed)
+        return refuse(std::to_string(pixels.size()) + " bytes of pixels, " + std::to_string(needed) +
+                      " needed");
+    return fromPng(encodePng(static_cast<uint32_t>(width), static_cast<uint32_t>(height), format,
+                             pixels.data(), stride));
+}
+
 PictureRef Picture::load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)

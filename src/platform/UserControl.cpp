@@ -1,5 +1,6 @@
 #include "platform/UserControl.h"
 
+#include "platform/ChildControls.h"
 #include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
@@ -155,6 +156,35 @@ void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string name,
     c->m_container = container;
     m_zOrder.push_back(c.get());
     m_children.push_back(std::move(c));
+}
+
+ObjectRef UserControl::Controls() {
+    return std::make_shared<ChildControls>(std::static_pointer_cast<UserControl>(shared_from_this()));
+}
+
+Object::Resolved UserControl::resolveMember(std::string_view name) {
+    Resolved own = Object::resolveMember(name);
+    if (own.member || !equalsNoCase(name, "Controls")) return own;
+    // One member shared by every control class; VB's UserControl.Controls(index) reads the item, so an
+    // argument is applied to the collection's default member.
+    static const MemberInfo controls = [] {
+        MemberInfo m;
+        m.name = "Controls";
+        m.access = access::Get;
+        m.type = "Object";
+        m.params = {ParamInfo{"Index", "Variant", false, true}};
+        m.published = false;
+        m.get = [](Object& self, Args& args) -> Variant {
+            ObjectRef all = static_cast<UserControl&>(self).Controls();
+            if (args.empty()) return all;
+            if (args.size() > 1)
+                throw Failure(err::WrongArguments,
+                              failureText(err::WrongArguments) + " (Controls takes one index)");
+            return static_cast<const ChildControls&>(*all).Item(args[0]);
+        };
+        return m;
+    }();
+    return {this, &controls};
 }
 
 ConstituentControl* UserControl::findChild(std::string_view name) const {

@@ -112,6 +112,10 @@ public:
     std::vector<ConstituentControl*> childrenIn(const ConstituentControl* container) const;
     // All children, back to front.
     const std::vector<ConstituentControl*>& zOrder() const { return m_zOrder; }
+    // The children as a late-bound collection (ChildControls). By name every control answers
+    // "Controls" too, a member of its own that the type library leaves out: get("Controls") gives the
+    // collection and get("Controls", {"cmdLeft"}) its item, as a host reads nav.Controls("cmdLeft").
+    ObjectRef Controls();
 
     // ---- Input the form delivers to the surface itself ----
     struct SurfaceEvents {
@@ -145,6 +149,9 @@ protected:
     virtual void onResize() {}
     virtual void onAmbientChanged(const std::string& /*name*/) {}
     virtual void onTerminate() {}
+
+    // The class's own members first, then "Controls".
+    Resolved resolveMember(std::string_view name) override;
 
 private:
     friend class Form;

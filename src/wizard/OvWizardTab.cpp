@@ -109,6 +109,7 @@ void OvWizardTab::describe(ClassBuilder<OvWizardTab>& b) {
 
 OvWizardTab::OvWizardTab() {
     buildSurface();
+    setControlContainer(true); // the host puts its own controls in the client area
     m_tagVariant = Variant(nullptr);
     // The page's events are the surface's own, raised with the same (by-reference) arguments.
     auto& s = surface();

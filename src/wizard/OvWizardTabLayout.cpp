@@ -64,7 +64,14 @@ int32_t wholeTwips(double v) {
 std::string pixelSize(float width, float height) {
     const auto w = static_cast<int64_t>(std::floor(width / pixelX()));
     const auto h = static_cast<int64_t>(std::floor(height / pixelY()));
-    return " " + std::to_string(w) + " X " + std::to_string(h) + " ";
+    // Appended piece by piece: GCC 12 at -O2 mistakes `" " + std::string` for an overlapping copy
+    // (a false -Wrestrict alarm).
+    std::string text(1, ' ');
+    text += std::to_string(w);
+    text += " X ";
+    text += std::to_string(h);
+    text += ' ';
+    return text;
 }
 
 Label& addLabel(UserControl& owner, const char* name, ConstituentControl* container, float left, float top,

@@ -1,0 +1,189 @@
+// Access keys (Alt + a letter marked with "&" in a caption) on a running wizard: a real navigator and
+// real pages, loaded from a form file as a host loads them.
+#include "platform/CommandButton.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/Runtime.h"
+#include "wizard/OvWizardNavigator.h"
+#include "wizard/WizardTypes.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ov::Args;
+using ov::Form;
+using ov::Mode;
+using Pos = ov::ovEn_Button_Position;
+
+constexpr int16_t kAlt = 4;
+constexpr int16_t kShift = 1;
+
+// A three-page wizard (Welcome, License, Done) saved at design time and loaded to run: the default
+// button set, so page 1 has "< &Back" disabled, "&Next >" and "Cancel", and page 3 "&Finish".
+std::string threePageWizard() {
+    auto form = Form::create("frmSetup", Mode::Design);
+    form->add("OvComCtl.OvWizardNavigator", "Nav");
+    for (const char* name : {"Welcome", "License", "Done"})
+        form->add("OvComCtl.OvWizardTab", name);
+    std::string text = ov::FormFile::write(*form, "setup.json");
+    form->unload();
+    return text;
+}
+
+class AccessKeyTest : public ::testing::Test {
+protected:
+    ov::Runtime runtime;
+    ov::FormRef form = ov::FormFile::read(threePageWizard(), "setup.json", Mode::Run);
+    ov::ExtenderRef nav = form->control("Nav");
+    std::vector<std::string> log;
+    std::vector<ov::Connection> connections;
+
+    void SetUp() override {
+        // The host's view, by name: what the navigator raises, and which page shows when it moves on.
+        for (const char* event : {"FinishClick", "CancelClick", "HelpClick", "ExitClick"})
+            connections.push_back(nav->on(event, [this, event](Args&) { log.emplace_back(event); }));
+        connections.push_back(nav->on(
+            "OnButtonGotFocus", [this](Args& a) { log.push_back("OnButtonGotFocus " + a[0].toString()); }));
+        connections.push_back(nav->on("BeforePageChange", [this](Args& a) {
+            log.push_back("BeforePageChange to " + a[1].toObject()->get("Name").toString());
+        }));
+        connections.push_back(nav->on("AfterPageChange", [this](Args& a) {
+            log.push_back("AfterPageChange to " + a[1].toObject()->get("Name").toString() +
+                          ", shown: " + shownPages());
+        }));
+        for (auto p : {Pos::ovBPLeft, Pos::ovBPLeftMiddle, Pos::ovBPRightMiddle, Pos::ovBPRight}) {
+            auto& b = button(p);
+            connections.push_back(b.GotFocus.connect([this, &b] { log.push_back(b.Name() + " GotFocus"); }));
+            connections.push_back(b.Click.connect([this, &b] { log.push_back(b.Name() + " Click"); }));
+        }
+        form->show();
+        form->focus(*nav, &button(Pos::ovBPRight));
+        log.clear();
+    }
+
+    ov::CommandButton& button(Pos p) { return form->control<ov::OvWizardNavigator>("Nav")->button(p); }
+    std::string current() { return nav->get("CurrentPage").toObject()->get("Name").toString(); }
+    std::string shownPages() {
+        std::string shown;
+        for (const char* name : {"Welcome", "License", "Done"}) {
+            if (form->control(name)->get("Visible").toBool())
+                shown += shown.empty() ? name : std::string(" ") + name;
+        }
+        return shown;
+    }
+};
+
+// What Next raises from page 1 with the focus on Cancel: the focus moves to the button, which is
+// clicked, and the navigator moves on. A mouse click and Alt+N must both give exactly this. (The
+// navigator hears the button's Click before the test's own handler, connected later, does.)
+const std::vector<std::string> kNextFromWelcome = {
+    "OnButtonGotFocus 3", "cmdRightMiddle GotFocus", "BeforePageChange to License",
+    "AfterPageChange to License, shown: License", "cmdRightMiddle Click"};
+
+TEST_F(AccessKeyTest, AltNGoesToTheNextPage) {
+    ASSERT_EQ(button(Pos::ovBPRightMiddle).Caption(), "&Next >");
+    EXPECT_TRUE(form->pressKey('N', kAlt));
+    EXPECT_EQ(log, kNextFromWelcome);
+    EXPECT_EQ(current(), "License");
+}
+
+TEST_F(AccessKeyTest, AClickOnNextRaisesWhatAltNRaises) {
+    form->click(button(Pos::ovBPRightMiddle));
+    EXPECT_EQ(log, kNextFromWelcome);
+}
+
+TEST_F(AccessKeyTest, OnlyAVisibleEnabledButtonAnswersItsKey) {
+    // Page 1: "< &Back" is disabled and "&Help" hidden; "Cancel" marks no key.
+    struct Case {
+        int16_t key;
+        int16_t shift;
+        std::vector<std::string> expected;
+    };
+    const std::vector<Case> cases = {
+        {'B', kAlt, {}}, // disabled Back
+        {'H', kAlt, {}}, // hidden Help
+        {'C', kAlt, {}}, // "Cancel" has no mark
+        {'N', 0, {}},    // N without Alt is a plain key
+        {'X', kAlt, {}}, // no button marks X
+    };
+    for (const auto& c : cases) {
+        log.clear();
+        form->pressKey(c.key, c.shift);
+        EXPECT_EQ(log, c.expected) << "key " << char(c.key) << " shift " << c.shift;
+        EXPECT_EQ(current(), "Welcome");
+    }
+
+    nav->let("LeftButtonVisible", true); // Help shows: now Alt+H reaches it
+    form->pressKey('H', kAlt);
+    EXPECT_EQ(log, (std::vector<std::string>{"OnButtonGotFocus 1", "cmdLeft GotFocus", "HelpClick",
+                                             "cmdLeft Click"}));
+}
+
+TEST_F(AccessKeyTest, LetterCaseAndShiftDoNotMatterAndDoubleAmpersandIsNoMark) {
+    form->pressKey('N', kAlt | kShift);
+    EXPECT_EQ(current(), "License");
+
+    // At run time a caption write lasts until the next page change.
+    struct Case {
+        const char* caption;
+        int16_t key;
+        bool presses;
+    };
+    const std::vector<Case> cases = {
+        {"&back", 'B', true},                           // lower case mark, upper case key
+        {"&&Back", 'B', false},                         // "&&" is a plain ampersand
+        {"R&&&D", 'D', true},                           // a plain "&", then a mark on D
+        {"R&&&D", 'R', false},  {"Step &2", '2', true}, // digits are keys too
+        {"Back&", 'B', false},                          // a trailing mark marks nothing
+    };
+    for (const auto& c : cases) {
+        nav->let("LeftMiddleButtonCaption", c.caption);
+        log.clear();
+        form->pressKey(c.key, kAlt);
+        const bool pressed =
+            std::find(log.begin(), log.end(), "AfterPageChange to Welcome, shown: Welcome") != log.end();
+        EXPECT_EQ(pressed, c.presses) << c.caption << " with Alt+" << char(c.key);
+        if (pressed) {
+            form->pressKey('N', kAlt); // back to License for the next case
+            ASSERT_EQ(current(), "License");
+        }
+    }
+}
+
+TEST_F(AccessKeyTest, TheLastPageFinishesAndAnAltKeyThatPressesNothingTypesNothing) {
+    form->pressKey('N', kAlt);
+    form->pressKey('N', kAlt);
+    ASSERT_EQ(current(), "Done");
+    ASSERT_EQ(button(Pos::ovBPRightMiddle).Caption(), "&Finish");
+
+    log.clear();
+    form->pressKey('N', kAlt); // no button carries the Next rule here any more
+    EXPECT_EQ(log, std::vector<std::string>{});
+
+    std::vector<std::string> keys;
+    form->setKeyPreview(true);
+    auto down = form->KeyDown.connect([&](int16_t& k, int16_t& s) {
+        keys.push_back("KeyDown " + std::to_string(k) + "/" + std::to_string(s));
+    });
+    auto press = form->KeyPress.connect([&](int16_t& k) { keys.push_back("KeyPress " + std::to_string(k)); });
+    form->pressKey('N', kAlt);
+    EXPECT_EQ(keys, (std::vector<std::string>{"KeyDown 78/4"}));
+
+    keys.clear();
+    form->pressKey('F', kAlt); // a key a button takes goes nowhere else
+    EXPECT_EQ(keys, std::vector<std::string>{});
+    EXPECT_NE(std::find(log.begin(), log.end(), "FinishClick"), log.end());
+}
+
+TEST_F(AccessKeyTest, AHandlerThatDisablesTheButtonOnFocusStopsTheKey) {
+    auto stop = nav->on("OnButtonGotFocus", [this](Args&) { nav->let("RightMiddleButtonEnabled", false); });
+    form->pressKey('N', kAlt);
+    EXPECT_EQ(current(), "Welcome");
+    EXPECT_EQ(log, (std::vector<std::string>{"OnButtonGotFocus 3", "cmdRightMiddle GotFocus"}));
+}
+
+} // namespace

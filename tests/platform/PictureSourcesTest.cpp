@@ -1,0 +1,218 @@
+// Where a host's pictures come from: raw pixels (encoded as PNG by the platform), PNG files, and JPEG
+// files and bytes (decoded by the renderer library). Every picture is checked the way a user sees it:
+// drawn by the renderer on an image control, probed pixel by pixel.
+#include "platform/FailureCapture.h"
+#include "platform/Image.h"
+#include "platform/Picture.h"
+#include "platform/PngEncoder.h"
+#include "render/PictureLoader.h"
+#include "render/RenderFixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace ovtest {
+namespace {
+
+using namespace ov;
+using ov::test::failureNumber;
+
+const Rgb kWhite{255, 255, 255};
+
+std::filesystem::path picturesFolder() {
+    return std::filesystem::path(__FILE__).parent_path() / "pictures";
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool near(Rgb a, Rgb b, int tolerance) {
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
+}
+
+// A white 300 × 200 pixel sketch filling the form; show() draws a picture on an image at (left, top).
+class PictureSourcesTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+        sketch->setBackColor(rgb(255, 255, 255));
+    }
+    Bitmap show(const PictureRef& picture, int left = 0, int top = 0) {
+        auto& img = sketch->addChild<Image>("img" + std::to_string(sketch->children().size()));
+        img.Move(px(left), px(top));
+        img.setPicture(picture);
+        return render();
+    }
+};
+
+TEST_F(PictureSourcesTest, RawPixelsDrawAsGivenAndAlphaBlends) {
+    // 3 × 2 RGB pixels in rows padded to 12 bytes, as many image buffers keep them.
+    const std::vector<uint8_t> rgb = {
+        255, 0,  0,  0,   255, 0,  0, 0, 255, 9, 9, 9, // red green blue, padding
+        10,  20, 30, 200, 100, 50, 0, 0, 0,   9, 9, 9, // two colours and black, padding
+    };
+    auto picture = Picture::fromPixels(3, 2, PixelFormat::Rgb24, rgb, 12);
+    EXPECT_EQ(picture->Width(), 3);
+    EXPECT_EQ(picture->Height(), 2);
+    Bitmap b = show(picture, 10, 20);
+    EXPECT_EQ(b.pixel(10, 20), (Rgb{255, 0, 0}));
+    EXPECT_EQ(b.pixel(11, 20), (Rgb{0, 255, 0}));
+    EXPECT_EQ(b.pixel(12, 20), (Rgb{0, 0, 255}));
+    EXPECT_EQ(b.pixel(10, 21), (Rgb{10, 20, 30}));
+    EXPECT_EQ(b.pixel(11, 21), (Rgb{200, 100, 50}));
+    EXPECT_EQ(b.pixel(12, 21), (Rgb{0, 0, 0}));
+    EXPECT_EQ(b.pixel(13, 20), kWhite);
+    EXPECT_EQ(b.pixel(10, 22), kWhite);
+
+    // RGBA with straight alpha: opaque blue, transparent (the sketch shows), half black.
+    const std::vector<uint8_t> rgba = {0, 0, 255, 255, 0, 0, 255, 0, 0, 0, 0, 128};
+    b = show(Picture::fromPixels(3, 1, PixelFormat::Rgba32, rgba));
+    EXPECT_EQ(b.pixel(0, 0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(b.pixel(1, 0), kWhite);
+    EXPECT_TRUE(near(b.pixel(2, 0), Rgb{127, 127, 127}, 1));
+}
+
+TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
+    // 300 × 1200 RGBA is 1.44 MB of pixels: 22 stored deflate blocks over two IDAT chunks. Each row
+    // has its own colour, so a misplaced block or chunk boundary shows in the last rows drawn.
+    constexpr int w = 300, h = 1200;
+    std::vector<uint8_t> rgba(size_t{w} * h * 4);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            uint8_t* p = &rgba[(size_t{static_cast<size_t>(y)} * w + x) * 4];
+            p[0] = static_cast<uint8_t>(y);
+            p[1] = static_cast<uint8_t>(y >> 8);
+            p[2] = static_cast<uint8_t>(x);
+            p[3] = 255;
+        }
+    }
+    auto picture = Picture::fromPixels(w, h, PixelFormat::Rgba32, rgba);
+    EXPECT_GT(picture->bytes().size(), size_t{w} * h * 4);
+    Bitmap b = show(picture, 0, -1000); // rows 1000 to 1199 are in view
+    for (int row : {1000, 1100, 1199}) {
+        for (int x : {0, 150, 299})
+            EXPECT_EQ(b.pixel(x, row - 1000), (Rgb{uint8_t(row), uint8_t(row >> 8), uint8_t(x)}))
+                << row << "," << x;
+    }
+}
+
+TEST_F(PictureSourcesTest, PixelsThatDoNotMakeAPictureAreRefused) {
+    const std::vector<uint8_t> six(6, 0);
+    struct Case {
+        int32_t width, height;
+        size_t stride;
+        size_t bytes;
+    };
+    const std::vector<Case> cases = {
+        {0, 1, 0, 6},                              // no width
+        {1, 0, 0, 6},                              // no height
+        {-1, 1, 0, 6},                             // a negative width
+        {Picture::kMaxPixelsPerSide + 1, 1, 0, 6}, // too wide
+        {2, 1, 5, 6},                              // a stride shorter than a row of 6 bytes
+        {2, 2, 0, 6},                              // 12 bytes needed
+        {1, 2, 4, 6},                              // the second row ends at byte 7
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(failureNumber([&] {
+                      Picture::fromPixels(c.width, c.height, PixelFormat::Rgb24,
+                                          std::span<const uint8_t>(six.data(), c.bytes), c.stride);
+                  }),
+                  5)
+            << c.width << " x " << c.height << " stride " << c.stride;
+    }
+    try {
+        Picture::fromPixels(2, 2, PixelFormat::Rgb24, six);
+        FAIL();
+    } catch (const Failure& f) {
+        EXPECT_STREQ(f.what(),
+                     "Invalid procedure call or argument (Picture 2 x 2: 6 bytes of pixels, 12 needed)");
+    }
+    // Exactly enough: the last row needs no padding after it.
+    EXPECT_EQ(Picture::fromPixels(1, 2, PixelFormat::Rgb24, std::span<const uint8_t>(six.data(), 6), 3)
+                  ->heightPixels(),
+              2);
+}
+
+TEST(PngChecksumTest, KnownCheckValues) {
+    const std::string digits = "123456789";
+    const auto* d = reinterpret_cast<const uint8_t*>(digits.data());
+    EXPECT_EQ(crc32(0, d, digits.size()), 0xCBF43926u);
+    EXPECT_EQ(crc32(crc32(0, d, 4), d + 4, 5), 0xCBF43926u); // running value
+    const std::string word = "Wikipedia";
+    EXPECT_EQ(adler32(1, reinterpret_cast<const uint8_t*>(word.data()), word.size()), 0x11E60398u);
+    // Past the 5552-byte run after which the sums are reduced (zlib's value).
+    const std::vector<uint8_t> ff(100000, 0xFF);
+    EXPECT_EQ(adler32(1, ff.data(), ff.size()), 0x149A302Cu);
+}
+
+TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
+    // 32 × 16, the left half red and the right half blue; baseline and progressive.
+    for (const char* name : {"halves.jpg", "halves-progressive.jpg"}) {
+        auto picture = loadPicture((picturesFolder() / name).string());
+        EXPECT_EQ(picture->widthPixels(), 32);
+        EXPECT_EQ(picture->heightPixels(), 16);
+        Bitmap b = show(picture);
+        EXPECT_TRUE(near(b.pixel(4, 8), Rgb{255, 0, 0}, 8)) << name;
+        EXPECT_TRUE(near(b.pixel(27, 8), Rgb{0, 0, 255}, 8)) << name;
+        EXPECT_EQ(b.pixel(32, 8), kWhite) << name;
+    }
+    Bitmap grey = show(pictureFromJpeg(readFile(picturesFolder() / "grey.jpg")), 100, 100);
+    EXPECT_TRUE(near(grey.pixel(104, 104), Rgb{128, 128, 128}, 2));
+}
+
+TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
+    const auto png =
+        std::filesystem::temp_directory_path() / "ovcomctl-picture-sources.jpg"; // a PNG named .jpg
+    {
+        std::ofstream out(png, std::ios::binary);
+        out << solidPng(5, 4, Rgb{0, 128, 0});
+    }
+    auto picture = loadPicture(png.string());
+    EXPECT_EQ(picture->widthPixels(), 5);
+    EXPECT_EQ(show(picture).pixel(2, 2), (Rgb{0, 128, 0}));
+    std::filesystem::remove(png);
+
+    // The platform itself keeps to PNG: a JPEG file is no picture to it.
+    EXPECT_EQ(failureNumber([] { Picture::load((picturesFolder() / "halves.jpg").string()); }), 481);
+}
+
+TEST_F(PictureSourcesTest, BrokenOrUnsupportedJpegIsAnInvalidPicture) {
+    const std::string halves = readFile(picturesFolder() / "halves.jpg");
+    struct Case {
+        std::string bytes;
+        std::string description;
+    };
+    const std::vector<Case> cases = {
+        {readFile(picturesFolder() / "cmyk.jpg"), "Invalid picture (JPEG: CMYK images are not supported)"},
+        {halves.substr(0, 100), ""}, // cut inside the tables: libjpeg's own reason
+        {"\xFF\xD8\xFF", ""},
+        {"GIF89a", "Invalid picture (not a JPEG image)"},
+    };
+    for (const auto& c : cases) {
+        try {
+            pictureFromJpeg(c.bytes);
+            ADD_FAILURE() << c.bytes.size() << " bytes were taken";
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number(), 481);
+            if (!c.description.empty())
+                EXPECT_EQ(f.what(), c.description);
+            else
+                EXPECT_EQ(std::string(f.what()).rfind("Invalid picture (JPEG: ", 0), 0u) << f.what();
+        }
+    }
+    EXPECT_EQ(failureNumber([] { loadPicture((picturesFolder() / "no-such.jpg").string()); }), 53);
+}
+
+} // namespace
+} // namespace ovtest
