@@ -89,6 +89,7 @@ bool Form::focusFirst() {
 }
 
 void Form::focus(Extender& ext, ConstituentControl* child) {
+    affirmUsable("focus");
     if (!canFocus(ext, child)) {
         std::string target = child ? child->Name() + " of " + ext.Name() : ext.Name();
         throw Failure(err::InvalidProcedureCall,
@@ -185,6 +186,7 @@ void Form::clickButton(CommandButton& button) {
 }
 
 bool Form::pressKey(int16_t keyCode, int16_t shift) {
+    affirmUsable("pressKey");
     if (!m_loaded || !m_visible || !userMode())
         return false;
     auto keepForm = weak_from_this().lock();
@@ -244,6 +246,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
 
 bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
                         float y) {
+    affirmUsable("mouse input");
     if (!canReceive(target) || !target.receivesMouse())
         return false;
     auto keepAlive = refTo(&target);
@@ -262,6 +265,7 @@ bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, 
 }
 
 bool Form::deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y) {
+    affirmUsable("mouse input");
     if (!canReceive(target))
         return false;
     auto keepAlive = target.shared_from_this();
@@ -300,6 +304,7 @@ bool Form::mouseUp(Extender& t, int16_t button, int16_t shift, float x, float y)
 }
 
 bool Form::click(ConstituentControl& target, float x, float y) {
+    affirmUsable("click");
     if (!canReceive(target) || !target.receivesMouse())
         return false;
     auto keepAlive = refTo(&target);
@@ -313,6 +318,7 @@ bool Form::click(ConstituentControl& target, float x, float y) {
 }
 
 bool Form::click(Extender& target, float x, float y) {
+    affirmUsable("click");
     if (!canReceive(target))
         return false;
     auto keepAlive = target.shared_from_this();
@@ -325,6 +331,7 @@ bool Form::click(Extender& target, float x, float y) {
 }
 
 bool Form::doubleClick(ConstituentControl& target, float x, float y) {
+    affirmUsable("doubleClick");
     auto keepAlive = refTo(&target);
     if (!click(target, x, y))
         return false;
@@ -336,6 +343,7 @@ bool Form::doubleClick(ConstituentControl& target, float x, float y) {
 }
 
 bool Form::doubleClick(Extender& target, float x, float y) {
+    affirmUsable("doubleClick");
     auto keepAlive = target.shared_from_this();
     if (!click(target, x, y))
         return false;
