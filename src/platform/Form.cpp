@@ -136,7 +136,9 @@ Form::~Form() {
     if (ownerThread() != std::this_thread::get_id())
         droppedOnAnotherThread();
     m_runtime->forget(*this);
-    // Controls still on the form end their lives; nothing can be reported from a destructor.
+    // Controls still on the form end their lives, under the form's runtime; nothing can be reported
+    // from a destructor.
+    Runtime::Visit visit(*m_runtime);
     std::exception_ptr ignored;
     endControls(ignored);
 }

@@ -74,12 +74,14 @@ void Runtime::endForms() noexcept {
     // controls do on the way out (unregistering wizard pages, showing a message) reaches this runtime's
     // services and thread objects, not a neighbour's. A control may make a new form while it ends: that
     // one ends too.
-    Runtime* const was = t_current;
-    t_current = this;
+    Visit visit(*this);
     while (!m_forms.empty())
         m_forms.back()->endWithRuntime();
-    t_current = was;
 }
+
+Runtime::Visit::Visit(Runtime& runtime) noexcept : m_was(t_current) { t_current = &runtime; }
+
+Runtime::Visit::~Visit() { t_current = m_was; }
 
 Runtime& Runtime::current() {
     if (t_current)

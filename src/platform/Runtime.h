@@ -42,8 +42,8 @@ struct ApplicationInfo {
 // A runtime belongs to the thread that made it, and so does every form made under it. A runtime that
 // ends while some of its forms are still referenced ends those forms first, newest first, while its
 // services and thread objects are still here (see Form: their controls hear onHide and onTerminate,
-// the forms are left empty, and any later use of them fails with err::Disconnected). Nothing made
-// under one runtime ever reaches another runtime's thread objects.
+// the forms are left empty, and any later use of them fails with err::Disconnected). A form's
+// controls end under the form's own runtime, whichever runtime is current at the time.
 class Runtime {
 public:
     Runtime();
@@ -104,6 +104,18 @@ public:
 
 private:
     friend class Form;
+    // Makes a runtime the current one of this thread while it lives, so that what a form's controls
+    // do as they end reaches the form's own runtime even when another is current.
+    class Visit {
+    public:
+        explicit Visit(Runtime& runtime) noexcept;
+        ~Visit();
+        Visit(const Visit&) = delete;
+        Visit& operator=(const Visit&) = delete;
+
+    private:
+        Runtime* m_was;
+    };
     void adopt(Form& form) { m_forms.push_back(&form); }
     void forget(Form& form);
     void endForms() noexcept;

@@ -300,15 +300,15 @@ TEST(FormRuntimeTest, ARuntimeEndedOutOfTurnEndsItsFormsUnderItself) {
     EXPECT_EQ(failureFrom([&] { form->show(); })->number(), ov::err::Disconnected);
 }
 
-TEST(FormRuntimeTest, AFormDroppedOnItsThreadLeavesItsRuntimeAndEndsUnderIt) {
+TEST(FormRuntimeTest, AFormDroppedWhileANewerRuntimeIsCurrentEndsUnderItsOwn) {
     Runtime rt;
     auto witness = std::make_shared<Witness>();
-    {
-        FormRef form = Form::create("frmShort", Mode::Design);
-        form->add(witness, "Witness");
-        Runtime nested; // dropping the form does not wait for its runtime
-    }
+    FormRef form = Form::create("frmShort", Mode::Design);
+    form->add(witness, "Witness");
+    Runtime nested;
+    form.reset();
     EXPECT_EQ(witness->terminatedUnder, &rt);
+    EXPECT_EQ(&Runtime::current(), &nested);
 }
 
 TEST(FormRuntimeTest, AFormOfAThreadThatHasEndedIsRefusedAndMayBeDroppedAnywhere) {
