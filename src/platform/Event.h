@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,8 @@ struct SlotListBase {
     virtual ~SlotListBase() = default;
     virtual void disconnect(uint64_t id) = 0;
 };
+// Fails with err::WrongThread for an event of `owner` connected or raised on another thread.
+[[noreturn]] void throwEventWrongThread(std::thread::id owner, const char* use);
 } // namespace detail
 
 // A handle to one handler of an event. Copyable; disconnecting twice, or after the event is gone, is harmless.
@@ -60,6 +63,8 @@ private:
 // connection order, before it returns; reference parameters are real references, so a handler's
 // writes reach the raiser. Handlers may connect or disconnect handlers (even themselves) while the
 // event is being raised; a handler connected during a raise first runs on the next raise.
+// An event belongs to the thread that made it, as its owner does: connecting or raising it on another
+// thread fails with err::WrongThread before any handler runs.
 template <class... A>
 class Event {
 public:
@@ -70,12 +75,14 @@ public:
     Event& operator=(const Event&) = delete;
 
     Connection connect(Handler handler) {
+        affirmThread("connecting to");
         uint64_t id = ++m_slots->nextId;
         m_slots->items.push_back({id, std::make_shared<Handler>(std::move(handler))});
         return Connection(m_slots, id);
     }
 
     void operator()(A... args) const {
+        affirmThread("raising");
         auto slots = m_slots; // the owner may be destroyed by a handler
         ++slots->depth;
         struct Leave {
@@ -101,6 +108,11 @@ public:
     }
 
 private:
+    void affirmThread(const char* use) const {
+        if (m_slots->thread != std::this_thread::get_id()) [[unlikely]]
+            detail::throwEventWrongThread(m_slots->thread, use);
+    }
+
     struct Slot {
         uint64_t id;
         std::shared_ptr<Handler> handler;
@@ -109,6 +121,7 @@ private:
         std::vector<Slot> items;
         uint64_t nextId = 0;
         int depth = 0;
+        const std::thread::id thread = std::this_thread::get_id();
         void disconnect(uint64_t id) override {
             for (auto& s : items) {
                 if (s.id == id)

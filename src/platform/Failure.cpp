@@ -41,6 +41,8 @@ constexpr std::array kFailures{
     Entry{err::ElementNotFound, "Element not found"},
     Entry{err::KeyNotUnique, "Key is not unique in collection"},
     Entry{err::NavigationRefused, "The page change was refused"},
+    Entry{err::WrongThread, "The application called an interface that was marshalled for a different thread"},
+    Entry{err::Disconnected, "The object invoked has disconnected from its clients"},
 };
 
 } // namespace

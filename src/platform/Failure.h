@@ -33,6 +33,10 @@ inline constexpr int32_t IndexOutOfBounds = 35600;
 inline constexpr int32_t ElementNotFound = 35601;
 inline constexpr int32_t KeyNotUnique = 35602;
 inline constexpr int32_t NavigationRefused = 57097;
+// A form, control or other object used from a thread other than the one that made it.
+inline constexpr int32_t WrongThread = -2147417842;
+// A form used after the runtime it was made under has ended.
+inline constexpr int32_t Disconnected = -2147417848;
 } // namespace err
 
 // The text the host gives a failure number; "Application-defined or object-defined error" otherwise.

@@ -9,7 +9,7 @@
 namespace ov {
 
 // The host's standard font: a shared, immutable description. Controls that share a font share the
-// reference; a changed font is a new object.
+// reference; a changed font is a new object. Being immutable, a font may be shared by every thread.
 class Font : public Object {
     OV_OBJECT(StdFont)
 public:
@@ -42,7 +42,7 @@ public:
 
     static void describe(ClassBuilder<Font>& b);
 
-    explicit Font(Attributes attrs) : m_attributes(std::move(attrs)) {}
+    explicit Font(Attributes attrs) : Object(AnyThread{}), m_attributes(std::move(attrs)) {}
 
 private:
     Attributes m_attributes;

@@ -125,15 +125,29 @@ FormRef Form::create(std::string name, Mode mode) {
 }
 
 Form::Form(std::string name, Mode mode)
-    : m_name(std::move(name)), m_mode(mode), m_caption(m_name), m_font(ov::Font::standard()) {}
+    : m_runtime(&Runtime::current()), m_name(std::move(name)), m_mode(mode), m_caption(m_name),
+      m_font(ov::Font::standard()) {
+    m_runtime->adopt(*this);
+}
 
 Form::~Form() {
-    // Controls still on the form end their lives; nothing can be reported from a destructor.
+    if (!m_runtime)
+        return; // ended with its runtime: nothing is left to end
+    if (ownerThread() != std::this_thread::get_id())
+        droppedOnAnotherThread();
+    m_runtime->forget(*this);
+    // Controls still on the form end their lives, under the form's runtime; nothing can be reported
+    // from a destructor.
+    Runtime::Visit visit(*m_runtime);
     std::exception_ptr ignored;
+    endControls(ignored);
+}
+
+void Form::endControls(std::exception_ptr& first) {
     clearFocus();
     auto controls = m_controls;
     for (auto& ext : controls)
-        terminate(ext, ignored);
+        terminate(ext, first);
     for (auto& ext : controls)
         unsite(ext);
 }
@@ -141,6 +155,7 @@ Form::~Form() {
 // ---- Controls ----
 
 ExtenderRef Form::add(std::string_view progId, std::string_view name) {
+    affirmUsable("add");
     auto object = TypeRegistry::instance().create(progId);
     auto control = std::dynamic_pointer_cast<UserControl>(object);
     if (!control)
@@ -149,6 +164,7 @@ ExtenderRef Form::add(std::string_view progId, std::string_view name) {
 }
 
 ExtenderRef Form::add(std::shared_ptr<UserControl> control, std::string_view name) {
+    affirmUsable("add");
     ExtenderRef ext = addControl(std::move(control), name, nullptr, nullptr);
     designChanged();
     return ext;
@@ -156,6 +172,7 @@ ExtenderRef Form::add(std::shared_ptr<UserControl> control, std::string_view nam
 
 ExtenderRef Form::addLoaded(std::string_view progId, std::string_view name, PropertyBag& bag,
                             const ExtenderValues& values) {
+    affirmUsable("addLoaded");
     auto object = TypeRegistry::instance().create(progId);
     auto control = std::dynamic_pointer_cast<UserControl>(object);
     if (!control)
@@ -165,6 +182,7 @@ ExtenderRef Form::addLoaded(std::string_view progId, std::string_view name, Prop
 
 ExtenderRef Form::addLoaded(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag& bag,
                             const ExtenderValues& values) {
+    affirmUsable("addLoaded");
     return addControl(std::move(control), name, &bag, &values);
 }
 
@@ -278,6 +296,7 @@ void Form::checkNewName(std::string_view name, const Extender* except) const {
 }
 
 ExtenderRef Form::findControl(std::string_view name) const {
+    affirmUsable("findControl");
     for (const auto& e : m_controls) {
         if (equalsNoCase(e->m_name, name))
             return e;
@@ -286,6 +305,7 @@ ExtenderRef Form::findControl(std::string_view name) const {
 }
 
 ExtenderRef Form::control(std::string_view name) const {
+    affirmUsable("control");
     ExtenderRef e = findControl(name);
     if (!e)
         throwControlNotFound(name, m_name);
@@ -293,6 +313,7 @@ ExtenderRef Form::control(std::string_view name) const {
 }
 
 void Form::remove(std::string_view name) {
+    affirmUsable("remove");
     ExtenderRef target = control(name);
     // Controls inside the target go first, innermost first.
     std::vector<ExtenderRef> doomed;
@@ -345,6 +366,7 @@ void Form::unsite(const ExtenderRef& ext) {
 }
 
 ObjectRef Form::Controls() {
+    affirmUsable("Controls");
     return std::make_shared<FormControls>(std::static_pointer_cast<Form>(shared_from_this()));
 }
 
@@ -584,6 +606,7 @@ void Form::updateShown() {
 // ---- Showing and closing ----
 
 void Form::show() {
+    affirmUsable("show");
     m_loaded = true;
     if (m_visible)
         return;
@@ -594,6 +617,7 @@ void Form::show() {
 }
 
 void Form::hide() {
+    affirmUsable("hide");
     if (!m_visible)
         return;
     m_visible = false;
@@ -608,6 +632,7 @@ void Form::Show(std::optional<int16_t> modal) {
 }
 
 bool Form::unload() {
+    affirmUsable("unload");
     if (!m_loaded)
         return true;
     int16_t cancel = 0;
@@ -643,6 +668,7 @@ std::function<void(Form&)> Form::setModalHook(std::function<void(Form&)> hook) {
 }
 
 void Form::showModal() {
+    affirmUsable("showModal");
     auto keepAlive = weak_from_this().lock();
     // A copy: the hook may install another while it runs.
     auto hook = Runtime::current().threadState<ModalHookState>().hook;

@@ -9,6 +9,7 @@
 #include "platform/Object.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,6 +47,20 @@ enum class Mode { Design, Run };
 // right 4) and the free area shrinks by its height (width) from that edge. An invisible docked control
 // is placed and sized the same way but takes no space. Docking is redone whenever the form's size, a
 // docked control's size, visibility, Align or z-order changes, before the form raises Resize.
+//
+// Threads and runtimes. A form belongs to the thread that made it and to the runtime current there
+// when it was made (Runtime::current()). On any other thread its operations that reach its controls
+// (add, addLoaded, remove, findControl, control, Controls, show, hide, unload, showModal, focus and
+// the input methods, save) and every call by name fail at once with err::WrongThread, naming the form,
+// the operation and both threads, before anything is touched; the events of the form and of its
+// controls refuse to be connected or raised there the same way. A runtime that ends while the form is
+// still referenced ends the form first, under that runtime: the focus is dropped without events, every
+// control hears onHide (when shown) and onTerminate, creation order, and is taken off the form, which
+// is left empty and invisible (Unload is not raised: nothing can be cancelled). From then on the same
+// operations fail with err::Disconnected ("... has disconnected ..."). The last reference to a live
+// form must be dropped on its thread: dropped on another, the form cannot end its controls there and
+// cannot report a failure from its destructor, so it writes the reason to standard error and aborts
+// the process. A form that has ended with its runtime may be dropped on any thread.
 //
 // Input (run mode only, and only while the form is visible). Input reaches a target only when a user
 // could reach it: its control is visible on the form and enabled, and a constituent target is visible
@@ -234,11 +249,30 @@ public:
 
     Form(std::string name, Mode mode); // use create()
 
+protected:
+    void affirmUse(std::string_view member) const override { affirmUsable(member); }
+    std::string subject(std::string_view use) const override;
+
 private:
     friend class Extender;
     friend class UserControl;
     friend class ConstituentControl;
     friend class FormFile;
+    friend class Runtime;
+
+    // What each operation on the form checks first: the calling thread owns it (err::WrongThread) and
+    // its runtime has not ended (err::Disconnected). `use` names the operation in the description.
+    void affirmUsable(std::string_view use) const {
+        affirmThread(use);
+        if (!m_runtime) [[unlikely]]
+            throwDisconnected(use);
+    }
+    [[noreturn]] void throwDisconnected(std::string_view use) const;
+    // The runtime is ending: end every control and forget the runtime (see above).
+    void endWithRuntime() noexcept;
+    // Ends every control: hide, terminate and unsite each (creation order), first failure in `first`.
+    void endControls(std::exception_ptr& first);
+    [[noreturn]] void droppedOnAnotherThread() const noexcept;
 
     struct Snapshot;
     enum class Input { Down, Move, Up };
@@ -279,6 +313,7 @@ private:
                       float y);
     bool deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y);
 
+    Runtime* m_runtime; // null once the runtime has ended
     std::string m_name;
     Mode m_mode;
     bool m_loaded = true;

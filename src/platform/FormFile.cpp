@@ -24,6 +24,7 @@ const TypeRegistry::ClassEntry* FormFile::creatableClass(std::string_view progId
 }
 
 std::string FormFile::write(Form& form, const std::string& path) {
+    form.affirmUsable("write");
     return writeFormFile(form, path);
 }
 
@@ -93,6 +94,7 @@ FormRef FormFile::build(FormFilePlan& plan, const std::string& path, Mode mode) 
 }
 
 void Form::save(const std::string& path) {
+    affirmUsable("save");
     FormFile::save(*this, path);
 }
 

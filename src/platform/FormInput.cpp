@@ -105,6 +105,7 @@ bool Form::focusFirst() {
 }
 
 void Form::focus(Extender& ext, ConstituentControl* child) {
+    affirmUsable("focus");
     if (!canFocus(ext, child)) {
         std::string target = child ? child->Name() + " of " + ext.Name() : ext.Name();
         throw Failure(err::InvalidProcedureCall,
@@ -235,6 +236,7 @@ void Form::clickButton(CommandButton& button) {
 }
 
 bool Form::pressKey(int16_t keyCode, int16_t shift) {
+    affirmUsable("pressKey");
     if (!m_loaded || !m_visible || !userMode())
         return false;
     auto keepForm = weak_from_this().lock();
@@ -300,6 +302,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
 
 bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
                         float y) {
+    affirmUsable("mouse input");
     if (!canReceive(target) || !target.receivesMouse())
         return false;
     auto keepAlive = refTo(&target);
@@ -318,6 +321,7 @@ bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, 
 }
 
 bool Form::deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y) {
+    affirmUsable("mouse input");
     if (!canReceive(target))
         return false;
     auto keepAlive = target.shared_from_this();
@@ -356,6 +360,7 @@ bool Form::mouseUp(Extender& t, int16_t button, int16_t shift, float x, float y)
 }
 
 bool Form::click(ConstituentControl& target, float x, float y) {
+    affirmUsable("click");
     if (!canReceive(target) || !target.receivesMouse())
         return false;
     auto keepAlive = refTo(&target);
@@ -369,6 +374,7 @@ bool Form::click(ConstituentControl& target, float x, float y) {
 }
 
 bool Form::click(Extender& target, float x, float y) {
+    affirmUsable("click");
     if (!canReceive(target))
         return false;
     auto keepAlive = target.shared_from_this();
@@ -381,6 +387,7 @@ bool Form::click(Extender& target, float x, float y) {
 }
 
 bool Form::doubleClick(ConstituentControl& target, float x, float y) {
+    affirmUsable("doubleClick");
     auto keepAlive = refTo(&target);
     if (!click(target, x, y))
         return false;
@@ -392,6 +399,7 @@ bool Form::doubleClick(ConstituentControl& target, float x, float y) {
 }
 
 bool Form::doubleClick(Extender& target, float x, float y) {
+    affirmUsable("doubleClick");
     auto keepAlive = target.shared_from_this();
     if (!click(target, x, y))
         return false;

@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 
 #include <atomic>
+#include <sstream>
 
 namespace ov {
 
@@ -16,15 +17,40 @@ std::string qualified(const Object& o, std::string_view member) {
 
 } // namespace
 
-Object::Object() noexcept { g_liveObjects.fetch_add(1, std::memory_order_relaxed); }
+Object::Object() noexcept : m_thread(std::this_thread::get_id()) {
+    g_liveObjects.fetch_add(1, std::memory_order_relaxed);
+}
 
-Object::Object(const Object& other) noexcept : std::enable_shared_from_this<Object>(other) {
+Object::Object(AnyThread) noexcept { g_liveObjects.fetch_add(1, std::memory_order_relaxed); }
+
+Object::Object(const Object& other) noexcept
+    : std::enable_shared_from_this<Object>(other), m_thread(std::this_thread::get_id()) {
     g_liveObjects.fetch_add(1, std::memory_order_relaxed);
 }
 
 Object::~Object() { g_liveObjects.fetch_sub(1, std::memory_order_relaxed); }
 
 int64_t Object::liveCount() noexcept { return g_liveObjects.load(std::memory_order_relaxed); }
+
+void throwWrongThread(const std::string& subject, std::thread::id owner) {
+    // Only immutable data of the object is read here: its owner may be changing the rest right now.
+    std::ostringstream text;
+    text << failureText(err::WrongThread) << " (" << subject << ": made on thread " << owner
+         << ", used from thread " << std::this_thread::get_id() << ")";
+    throw Failure(err::WrongThread, text.str());
+}
+
+namespace detail {
+
+void throwEventWrongThread(std::thread::id owner, const char* use) {
+    throwWrongThread(std::string(use) + " an event", owner);
+}
+
+} // namespace detail
+
+std::string Object::subject(std::string_view use) const { return qualified(*this, use); }
+
+void Object::throwWrongThread(std::string_view use) const { ov::throwWrongThread(subject(use), m_thread); }
 
 Object::Resolved Object::resolveMember(std::string_view name) {
     const ClassInfo& info = classInfo();
@@ -54,6 +80,7 @@ Object::Resolved Object::require(std::string_view name, unsigned access, const c
 }
 
 Variant Object::get(std::string_view member, Args args) {
+    affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Get | access::Method, "read");
     if (r.member->access & access::Get)
@@ -62,12 +89,14 @@ Variant Object::get(std::string_view member, Args args) {
 }
 
 void Object::let(std::string_view member, const Variant& value, Args index) {
+    affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Let, "assigned a value");
     r.member->let(*r.target, index, value);
 }
 
 void Object::set(std::string_view member, const Variant& object, Args index) {
+    affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Set, "assigned an object");
     if (!object.isObject() && !object.isEmpty()) {
@@ -78,6 +107,7 @@ void Object::set(std::string_view member, const Variant& object, Args index) {
 }
 
 Variant Object::call(std::string_view member, Args& args) {
+    affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Method | access::Get, "called");
     if (r.member->access & access::Method)
@@ -88,6 +118,7 @@ Variant Object::call(std::string_view member, Args& args) {
 Variant Object::call(std::string_view member, Args&& args) { return call(member, args); }
 
 Connection Object::on(std::string_view event, std::function<void(Args&)> handler) {
+    affirmUse(event);
     auto [target, e] = resolveEvent(event);
     if (!e) {
         throw Failure(err::NoSuchMember,

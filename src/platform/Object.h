@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace ov {
 
@@ -28,11 +29,18 @@ private:
 // reach the same member functions that typed C++ calls reach. An unknown member is failure 438, a
 // wrong number of arguments or an access the member lacks is 450, an argument that does not convert
 // is 13; each description names the class and the member.
+//
+// Thread affinity. An object belongs to the thread that made it (a copy to the thread that copied it),
+// as its form and its runtime do: the calls by name below fail with err::WrongThread on any other
+// thread, before they touch anything, and the description names the member, the owning thread and the
+// calling one. Only immutable objects made as shared (AnyThread: fonts, pictures) pass on every
+// thread. There is no moving an object to another thread; a thread that needs a form makes its own.
 class Object : public std::enable_shared_from_this<Object> {
 public:
     Object() noexcept;
     Object(const Object&) noexcept;
-    Object& operator=(const Object&) noexcept = default;
+    // Assignment copies no thread: the object stays with the thread that made it.
+    Object& operator=(const Object&) noexcept { return *this; }
     virtual ~Object();
     // How many objects (of every class built on Object) are alive in the process; what tells the host
     // whether the library can be unloaded.
@@ -55,7 +63,26 @@ public:
 
     bool hasMember(std::string_view member);
 
+    // The thread the object belongs to; a default id for an object shared by every thread.
+    std::thread::id ownerThread() const { return m_thread; }
+    // Fails with err::WrongThread unless the calling thread owns the object (or it is shared); `use`
+    // (a member or an operation) is named in the description. One comparison when it passes.
+    void affirmThread(std::string_view use) const {
+        if (m_thread != std::thread::id{} && m_thread != std::this_thread::get_id()) [[unlikely]]
+            throwWrongThread(use);
+    }
+
 protected:
+    // For immutable objects that any thread may share.
+    struct AnyThread {};
+    explicit Object(AnyThread) noexcept;
+
+    // What every call by name checks first; the default is affirmThread. A class that can outlive
+    // what it needs (a form its runtime) adds its own check.
+    virtual void affirmUse(std::string_view member) const { affirmThread(member); }
+    // The subject a failure description names: "OvWizardNavigator.Caption". Only built on failure.
+    virtual std::string subject(std::string_view use) const;
+
     struct Resolved {
         Object* target = nullptr;
         const MemberInfo* member = nullptr;
@@ -67,6 +94,12 @@ protected:
 
 private:
     Resolved require(std::string_view name, unsigned access, const char* what);
+    [[noreturn]] void throwWrongThread(std::string_view use) const;
+
+    std::thread::id m_thread;
 };
+
+// Fails with err::WrongThread: `subject` (what was used) belongs to `owner`, not to the calling thread.
+[[noreturn]] void throwWrongThread(const std::string& subject, std::thread::id owner);
 
 } // namespace ov

@@ -13,7 +13,7 @@ namespace ov {
 
 // The host's standard picture: a shared, immutable image. It keeps its encoded bytes (PNG) and the
 // size read from the PNG header, so the platform needs no image library; only the renderer decodes
-// pixels.
+// pixels. Being immutable, a picture may be shared by every thread.
 //
 // Where pictures come from:
 //   PNG bytes           Picture::fromPng
@@ -48,7 +48,7 @@ public:
     static void describe(ClassBuilder<Picture>& b);
 
     Picture(std::string bytes, int32_t width, int32_t height)
-        : m_bytes(std::move(bytes)), m_width(width), m_height(height) {}
+        : Object(AnyThread{}), m_bytes(std::move(bytes)), m_width(width), m_height(height) {}
 
 private:
     std::string m_bytes;

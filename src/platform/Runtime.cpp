@@ -1,5 +1,7 @@
 #include "platform/Runtime.h"
 
+#include "platform/Form.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -37,6 +39,7 @@ Version libraryVersion() { return {OVCOMCTL_VERSION_MAJOR, OVCOMCTL_VERSION_MINO
 Runtime::Runtime() : m_application(defaultApplication()), m_previous(t_current) { t_current = this; }
 
 Runtime::~Runtime() {
+    endForms();
     // Thread objects go first, newest first, while the services they may call are still here.
     while (!m_state.empty())
         m_state.pop_back();
@@ -53,6 +56,32 @@ Runtime::~Runtime() {
         }
     }
 }
+
+void Runtime::forget(Form& form) {
+    // Forms usually end newest first; the search starts there.
+    for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it) {
+        if (*it == &form) {
+            m_forms.erase(std::next(it).base());
+            return;
+        }
+    }
+}
+
+void Runtime::endForms() noexcept {
+    if (m_forms.empty())
+        return;
+    // The forms end under this runtime even when it is destroyed out of turn, so that whatever their
+    // controls do on the way out (unregistering wizard pages, showing a message) reaches this runtime's
+    // services and thread objects, not a neighbour's. A control may make a new form while it ends: that
+    // one ends too.
+    Visit visit(*this);
+    while (!m_forms.empty())
+        m_forms.back()->endWithRuntime();
+}
+
+Runtime::Visit::Visit(Runtime& runtime) noexcept : m_was(t_current) { t_current = &runtime; }
+
+Runtime::Visit::~Visit() { t_current = m_was; }
 
 Runtime& Runtime::current() {
     if (t_current)

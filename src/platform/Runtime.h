@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileSystemService.h"
+#include "platform/Forward.h"
 #include "platform/LauncherService.h"
 #include "platform/MessageBox.h"
 #include "platform/RegistryService.h"
@@ -37,6 +38,12 @@ struct ApplicationInfo {
 // destroyed while a newer one lives is taken out of the chain; the newer one stays current). The
 // objects the library keeps "once per user-interface thread" live in the runtime, so a new runtime
 // starts them afresh.
+//
+// A runtime belongs to the thread that made it, and so does every form made under it. A runtime that
+// ends while some of its forms are still referenced ends those forms first, newest first, while its
+// services and thread objects are still here (see Form: their controls hear onHide and onTerminate,
+// the forms are left empty, and any later use of them fails with err::Disconnected). A form's
+// controls end under the form's own runtime, whichever runtime is current at the time.
 class Runtime {
 public:
     Runtime();
@@ -96,6 +103,23 @@ public:
     }
 
 private:
+    friend class Form;
+    // Makes a runtime the current one of this thread while it lives, so that what a form's controls
+    // do as they end reaches the form's own runtime even when another is current.
+    class Visit {
+    public:
+        explicit Visit(Runtime& runtime) noexcept;
+        ~Visit();
+        Visit(const Visit&) = delete;
+        Visit& operator=(const Visit&) = delete;
+
+    private:
+        Runtime* m_was;
+    };
+    void adopt(Form& form) { m_forms.push_back(&form); }
+    void forget(Form& form);
+    void endForms() noexcept;
+
     HeadlessMessageBox m_headless;
     std::unique_ptr<MessageBoxService> m_installed;
     MessageBoxService* m_messageBox = &m_headless;
@@ -117,6 +141,7 @@ private:
     std::function<void()> m_pump;
     std::vector<std::pair<std::type_index, std::shared_ptr<void>>> m_state;
     Runtime* m_previous = nullptr;
+    std::vector<Form*> m_forms; // alive and made under this runtime, oldest first
 };
 
 } // namespace ov

@@ -1,0 +1,345 @@
+// A form, its controls and the objects they hand out belong to the thread that made them, and a form
+// does not outlive its runtime unnoticed.
+#include "platform/CommandButton.h"
+#include "platform/FailureCapture.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/ProbeControl.h"
+#include "platform/PropertyBag.h"
+#include "platform/Runtime.h"
+#include "wizard/CPages.h"
+#include "wizard/OvWizardNavigator.h"
+#include "wizard/WizardGlobals.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace ovtest {
+namespace {
+
+using ov::ExtenderRef;
+using ov::Form;
+using ov::FormRef;
+using ov::Mode;
+using ov::Runtime;
+using ov::test::failureFrom;
+using Log = std::vector<std::string>;
+
+std::string text(std::thread::id id) {
+    std::ostringstream s;
+    s << id;
+    return s.str();
+}
+
+// What a call made on a second user-interface thread (with a runtime of its own) raised.
+struct Elsewhere {
+    std::thread::id thread;
+    std::optional<ov::Failure> failure;
+};
+
+Elsewhere onAnotherThread(const std::function<void()>& call) {
+    Elsewhere result;
+    std::thread other([&] {
+        Runtime own;
+        result.thread = std::this_thread::get_id();
+        result.failure = failureFrom(call);
+    });
+    other.join();
+    return result;
+}
+
+std::string wrongThread(const std::string& subject, std::thread::id owner, std::thread::id user) {
+    return "The application called an interface that was marshalled for a different thread (" + subject +
+           ": made on thread " + text(owner) + ", used from thread " + text(user) + ")";
+}
+
+// A control that notes the runtime current while it terminates.
+class Witness : public ov::UserControl {
+    OV_OBJECT(Witness)
+public:
+    static void describe(ov::ClassBuilder<Witness>&) {}
+    Runtime* terminatedUnder = nullptr;
+
+protected:
+    void onTerminate() override { terminatedUnder = &Runtime::current(); }
+};
+
+const ov::ClassInfo& Witness::staticClass() {
+    return ov::buildClassInfo<Witness>([](ov::ClassInfo& i) {
+        i.kind = ov::ClassInfo::Kind::Control;
+        i.published = false;
+    });
+}
+
+// A shown run-time wizard of three pages, designed and loaded on the test's thread.
+class ThreadAffinityTest : public ::testing::Test {
+protected:
+    Runtime runtime;
+    FormRef form;
+    std::shared_ptr<ov::OvWizardNavigator> nav;
+    const std::thread::id owner = std::this_thread::get_id();
+
+    void SetUp() override {
+        auto design = Form::create("frmWizard", Mode::Design);
+        design->add("OvComCtl.OvWizardNavigator", "Nav");
+        for (const char* name : {"Welcome", "License", "Options"})
+            design->add("OvComCtl.OvWizardTab", name);
+        const std::string file = ov::FormFile::write(*design, "wizard.json");
+        design->unload();
+        form = ov::FormFile::read(file, "wizard.json", Mode::Run);
+        nav = form->control<ov::OvWizardNavigator>("Nav");
+        form->show();
+    }
+    void TearDown() override { form->unload(); }
+
+    ov::CommandButton& next() { return nav->button(ov::ovEn_Button_Position::ovBPRightMiddle); }
+    std::string current() { return nav->CurrentPage()->Name(); }
+
+    // The call fails on another thread with the exact WrongThread failure naming `subject`.
+    void expectRefused(const std::string& subject, const std::function<void()>& call) {
+        Elsewhere there = onAnotherThread(call);
+        ASSERT_TRUE(there.failure) << subject << " was accepted from another thread";
+        EXPECT_EQ(there.failure->number(), ov::err::WrongThread) << subject;
+        EXPECT_EQ(there.failure->description(), wrongThread(subject, owner, there.thread));
+    }
+};
+
+TEST_F(ThreadAffinityTest, EveryOperationOfAFormFailsAtOnceOnAnotherThread) {
+    ExtenderRef welcome = form->control("Welcome");
+    ov::CommandButton& button = next();
+    ov::PropertyBag bag;
+    const struct {
+        const char* subject;
+        std::function<void()> call;
+    } operations[] = {
+        {"frmWizard.add", [&] { form->add("OvComCtl.OvWizardTab", "Done"); }},
+        {"frmWizard.addLoaded", [&] { form->addLoaded("OvComCtl.OvWizardTab", "Done", bag, {}); }},
+        {"frmWizard.remove", [&] { form->remove("Options"); }},
+        {"frmWizard.control", [&] { form->control("Nav"); }},
+        {"frmWizard.control", [&] { form->control<ov::OvWizardNavigator>("Nav"); }},
+        {"frmWizard.findControl", [&] { form->findControl("Nav"); }},
+        {"frmWizard.Controls", [&] { form->Controls(); }},
+        {"frmWizard.show", [&] { form->show(); }},
+        {"frmWizard.hide", [&] { form->hide(); }},
+        {"frmWizard.unload", [&] { form->unload(); }},
+        {"frmWizard.showModal", [&] { form->showModal(); }},
+        {"frmWizard.click", [&] { form->click(button); }},
+        {"frmWizard.click", [&] { form->click(*welcome); }},
+        {"frmWizard.doubleClick", [&] { form->doubleClick(button); }},
+        {"frmWizard.mouse input", [&] { form->mouseDown(button, 1, 0, 10, 10); }},
+        {"frmWizard.mouse input", [&] { form->mouseUp(*welcome, 1, 0, 10, 10); }},
+        {"frmWizard.pressKey", [&] { form->pressKey(13); }},
+        {"frmWizard.focus", [&] { form->focus(*welcome, nullptr); }},
+        {"frmWizard.save", [&] { form->save("never-written.json"); }},
+        {"frmWizard.write", [&] { ov::FormFile::write(*form, "never-written.json"); }},
+        // Calls by name.
+        {"frmWizard.Caption", [&] { form->get("Caption"); }},
+        {"frmWizard.Caption", [&] { form->let("Caption", "Setup"); }},
+        {"frmWizard.Hide", [&] { form->call("Hide"); }},
+        {"frmWizard.Resize", [&] { form->on("Resize", [](ov::Args&) {}); }},
+    };
+    for (const auto& op : operations)
+        expectRefused(op.subject, op.call);
+
+    // Nothing of the form was touched.
+    EXPECT_EQ(form->controls().size(), 4u);
+    EXPECT_EQ(nav->WizardPages()->Count(), 3);
+    EXPECT_EQ(current(), "Welcome");
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(form->Caption(), "frmWizard");
+    EXPECT_EQ(form->Resize.handlerCount(), 0u);
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
+    // And it still works on its own thread.
+    EXPECT_TRUE(form->click(next()));
+    EXPECT_EQ(current(), "License");
+}
+
+TEST_F(ThreadAffinityTest, ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAnotherThread) {
+    ExtenderRef navSite = form->control("Nav");
+    auto pages = nav->WizardPages();
+    auto page = pages->Item(ov::Variant(2));
+    ov::ObjectRef controls = form->Controls();
+    ov::CommandButton& button = next();
+    const struct {
+        const char* subject;
+        std::function<void()> call;
+    } calls[] = {
+        {"OvWizardNavigator.StartPage", [&] { navSite->let("StartPage", 2); }},
+        {"OvWizardNavigator.WizardPages", [&] { nav->get("WizardPages"); }},
+        {"OvWizardNavigator.GoToNewPage", [&] { navSite->call("GoToNewPage", {ov::Variant(page)}); }},
+        {"OvWizardNavigator.BeforePageChange", [&] { navSite->on("BeforePageChange", [](ov::Args&) {}); }},
+        {"CPages.Count", [&] { pages->get("Count"); }},
+        {"CPage.PageNext", [&] { page->let("PageNext", 1); }},
+        {"CommandButton.Caption", [&] { button.let("Caption", "&Onward"); }},
+        {"Controls.Count", [&] { controls->get("Count"); }},
+    };
+    const std::string caption = button.Caption();
+    for (const auto& c : calls)
+        expectRefused(c.subject, c.call);
+
+    EXPECT_EQ(nav->StartPage(), 1);
+    EXPECT_EQ(page->PageNext(), 3);
+    EXPECT_EQ(button.Caption(), caption);
+    EXPECT_EQ(current(), "Welcome");
+}
+
+TEST_F(ThreadAffinityTest, EventsRefuseToBeConnectedOrRaisedOnAnotherThread) {
+    int heard = 0;
+    auto connection = form->Resize.connect([&] { ++heard; });
+    expectRefused("connecting to an event", [&] { form->Resize.connect([] {}); });
+    expectRefused("connecting to an event", [&] { nav->AfterPageChange.connect([](auto...) {}); });
+    expectRefused("raising an event", [&] { form->Resize(); });
+    EXPECT_EQ(heard, 0);
+    EXPECT_EQ(form->Resize.handlerCount(), 1u);
+    form->Resize();
+    EXPECT_EQ(heard, 1);
+}
+
+TEST_F(ThreadAffinityTest, APageAddedFromAnotherThreadRegistersNowhere) {
+    const int64_t objects = ov::Object::liveCount();
+    bool registryThere = true;
+    Elsewhere there = onAnotherThread([&] {
+        try {
+            form->add("OvComCtl.OvWizardTab", "Done");
+        } catch (...) {
+            registryThere = ov::wizardThreadState().registry != nullptr;
+            throw;
+        }
+    });
+    ASSERT_TRUE(there.failure);
+    EXPECT_EQ(there.failure->description(), wrongThread("frmWizard.add", owner, there.thread));
+    EXPECT_FALSE(registryThere); // the other thread's runtime never saw a wizard page
+    EXPECT_EQ(ov::Object::liveCount(), objects);
+    EXPECT_EQ(nav->WizardPages()->Count(), 3);
+    EXPECT_EQ(form->findControl("Done"), nullptr);
+
+    // Added on its own thread, the fourth page is on the form and in the navigator's pages alike.
+    form->add("OvComCtl.OvWizardTab", "Done");
+    EXPECT_EQ(form->controls().size(), 5u);
+    EXPECT_EQ(nav->WizardPages()->Count(), 4);
+}
+
+TEST_F(ThreadAffinityTest, ImmutableFontsAreSharedByEveryThread) {
+    ov::ObjectRef font = form->get("Font").toObject();
+    std::string name;
+    Elsewhere there = onAnotherThread([&] { name = font->get("Name").toString(); });
+    EXPECT_FALSE(there.failure);
+    EXPECT_EQ(name, "MS Sans Serif");
+}
+
+std::string disconnected(const std::string& subject) {
+    return "The object invoked has disconnected from its clients (" + subject +
+           ": the runtime the form was made under has ended)";
+}
+
+TEST(FormRuntimeTest, AFormOutlivingItsRuntimeEndsWithItAndRefusesEveryLaterUse) {
+    Probe::registerOnce();
+    Probe::journal().clear();
+    Runtime outer;
+    FormRef form;
+    std::shared_ptr<ov::CPages> registry;
+    {
+        Runtime inner;
+        form = Form::create("frmInner", Mode::Run);
+        form->add(Probe::kProgId, "A");
+        form->add("OvComCtl.OvWizardNavigator", "Nav");
+        form->add("OvComCtl.OvWizardTab", "Welcome");
+        form->add(Probe::kProgId, "B");
+        form->show();
+        registry = ov::wizardThreadState().registry;
+        ASSERT_EQ(registry->Count(), 1);
+        Probe::journal().clear();
+    }
+    // The controls ended under their own runtime, in creation order, without an Unload to cancel.
+    EXPECT_EQ(Probe::journal(), (Log{"A Hide", "A Terminate", "B Hide", "B Terminate"}));
+    EXPECT_EQ(registry->Count(), 0);
+    EXPECT_EQ(ov::wizardThreadState().registry, nullptr); // the outer runtime never saw the page
+    EXPECT_TRUE(form->controls().empty());
+    EXPECT_FALSE(form->Visible());
+
+    ov::PropertyBag bag;
+    const struct {
+        const char* subject;
+        std::function<void()> call;
+    } uses[] = {
+        {"frmInner.show", [&] { form->show(); }},
+        {"frmInner.add", [&] { form->add(Probe::kProgId, "C"); }},
+        {"frmInner.addLoaded", [&] { form->addLoaded(Probe::kProgId, "C", bag, {}); }},
+        {"frmInner.control", [&] { form->control("A"); }},
+        {"frmInner.pressKey", [&] { form->pressKey(27); }},
+        {"frmInner.unload", [&] { form->unload(); }},
+        {"frmInner.write", [&] { ov::FormFile::write(*form, "never-written.json"); }},
+        {"frmInner.Caption", [&] { form->let("Caption", "Again"); }},
+    };
+    for (const auto& use : uses) {
+        auto failure = failureFrom(use.call);
+        ASSERT_TRUE(failure) << use.subject << " was accepted after the runtime ended";
+        EXPECT_EQ(failure->number(), ov::err::Disconnected);
+        EXPECT_EQ(failure->description(), disconnected(use.subject));
+    }
+    EXPECT_EQ(Probe::journal().size(), 4u);
+    EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
+}
+
+TEST(FormRuntimeTest, ARuntimeEndedOutOfTurnEndsItsFormsUnderItself) {
+    auto first = std::make_unique<Runtime>();
+    Runtime* made = first.get();
+    FormRef form = Form::create("frmFirst", Mode::Design);
+    auto witness = std::make_shared<Witness>();
+    form->add(witness, "Witness");
+    Runtime second; // now the current one
+    first.reset();
+    EXPECT_EQ(witness->terminatedUnder, made);
+    EXPECT_EQ(&Runtime::current(), &second);
+    EXPECT_EQ(failureFrom([&] { form->show(); })->number(), ov::err::Disconnected);
+}
+
+TEST(FormRuntimeTest, AFormDroppedWhileANewerRuntimeIsCurrentEndsUnderItsOwn) {
+    Runtime rt;
+    auto witness = std::make_shared<Witness>();
+    FormRef form = Form::create("frmShort", Mode::Design);
+    form->add(witness, "Witness");
+    Runtime nested;
+    form.reset();
+    EXPECT_EQ(witness->terminatedUnder, &rt);
+    EXPECT_EQ(&Runtime::current(), &nested);
+}
+
+TEST(FormRuntimeTest, AFormOfAThreadThatHasEndedIsRefusedAndMayBeDroppedAnywhere) {
+    Runtime rt;
+    FormRef form;
+    std::thread::id maker;
+    std::thread worker([&] {
+        Runtime own;
+        maker = std::this_thread::get_id();
+        form = Form::create("frmWorker", Mode::Run);
+        form->add("OvComCtl.OvWizardNavigator", "Nav");
+    });
+    worker.join();
+    auto failure = failureFrom([&] { form->show(); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->description(), wrongThread("frmWorker.show", maker, std::this_thread::get_id()));
+    EXPECT_TRUE(form->controls().empty()); // ended with the worker's runtime
+    form.reset();
+}
+
+TEST(FormThreadDeathTest, ALiveFormDroppedOnAnotherThreadStopsTheProcessSayingWhy) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            Runtime rt;
+            FormRef form = Form::create("frmMain", Mode::Run);
+            std::thread dropper([f = std::move(form)]() mutable { f.reset(); });
+            dropper.join();
+        },
+        "frmMain.~Form: the last reference to the form was dropped on thread");
+}
+
+} // namespace
+} // namespace ovtest
