@@ -44,18 +44,30 @@ struct LastError {
 class FailureReporter {
 public:
     virtual void reportFailure(const Failure& failure, const ProcedureLabel& label) = 0;
+    // Fails with err::WrongThread (or err::Disconnected) when the control may not be used from the
+    // calling thread; checked before a procedure body runs.
+    virtual void affirmProcedureUse(const char* procedure) const = 0;
 
 protected:
     ~FailureReporter() = default;
 };
 
+// A use of a control from a thread it does not belong to (or after its runtime ended) is the host's
+// mistake, not a failure of the procedure: it reaches the caller untouched by any convention.
+inline bool isMisuse(const Failure& f) {
+    return f.number() == err::WrongThread || f.number() == err::Disconnected;
+}
+
 // Runs a procedure body of a wizard control; a failure it raises is handed to the control's convention
-// and the procedure then ends normally, a reader answering its type's zero value.
+// and the procedure then ends normally, a reader answering its type's zero value. A call from the wrong
+// thread fails before the body runs.
 template <class F>
 auto trapFailures(FailureReporter& reporter, const ProcedureLabel& label, F&& body) -> decltype(body()) {
+    reporter.affirmProcedureUse(label.relayed);
     try {
         return std::forward<F>(body)();
     } catch (const Failure& f) {
+        if (isMisuse(f)) throw;
         reporter.reportFailure(f, label);
         if constexpr (!std::is_void_v<decltype(body())>) return decltype(body()){};
     }
@@ -67,7 +79,8 @@ template <class F>
 void ignoreFailures(F&& body) {
     try {
         std::forward<F>(body)();
-    } catch (const Failure&) {
+    } catch (const Failure& f) {
+        if (isMisuse(f)) throw;
     }
 }
 

@@ -235,6 +235,9 @@ private:
     const PositionSetting& setting(ovEn_Button_Position p) const;
 
     void reportFailure(const Failure& failure, const ProcedureLabel& label) override;
+    void affirmProcedureUse(const char* procedure) const override {
+        affirmUse(std::string_view(procedure).substr(procedure[0] == ':' ? 2 : 0));
+    }
     std::string sourceName() const;
     // The thread's mediator; failure 91 once the navigator has left the wizard (refused as a second
     // navigator on its form, or terminated).

@@ -231,6 +231,9 @@ private:
 
     // Failure convention and mediator.
     void reportFailure(const Failure& failure, const ProcedureLabel& label) override;
+    void affirmProcedureUse(const char* procedure) const override {
+        affirmUse(std::string_view(procedure).substr(procedure[0] == ':' ? 2 : 0));
+    }
     std::string sourceName() const;
     CWizardNavigator& mediator() const;
     void attach();

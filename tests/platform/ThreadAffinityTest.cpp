@@ -9,6 +9,7 @@
 #include "platform/Runtime.h"
 #include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"
+#include "wizard/OvWizardTab.h"
 #include "wizard/WizardGlobals.h"
 
 #include <functional>
@@ -187,6 +188,32 @@ TEST_F(ThreadAffinityTest, ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAn
     EXPECT_EQ(page->PageNext(), 3);
     EXPECT_EQ(button.Caption(), caption);
     EXPECT_EQ(current(), "Welcome");
+}
+
+// Typed procedures of the wizard controls check the thread before their body runs: the failure
+// reaches the caller, not the control's error reporting, and nothing moves.
+TEST_F(ThreadAffinityTest, TypedWizardProceduresRefuseAnotherThreadBeforeTheyRun) {
+    auto page = form->control<ov::OvWizardTab>("License");
+    Log errors;
+    auto c = nav->OnError.connect([&](int32_t n, std::string d, std::string s) {
+        errors.push_back(std::to_string(n) + " " + d + " " + s);
+    });
+    const struct {
+        const char* subject;
+        std::function<void()> call;
+    } calls[] = {
+        {"OvWizardNavigator.NextClick", [&] { nav->NextClick(); }},
+        {"OvWizardNavigator.StartPage (Let)", [&] { nav->setStartPage(2); }},
+        {"OvWizardTab.BannerTitle (Let)", [&] { page->setBannerTitle("Elsewhere"); }},
+    };
+    const std::string title = page->BannerTitle();
+    for (const auto& c : calls)
+        expectRefused(c.subject, c.call);
+    EXPECT_EQ(current(), "Welcome");
+    EXPECT_EQ(nav->StartPage(), 1);
+    EXPECT_EQ(page->BannerTitle(), title);
+    EXPECT_EQ(errors, Log{});
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
 }
 
 TEST_F(ThreadAffinityTest, EventsRefuseToBeConnectedOrRaisedOnAnotherThread) {
