@@ -1,5 +1,9 @@
 #include "support/NavigatorFixture.h"
 
+#include <set>
+#include <string>
+#include <vector>
+
 using namespace ov;
 using ovtest::NavigatorFixture;
 
@@ -40,6 +44,21 @@ TEST_F(NavigationTest, NextRaisesBeforeThenShowsThenRaisesAfter) {
     nav->BackClick();
     EXPECT_EQ(current(), 1);
     EXPECT_EQ(log.back(), "After back Page1 from Page2");
+}
+
+TEST_F(NavigationTest, RoundTripsKeepTheChangedKeysOfTheFirstRoundTrip) {
+    // The designer learns which keys changed, each once; a wizard walked for long holds no more.
+    nav->NextClick();
+    nav->BackClick();
+    const std::vector<std::string> keys = nav->extender().changedKeys();
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
+    for (int i = 0; i < 500; ++i) {
+        nav->NextClick();
+        nav->BackClick();
+    }
+    EXPECT_EQ(nav->extender().changedKeys(), keys);
+    EXPECT_EQ(current(), 1);
 }
 
 TEST_F(NavigationTest, CancelInBeforePageChangeKeepsThePage) {
