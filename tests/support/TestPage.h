@@ -2,6 +2,7 @@
 
 #include "platform/Object.h"
 #include "wizard/CPage.h"
+#include "wizard/CPages.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/WizardTypes.h"
 
@@ -26,7 +27,10 @@ public:
     void unregisterPage();
 
     int32_t PageIndex() const { return m_pageIndex; }
-    void setPageIndex(int32_t v) { m_pageIndex = v; }
+    void setPageIndex(int32_t v) {
+        m_pageIndex = v;
+        if (m_descriptor) ov::CPages::pageIndexChanged(*m_descriptor);
+    }
     int32_t PageNext() const { return m_next; }
     void setPageNext(int32_t v) { m_next = v; }
     int32_t PageBack() const { return m_back; }
