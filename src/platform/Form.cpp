@@ -555,14 +555,14 @@ void Form::layoutDocked(const Extender* changed) {
     if (changed && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient && changed->isDocked()) {
         auto it = std::find(m_zOrder.begin(), m_zOrder.end(), changed);
         if (it != m_zOrder.end()) {
-            layoutDockedFrom(static_cast<size_t>(it - m_zOrder.begin()), changed->m_dockSpace);
+            layoutDockedFrom(static_cast<size_t>(it - m_zOrder.begin()), changed->m_dockSpace, true);
             return;
         }
     }
     layoutDockedFrom(0, client);
 }
 
-void Form::layoutDockedFrom(size_t from, DockSpace space) {
+void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged) {
     // A control that keeps fighting its docking (resizing itself against it) stops being followed here.
     if (m_layoutDepth >= 8) {
         m_dockSettled = false;
@@ -576,10 +576,17 @@ void Form::layoutDockedFrom(size_t from, DockSpace space) {
     // Controls are placed as they come until one changes size: its Resize handler may change what the
     // docking depends on, so the rest is planned first, as things stood before any handler ran.
     size_t i = from;
+    bool reachedEnd = true;
     std::vector<Placement> rest;
     for (; i < m_zOrder.size(); ++i) {
         Extender& e = *m_zOrder[i];
         if (!e.isDocked()) continue;
+        // When only the first control changed, a control after it that gets the area it had keeps the
+        // place it had, and so does every control after it (a hidden page that took a new height).
+        if (onlyFirstChanged && i != from && e.m_dockSpace == space) {
+            reachedEnd = false;
+            break;
+        }
         const Placement p = placeDocked(e, space);
         e.storePosition(p.left, p.top);
         UserControl& c = e.control();
@@ -590,7 +597,7 @@ void Form::layoutDockedFrom(size_t from, DockSpace space) {
             break;
         }
     }
-    if (i == m_zOrder.size()) m_dockRemaining = space;
+    if (reachedEnd && i == m_zOrder.size()) m_dockRemaining = space;
     for (const Placement& p : rest) {
         // A handler below may have started a newer layout, which has finished with newer sizes.
         if (m_layoutGeneration != generation) {

@@ -263,7 +263,8 @@ private:
     // Docks the controls again: all of them, or, when only `changed` (a docked control) changed its
     // size or visibility or came to the front, it and the controls in front of it.
     void layoutDocked(const Extender* changed = nullptr);
-    void layoutDockedFrom(size_t from, DockSpace space);
+    // `onlyFirstChanged`: the docked control at `from` is the only one whose docking changed.
+    void layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged = false);
     void constrainDockedSize(const Extender& ext, float& width, float& height);
     void reorder(Extender& ext, bool toFront);
     // Tells the controls that appeared or disappeared: every control, or only `root` and the controls
