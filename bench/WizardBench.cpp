@@ -1,5 +1,6 @@
 // A wizard of real pages on a form, walked by Next: the cost of a page change, with the heap
 // allocations it makes, and of a form resize.
+#include "AllocationCounter.h"
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
@@ -7,29 +8,8 @@
 #include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
 #include <string>
-
-namespace {
-
-std::atomic<size_t> g_allocations{0};
-
-} // namespace
-
-void* operator new(std::size_t n) {
-    g_allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(n ? n : 1)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -52,13 +32,13 @@ void BM_WalkByNext(benchmark::State& state) {
     ov::Runtime runtime;
     auto form = wizard(pages);
     auto nav = form->control<ov::OvWizardNavigator>("Nav");
-    size_t allocations = 0;
+    uint64_t allocations = 0;
     int64_t changes = 0;
     for (auto _ : state) {
-        const size_t before = g_allocations.load();
+        const uint64_t before = ovbench::heapCount().allocations;
         for (int i = 1; i < pages; ++i)
             nav->NextClick();
-        allocations += g_allocations.load() - before;
+        allocations += ovbench::heapCount().allocations - before;
         changes += pages - 1;
         state.PauseTiming();
         ov::CPageRef first = nav->WizardPages()->Item(ov::Variant(1));

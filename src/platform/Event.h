@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -65,6 +66,10 @@ private:
 // event is being raised; a handler connected during a raise first runs on the next raise.
 // An event belongs to the thread that made it, as its owner does: connecting or raising it on another
 // thread fails with err::WrongThread before any handler runs.
+//
+// Controls carry many events that nobody listens to, and a page change raises events to every page
+// of a wizard: an event without handlers holds no memory, and a raise copies nothing per handler (a
+// handler disconnected while the event is being raised is kept until the raise ends).
 template <class... A>
 class Event {
 public:
@@ -76,63 +81,81 @@ public:
 
     Connection connect(Handler handler) {
         affirmThread("connecting to");
+        if (!m_slots) m_slots = std::make_shared<Slots>();
         uint64_t id = ++m_slots->nextId;
-        m_slots->items.push_back({id, std::make_shared<Handler>(std::move(handler))});
+        m_slots->items.push_back({id, std::make_unique<Handler>(std::move(handler)), true});
         return Connection(m_slots, id);
     }
 
     void operator()(A... args) const {
         affirmThread("raising");
+        if (!m_slots || m_slots->items.empty()) return;
         auto slots = m_slots; // the owner may be destroyed by a handler
         ++slots->depth;
         struct Leave {
             Slots& s;
             ~Leave() {
-                if (--s.depth == 0)
-                    s.compact();
+                if (--s.depth == 0) s.settle();
             }
         } leave{*slots};
         const size_t n = slots->items.size();
         for (size_t i = 0; i < n; ++i) {
-            std::shared_ptr<Handler> h = slots->items[i].handler;
-            if (h)
-                (*h)(args...);
+            const Slot& s = slots->items[i];
+            if (s.live) (*s.handler)(args...);
         }
     }
 
-    size_t handlerCount() const {
-        size_t n = 0;
-        for (const auto& s : m_slots->items)
-            n += s.handler ? 1 : 0;
-        return n;
-    }
+    size_t handlerCount() const { return m_slots ? m_slots->items.size() - m_slots->dead : 0; }
 
 private:
     void affirmThread(const char* use) const {
-        if (m_slots->thread != std::this_thread::get_id()) [[unlikely]]
-            detail::throwEventWrongThread(m_slots->thread, use);
+        if (m_thread != std::this_thread::get_id()) [[unlikely]]
+            detail::throwEventWrongThread(m_thread, use);
     }
 
     struct Slot {
         uint64_t id;
-        std::shared_ptr<Handler> handler;
+        std::unique_ptr<Handler> handler;
+        bool live;
     };
+    // Slots stay in connection order (ascending ids). A disconnected slot is dead: its handler is
+    // dropped at once, or when the raise in progress ends; dead slots are swept out once they are half
+    // of all, so that many listeners leaving one by one (a closing wizard's pages) cost no more each.
     struct Slots : detail::SlotListBase {
         std::vector<Slot> items;
         uint64_t nextId = 0;
         int depth = 0;
-        const std::thread::id thread = std::this_thread::get_id();
+        size_t dead = 0;
+        bool pending = false; // dead slots whose handlers wait for the raise to end
         void disconnect(uint64_t id) override {
-            for (auto& s : items) {
-                if (s.id == id)
-                    s.handler.reset();
-            }
+            auto it = std::lower_bound(items.begin(), items.end(), id,
+                                       [](const Slot& s, uint64_t wanted) { return s.id < wanted; });
+            if (it == items.end() || it->id != id || !it->live) return;
+            it->live = false;
+            ++dead;
             if (depth == 0)
-                compact();
+                it->handler.reset();
+            else
+                pending = true;
+            if (depth == 0) sweep();
         }
-        void compact() { std::erase_if(items, [](const Slot& s) { return !s.handler; }); }
+        void settle() {
+            if (pending) {
+                pending = false;
+                for (auto& s : items) {
+                    if (!s.live) s.handler.reset();
+                }
+            }
+            sweep();
+        }
+        void sweep() {
+            if (dead * 2 < items.size() && dead < items.size()) return;
+            std::erase_if(items, [](const Slot& s) { return !s.live; });
+            dead = 0;
+        }
     };
-    std::shared_ptr<Slots> m_slots = std::make_shared<Slots>();
+    std::shared_ptr<Slots> m_slots;
+    std::thread::id m_thread = std::this_thread::get_id();
 };
 
 } // namespace ov

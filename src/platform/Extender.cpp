@@ -4,6 +4,8 @@
 #include "platform/Form.h"
 #include "platform/PropertyBag.h"
 
+#include <functional>
+
 namespace ov {
 
 namespace {
@@ -70,9 +72,23 @@ std::pair<Object*, const EventInfo*> Extender::resolveEvent(std::string_view nam
 }
 
 void Extender::recordChange(std::string_view key) {
-    m_changedKeys.emplace_back(key);
+    // Controls report the same few keys over and over (a page change rewrites a dozen of them), so
+    // the look-up compares hashes first and strings only where they agree.
+    const size_t hash = std::hash<std::string_view>{}(key);
+    bool known = false;
+    for (size_t i = 0; i < m_changedKeyHashes.size() && !known; ++i)
+        known = m_changedKeyHashes[i] == hash && m_changedKeys[i] == key;
+    if (!known) {
+        m_changedKeys.emplace_back(key);
+        m_changedKeyHashes.push_back(hash);
+    }
     if (m_form)
         m_form->m_dirty = true;
+}
+
+void Extender::clearChangedKeys() {
+    m_changedKeys.clear();
+    m_changedKeyHashes.clear();
 }
 
 void Extender::setName(const std::string& v) {
@@ -80,10 +96,13 @@ void Extender::setName(const std::string& v) {
         throw Failure(err::NotAtRunTime, failureText(err::NotAtRunTime) + " (" + m_name + ".Name)");
     if (v == m_name)
         return;
-    if (m_form)
+    if (m_form) {
         m_form->checkNewName(v, this);
+        m_form->unindex(*this);
+    }
     m_name = v;
     if (m_form) {
+        m_form->m_byName.emplace(m_name, this);
         m_form->designChanged();
         if (m_control->m_initialized)
             m_control->onAmbientChanged("DisplayName");
@@ -111,9 +130,8 @@ void Extender::setVisible(bool v) {
     m_form->designChanged();
     if (!v)
         m_form->controlLostReach(*this);
-    if (isDocked())
-        m_form->layoutDocked();
-    m_form->updateShown();
+    if (isDocked()) m_form->layoutDocked(this);
+    m_form->updateShown(*this);
 }
 
 float Extender::Width() const {
@@ -183,23 +201,17 @@ void Extender::setToolTipText(const std::string& v) {
 }
 
 void Extender::setDefault(bool v) {
-    if (v && m_form) {
-        for (const auto& other : m_form->controls())
-            other->m_default = false;
-    }
     m_default = v;
-    if (m_form)
-        m_form->designChanged();
+    if (!m_form) return;
+    if (v || m_form->m_defaultControl == this) m_form->setDefaultControl(v ? this : nullptr, false);
+    m_form->designChanged();
 }
 
 void Extender::setCancel(bool v) {
-    if (v && m_form) {
-        for (const auto& other : m_form->controls())
-            other->m_cancel = false;
-    }
     m_cancel = v;
-    if (m_form)
-        m_form->designChanged();
+    if (!m_form) return;
+    if (v || m_form->m_cancelControl == this) m_form->setDefaultControl(v ? this : nullptr, true);
+    m_form->designChanged();
 }
 
 ObjectRef Extender::Container() const {
@@ -228,15 +240,23 @@ void Extender::setContainer(const ObjectRef& container) {
     if (target == m_container)
         return;
     bool wasDocked = isDocked();
-    m_container = target;
+    placeIn(target);
     // Docking belongs to the form's own controls.
     if (target)
         m_align = 0;
+    // A control that comes out docked is placed by the next docking, which must then be a whole one.
+    if (isDocked()) m_form->m_dockSettled = false;
     m_form->designChanged();
     m_form->controlLostReach(*this);
     if (wasDocked)
         m_form->layoutDocked();
-    m_form->updateShown();
+    m_form->updateShown(*this);
+}
+
+void Extender::placeIn(Extender* container) {
+    if (m_container) --m_container->m_innerCount;
+    m_container = container;
+    if (container) ++container->m_innerCount;
 }
 
 ObjectRef Extender::Parent() const {

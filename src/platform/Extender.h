@@ -15,6 +15,12 @@
 
 namespace ov {
 
+// The free area of a form's client rectangle that a docked control is placed in (twips).
+struct DockSpace {
+    float left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const DockSpace&) const = default;
+};
+
 // Extender values of a sited control, as a form file stores them beside the property bag.
 struct ExtenderValues {
     float left = 0;
@@ -113,9 +119,11 @@ public:
     Event<> GotFocus;
     Event<> LostFocus;
 
-    // Keys the control reported through PropertyChanged, in order, since the last clear.
+    // The keys the control reported through PropertyChanged since the last clear, each once, in the
+    // order of their first report: which properties changed, not how often. A control that keeps
+    // changing its properties while it runs holds at most as many keys as it has.
     const std::vector<std::string>& changedKeys() const { return m_changedKeys; }
-    void clearChangedKeys() { m_changedKeys.clear(); }
+    void clearChangedKeys();
 
     ExtenderValues values() const;
     // Runs the control's onWriteProperties into `bag` (what a form saver stores for the control).
@@ -135,6 +143,8 @@ private:
 
     Extender(Form& form, std::shared_ptr<UserControl> control, std::string name);
     void recordChange(std::string_view key);
+    // Puts the control into `container` (null: the form), keeping the containers' counts.
+    void placeIn(Extender* container);
     void storePosition(float left, float top) {
         m_left = left;
         m_top = top;
@@ -154,7 +164,10 @@ private:
     bool m_default = false;
     bool m_cancel = false;
     Extender* m_container = nullptr;
+    size_t m_innerCount = 0; // controls whose container this one is
+    DockSpace m_dockSpace;   // the free area this control was docked in (see Form::layoutDocked)
     std::vector<std::string> m_changedKeys;
+    std::vector<size_t> m_changedKeyHashes; // beside m_changedKeys, for the look-up before an append
 };
 
 } // namespace ov

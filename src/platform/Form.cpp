@@ -148,8 +148,7 @@ void Form::endControls(std::exception_ptr& first) {
     auto controls = m_controls;
     for (auto& ext : controls)
         terminate(ext, first);
-    for (auto& ext : controls)
-        unsite(ext);
+    unsiteAll();
 }
 
 // ---- Controls ----
@@ -197,12 +196,8 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
     checkNewName(name, nullptr);
 
     Snapshot snap;
-    for (const auto& e : m_controls) {
-        if (e->m_default)
-            snap.defaultControl = e.get();
-        if (e->m_cancel)
-            snap.cancelControl = e.get();
-    }
+    snap.defaultControl = m_defaultControl;
+    snap.cancelControl = m_cancelControl;
     snap.dirty = m_dirty;
     snap.width = m_width;
     snap.height = m_height;
@@ -211,12 +206,14 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
     m_loaded = true;
     m_controls.push_back(ext);
     m_zOrder.push_back(ext.get());
+    ext->m_dockSpace = m_dockRemaining; // in front of every other control
+    m_byName.emplace(ext->m_name, ext.get());
     control->m_site = ext.get();
     try {
         if (values)
             applyValues(*ext, *values);
-        if (ext->isDocked())
-            layoutDocked();
+        // The new control is in front of all others: the docking behind it stays as it is.
+        if (ext->isDocked()) layoutDocked(ext.get());
         control->m_initialized = true;
         const uint64_t resizes = control->m_resizeCount;
         control->onInitialize();
@@ -227,7 +224,7 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
         // Every control learns its extent once its properties are set, unless it already did.
         if (control->m_resizeCount == resizes)
             control->resized(true);
-        updateShown();
+        updateShown(*ext);
     } catch (...) {
         rollback(ext, snap);
         throw;
@@ -257,17 +254,13 @@ void Form::applyValues(Extender& ext, const ExtenderValues& v) {
     ext.m_helpContextID = v.helpContextID;
     ext.m_tabStop = v.tabStop;
     ext.m_toolTipText = v.toolTipText;
-    ext.m_container = container;
+    ext.placeIn(container);
     ext.m_align = container ? 0 : v.align;
     // Set directly: loading is not a design change.
-    for (const auto& other : m_controls) {
-        if (v.isDefault)
-            other->m_default = false;
-        if (v.isCancel)
-            other->m_cancel = false;
-    }
     ext.m_default = v.isDefault;
     ext.m_cancel = v.isCancel;
+    if (v.isDefault) setDefaultControl(&ext, false);
+    if (v.isCancel) setDefaultControl(&ext, true);
 }
 
 void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
@@ -280,6 +273,8 @@ void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
         e->m_default = e.get() == snap.defaultControl;
         e->m_cancel = e.get() == snap.cancelControl;
     }
+    m_defaultControl = snap.defaultControl;
+    m_cancelControl = snap.cancelControl;
     m_width = snap.width;
     m_height = snap.height;
     layoutDocked();
@@ -289,19 +284,21 @@ void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
 void Form::checkNewName(std::string_view name, const Extender* except) const {
     if (!isIdentifier(name))
         invalid("'" + shown(name) + "' is not a valid control name");
-    for (const auto& e : m_controls) {
-        if (e.get() != except && equalsNoCase(e->m_name, name))
-            invalid("a control named " + e->m_name + " is already on " + m_name);
-    }
+    auto it = m_byName.find(name);
+    if (it != m_byName.end() && it->second != except)
+        invalid("a control named " + it->second->m_name + " is already on " + m_name);
 }
 
 ExtenderRef Form::findControl(std::string_view name) const {
     affirmUsable("findControl");
-    for (const auto& e : m_controls) {
-        if (equalsNoCase(e->m_name, name))
-            return e;
-    }
-    return {};
+    auto it = m_byName.find(name);
+    if (it == m_byName.end()) return {};
+    return std::static_pointer_cast<Extender>(it->second->shared_from_this());
+}
+
+void Form::unindex(const Extender& ext) {
+    auto it = m_byName.find(ext.m_name);
+    if (it != m_byName.end() && it->second == &ext) m_byName.erase(it);
 }
 
 ExtenderRef Form::control(std::string_view name) const {
@@ -353,16 +350,41 @@ void Form::terminate(const ExtenderRef& ext, std::exception_ptr& first) {
 void Form::unsite(const ExtenderRef& ext) {
     std::erase(m_controls, ext);
     std::erase(m_zOrder, ext.get());
-    for (const auto& e : m_controls) {
-        if (e->m_container == ext.get())
-            e->m_container = nullptr;
+    unindex(*ext);
+    if (ext->m_innerCount) {
+        for (const auto& e : m_controls) {
+            if (e->m_container == ext.get()) e->placeIn(nullptr);
+        }
     }
-    UserControl& c = ext->control();
+    if (m_defaultControl == ext.get()) m_defaultControl = nullptr;
+    if (m_cancelControl == ext.get()) m_cancelControl = nullptr;
+    if (ext->isDocked()) m_dockSettled = false;
+    ext->placeIn(nullptr);
+    releaseSite(*ext);
+}
+
+void Form::unsiteAll() {
+    // Every control leaves together, so no one needs its neighbours fixed one by one.
+    std::vector<ExtenderRef> controls = std::move(m_controls);
+    m_controls.clear();
+    m_zOrder.clear();
+    m_byName.clear();
+    m_defaultControl = nullptr;
+    m_cancelControl = nullptr;
+    m_dockSettled = false;
+    for (const auto& ext : controls) {
+        ext->m_container = nullptr;
+        ext->m_innerCount = 0;
+        releaseSite(*ext);
+    }
+}
+
+void Form::releaseSite(Extender& ext) {
+    UserControl& c = ext.control();
     c.m_site = nullptr;
     c.m_initialized = false;
     c.m_shown = false;
-    ext->m_form = nullptr;
-    ext->m_container = nullptr;
+    ext.m_form = nullptr;
 }
 
 ObjectRef Form::Controls() {
@@ -506,51 +528,104 @@ void Form::markSaved() {
 
 // ---- Docking and z-order ----
 
-std::vector<Form::Placement> Form::planDocked() const {
-    std::vector<Placement> plan;
-    float l = 0, t = 0, r = ScaleWidth(), b = ScaleHeight();
-    for (Extender* e : m_zOrder) {
-        if (!e->isDocked())
-            continue;
-        const float w = e->control().Width();
-        const float h = e->control().Height();
-        const bool takesSpace = e->m_visible;
-        switch (e->m_align) {
-        case 1:
-            plan.push_back({e, l, t, std::max(0.0f, r - l), h});
-            if (takesSpace)
-                t += h;
-            break;
-        case 2:
-            plan.push_back({e, l, b - h, std::max(0.0f, r - l), h});
-            if (takesSpace)
-                b -= h;
-            break;
-        case 3:
-            plan.push_back({e, l, t, w, std::max(0.0f, b - t)});
-            if (takesSpace)
-                l += w;
-            break;
-        default:
-            plan.push_back({e, r - w, t, w, std::max(0.0f, b - t)});
-            if (takesSpace)
-                r -= w;
-            break;
-        }
+DockSpace Form::clientSpace() const {
+    return {0, 0, ScaleWidth(), ScaleHeight()};
+}
+
+inline Form::Placement Form::placeDocked(Extender& e, DockSpace& space) {
+    float &l = space.left, &t = space.top, &r = space.right, &b = space.bottom;
+    e.m_dockSpace = space;
+    const float w = e.control().Width();
+    const float h = e.control().Height();
+    const bool takesSpace = e.m_visible;
+    Placement p;
+    switch (e.m_align) {
+    case 1:
+        p = {&e, l, t, std::max(0.0f, r - l), h};
+        if (takesSpace) t += h;
+        break;
+    case 2:
+        p = {&e, l, b - h, std::max(0.0f, r - l), h};
+        if (takesSpace) b -= h;
+        break;
+    case 3:
+        p = {&e, l, t, w, std::max(0.0f, b - t)};
+        if (takesSpace) l += w;
+        break;
+    default:
+        p = {&e, r - w, t, w, std::max(0.0f, b - t)};
+        if (takesSpace) r -= w;
+        break;
     }
+    return p;
+}
+
+std::vector<Form::Placement> Form::planDocked(size_t from, DockSpace space) {
+    std::vector<Placement> plan;
+    for (size_t i = from; i < m_zOrder.size(); ++i) {
+        if (m_zOrder[i]->isDocked()) plan.push_back(placeDocked(*m_zOrder[i], space));
+    }
+    m_dockRemaining = space;
     return plan;
 }
 
-void Form::layoutDocked() {
+void Form::layoutDocked(const Extender* changed) {
+    // A control docks in the area the controls behind it leave free, so a change to one control moves
+    // only it and those in front of it. Pages of a large wizard are docked: a page change or a page
+    // loading must not walk them all.
+    const DockSpace client = clientSpace();
+    if (changed && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient && changed->isDocked()) {
+        auto it = std::find(m_zOrder.begin(), m_zOrder.end(), changed);
+        if (it != m_zOrder.end()) {
+            layoutDockedFrom(static_cast<size_t>(it - m_zOrder.begin()), changed->m_dockSpace, true);
+            return;
+        }
+    }
+    layoutDockedFrom(0, client);
+}
+
+void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged) {
     // A control that keeps fighting its docking (resizing itself against it) stops being followed here.
-    if (m_layoutDepth >= 8)
+    if (m_layoutDepth >= 8) {
+        m_dockSettled = false;
         return;
+    }
     ++m_layoutDepth;
     const uint64_t generation = ++m_layoutGeneration;
-    for (const Placement& p : planDocked()) {
-        // A handler below may have started a newer layout, which has finished with newer sizes.
-        if (m_layoutGeneration != generation)
+    if (from == 0) m_dockClient = space;
+    m_dockSettled = false;
+    bool complete = true;
+    // Controls are placed as they come until one changes size: its Resize handler may change what the
+    // docking depends on, so the rest is planned first, as things stood before any handler ran.
+    size_t i = from;
+    bool reachedEnd = true;
+    std::vector<Placement> rest;
+    for (; i < m_zOrder.size(); ++i) {
+        Extender& e = *m_zOrder[i];
+        if (!e.isDocked()) continue;
+        // When only the first control changed, a control after it that gets the area it had keeps the
+        // place it had, and so does every control after it (a hidden page that took a new height).
+        if (onlyFirstChanged && i != from && e.m_dockSpace == space) {
+            reachedEnd = false;
             break;
+        }
+        const Placement p = placeDocked(e, space);
+        e.storePosition(p.left, p.top);
+        UserControl& c = e.control();
+        if (c.Width() != p.width || c.Height() != p.height) {
+            rest = planDocked(i + 1, space);
+            c.storeSize(p.width, p.height);
+            c.resized(true);
+            break;
+        }
+    }
+    if (reachedEnd && i == m_zOrder.size()) m_dockRemaining = space;
+    for (const Placement& p : rest) {
+        // A handler below may have started a newer layout, which has finished with newer sizes.
+        if (m_layoutGeneration != generation) {
+            complete = false;
+            break;
+        }
         p.ext->storePosition(p.left, p.top);
         UserControl& c = p.ext->control();
         if (c.Width() != p.width || c.Height() != p.height) {
@@ -558,31 +633,43 @@ void Form::layoutDocked() {
             c.resized(true);
         }
     }
+    if (complete && m_layoutGeneration == generation) m_dockSettled = true;
     --m_layoutDepth;
 }
 
-void Form::constrainDockedSize(const Extender& ext, float& width, float& height) const {
-    for (const Placement& p : planDocked()) {
-        if (p.ext != &ext)
-            continue;
-        if (ext.m_align == 1 || ext.m_align == 2)
-            width = p.width;
-        else
-            height = p.height;
+void Form::constrainDockedSize(const Extender& ext, float& width, float& height) {
+    // After a complete docking every docked control's free area is known; otherwise plan them all
+    // (which records the areas but moves nothing).
+    if (!m_dockSettled || clientSpace() != m_dockClient) {
+        planDocked(0, clientSpace());
+        m_dockSettled = false;
     }
+    const DockSpace& s = ext.m_dockSpace;
+    if (ext.m_align == 1 || ext.m_align == 2)
+        width = std::max(0.0f, s.right - s.left);
+    else
+        height = std::max(0.0f, s.bottom - s.top);
 }
 
 void Form::reorder(Extender& ext, bool toFront) {
     auto it = std::find(m_zOrder.begin(), m_zOrder.end(), &ext);
     if (it == m_zOrder.end())
         return;
+    const size_t from = static_cast<size_t>(it - m_zOrder.begin());
+    const DockSpace space = ext.m_dockSpace;
     m_zOrder.erase(it);
     if (toFront)
         m_zOrder.push_back(&ext);
     else
         m_zOrder.insert(m_zOrder.begin(), &ext);
     designChanged();
-    if (ext.isDocked())
+    if (!ext.isDocked()) return;
+    // Brought to the front, the control leaves the place it had: the controls from there on dock again
+    // in the area it had. Sent to the back, it changes the area of every other control.
+    const DockSpace client = clientSpace();
+    if (toFront && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient)
+        layoutDockedFrom(from, space);
+    else
         layoutDocked();
 }
 
@@ -591,16 +678,40 @@ void Form::updateShown() {
     for (const auto& ext : controls) {
         if (ext->m_form != this)
             continue; // removed by an earlier handler
-        UserControl& c = ext->control();
-        const bool shown = c.m_initialized && ext->effectivelyVisible();
-        if (shown == c.m_shown)
-            continue;
-        c.m_shown = shown;
-        if (shown)
-            c.onShow();
-        else
-            c.onHide();
+        reportShown(*ext);
     }
+}
+
+void Form::updateShown(Extender& root) {
+    if (!root.m_innerCount) {
+        auto keep = root.shared_from_this();
+        if (root.m_form == this) reportShown(root);
+        return;
+    }
+    auto controls = m_controls;
+    for (const auto& ext : controls) {
+        if (ext->m_form != this || !isInside(ext.get(), &root)) continue;
+        reportShown(*ext);
+    }
+}
+
+bool Form::reportShown(Extender& ext) {
+    UserControl& c = ext.control();
+    const bool shown = c.m_initialized && ext.effectivelyVisible();
+    if (shown == c.m_shown) return false;
+    c.m_shown = shown;
+    if (shown)
+        c.onShow();
+    else
+        c.onHide();
+    return true;
+}
+
+void Form::setDefaultControl(Extender* ext, bool cancel) {
+    Extender*& current = cancel ? m_cancelControl : m_defaultControl;
+    if (current && current != ext) (cancel ? current->m_cancel : current->m_default) = false;
+    current = ext;
+    if (ext) (cancel ? ext->m_cancel : ext->m_default) = true;
 }
 
 // ---- Showing and closing ----
@@ -652,10 +763,7 @@ bool Form::unload() {
     }
     for (const auto& ext : controls)
         terminate(ext, first);
-    for (const auto& ext : controls)
-        unsite(ext);
-    m_controls.clear();
-    m_zOrder.clear();
+    unsiteAll();
     m_loaded = false;
     if (first)
         std::rethrow_exception(first);

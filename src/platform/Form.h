@@ -7,6 +7,7 @@
 #include "platform/Font.h"
 #include "platform/Forward.h"
 #include "platform/Object.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <exception>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ov {
@@ -284,16 +286,34 @@ private:
     void applyValues(Extender& ext, const ExtenderValues& values);
     void terminate(const ExtenderRef& ext, std::exception_ptr& firstFailure);
     void unsite(const ExtenderRef& ext);
+    // Takes every control off the form at once (the form closing): unsited, as unsite does.
+    void unsiteAll();
+    static void releaseSite(Extender& ext);
 
     struct Placement {
         Extender* ext;
         float left, top, width, height;
     };
-    std::vector<Placement> planDocked() const;
-    void layoutDocked();
-    void constrainDockedSize(const Extender& ext, float& width, float& height) const;
+    // Plans the docked controls from z-order position `from` on, starting with the free area `space`;
+    // records each one's free area on its extender (Extender::m_dockSpace).
+    std::vector<Placement> planDocked(size_t from, DockSpace space);
+    // Places one docked control in `space` and takes from it what the control uses.
+    static Placement placeDocked(Extender& e, DockSpace& space);
+    DockSpace clientSpace() const;
+    // Docks the controls again: all of them, or, when only `changed` (a docked control) changed its
+    // size or visibility or came to the front, it and the controls in front of it.
+    void layoutDocked(const Extender* changed = nullptr);
+    // `onlyFirstChanged`: the docked control at `from` is the only one whose docking changed.
+    void layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged = false);
+    void constrainDockedSize(const Extender& ext, float& width, float& height);
     void reorder(Extender& ext, bool toFront);
+    // Tells the controls that appeared or disappeared: every control, or only `root` and the controls
+    // inside it (what a change of its visibility or container can reach).
     void updateShown();
+    void updateShown(Extender& root);
+    bool reportShown(Extender& ext);
+    void setDefaultControl(Extender* ext, bool cancel);
+    void unindex(const Extender& ext);
     void designChanged();
     void controlLostReach(Extender& ext);
     void raiseResize();
@@ -333,6 +353,16 @@ private:
 
     std::vector<ExtenderRef> m_controls;
     std::vector<Extender*> m_zOrder;
+    // The controls by name (letter case ignored); the keys view the extenders' names.
+    std::unordered_map<std::string_view, Extender*, NoCaseHash, NoCaseEqual> m_byName;
+    // The controls whose extender Default (Cancel) is true; at most one each.
+    Extender* m_defaultControl = nullptr;
+    Extender* m_cancelControl = nullptr;
+    // Whether every docked control's free area (m_dockSpace) is that of the last complete docking,
+    // made for a client area of m_dockClient; a partial docking starts from there only then.
+    bool m_dockSettled = false;
+    DockSpace m_dockClient;
+    DockSpace m_dockRemaining; // what the last docking left free, in front of every docked control
     std::shared_ptr<Extender> m_focusControl;
     std::shared_ptr<ConstituentControl> m_focusChild;
     // What the focus events have told so far (the focus itself may already be elsewhere).

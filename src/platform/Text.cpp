@@ -2,23 +2,11 @@
 
 namespace ov {
 
-char foldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string foldCase(std::string_view s) {
     std::string out(s);
     for (char& c : out)
         c = foldCase(c);
     return out;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (foldCase(a[i]) != foldCase(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::string trimBlanks(std::string_view s) {

@@ -6,9 +6,19 @@
 namespace ov {
 
 // Letter case is folded for ASCII letters only: names and keys in this library are identifiers.
-char foldCase(char c);
+// Names are compared on every call by name and every look-up of a control, so the comparison is
+// inline and folds only bytes that differ.
+constexpr char foldCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string foldCase(std::string_view s);
-bool equalsNoCase(std::string_view a, std::string_view b);
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && foldCase(a[i]) != foldCase(b[i])) return false;
+    }
+    return true;
+}
 std::string trimBlanks(std::string_view s);
 
 struct NoCaseHash {

@@ -3,6 +3,8 @@
 #include "platform/Font.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace ov {
 
@@ -62,42 +64,79 @@ float TextMetricsService::textHeight(const FontRef& font, std::string_view text)
     return static_cast<float>(splitLines(text).size()) * lineHeight(font);
 }
 
+void TextMetricsService::offsets(const FontRef& font, std::string_view line, const std::vector<size_t>& ends,
+                                 std::vector<float>& out) const {
+    out.clear();
+    for (size_t end : ends)
+        out.push_back(lineWidth(font, line.substr(0, end)));
+}
+
+float TextMetricsService::offsetTolerance(const FontRef&) const {
+    // Offsets of prefixes tell nothing certain about the width of a piece in general: measure it.
+    return std::numeric_limits<float>::infinity();
+}
+
 std::vector<std::string> TextMetricsService::wrap(const FontRef& font, std::string_view text,
                                                   float maxWidth) const {
     std::vector<std::string> out;
+    const float tolerance = offsetTolerance(font);
+    const bool measureAll = std::isinf(tolerance);
+    std::vector<size_t> points; // word ends (a blank after a non-blank), word starts, the paragraph end
+    std::vector<float> widths;  // their offsets
     for (auto para : splitLines(text)) {
+        points.clear();
+        for (size_t i = 1; i < para.size(); ++i) {
+            if (isBlank(para[i]) != isBlank(para[i - 1])) points.push_back(i);
+        }
+        points.push_back(para.size());
+        if (!measureAll) offsets(font, para, points, widths);
+        auto offsetAt = [&](size_t at) -> float {
+            if (measureAll || at == 0) return 0;
+            return widths[static_cast<size_t>(std::lower_bound(points.begin(), points.end(), at) -
+                                              points.begin())];
+        };
+        // Whether para[from, to) fits: decided from the offsets when they are clear of maxWidth by more
+        // than the tolerance, else by measuring the piece.
+        auto fits = [&](size_t from, size_t to) {
+            if (!measureAll) {
+                const float estimate = offsetAt(to) - offsetAt(from);
+                if (estimate + tolerance < maxWidth) return true;
+                if (estimate - tolerance > maxWidth) return false;
+            }
+            return lineWidth(font, para.substr(from, to - from)) <= maxWidth;
+        };
         size_t pos = 0;
         bool first = true;
         // Each round takes the longest prefix (ending before a blank or at the end) that fits.
         while (first || pos < para.size()) {
             first = false;
-            std::string_view rest = para.substr(pos);
-            if (lineWidth(font, rest) <= maxWidth) {
-                out.emplace_back(rest);
+            if (fits(pos, para.size())) {
+                out.emplace_back(para.substr(pos));
                 break;
             }
-            size_t fitEnd = std::string_view::npos; // end of the longest fitting prefix
-            for (size_t i = 1; i < rest.size(); ++i) {
-                if (isBlank(rest[i]) && !isBlank(rest[i - 1])) {
-                    if (lineWidth(font, rest.substr(0, i)) <= maxWidth)
-                        fitEnd = i;
-                    else
-                        break;
-                }
+            // The first word end that does not fit ends the search: each longer prefix is wider.
+            size_t fitEnd = std::string_view::npos; // in para
+            for (auto it = std::upper_bound(points.begin(), points.end(), pos); it + 1 < points.end(); ++it) {
+                if (!isBlank(para[*it])) continue; // a word start
+                if (!fits(pos, *it)) break;
+                fitEnd = *it;
             }
+            std::string_view rest = para.substr(pos);
+            size_t lineEnd = 0; // in rest
             if (fitEnd == std::string_view::npos) {
                 // Nothing fits: the first word stands alone and overflows.
-                fitEnd = 0;
-                while (fitEnd < rest.size() && isBlank(rest[fitEnd]))
-                    ++fitEnd;
-                while (fitEnd < rest.size() && !isBlank(rest[fitEnd]))
-                    ++fitEnd;
+                while (lineEnd < rest.size() && isBlank(rest[lineEnd]))
+                    ++lineEnd;
+                while (lineEnd < rest.size() && !isBlank(rest[lineEnd]))
+                    ++lineEnd;
+            } else {
+                lineEnd = fitEnd - pos;
             }
-            std::string_view line = rest.substr(0, fitEnd);
+            std::string_view line = rest.substr(0, lineEnd);
             while (!line.empty() && isBlank(line.back()))
                 line.remove_suffix(1);
             out.emplace_back(line);
-            size_t next = fitEnd;
+            size_t next = lineEnd;
             while (next < rest.size() && isBlank(rest[next]))
                 ++next;
             pos += next;
@@ -108,6 +147,23 @@ std::vector<std::string> TextMetricsService::wrap(const FontRef& font, std::stri
 
 float HeadlessTextMetrics::lineWidth(const FontRef& font, std::string_view line) const {
     return static_cast<float>(codePoints(line)) * pointSize(font) * kCharWidthPerPoint;
+}
+
+void HeadlessTextMetrics::offsets(const FontRef& font, std::string_view line, const std::vector<size_t>& ends,
+                                  std::vector<float>& out) const {
+    out.clear();
+    const float perChar = pointSize(font) * kCharWidthPerPoint;
+    size_t chars = 0, at = 0;
+    for (size_t end : ends) {
+        chars += codePoints(line.substr(at, end - at));
+        at = end;
+        out.push_back(static_cast<float>(chars) * perChar);
+    }
+}
+
+float HeadlessTextMetrics::offsetTolerance(const FontRef&) const {
+    // The offsets add the same character widths as lineWidth does, in another order of rounding.
+    return 0.5f;
 }
 
 float HeadlessTextMetrics::lineHeight(const FontRef& font) const {

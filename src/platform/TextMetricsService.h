@@ -28,8 +28,19 @@ public:
     // Breaks text into lines no wider than maxWidth, the way a word-wrapping label does: explicit line
     // breaks always break; otherwise a line breaks at the last blank that lets it fit, and the blanks
     // at a break are dropped. A word wider than maxWidth is not split: it stands alone on its line and
-    // overflows. Blanks inside a line are kept. An empty text gives one empty line.
+    // overflows. Blanks inside a line are kept. An empty text gives one empty line. "Fits" is decided
+    // by lineWidth of the line; each paragraph is laid out once (offsets) and only widths near
+    // maxWidth are measured on their own.
     std::vector<std::string> wrap(const FontRef& font, std::string_view text, float maxWidth) const;
+
+    // Where each of `ends` (ascending byte offsets into `line`, each at a character boundary, the last
+    // at most line.size()) lies from the start of the line: the width of the line up to there, as laid
+    // out whole. A piece of the line from a to b then is about offsets(b) - offsets(a) wide: within
+    // offsetTolerance() of lineWidth of the piece. This default measures each prefix with lineWidth.
+    virtual void offsets(const FontRef& font, std::string_view line, const std::vector<size_t>& ends,
+                         std::vector<float>& out) const;
+    // How far a width taken from offsets() may be from lineWidth of the same text (0: exactly the same).
+    virtual float offsetTolerance(const FontRef& font) const;
 
     // Splits at explicit line breaks only.
     static std::vector<std::string_view> splitLines(std::string_view text);
@@ -43,6 +54,10 @@ class HeadlessTextMetrics : public TextMetricsService {
 public:
     float lineWidth(const FontRef& font, std::string_view line) const override;
     float lineHeight(const FontRef& font) const override;
+    // Widths add up exactly: one pass over the characters.
+    void offsets(const FontRef& font, std::string_view line, const std::vector<size_t>& ends,
+                 std::vector<float>& out) const override;
+    float offsetTolerance(const FontRef& font) const override;
 };
 
 } // namespace ov

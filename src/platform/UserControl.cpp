@@ -75,8 +75,7 @@ void UserControl::setSize(float width, float height) {
     m_height = height;
     // Docked controls next to this one move before the control hears of its new size, so that its
     // Resize handler reads settled positions.
-    if (docked)
-        form->layoutDocked();
+    if (docked) form->layoutDocked(m_site);
     if (form)
         form->designChanged();
     resized(true);

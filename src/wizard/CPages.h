@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 
 namespace ov {
 
@@ -29,7 +30,13 @@ public:
     // Ordered insertion: before the first entry whose PageIndex is greater than the new page's.
     CPageRef Add(const CPageRef& page, const std::string& key);
     void Remove(const Variant& indexKey);
-    void Clear() { m_pages.clear(); }
+    void Clear();
+    // The entry registered under `key` (letter case ignored) when its page's Name is `key` exactly,
+    // else null. Pages register under their names, so this is the registered page of that name.
+    CPageRef findNamed(const std::string& key) const;
+    // What a page tells the registry of its thread when its PageIndex changes: a registered page's new
+    // index may change where later pages are inserted.
+    static void pageIndexChanged(const CPage& page);
     const Collection<CPageRef>& entries() const { return m_pages; }
 
     auto begin() const { return m_pages.begin(); }
@@ -39,6 +46,12 @@ public:
 
 private:
     Collection<CPageRef> m_pages;
+    // How many entries each page has (a page renamed at design time may, for a moment, have two).
+    std::unordered_map<const CPage*, uint32_t> m_entries;
+    // No entry's PageIndex is greater than m_highestIndex, as read at the last insertion and not
+    // changed since; insertions in index order then append without reading the entries.
+    bool m_highestKnown = true;
+    int32_t m_highestIndex = INT32_MIN;
 };
 
 } // namespace ov

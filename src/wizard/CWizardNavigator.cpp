@@ -76,9 +76,7 @@ void CWizardNavigator::RaiseError(int32_t number, const std::string& description
 }
 
 void CWizardNavigator::AddPage(const std::string& key, const CPageRef& page) {
-    for (const auto& entry : *m_pages) {
-        if (entry->Name() == key) return;
-    }
+    if (m_pages->findNamed(key)) return;
     m_pages->Add(page, key);
 }
 
@@ -95,13 +93,9 @@ void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& pag
 }
 
 void CWizardNavigator::RemovePage(const std::string& key) {
-    if (m_pages->Count() == 0) return;
-    for (const auto& entry : *m_pages) {
-        if (entry->Name() == key) {
-            m_pages->Remove(Variant(key));
-            return;
-        }
-    }
+    if (m_pages->Count() == 0)
+        return;
+    if (m_pages->findNamed(key)) m_pages->Remove(Variant(key));
 }
 
 void CWizardNavigator::ClearPages() {

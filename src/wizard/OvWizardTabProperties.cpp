@@ -5,6 +5,7 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "wizard/CPages.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
 
@@ -205,6 +206,7 @@ void OvWizardTab::setPageIndex(int32_t value) {
     trapFailures(*this, "::PageIndex (Let)", [&] {
         const int32_t old = m_pageIndex;
         m_pageIndex = value;
+        if (m_descriptor) CPages::pageIndexChanged(*m_descriptor);
         if (!ambientUserMode()) swapWithPagesAt(value, old);
         PropertyChanged("PageIndex");
         child<Label>("lblPageIndex").setCaption(std::to_string(value));

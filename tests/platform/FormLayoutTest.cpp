@@ -1,7 +1,10 @@
 #include "platform/FailureCapture.h"
 #include "platform/FormFixture.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace ovtest {
 namespace {
@@ -173,6 +176,47 @@ TEST_F(FormLayoutTest, ZOrderMovesOneControlToTheFrontOrBack) {
     EXPECT_EQ(form->zOrder(), (Z{c.get(), b.get()}));
     // Creation order is not z-order.
     EXPECT_EQ(form->controls().front(), b);
+}
+
+TEST_F(FormLayoutTest, EachDockingChangeLeavesEveryControlWhereAWholeDockingPutsIt) {
+    // Controls dock one after another, so a change moves only the changed control and those in front
+    // of it; after every step the result must be what docking them all again from the back gives.
+    auto form = Form::create("frmMain", Mode::Run);
+    form->Move(0, 0, 9000, 7000);
+    form->show();
+    std::vector<ExtenderRef> controls;
+    const int16_t aligns[] = {1, 2, 1, 3, 4, 1, 1, 2, 3, 1, 4, 1};
+    for (size_t i = 0; i < std::size(aligns); ++i) {
+        controls.push_back(
+            docked(form, ("D" + std::to_string(i)).c_str(), aligns[i], 400.0f + 50 * i, 300.0f + 40 * i));
+        if (i % 3 == 1) controls.back()->setVisible(false);
+    }
+    auto boxes = [&] {
+        std::vector<std::array<float, 4>> out;
+        for (const auto& e : controls)
+            out.push_back({e->Left(), e->Top(), e->Width(), e->Height()});
+        return out;
+    };
+    auto expectWholeDockingAgrees = [&](const std::string& step) {
+        const auto now = boxes();
+        // A form resize docks every control again; going back to the same size must change nothing.
+        form->setWidth(form->Width() + 15);
+        form->setWidth(form->Width() - 15);
+        EXPECT_EQ(boxes(), now) << step;
+    };
+    expectWholeDockingAgrees("loaded");
+    for (int round = 0; round < 3; ++round) {
+        for (size_t i = 0; i < controls.size(); ++i) {
+            auto& e = controls[(i * 5 + static_cast<size_t>(round)) % controls.size()];
+            const std::string name = e->Name() + " round " + std::to_string(round);
+            e->setVisible(!e->Visible());
+            expectWholeDockingAgrees(name + " visibility");
+            e->ZOrder(static_cast<int16_t>((i + static_cast<size_t>(round)) % 2));
+            expectWholeDockingAgrees(name + " z-order");
+            e->Move(0, 0, e->Width() + 30, e->Height() + 20);
+            expectWholeDockingAgrees(name + " size");
+        }
+    }
 }
 
 } // namespace

@@ -188,7 +188,7 @@ TEST_F(FormLifecycleTest, NamesAndProgramIdsAreChecked) {
     EXPECT_EQ(failureNumber([&] { form->add(sited, "Again"); }), 5);
 }
 
-TEST_F(FormLifecycleTest, PropertyChangedRecordsExactKeysInOrderOnTheSite) {
+TEST_F(FormLifecycleTest, PropertyChangedRecordsEachExactKeyOnceInFirstChangeOrderOnTheSite) {
     auto form = Form::create("frmMain", Mode::Design);
     auto ext = form->add(Probe::kProgId, "Probe1");
     form->markSaved();
@@ -196,11 +196,18 @@ TEST_F(FormLifecycleTest, PropertyChangedRecordsExactKeysInOrderOnTheSite) {
     ext->let("Caption", "One");
     ext->let("Count", 3);
     ext->let("caption", "Two");
-    EXPECT_EQ(ext->changedKeys(), (Log{"Caption", "Count", "Caption"}));
+    EXPECT_EQ(ext->changedKeys(), (Log{"Caption", "Count"}));
     EXPECT_TRUE(form->needsSaving());
     form->markSaved();
     EXPECT_TRUE(ext->changedKeys().empty());
     EXPECT_FALSE(form->needsSaving());
+    // A control that runs for long holds its keys, not a log: the order starts again after a save.
+    for (int i = 0; i < 1000; ++i) {
+        ext->let("Count", i);
+        ext->let("Caption", std::to_string(i));
+    }
+    EXPECT_EQ(ext->changedKeys(), (Log{"Count", "Caption"}));
+    EXPECT_TRUE(form->needsSaving());
     // A control that is not on a form has nowhere to report to.
     Probe loose;
     EXPECT_NO_THROW(loose.setCaption("x"));

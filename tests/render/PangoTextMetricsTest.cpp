@@ -8,6 +8,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace ovtest {
 namespace {
@@ -85,6 +88,78 @@ TEST_F(PangoTextMetricsTest, TextHeightCountsLinesOfTheFont) {
     auto font = Font::standard();
     EXPECT_FLOAT_EQ(metrics.textHeight(font, "a\r\nb\nc"), 3 * metrics.lineHeight(font));
     EXPECT_FLOAT_EQ(metrics.textWidth(font, "wide line\nx"), metrics.lineWidth(font, "wide line"));
+}
+
+// How a word-wrapping label breaks text, measuring every prefix that ends before a blank on its own:
+// the rule the one-pass wrap must follow to the twip.
+std::vector<std::string> wrapByPrefixes(const TextMetricsService& m, const FontRef& font,
+                                        std::string_view text, float maxWidth) {
+    std::vector<std::string> out;
+    for (auto para : TextMetricsService::splitLines(text)) {
+        size_t pos = 0;
+        bool first = true;
+        while (first || pos < para.size()) {
+            first = false;
+            std::string_view rest = para.substr(pos);
+            if (m.lineWidth(font, rest) <= maxWidth) {
+                out.emplace_back(rest);
+                break;
+            }
+            size_t fit = std::string_view::npos;
+            for (size_t i = 1; i < rest.size(); ++i) {
+                if (rest[i] != ' ' || rest[i - 1] == ' ') continue;
+                if (m.lineWidth(font, rest.substr(0, i)) > maxWidth) break;
+                fit = i;
+            }
+            if (fit == std::string_view::npos) {
+                fit = rest.find_first_not_of(' ');
+                fit = fit == std::string_view::npos ? rest.size() : rest.find(' ', fit);
+                fit = fit == std::string_view::npos ? rest.size() : fit;
+            }
+            std::string_view line = rest.substr(0, fit);
+            while (!line.empty() && line.back() == ' ')
+                line.remove_suffix(1);
+            out.emplace_back(line);
+            while (fit < rest.size() && rest[fit] == ' ')
+                ++fit;
+            pos += fit;
+        }
+    }
+    return out;
+}
+
+TEST_F(PangoTextMetricsTest, WrappingInOnePassBreaksWhereMeasuringEachPrefixDoes) {
+    const std::string texts[] = {
+        "Choose the components of step 12 that the setup installs, then click Next to go on.",
+        "AVAST! Type WAVY Tiles; LT AV To Ty Yo  \"quoted\" (brackets) f.i. fi fl ffi -- T. Y. V.",
+        "  Leading blanks, trailing blanks   ",
+        "Zur\xc3\xbc"
+        "ck und weiter: \xc3\x84"
+        "rger \xc3\xbc"
+        "ber \xc3\x96"
+        "l und Stra\xc3\x9f"
+        "e, caf\xc3\xa9.",
+        "Averyveryverylongwordthatcannotbreak and short words after it\r\nSecond paragraph here.",
+    };
+    const FontRef fonts[] = {Font::standard(), Font::create("Arial Unicode MS", 12, true),
+                             Font::create("Times New Roman", 10)};
+    for (const std::string& text : texts) {
+        for (const FontRef& font : fonts) {
+            // Every width from a word's to the whole text's, a pixel (15 twips) at a time, and the exact
+            // widths of the prefixes themselves (where "fits" is decided by equality).
+            std::vector<float> widths;
+            for (float w = 150; w <= metrics.textWidth(font, text) + 30; w += 15)
+                widths.push_back(w);
+            for (size_t i = 1; i < text.size(); ++i) {
+                if (text[i] == ' ')
+                    widths.push_back(metrics.lineWidth(font, std::string_view(text).substr(0, i)));
+            }
+            for (float w : widths) {
+                ASSERT_EQ(metrics.wrap(font, text, w), wrapByPrefixes(metrics, font, text, w))
+                    << '"' << text << "\" in " << w << " twips, " << font->Name() << ' ' << font->Size();
+            }
+        }
+    }
 }
 
 // A service that tells itself apart.

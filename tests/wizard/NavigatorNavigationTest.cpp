@@ -1,6 +1,10 @@
 #include "platform/Failure.h"
 #include "support/WizardFixture.h"
 
+#include <set>
+#include <string>
+#include <vector>
+
 using namespace ov;
 
 namespace {
@@ -35,6 +39,21 @@ TEST_F(NavigationTest, NextAndBackRaiseBeforeWhileTheOldPageShowsAndAfterOnceThe
     nav->BackClick();
     EXPECT_EQ(log, (Log{"Before back Page1 from Page2 showing Page2",
                         "After back Page1 from Page2 showing Page1"}));
+    EXPECT_EQ(current(), 1);
+}
+
+TEST_F(NavigationTest, RoundTripsKeepTheChangedKeysOfTheFirstRoundTrip) {
+    // The designer learns which keys changed, each once; a wizard walked for long holds no more.
+    nav->NextClick();
+    nav->BackClick();
+    const std::vector<std::string> keys = nav->extender().changedKeys();
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
+    for (int i = 0; i < 500; ++i) {
+        nav->NextClick();
+        nav->BackClick();
+    }
+    EXPECT_EQ(nav->extender().changedKeys(), keys);
     EXPECT_EQ(current(), 1);
 }
 
