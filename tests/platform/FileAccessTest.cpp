@@ -1,5 +1,6 @@
 // Reading and writing whole files: regular files only, a stated size, nothing through a link.
 #include "platform/FileAccess.h"
+#include "support/TestFiles.h"
 
 #include "platform/Failure.h"
 #include "platform/Form.h"
@@ -20,12 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using ovtest::readAll;
 
 class FileAccessTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // files and bytes (decoded by the renderer library). Every picture is checked the way a user sees it:
 // drawn by the renderer on an image control, probed pixel by pixel.
 #include "platform/FailureCapture.h"
+#include "support/TestFiles.h"
 #include "platform/Image.h"
 #include "platform/Picture.h"
 #include "platform/PngEncoder.h"
@@ -26,12 +27,6 @@ std::filesystem::path picturesFolder() {
     return std::filesystem::path(__FILE__).parent_path() / "pictures";
 }
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 bool near(Rgb a, Rgb b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
@@ -167,7 +162,7 @@ TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
         EXPECT_TRUE(near(b.pixel(27, 8), Rgb{0, 0, 255}, 8)) << name;
         EXPECT_EQ(b.pixel(32, 8), kWhite) << name;
     }
-    Bitmap grey = show(pictureFromJpeg(readFile(picturesFolder() / "grey.jpg")), 100, 100);
+    Bitmap grey = show(pictureFromJpeg(ovtest::readAll(picturesFolder() / "grey.jpg")), 100, 100);
     EXPECT_TRUE(near(grey.pixel(104, 104), Rgb{128, 128, 128}, 2));
 }
 
@@ -188,13 +183,13 @@ TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
 }
 
 TEST_F(PictureSourcesTest, BrokenOrUnsupportedJpegIsAnInvalidPicture) {
-    const std::string halves = readFile(picturesFolder() / "halves.jpg");
+    const std::string halves = ovtest::readAll(picturesFolder() / "halves.jpg");
     struct Case {
         std::string bytes;
         std::string description;
     };
     const std::vector<Case> cases = {
-        {readFile(picturesFolder() / "cmyk.jpg"), "Invalid picture (JPEG: CMYK images are not supported)"},
+        {ovtest::readAll(picturesFolder() / "cmyk.jpg"), "Invalid picture (JPEG: CMYK images are not supported)"},
         {halves.substr(0, 100), ""}, // cut inside the tables: libjpeg's own reason
         {"\xFF\xD8\xFF", ""},
         {"GIF89a", "Invalid picture (not a JPEG image)"},

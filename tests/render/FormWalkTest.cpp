@@ -1,6 +1,7 @@
 // The fuzzer's walk (show, click through the wizard, press keys, render) over the kept regression
 // inputs and the sample wizard: each is walked to its end without anything but ov::Failure escaping.
 #include "support/FormWalk.h"
+#include "support/TestFiles.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,11 +13,6 @@
 
 namespace ovtest {
 namespace {
-
-std::string readAll(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(FormWalkTest, KeptInputsAndTheSampleWizardAreWalkedAndRendered) {
     const auto tests = std::filesystem::path(__FILE__).parent_path().parent_path();

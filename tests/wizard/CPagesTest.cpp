@@ -47,21 +47,21 @@ TEST_F(CPagesTest, OrderIsNotRevisedWhenAnIndexChangesLater) {
 TEST_F(CPagesTest, InsertionGoesBeforeTheFirstGreaterIndexAsThePagesHaveThemNow) {
     // Pages registering in index order append; any later change to a registered page's index, up or
     // down, and any removal is taken into account by the next insertion.
-    std::vector<std::shared_ptr<ovtest::TestPage>> numbered;
+    std::vector<std::shared_ptr<OvWizardTab>> numbered;
     for (int32_t i = 1; i <= 5; ++i)
-        numbered.push_back(page("P" + std::to_string(i), i));
+        numbered.push_back(loadPage("P" + std::to_string(i), i));
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"P1", "P2", "P3", "P4", "P5"}));
     numbered[1]->setPageIndex(9); // P2
-    page("A", 4);
-    page("B", 6); // both before P2, now 9
+    loadPage("A", 4);
+    loadPage("B", 6); // both before P2, now 9
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"P1", "A", "B", "P2", "P3", "P4", "P5"}));
     numbered[1]->setPageIndex(2);
-    page("C", 7); // no greater index any more: last
+    loadPage("C", 7); // no greater index any more: last
     EXPECT_EQ(names(registry()), (std::vector<std::string>{"P1", "A", "B", "P2", "P3", "P4", "P5", "C"}));
-    numbered[4]->unregisterPage(); // P5
-    page("D", 7);                  // equal indices keep their order
-    page("E", 10);
-    page("F", 8); // before E, the only greater one
+    registry().Remove(Variant("P5"));
+    loadPage("D", 7); // equal indices keep their order
+    loadPage("E", 10);
+    loadPage("F", 8); // before E, the only greater one
     EXPECT_EQ(names(registry()),
               (std::vector<std::string>{"P1", "A", "B", "P2", "P3", "P4", "C", "D", "F", "E"}));
 }

@@ -1,6 +1,7 @@
 // The captions files of the navigator and of a page: one writer, one encoding, nothing written outside
 // the application folder; each control keeps its own failure rule.
 #include "wizard/CaptionsFile.h"
+#include "support/TestFiles.h"
 
 #include "platform/Extender.h"
 #include "platform/Form.h"
@@ -23,12 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using ovtest::readAll;
 
 void writeText(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;

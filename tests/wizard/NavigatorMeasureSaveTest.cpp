@@ -3,6 +3,7 @@
 // sizes below 15 are ignored). A form file holds only what a load accepts, so saving a navigator that
 // holds more is refused, naming the file, the control and the key, and the old file is kept.
 #include "WizardOnAFormTestSupport.h"
+#include "support/TestFiles.h"
 
 #include <climits>
 #include <filesystem>
@@ -28,12 +29,6 @@ protected:
     }
     void TearDown() override { std::filesystem::remove(path); }
 
-    static std::string slurp(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
     // Right, right-middle, left-middle, left.
     static std::vector<float> lefts(OvWizardNavigator& n) {
         return {n.button(Right).Left(), n.button(RightMiddle).Left(), n.button(LeftMiddle).Left(),
@@ -107,7 +102,7 @@ const MeasureWrite kMeasureWrites[] = {
 } // namespace
 
 TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWould) {
-    const std::string saved = slurp(path);
+    const std::string saved = ovtest::readAll(path);
     for (const MeasureWrite& m : kMeasureWrites) {
         SCOPED_TRACE(std::string(m.key) + " " + std::to_string(m.value));
         log.clear();
@@ -144,10 +139,10 @@ TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWo
                 EXPECT_EQ(f.description(), "Invalid property value: " + path + ": control Nav: property " +
                                                m.key + ": " + m.refusal);
             }
-            EXPECT_EQ(slurp(path), saved);
+            EXPECT_EQ(ovtest::readAll(path), saved);
         } else {
             form->save(path);
-            EXPECT_EQ(slurp(path), saved);
+            EXPECT_EQ(ovtest::readAll(path), saved);
         }
         form->unload();
     }

@@ -44,6 +44,7 @@ TEST_F(NavigationTest, NextAndBackRaiseBeforeWhileTheOldPageShowsAndAfterOnceThe
 
 TEST_F(NavigationTest, RoundTripsKeepTheChangedKeysOfTheFirstRoundTrip) {
     // The designer learns which keys changed, each once; a wizard walked for long holds no more.
+    runWizard();
     nav->NextClick();
     nav->BackClick();
     const std::vector<std::string> keys = nav->extender().changedKeys();
