@@ -3,6 +3,7 @@
 #include "frame/FrameFixture.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,10 @@ struct SysInfoCase {
     const char* fails;  // a program that cannot start
     const char* launched;
 };
+// Test names and failure messages name the case, not its bytes.
+void PrintTo(const SysInfoCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 // The registered program wins; else MSINFO32.EXE in the registered folder, joined with one backslash as
 // written; else, or when the program cannot start, the "unavailable" message.
