@@ -11,29 +11,57 @@
 namespace ov {
 
 namespace detail {
+// The handler list of one event. Counted by hand rather than through shared_ptr so that an event is
+// two words (the list and its thread): controls carry many events that nobody listens to.
 struct SlotListBase {
     virtual ~SlotListBase() = default;
     virtual void disconnect(uint64_t id) = 0;
+    uint32_t refs = 0;      // the event while it lives, each connection, each raise in progress
+    bool eventGone = false; // the event has been destroyed; connections then do nothing
+};
+
+// A counted reference to a handler list.
+class SlotRef {
+public:
+    SlotRef() = default;
+    explicit SlotRef(SlotListBase* p) : m_p(p) {
+        if (m_p) ++m_p->refs;
+    }
+    SlotRef(const SlotRef& o) : SlotRef(o.m_p) {}
+    SlotRef(SlotRef&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
+    SlotRef& operator=(SlotRef o) noexcept {
+        std::swap(m_p, o.m_p);
+        return *this;
+    }
+    ~SlotRef() { reset(); }
+    void reset() {
+        if (m_p && --m_p->refs == 0) delete m_p;
+        m_p = nullptr;
+    }
+    SlotListBase* get() const { return m_p; }
+
+private:
+    SlotListBase* m_p = nullptr;
 };
 // Fails with err::WrongThread for an event of `owner` connected or raised on another thread.
 [[noreturn]] void throwEventWrongThread(std::thread::id owner, const char* use);
 } // namespace detail
 
-// A handle to one handler of an event. Copyable; disconnecting twice, or after the event is gone, is harmless.
+// A handle to one handler of an event. Copyable; disconnecting twice, or after the event is gone, is
+// harmless.
 class Connection {
 public:
     Connection() = default;
-    Connection(std::weak_ptr<detail::SlotListBase> slots, uint64_t id) : m_slots(std::move(slots)), m_id(id) {}
+    Connection(detail::SlotRef slots, uint64_t id) : m_slots(std::move(slots)), m_id(id) {}
 
     void disconnect() {
-        if (auto s = m_slots.lock())
-            s->disconnect(m_id);
+        if (m_slots.get() && !m_slots.get()->eventGone) m_slots.get()->disconnect(m_id);
         m_slots.reset();
     }
-    bool connected() const { return !m_slots.expired(); }
+    bool connected() const { return m_slots.get() && !m_slots.get()->eventGone; }
 
 private:
-    std::weak_ptr<detail::SlotListBase> m_slots;
+    detail::SlotRef m_slots;
     uint64_t m_id = 0;
 };
 
@@ -78,19 +106,29 @@ public:
     Event() = default;
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
+    ~Event() {
+        if (!m_slots) return;
+        m_slots->eventGone = true;
+        if (m_slots->depth == 0) m_slots->items.clear(); // else when the raise in progress ends
+        if (--m_slots->refs == 0) delete m_slots;        // the event's own count
+    }
 
     Connection connect(Handler handler) {
         affirmThread("connecting to");
-        if (!m_slots) m_slots = std::make_shared<Slots>();
+        if (!m_slots) {
+            m_slots = new Slots;
+            m_slots->refs = 1; // the event's own
+        }
         uint64_t id = ++m_slots->nextId;
         m_slots->items.push_back({id, std::make_unique<Handler>(std::move(handler)), true});
-        return Connection(m_slots, id);
+        return Connection(detail::SlotRef(m_slots), id);
     }
 
     void operator()(A... args) const {
         affirmThread("raising");
         if (!m_slots || m_slots->items.empty()) return;
-        auto slots = m_slots; // the owner may be destroyed by a handler
+        Slots* slots = m_slots;
+        const detail::SlotRef keep(slots); // the owner may be destroyed by a handler
         ++slots->depth;
         struct Leave {
             Slots& s;
@@ -140,6 +178,10 @@ private:
             if (depth == 0) sweep();
         }
         void settle() {
+            if (eventGone) {
+                items.clear();
+                return;
+            }
             if (pending) {
                 pending = false;
                 for (auto& s : items) {
@@ -154,7 +196,7 @@ private:
             dead = 0;
         }
     };
-    std::shared_ptr<Slots> m_slots;
+    Slots* m_slots = nullptr; // owns one count of the list
     std::thread::id m_thread = std::this_thread::get_id();
 };
 
