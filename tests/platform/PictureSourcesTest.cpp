@@ -2,12 +2,12 @@
 // files and bytes (decoded by the renderer library). Every picture is checked the way a user sees it:
 // drawn by the renderer on an image control, probed pixel by pixel.
 #include "platform/FailureCapture.h"
-#include "support/TestFiles.h"
 #include "platform/Image.h"
 #include "platform/Picture.h"
 #include "platform/PngEncoder.h"
 #include "render/PictureLoader.h"
 #include "render/RenderFixture.h"
+#include "support/TestFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,22 +27,14 @@ std::filesystem::path picturesFolder() {
     return std::filesystem::path(__FILE__).parent_path() / "pictures";
 }
 
-
 bool near(Rgb a, Rgb b, int tolerance) {
     return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
            std::abs(a.b - b.b) <= tolerance;
 }
 
 // A white 300 × 200 pixel sketch filling the form; show() draws a picture on an image at (left, top).
-class PictureSourcesTest : public RenderFixture {
+class PictureSourcesTest : public WhiteHostFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 0, 0, 300, 200);
-        sketch->setBackColor(rgb(255, 255, 255));
-    }
     Bitmap show(const PictureRef& picture, int left = 0, int top = 0) {
         auto& img = sketch->addChild<Image>("img" + std::to_string(sketch->children().size()));
         img.Move(px(left), px(top));
@@ -189,7 +181,8 @@ TEST_F(PictureSourcesTest, BrokenOrUnsupportedJpegIsAnInvalidPicture) {
         std::string description;
     };
     const std::vector<Case> cases = {
-        {ovtest::readAll(picturesFolder() / "cmyk.jpg"), "Invalid picture (JPEG: CMYK images are not supported)"},
+        {ovtest::readAll(picturesFolder() / "cmyk.jpg"),
+         "Invalid picture (JPEG: CMYK images are not supported)"},
         {halves.substr(0, 100), ""}, // cut inside the tables: libjpeg's own reason
         {"\xFF\xD8\xFF", ""},
         {"GIF89a", "Invalid picture (not a JPEG image)"},

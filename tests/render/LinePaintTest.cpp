@@ -9,15 +9,8 @@ namespace {
 using namespace ov;
 
 // A white sketch at (0, 0) filling the form; lines are drawn on it in black.
-class LinePaintTest : public RenderFixture {
+class LinePaintTest : public WhiteHostFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 0, 0, 300, 200);
-        sketch->setBackColor(rgb(255, 255, 255));
-    }
     Line& line(int x1, int y1, int x2, int y2, int16_t style = 1, int16_t width = 1) {
         auto& l = sketch->addChild<Line>("L" + std::to_string(sketch->children().size()));
         l.setEnds(px(x1), px(y1), px(x2), px(y2));

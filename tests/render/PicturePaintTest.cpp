@@ -12,15 +12,8 @@ namespace {
 using namespace ov;
 
 // A white sketch at (0, 0) filling the form.
-class PicturePaintTest : public RenderFixture {
+class PicturePaintTest : public WhiteHostFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 0, 0, 300, 200);
-        sketch->setBackColor(rgb(255, 255, 255));
-    }
     // A picture of w × h pixels, its left half red and its right half blue.
     static PictureRef halves(int w, int h) {
         Bitmap b(w, h);

@@ -58,6 +58,18 @@ protected:
     static std::string solidPng(int w, int h, ov::Rgb color);
 };
 
+// A white 300 × 200 pixel sketch at (0, 0) filling the form, for tests that draw on a plain ground.
+class WhiteHostFixture : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("Host", 0, 0, 300, 200);
+        sketch->setBackColor(ov::rgb(255, 255, 255));
+    }
+};
+
 // The colours the tests probe for: the system colours as the renderer resolves them, and plain ones.
 inline const ov::Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0}, kFace{212, 208, 200}, kShadow{128, 128, 128},
     kDarkShadow{64, 64, 64}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255};
