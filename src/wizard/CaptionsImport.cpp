@@ -247,7 +247,7 @@ void CaptionsImport::checkFor(const OvWizardTab& page) const {
         refuse(1, "the file is for the page " + quoted(m_pageName) + ", not for " + quoted(name));
     const char* mode = exportedModeName(page.PageMode());
     if (m_modeName != mode)
-        refuse(3, "the file was exported from a " + m_modeName + ", but " + name + " is a " + mode);
+        refuse(3, "the file's page mode is " + m_modeName + ", " + name + "'s is " + mode);
 }
 
 size_t CaptionsImport::applyTo(OvWizardTab& page) const {
