@@ -193,9 +193,9 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
     };
 
     constexpr std::string_view titleEnd = " captions:";
-    if (lines.empty() || lines[0].size() <= titleEnd.size() || !lines[0].ends_with(titleEnd))
-        in.refuse(1, (lines.empty() ? std::string("the file is empty") : quoted(lines[0])) +
-                         " where \"<page name> captions:\" belongs");
+    if (lines.empty()) in.refuse(1, "the file is empty");
+    if (lines[0].size() <= titleEnd.size() || !lines[0].ends_with(titleEnd))
+        in.refuse(1, quoted(lines[0]) + " where \"<page name> captions:\" belongs");
     in.m_pageName = std::string(lines[0].substr(0, lines[0].size() - titleEnd.size()));
     at = 1;
     expect("an empty line", "");
