@@ -5,6 +5,7 @@
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
 #include "wizard/CaptionsImport.h"
+#include "wizard/OvWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
 
 #include <filesystem>
@@ -15,8 +16,10 @@ namespace ovhost {
 
 namespace {
 
-struct PageFile {
+// A page or the navigator, with its file.
+struct ControlFile {
     std::shared_ptr<ov::OvWizardTab> page;
+    std::shared_ptr<ov::OvWizardNavigator> navigator;
     std::string name;
     std::string path;
     std::optional<ov::CaptionsImport> captions;
@@ -25,8 +28,8 @@ struct PageFile {
 } // namespace
 
 // ovhost captions import FORMFILE FOLDER: brings the captions files a translator edited back into the
-// pages of a saved wizard. Each page takes "<FOLDER>/<page name>.txt" when there is one. Every file is
-// read and checked against its page before any is applied: one refusal leaves FORMFILE as it was.
+// pages and the navigator of a saved wizard. Each takes "<FOLDER>/<its name>.txt" when there is one. Every
+// file is read and checked against its page before any is applied: one refusal leaves FORMFILE as it was.
 int captionsCommand(const Arguments& args) {
     if (args.size() != 3 || args[0] != "import") {
         std::cerr << "usage: ovhost captions import FORMFILE FOLDER\n";
@@ -40,23 +43,26 @@ int captionsCommand(const Arguments& args) {
     ov::Runtime runtime;
     auto form = ov::FormFile::load(formFile, ov::Mode::Design);
 
-    std::vector<PageFile> pages;
+    std::vector<ControlFile> controls;
     int refused = 0;
     for (const auto& ext : form->controls()) {
-        auto page = ext->controlAs<ov::OvWizardTab>();
-        if (!page) continue;
-        PageFile entry{page, ext->Name(), (folder / (ext->Name() + ".txt")).string(), std::nullopt};
+        ControlFile entry{ext->controlAs<ov::OvWizardTab>(), ext->controlAs<ov::OvWizardNavigator>(),
+                          ext->Name(), (folder / (ext->Name() + ".txt")).string(), std::nullopt};
+        if (!entry.page && !entry.navigator) continue;
         std::error_code ec;
         if (std::filesystem::symlink_status(entry.path, ec).type() != std::filesystem::file_type::not_found) {
             try {
                 entry.captions = ov::CaptionsImport::read(entry.path);
-                entry.captions->checkFor(*page);
+                if (entry.page)
+                    entry.captions->checkFor(*entry.page);
+                else
+                    entry.captions->checkFor(*entry.navigator);
             } catch (const ov::Failure& f) {
                 std::cerr << "ovhost: error " << f.number() << ": " << f.description() << "\n";
                 ++refused;
             }
         }
-        pages.push_back(std::move(entry));
+        controls.push_back(std::move(entry));
     }
     if (refused) {
         std::cerr << "ovhost: " << refused << (refused == 1 ? " file" : " files") << " refused; " << formFile
@@ -65,12 +71,13 @@ int captionsCommand(const Arguments& args) {
     }
 
     size_t written = 0;
-    for (const auto& entry : pages) {
+    for (const auto& entry : controls) {
         if (!entry.captions) {
             std::cout << entry.name << ": no captions file\n";
             continue;
         }
-        const size_t n = entry.captions->applyTo(*entry.page);
+        const size_t n =
+            entry.page ? entry.captions->applyTo(*entry.page) : entry.captions->applyTo(*entry.navigator);
         written += n;
         std::cout << entry.name << ": " << n << (n == 1 ? " text" : " texts") << " changed from "
                   << entry.path << "\n";

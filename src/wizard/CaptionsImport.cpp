@@ -1,8 +1,10 @@
 #include "wizard/CaptionsImport.h"
 
+#include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/FileAccess.h"
 #include "wizard/CaptionsFile.h"
+#include "wizard/OvWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
 
 #include <algorithm>
@@ -14,7 +16,7 @@ namespace ov {
 
 namespace {
 
-constexpr ovEn_Button_Position kButtonPositions[] = {
+constexpr ovEn_Button_Position kCaptionPositions[] = {
     ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
     ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
 constexpr size_t kFirstButton = 5; // fields 5..8 are the button captions
@@ -109,7 +111,7 @@ std::string pageText(const OvWizardTab& page, size_t field) {
     case 4:
         return page.WatermarkRule();
     default:
-        return page.buttonCaption(kButtonPositions[field - kFirstButton]);
+        return page.buttonCaption(kCaptionPositions[field - kFirstButton]);
     }
 }
 
@@ -126,7 +128,7 @@ void setPageText(OvWizardTab& page, size_t field, const std::string& text) {
     case 4:
         return page.setWatermarkRule(text);
     default:
-        return page.setButtonCaption(kButtonPositions[field - kFirstButton], text);
+        return page.setButtonCaption(kCaptionPositions[field - kFirstButton], text);
     }
 }
 
@@ -182,7 +184,7 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
         }
     }
 
-    const std::string equals(80, '='), dashes(80, '-');
+    const std::string equals(80, '=');
     size_t at = 0; // index of the next line to read
     auto expect = [&](std::string_view what, std::string_view wanted) {
         if (at >= lines.size()) in.refuse(at + 1, "the file ends where " + std::string(what) + " belongs");
@@ -196,8 +198,15 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
     if (lines.empty()) in.refuse(1, "the file is empty");
     if (lines[0].size() <= titleEnd.size() || !lines[0].ends_with(titleEnd))
         in.refuse(1, quoted(lines[0]) + " where \"<page name> captions:\" belongs");
-    in.m_pageName = std::string(lines[0].substr(0, lines[0].size() - titleEnd.size()));
+    in.m_name = std::string(lines[0].substr(0, lines[0].size() - titleEnd.size()));
     at = 1;
+    // The navigator's file goes straight from its title to the line of "=" and lists only the buttons.
+    in.m_navigator = lines.size() > 1 && lines[1] == equals;
+    if (in.m_navigator) {
+        ++at;
+        in.parseFields(lines, at, kFirstButton);
+        return in;
+    }
     expect("an empty line", "");
     constexpr std::string_view modeStart = "Page Mode: ";
     if (at >= lines.size() || !lines[at].starts_with(modeStart)) expect("the page mode", "Page Mode: <mode>");
@@ -207,8 +216,21 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
                   quoted(in.m_modeName) + " is no page mode (WelcomePage, InteriorPage, CompletePage)");
     ++at;
     expect("a line of 80 \"=\"", equals);
+    in.parseFields(lines, at, 0);
+    return in;
+}
 
-    for (size_t field = 0; field < kFields; ++field) {
+void CaptionsImport::parseFields(const std::vector<std::string_view>& lines, size_t at, size_t firstField) {
+    CaptionsImport& in = *this;
+    const std::string equals(80, '='), dashes(80, '-');
+    auto expect = [&](std::string_view what, std::string_view wanted) {
+        if (at >= lines.size()) in.refuse(at + 1, "the file ends where " + std::string(what) + " belongs");
+        if (lines[at] != wanted)
+            in.refuse(at + 1,
+                      quoted(lines[at]) + " where " + std::string(what) + " " + quoted(wanted) + " belongs");
+        ++at;
+    };
+    for (size_t field = firstField; field < kFields; ++field) {
         expect("the empty line before " + quoted(labels()[field]), "");
         expect("the label", labels()[field]);
         const bool last = field + 1 == kFields;
@@ -230,7 +252,6 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
         ++at; // the closing line
     }
     if (at < lines.size()) in.refuse(at + 1, "text after the closing line of 80 \"=\"");
-    return in;
 }
 
 CaptionsImport CaptionsImport::read(const std::string& path) {
@@ -241,34 +262,64 @@ std::string CaptionsImport::text(size_t i) const {
     return fromWindows1252(m_texts.at(i));
 }
 
+void CaptionsImport::checkName(const std::string& name, bool navigator) const {
+    if (m_navigator != navigator)
+        refuse(2, std::string("the file is a ") + (m_navigator ? "navigator's" : "page's") +
+                      " captions file, not a " + (navigator ? "navigator's" : "page's"));
+    if (!sameName(m_name, name)) refuse(1, "the file is for " + quoted(m_name) + ", not for " + quoted(name));
+}
+
 void CaptionsImport::checkFor(const OvWizardTab& page) const {
     const std::string name = page.DisplayName();
-    if (!sameName(m_pageName, name))
-        refuse(1, "the file is for the page " + quoted(m_pageName) + ", not for " + quoted(name));
+    checkName(name, false);
     const char* mode = exportedModeName(page.PageMode());
     if (m_modeName != mode)
         refuse(3, "the file's page mode is " + m_modeName + ", " + name + "'s is " + mode);
 }
 
-size_t CaptionsImport::applyTo(OvWizardTab& page) const {
-    checkFor(page);
+void CaptionsImport::checkFor(const OvWizardNavigator& navigator) const {
+    checkName(navigator.extender().Name(), true);
+}
 
+template <class Get, class Set>
+size_t CaptionsImport::applyFields(size_t firstField, Get get, Set set) const {
     // Decided for every field before the first write, so a write's side effects (a re-flow) cannot
     // change what a later comparison sees.
     std::array<bool, kFields> changed{};
-    for (size_t field = 0; field < kFields; ++field)
-        changed[field] = CaptionsFile::toWindows1252(pageText(page, field)) != m_texts[field];
+    for (size_t field = firstField; field < kFields; ++field)
+        changed[field] = CaptionsFile::toWindows1252(get(field)) != m_texts[field];
     size_t written = 0;
-    for (size_t field = 0; field < kFields; ++field) {
+    for (size_t field = firstField; field < kFields; ++field) {
         if (!changed[field]) continue;
-        setPageText(page, field, text(field));
+        set(field, text(field));
         ++written;
     }
     return written;
 }
 
+size_t CaptionsImport::applyTo(OvWizardTab& page) const {
+    checkFor(page);
+    return applyFields(
+        0, [&](size_t field) { return pageText(page, field); },
+        [&](size_t field, const std::string& value) { setPageText(page, field, value); });
+}
+
+size_t CaptionsImport::applyTo(OvWizardNavigator& navigator) const {
+    checkFor(navigator);
+    return applyFields(
+        kFirstButton,
+        [&](size_t field) { return navigator.buttonCaption(kCaptionPositions[field - kFirstButton]); },
+        [&](size_t field, const std::string& value) {
+            navigator.setButtonCaption(kCaptionPositions[field - kFirstButton], value);
+        });
+}
+
 size_t CaptionsImport::importFile(OvWizardTab& page, const std::string& path) {
     return read(path).applyTo(page);
+}
+
+size_t CaptionsImport::importFile(OvWizardNavigator& navigator, const std::string& path) {
+    return read(path).applyTo(navigator);
 }
 
 } // namespace ov

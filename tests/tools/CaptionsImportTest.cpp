@@ -2,12 +2,14 @@
 // imported, saved and loaded again; and the files that are refused, each with its message.
 #include "wizard/CaptionsImport.h"
 
+#include "platform/CommandButton.h"
 #include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
 #include "support/TestFiles.h"
+#include "wizard/OvWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
 
 #include <algorithm>
@@ -96,6 +98,14 @@ TEST_F(CaptionsImportTest, EditedFilesOfEveryPageComeBackThroughASavedForm) {
         EXPECT_EQ(changed(name),
                   (std::vector<std::string>{"BannerTitle", "WaterMarkDescription", "RBCaption"}));
     }
+    // The navigator's file: the captions of the default button set most pages show.
+    auto nav = form->control<OvWizardNavigator>("Nav");
+    nav->setSaveCaptionsToFile(true);
+    write("Nav", withText(ovtest::readAll(path("Nav")), "RightMiddleButton Caption: ", "&Weiter >"));
+    EXPECT_EQ(CaptionsImport::importFile(*nav, path("Nav")), 1u);
+    EXPECT_EQ(changed("Nav"), std::vector<std::string>{"RightMiddleButtonCaption"});
+    EXPECT_EQ(nav->button(ovEn_Button_Position::ovBPRightMiddle).Caption(), "&Weiter >");
+
     const std::string saved = (dir / "translated.json").string();
     form->save(saved);
     form->unload();
@@ -106,6 +116,7 @@ TEST_F(CaptionsImportTest, EditedFilesOfEveryPageComeBackThroughASavedForm) {
         EXPECT_EQ(page(name)->WatermarkDescription(), "Ligne un\r\nLigne deux");
         EXPECT_EQ(page(name)->buttonCaption(ovEn_Button_Position::ovBPRight), "&Annuler");
     }
+    EXPECT_EQ(form->control<OvWizardNavigator>("Nav")->RightMiddleButtonCaption(), "&Weiter >");
 }
 
 TEST_F(CaptionsImportTest, AnUntouchedFileChangesNothingNotEvenTextsTheFileCannotHold) {
@@ -119,6 +130,9 @@ TEST_F(CaptionsImportTest, AnUntouchedFileChangesNothingNotEvenTextsTheFileCanno
         EXPECT_EQ(CaptionsImport::importFile(*page(name), path(name)), 0u) << name;
         EXPECT_TRUE(changed(name).empty()) << name;
     }
+    auto nav = form->control<OvWizardNavigator>("Nav");
+    nav->setSaveCaptionsToFile(true);
+    EXPECT_EQ(CaptionsImport::importFile(*nav, path("Nav")), 0u);
     EXPECT_FALSE(form->needsSaving());
     EXPECT_EQ(texts("License"), before);
     EXPECT_NE(ovtest::readAll(path("License")).find("\r\n?? License\r\n"), std::string::npos);
@@ -131,9 +145,13 @@ TEST_F(CaptionsImportTest, ARefusedFileNamesItsLineAndChangesNothing) {
         std::string problem; // after "Invalid file format: <file>: "
     };
     const std::string options = exported("Options");
+    form->control<OvWizardNavigator>("Nav")->setSaveCaptionsToFile(true);
+    const std::string navigator = ovtest::readAll(path("Nav"));
     const Case cases[] = {
         {"another page's file", [&](const std::string&) { return options; },
-         "line 1: the file is for the page \"Options\", not for \"License\""},
+         "line 1: the file is for \"Options\", not for \"License\""},
+        {"the navigator's file", [&](const std::string&) { return navigator; },
+         "line 2: the file is a navigator's captions file, not a page's"},
         {"another mode", [](const std::string& t) { return withLine(t, 3, "Page Mode: WelcomePage"); },
          "line 3: the file's page mode is WelcomePage, License's is InteriorPage"},
         {"no mode", [](const std::string& t) { return withLine(t, 3, "Page Mode: Interior"); },
