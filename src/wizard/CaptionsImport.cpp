@@ -185,73 +185,64 @@ CaptionsImport CaptionsImport::parse(std::string_view bytes, const std::string& 
     }
 
     const std::string equals(80, '=');
-    size_t at = 0; // index of the next line to read
-    auto expect = [&](std::string_view what, std::string_view wanted) {
-        if (at >= lines.size()) in.refuse(at + 1, "the file ends where " + std::string(what) + " belongs");
-        if (lines[at] != wanted)
-            in.refuse(at + 1,
-                      quoted(lines[at]) + " where " + std::string(what) + " " + quoted(wanted) + " belongs");
-        ++at;
-    };
-
     constexpr std::string_view titleEnd = " captions:";
     if (lines.empty()) in.refuse(1, "the file is empty");
     if (lines[0].size() <= titleEnd.size() || !lines[0].ends_with(titleEnd))
-        in.refuse(1, quoted(lines[0]) + " where \"<page name> captions:\" belongs");
+        in.refuse(1, quoted(lines[0]) + " where \"<name> captions:\" belongs");
     in.m_name = std::string(lines[0].substr(0, lines[0].size() - titleEnd.size()));
-    at = 1;
+    size_t at = 1; // the next line to read, 0-based
     // The navigator's file goes straight from its title to the line of "=" and lists only the buttons.
     in.m_navigator = lines.size() > 1 && lines[1] == equals;
     if (in.m_navigator) {
-        ++at;
-        in.parseFields(lines, at, kFirstButton);
+        in.parseFields(lines, 2, kFirstButton);
         return in;
     }
-    expect("an empty line", "");
+    in.expect(lines, at, "an empty line", "");
     constexpr std::string_view modeStart = "Page Mode: ";
-    if (at >= lines.size() || !lines[at].starts_with(modeStart)) expect("the page mode", "Page Mode: <mode>");
+    if (at >= lines.size() || !lines[at].starts_with(modeStart))
+        in.expect(lines, at, "the page mode", "Page Mode: <mode>");
     in.m_modeName = std::string(lines[at].substr(modeStart.size()));
     if (in.m_modeName != "WelcomePage" && in.m_modeName != "InteriorPage" && in.m_modeName != "CompletePage")
         in.refuse(at + 1,
                   quoted(in.m_modeName) + " is no page mode (WelcomePage, InteriorPage, CompletePage)");
     ++at;
-    expect("a line of 80 \"=\"", equals);
+    in.expect(lines, at, "a line of 80 \"=\"", equals);
     in.parseFields(lines, at, 0);
     return in;
 }
 
+void CaptionsImport::expect(const std::vector<std::string_view>& lines, size_t& at, std::string_view what,
+                            std::string_view wanted) const {
+    if (at >= lines.size()) refuse(at + 1, "the file ends where " + std::string(what) + " belongs");
+    if (lines[at] != wanted)
+        refuse(at + 1, quoted(lines[at]) + " where " + std::string(what) + " " + quoted(wanted) + " belongs");
+    ++at;
+}
+
 void CaptionsImport::parseFields(const std::vector<std::string_view>& lines, size_t at, size_t firstField) {
-    CaptionsImport& in = *this;
     const std::string equals(80, '='), dashes(80, '-');
-    auto expect = [&](std::string_view what, std::string_view wanted) {
-        if (at >= lines.size()) in.refuse(at + 1, "the file ends where " + std::string(what) + " belongs");
-        if (lines[at] != wanted)
-            in.refuse(at + 1,
-                      quoted(lines[at]) + " where " + std::string(what) + " " + quoted(wanted) + " belongs");
-        ++at;
-    };
     for (size_t field = firstField; field < kFields; ++field) {
-        expect("the empty line before " + quoted(labels()[field]), "");
-        expect("the label", labels()[field]);
-        const bool last = field + 1 == kFields;
-        const std::string& close = last ? equals : dashes;
+        expect(lines, at, "the empty line before " + quoted(labels()[field]), "");
+        expect(lines, at, "the label", labels()[field]);
+        const std::string& close = field + 1 == kFields ? equals : dashes;
         const size_t first = at;
         while (at < lines.size() && lines[at] != close)
             ++at;
-        if (at == first || at == lines.size())
-            in.refuse(
-                at + 1,
-                std::string(at == lines.size() ? "the file ends" : "the closing line comes") +
-                    " where the text of " + quoted(labels()[field]) + " belongs" +
-                    (at == first ? "" : std::string(" (no line of 80 \"") + close[0] + "\" closes it)"));
-        std::string& text = in.m_texts[field];
+        if (at == first)
+            refuse(at + 1, std::string(at == lines.size() ? "the file ends" : "the closing line comes") +
+                               " where the text of " + quoted(labels()[field]) + " belongs");
+        if (at == lines.size())
+            refuse(at + 1, std::string("the file ends before a line of 80 \"") + close[0] +
+                               "\" closes the text of " + quoted(labels()[field]) + " begun on line " +
+                               std::to_string(first + 1));
+        std::string& text = m_texts[field];
         for (size_t n = first; n < at; ++n) {
             if (n > first) text += "\r\n";
             text += lines[n];
         }
         ++at; // the closing line
     }
-    if (at < lines.size()) in.refuse(at + 1, "text after the closing line of 80 \"=\"");
+    if (at < lines.size()) refuse(at + 1, "text after the closing line of 80 \"=\"");
 }
 
 CaptionsImport CaptionsImport::read(const std::string& path) {

@@ -76,6 +76,9 @@ public:
 
 private:
     [[noreturn]] void refuse(size_t line, const std::string& problem) const;
+    // Refuses unless line `at` (0-based) is `wanted`, then steps past it.
+    void expect(const std::vector<std::string_view>& lines, size_t& at, std::string_view what,
+                std::string_view wanted) const;
     void parseFields(const std::vector<std::string_view>& lines, size_t at, size_t firstField);
     void checkName(const std::string& name, bool navigator) const;
     template <class Get, class Set>

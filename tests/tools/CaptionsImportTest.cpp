@@ -165,6 +165,10 @@ TEST_F(CaptionsImportTest, ARefusedFileNamesItsLineAndChangesNothing) {
          "line 14: \"WatermarkTitle: \" where the label \"BannerDescription: \" belongs"},
         {"a cut file", [](const std::string& t) { return t.substr(0, t.find("WatermarkRule: ") - 2); },
          "line 21: the file ends where the empty line before \"WatermarkRule: \" belongs"},
+        {"no closing line", [](const std::string& t) { return t.substr(0, t.size() - 82); },
+         "line 40: the file ends before a line of 80 \"=\" closes the text of \"RightButton Caption: \" "
+         "begun on "
+         "line 39"},
         {"a last line without CR LF", [](const std::string& t) { return t.substr(0, t.size() - 2); },
          "line 40: the file ends inside the line (no CR LF after it)"},
         {"text after the end", [](const std::string& t) { return t + "more\r\n"; },
