@@ -18,7 +18,7 @@ using Severity = PageGraphFinding::Severity;
 constexpr ovEn_Button_Position kPositions[] = {
     ovEn_Button_Position::ovBPLeft, ovEn_Button_Position::ovBPLeftMiddle,
     ovEn_Button_Position::ovBPRightMiddle, ovEn_Button_Position::ovBPRight};
-constexpr int32_t kNone = -1;
+constexpr size_t kNone = SIZE_MAX;
 
 struct Node {
     std::string name;
@@ -45,28 +45,6 @@ bool offersFinish(const OvWizardTab& page, const OvWizardNavigator* nav) {
     return overlay || finishAt(*nav);
 }
 
-// Node numbers in ascending PageIndex, equal indices in node order: a stable radix sort, linear in the
-// number of pages whatever the indices are.
-std::vector<int32_t> pageOrder(const std::vector<Node>& nodes) {
-    std::vector<int32_t> order(nodes.size()), spare(nodes.size());
-    for (size_t i = 0; i < nodes.size(); ++i)
-        order[i] = static_cast<int32_t>(i);
-    auto key = [&](int32_t id) {
-        return static_cast<uint32_t>(nodes[static_cast<size_t>(id)].index) ^ 0x80000000u;
-    };
-    for (int shift = 0; shift < 32; shift += 8) {
-        std::array<size_t, 257> count{};
-        for (const int32_t id : order)
-            ++count[((key(id) >> shift) & 0xFF) + 1];
-        for (size_t b = 1; b < count.size(); ++b)
-            count[b] += count[b - 1];
-        for (const int32_t id : order)
-            spare[count[(key(id) >> shift) & 0xFF]++] = id;
-        order.swap(spare);
-    }
-    return order;
-}
-
 // "A → B → C → A", at most a few names.
 std::string cycleText(const std::vector<const Node*>& cycle) {
     std::string text;
@@ -79,194 +57,244 @@ std::string cycleText(const std::vector<const Node*>& cycle) {
     return text;
 }
 
-} // namespace
+// The pages as nodes (form order), their page order, and the edges Next and Back make. Every step
+// visits each page a fixed number of times.
+class PageGraph {
+public:
+    explicit PageGraph(const Form& form);
+    std::vector<PageGraphFinding> findings();
 
-std::vector<PageGraphFinding> checkPageGraph(const Form& form) {
-    std::shared_ptr<OvWizardNavigator> nav;
-    std::string navName;
+private:
+    size_t count() const { return m_nodes.size(); }
+    // The page at place `value` (1-based) of page order, or none.
+    size_t resolve(int32_t value) const {
+        return value >= 1 && static_cast<size_t>(value) <= count() ? m_order[static_cast<size_t>(value) - 1]
+                                                                   : kNone;
+    }
+    void report(size_t id, Severity severity, std::string reason) {
+        m_byPlace[m_place[id]].push_back({severity, m_nodes[id].name, std::move(reason)});
+    }
+    void sortByIndex();
+    // Marks in `seen` whatever `queue` leads to through `neighbours(id, visit)`.
+    template <class Neighbours>
+    void walk(std::vector<char>& seen, std::vector<size_t>& queue, Neighbours neighbours) const;
+    void walkFromStart();
+    void walkBackFromFinish();
+    void reportIndexes();
+    void reportTraps();
+    void reportShape();
+
+    std::shared_ptr<OvWizardNavigator> m_nav;
+    std::string m_navName;
+    std::string m_formName;
+    std::vector<Node> m_nodes;
+    std::vector<size_t> m_order; // node ids in page order
+    std::vector<size_t> m_place; // the place in page order of each node
+    std::vector<size_t> m_next, m_back;
+    size_t m_start = kNone;
+    std::vector<char> m_reached, m_finishable;
+    std::vector<PageGraphFinding> m_navigatorFindings;
+    std::vector<std::vector<PageGraphFinding>> m_byPlace;
+};
+
+PageGraph::PageGraph(const Form& form) : m_formName(form.Name()) {
     for (const auto& ext : form.controls()) {
-        if ((nav = ext->controlAs<OvWizardNavigator>())) {
-            navName = ext->Name();
+        if ((m_nav = ext->controlAs<OvWizardNavigator>())) {
+            m_navName = ext->Name();
             break;
         }
     }
-    std::vector<Node> nodes;
     for (const auto& ext : form.controls()) {
         if (const auto page = ext->controlAs<OvWizardTab>())
-            nodes.push_back({ext->Name(), page->PageIndex(), page->PageBack(), page->PageNext(),
-                             page->PageMode(), offersFinish(*page, nav.get())});
+            m_nodes.push_back({ext->Name(), page->PageIndex(), page->PageBack(), page->PageNext(),
+                               page->PageMode(), offersFinish(*page, m_nav.get())});
     }
+    sortByIndex();
+    m_byPlace.resize(count());
+    m_next.resize(count());
+    m_back.resize(count());
+    for (size_t id = 0; id < count(); ++id) {
+        m_next[id] = resolve(m_nodes[id].next);
+        m_back[id] = resolve(m_nodes[id].back);
+    }
+    const int32_t startIndex = m_nav ? m_nav->StartPage() : 1;
+    for (size_t pos = 0; pos < count() && m_start == kNone; ++pos) {
+        if (m_nodes[m_order[pos]].index == startIndex) m_start = m_order[pos];
+    }
+    if (!m_nav) {
+        m_navigatorFindings.push_back({Severity::Error, m_formName, "the form has no OvWizardNavigator"});
+    } else if (m_start == kNone) {
+        m_navigatorFindings.push_back({Severity::Error, m_navName,
+                                       "StartPage " + std::to_string(startIndex) +
+                                           " names no page: no PageIndex is " + std::to_string(startIndex)});
+    }
+}
 
-    const auto n = static_cast<int32_t>(nodes.size());
-    const std::vector<int32_t> order = pageOrder(nodes);
-    std::vector<int32_t> place(nodes.size());
-    for (int32_t pos = 0; pos < n; ++pos)
-        place[static_cast<size_t>(order[static_cast<size_t>(pos)])] = pos;
-    auto at = [&](int32_t id) -> const Node& { return nodes[static_cast<size_t>(id)]; };
-    auto resolve = [&](int32_t value) {
-        return value >= 1 && value <= n ? order[static_cast<size_t>(value - 1)] : kNone;
-    };
+// Ascending PageIndex, equal indices in form order: a stable radix sort, linear whatever the indices.
+void PageGraph::sortByIndex() {
+    m_order.resize(count());
+    std::vector<size_t> spare(count());
+    for (size_t id = 0; id < count(); ++id)
+        m_order[id] = id;
+    auto key = [&](size_t id) { return static_cast<uint32_t>(m_nodes[id].index) ^ 0x80000000u; };
+    for (int shift = 0; shift < 32; shift += 8) {
+        std::array<size_t, 257> start{};
+        for (const size_t id : m_order)
+            ++start[((key(id) >> shift) & 0xFF) + 1];
+        for (size_t b = 1; b < start.size(); ++b)
+            start[b] += start[b - 1];
+        for (const size_t id : m_order)
+            spare[start[(key(id) >> shift) & 0xFF]++] = id;
+        m_order.swap(spare);
+    }
+    m_place.resize(count());
+    for (size_t pos = 0; pos < count(); ++pos)
+        m_place[m_order[pos]] = pos;
+}
 
-    std::vector<PageGraphFinding> navigatorFindings;
-    std::vector<std::vector<PageGraphFinding>> byPlace(nodes.size());
-    auto report = [&](int32_t id, Severity severity, std::string reason) {
-        byPlace[static_cast<size_t>(place[static_cast<size_t>(id)])].push_back(
-            {severity, at(id).name, std::move(reason)});
-    };
+template <class Neighbours>
+void PageGraph::walk(std::vector<char>& seen, std::vector<size_t>& queue, Neighbours neighbours) const {
+    for (const size_t id : queue)
+        seen[id] = 1;
+    for (size_t head = 0; head < queue.size(); ++head)
+        neighbours(queue[head], [&](size_t to) {
+            if (to != kNone && !seen[to]) {
+                seen[to] = 1;
+                queue.push_back(to);
+            }
+        });
+}
 
-    const int32_t startIndex = nav ? nav->StartPage() : 1;
-    if (!nav)
-        navigatorFindings.push_back({Severity::Error, form.Name(), "the form has no OvWizardNavigator"});
+void PageGraph::walkFromStart() {
+    m_reached.assign(count(), 0);
+    if (m_start == kNone) return;
+    std::vector<size_t> queue{m_start};
+    walk(m_reached, queue, [&](size_t id, auto visit) {
+        visit(m_next[id]);
+        visit(m_back[id]);
+    });
+}
 
-    // Where Next and Back lead.
-    std::vector<int32_t> next(nodes.size()), back(nodes.size());
-    for (int32_t id = 0; id < n; ++id) {
-        const Node& node = at(id);
-        next[static_cast<size_t>(id)] = resolve(node.next);
-        back[static_cast<size_t>(id)] = resolve(node.back);
+// Which pages can still reach a page that offers Finish: the edges walked backwards from those pages,
+// the incoming edges of each page kept in one array (compressed rows: from[firstIn[v] .. firstIn[v + 1])).
+void PageGraph::walkBackFromFinish() {
+    std::vector<size_t> firstIn(count() + 1, 0), from(2 * count());
+    for (size_t id = 0; id < count(); ++id) {
+        for (const size_t to : {m_next[id], m_back[id]})
+            if (to != kNone) ++firstIn[to + 1];
+    }
+    for (size_t v = 1; v < firstIn.size(); ++v)
+        firstIn[v] += firstIn[v - 1];
+    std::vector<size_t> fill(firstIn.begin(), firstIn.end() - 1);
+    for (size_t id = 0; id < count(); ++id) {
+        for (const size_t to : {m_next[id], m_back[id]})
+            if (to != kNone) from[fill[to]++] = id;
+    }
+    std::vector<size_t> queue;
+    for (size_t id = 0; id < count(); ++id) {
+        if (m_nodes[id].offersFinish) queue.push_back(id);
+    }
+    m_finishable.assign(count(), 0);
+    walk(m_finishable, queue, [&](size_t id, auto visit) {
+        for (size_t e = firstIn[id]; e < firstIn[id + 1]; ++e)
+            visit(from[e]);
+    });
+}
+
+void PageGraph::reportIndexes() {
+    const std::string pages = std::to_string(count()) + (count() == 1 ? " page" : " pages");
+    for (size_t id = 0; id < count(); ++id) {
+        const Node& node = m_nodes[id];
         for (const auto& [value, what] :
              {std::pair{node.next, "PageNext"}, std::pair{node.back, "PageBack"}}) {
-            if (value > n)
+            if (value > 0 && static_cast<size_t>(value) > count())
                 report(id, Severity::Error,
                        std::string(what) + " " + std::to_string(value) + " names no page: the wizard has " +
-                           std::to_string(n) + (n == 1 ? " page" : " pages"));
+                           pages);
         }
     }
-    for (int32_t pos = 1, first = order.empty() ? 0 : order[0]; pos < n; ++pos) {
-        const int32_t id = order[static_cast<size_t>(pos)];
-        if (at(id).index != at(first).index) {
+    for (size_t pos = 1, first = count() ? m_order[0] : 0; pos < count(); ++pos) {
+        const size_t id = m_order[pos];
+        if (m_nodes[id].index != m_nodes[first].index) {
             first = id;
             continue;
         }
         report(id, Severity::Error,
-               "PageIndex " + std::to_string(at(id).index) + " is also " + at(first).name +
+               "PageIndex " + std::to_string(m_nodes[id].index) + " is also " + m_nodes[first].name +
                    "'s: the two pages show at once");
     }
+}
 
-    int32_t start = kNone;
-    for (int32_t pos = 0; pos < n && start == kNone; ++pos) {
-        if (at(order[static_cast<size_t>(pos)]).index == startIndex) start = order[static_cast<size_t>(pos)];
-    }
-    if (start == kNone && nav)
-        navigatorFindings.push_back({Severity::Error, navName,
-                                     "StartPage " + std::to_string(startIndex) +
-                                         " names no page: no PageIndex is " + std::to_string(startIndex)});
-
-    // What the start page reaches, and from where Finish can be reached (walking the edges backwards).
-    std::vector<char> reached(nodes.size(), 0), finishable(nodes.size(), 0);
-    std::vector<int32_t> queue;
-    queue.reserve(nodes.size());
-    auto walk = [&](std::vector<char>& seen, auto&& neighbours) {
-        for (size_t head = 0; head < queue.size(); ++head)
-            neighbours(queue[head], [&](int32_t to) {
-                if (to != kNone && !seen[static_cast<size_t>(to)]) {
-                    seen[static_cast<size_t>(to)] = 1;
-                    queue.push_back(to);
-                }
-            });
-    };
-    if (start != kNone) {
-        reached[static_cast<size_t>(start)] = 1;
-        queue.push_back(start);
-        walk(reached, [&](int32_t id, auto visit) {
-            visit(next[static_cast<size_t>(id)]);
-            visit(back[static_cast<size_t>(id)]);
-        });
-    }
-    // Incoming edges in one array (compressed rows): from[firstIn[v] .. firstIn[v + 1]).
-    std::vector<int32_t> firstIn(nodes.size() + 1, 0), from(2 * nodes.size());
-    for (int32_t id = 0; id < n; ++id) {
-        for (const int32_t to : {next[static_cast<size_t>(id)], back[static_cast<size_t>(id)]})
-            if (to != kNone) ++firstIn[static_cast<size_t>(to) + 1];
-    }
-    for (size_t v = 1; v < firstIn.size(); ++v)
-        firstIn[v] += firstIn[v - 1];
-    {
-        std::vector<int32_t> fill(firstIn.begin(), firstIn.end() - 1);
-        for (int32_t id = 0; id < n; ++id) {
-            for (const int32_t to : {next[static_cast<size_t>(id)], back[static_cast<size_t>(id)]})
-                if (to != kNone) from[static_cast<size_t>(fill[static_cast<size_t>(to)]++)] = id;
-        }
-    }
-    queue.clear();
-    for (int32_t id = 0; id < n; ++id) {
-        if (at(id).offersFinish) {
-            finishable[static_cast<size_t>(id)] = 1;
-            queue.push_back(id);
-        }
-    }
-    walk(finishable, [&](int32_t id, auto visit) {
-        for (int32_t e = firstIn[static_cast<size_t>(id)]; e < firstIn[static_cast<size_t>(id) + 1]; ++e)
-            visit(from[static_cast<size_t>(e)]);
-    });
-
-    // Pages the user can reach but never leave by Finish: each Next cycle among them once, and each dead end.
-    auto trapped = [&](int32_t id) {
-        return reached[static_cast<size_t>(id)] && !finishable[static_cast<size_t>(id)];
-    };
-    std::vector<char> state(nodes.size(), 0); // 0 not seen, 1 on the current path, 2 done
-    std::vector<int32_t> path;
-    for (int32_t id = 0; id < n; ++id) {
-        if (!trapped(id) || state[static_cast<size_t>(id)]) continue;
+// Pages the user can reach but never leave by Finish: each Next cycle among them once (on its first page
+// in page order), and each dead end.
+void PageGraph::reportTraps() {
+    auto trapped = [&](size_t id) { return m_reached[id] && !m_finishable[id]; };
+    std::vector<char> state(count(), 0); // 0 not seen, 1 on the current path, 2 done
+    std::vector<size_t> path;
+    for (size_t id = 0; id < count(); ++id) {
+        if (!trapped(id) || state[id]) continue;
         path.clear();
-        int32_t v = id;
-        for (; v != kNone && trapped(v) && !state[static_cast<size_t>(v)]; v = next[static_cast<size_t>(v)]) {
-            state[static_cast<size_t>(v)] = 1;
+        size_t v = id;
+        for (; v != kNone && trapped(v) && !state[v]; v = m_next[v]) {
+            state[v] = 1;
             path.push_back(v);
         }
-        if (v != kNone && state[static_cast<size_t>(v)] == 1) {
+        if (v != kNone && state[v] == 1) {
             std::vector<const Node*> cycle;
-            int32_t firstInOrder = v;
+            size_t firstInOrder = v;
             for (auto it = std::find(path.begin(), path.end(), v); it != path.end(); ++it) {
-                cycle.push_back(&at(*it));
-                if (place[static_cast<size_t>(*it)] < place[static_cast<size_t>(firstInOrder)])
-                    firstInOrder = *it;
+                cycle.push_back(&m_nodes[*it]);
+                if (m_place[*it] < m_place[firstInOrder]) firstInOrder = *it;
             }
             report(firstInOrder, Severity::Error,
                    "no way to Finish: Next goes round " + cycleText(cycle) +
                        " and no page it reaches offers Finish");
         }
-        for (const int32_t p : path)
-            state[static_cast<size_t>(p)] = 2;
+        for (const size_t p : path)
+            state[p] = 2;
     }
-    for (int32_t id = 0; id < n; ++id) {
-        if (trapped(id) && at(id).next <= 0)
+    for (size_t id = 0; id < count(); ++id) {
+        if (trapped(id) && m_nodes[id].next <= 0)
             report(id, Severity::Error,
-                   "no way to Finish: a dead end without Next (PageNext " + std::to_string(at(id).next) +
+                   "no way to Finish: a dead end without Next (PageNext " + std::to_string(m_nodes[id].next) +
                        ") or Finish, and Back leads to no page that offers Finish");
     }
+}
 
-    if (start != kNone) {
-        for (int32_t id = 0; id < n; ++id) {
-            if (!reached[static_cast<size_t>(id)])
+void PageGraph::reportShape() {
+    if (m_start != kNone) {
+        for (size_t id = 0; id < count(); ++id) {
+            if (!m_reached[id])
                 report(id, Severity::Warning,
-                       "no path of Next and Back from the start page " + at(start).name + " reaches it");
+                       "no path of Next and Back from the start page " + m_nodes[m_start].name +
+                           " reaches it");
         }
     }
-    for (int32_t id = 0; id < n; ++id) {
-        const int32_t q = next[static_cast<size_t>(id)];
-        if (!reached[static_cast<size_t>(id)] || q == kNone || back[static_cast<size_t>(q)] == id ||
-            at(q).back > n)
-            continue;
+    for (size_t id = 0; id < count(); ++id) {
+        const size_t q = m_next[id];
+        if (!m_reached[id] || q == kNone || m_back[q] == id) continue;
+        const Node& target = m_nodes[q];
+        if (target.back > 0 && m_back[q] == kNone) continue; // names no page: an error above
         report(q, Severity::Warning,
-               at(q).back <= 0 ? "Next on " + at(id).name + " leads here, but there is no Back (PageBack " +
-                                     std::to_string(at(q).back) + ")"
-                               : "Back goes to " + at(back[static_cast<size_t>(q)]).name + ", not to " +
-                                     at(id).name + " whose Next leads here");
+               target.back <= 0
+                   ? "Next on " + m_nodes[id].name + " leads here, but there is no Back (PageBack " +
+                         std::to_string(target.back) + ")"
+                   : "Back goes to " + m_nodes[m_back[q]].name + ", not to " + m_nodes[id].name +
+                         " whose Next leads here");
     }
     // The first page in page order whose Next leads to each page.
-    std::vector<int32_t> firstFrom(nodes.size(), kNone);
-    for (const int32_t id : order) {
-        const int32_t q = next[static_cast<size_t>(id)];
-        if (q != kNone && firstFrom[static_cast<size_t>(q)] == kNone) firstFrom[static_cast<size_t>(q)] = id;
+    std::vector<size_t> firstFrom(count(), kNone);
+    for (const size_t id : m_order) {
+        const size_t q = m_next[id];
+        if (q != kNone && firstFrom[q] == kNone) firstFrom[q] = id;
     }
-    for (int32_t id = 0; id < n; ++id) {
-        const Node& node = at(id);
+    for (size_t id = 0; id < count(); ++id) {
+        const Node& node = m_nodes[id];
         if (node.mode == En_Page_Mode::WelcomePage) {
-            if (firstFrom[static_cast<size_t>(id)] != kNone)
+            if (firstFrom[id] != kNone)
                 report(id, Severity::Warning,
-                       "a welcome page in the middle: Next on " +
-                           at(firstFrom[static_cast<size_t>(id)]).name + " leads here");
+                       "a welcome page in the middle: Next on " + m_nodes[firstFrom[id]].name +
+                           " leads here");
             else if (node.back > 0)
                 report(id, Severity::Warning,
                        "a welcome page in the middle: it has a Back (PageBack " + std::to_string(node.back) +
@@ -277,23 +305,35 @@ std::vector<PageGraphFinding> checkPageGraph(const Form& form) {
                        "): the wizard goes on after its last page");
         }
     }
-    for (int32_t pos = 0; pos < n; ++pos) {
-        const int32_t id = order[static_cast<size_t>(pos)];
-        if (at(id).index == pos + 1) continue;
-        if (pos > 0 && at(id).index == at(order[static_cast<size_t>(pos - 1)]).index)
-            continue; // reported above
-        report(id, Severity::Warning,
-               "PageIndex " + std::to_string(at(id).index) + " stands at place " + std::to_string(pos + 1) +
+    for (size_t pos = 0; pos < count(); ++pos) {
+        const Node& node = m_nodes[m_order[pos]];
+        if (static_cast<int64_t>(node.index) == static_cast<int64_t>(pos) + 1) continue;
+        if (pos > 0 && node.index == m_nodes[m_order[pos - 1]].index) continue; // two with one index: above
+        report(m_order[pos], Severity::Warning,
+               "PageIndex " + std::to_string(node.index) + " stands at place " + std::to_string(pos + 1) +
                    " in page order: PageNext and PageBack count places, so pages are best numbered 1 to " +
-                   std::to_string(n));
+                   std::to_string(count()));
         break;
     }
+}
 
-    std::vector<PageGraphFinding> findings = std::move(navigatorFindings);
-    for (auto& bucket : byPlace)
+std::vector<PageGraphFinding> PageGraph::findings() {
+    walkFromStart();
+    walkBackFromFinish();
+    reportIndexes();
+    reportTraps();
+    reportShape();
+    std::vector<PageGraphFinding> out = std::move(m_navigatorFindings);
+    for (auto& bucket : m_byPlace)
         for (auto& f : bucket)
-            findings.push_back(std::move(f));
-    return findings;
+            out.push_back(std::move(f));
+    return out;
+}
+
+} // namespace
+
+std::vector<PageGraphFinding> checkPageGraph(const Form& form) {
+    return PageGraph(form).findings();
 }
 
 std::string describe(const PageGraphFinding& finding) {
