@@ -32,7 +32,7 @@ class OvWizardTab;
 // sequence ("Â©") is taken as UTF-8 too and refused; such text does not occur in practice.
 //
 // Every refusal is failure 321 "Invalid file format: <file>: line <n>: <problem>", found before the
-// page is touched: a refused file changes nothing.
+// control is touched: a refused file changes nothing.
 class CaptionsImport {
 public:
     static constexpr size_t kFields = 9;
@@ -40,7 +40,7 @@ public:
     static const std::array<const char*, kFields>& labels();
 
     // Reads and checks the text of a captions file; `file` names it in refusals. The texts are kept as
-    // the file's bytes (Windows-1252), after checking that each converts to UTF-8.
+    // the file's bytes (Windows-1252) and converted to UTF-8 when they are written to the control.
     static CaptionsImport parse(std::string_view bytes, const std::string& file);
     // parse() of the regular file at `path` (at most kMaxFileBytes; FileAccess's failures 53 and 75).
     static CaptionsImport read(const std::string& path);
