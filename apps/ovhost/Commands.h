@@ -15,5 +15,7 @@ std::filesystem::path prepareOutputFolder(const std::filesystem::path& out);
 int typelibCommand(const Arguments& args);
 int demoCommand(const Arguments& args);
 int renderCommand(const Arguments& args);
+int captionsCommand(const Arguments& args);
+int checkCommand(const Arguments& args);
 
 } // namespace ovhost

@@ -13,7 +13,10 @@ void usage(std::ostream& out) {
            "  demo              run the demonstration wizard and print what happens\n"
            "  render FORMFILE|demo --out DIR\n"
            "                    render a saved form (each page of a wizard) to PNG files\n"
-           "  typelib [--json]  print the library's type library\n";
+           "  typelib [--json]  print the library's type library\n"
+           "  captions import FORMFILE FOLDER\n"
+           "                    bring edited captions files (FOLDER/<page>.txt) back into a saved wizard\n"
+           "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n";
 }
 
 } // namespace
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
         if (command == "typelib") return ovhost::typelibCommand(args);
         if (command == "demo") return ovhost::demoCommand(args);
         if (command == "render") return ovhost::renderCommand(args);
+        if (command == "captions") return ovhost::captionsCommand(args);
+        if (command == "check") return ovhost::checkCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;
