@@ -3,11 +3,13 @@
 #include "platform/Extender.h"
 #include "platform/Font.h"
 #include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/MessageBoxFailures.h"
 #include "platform/PictureBox.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ovtest {
@@ -139,7 +141,11 @@ TEST_F(OvProgressBarTest, WritesOnlyWhatDiffersFromTheDefaultsInItsOrder) {
     EXPECT_EQ(keys, (std::vector<std::string>{"Max", "Min", "Value", "Caption", "Align", "BorderStyle",
                                               "ErrorsNotify", "DisplayFont"}));
 
-    auto copy = form->addLoaded("OvComCtl.OvProgressBar", "Copy", bag, ExtenderValues{});
+    const std::string path = ::testing::TempDir() + "progress-bar-form.json";
+    FormFile::save(*form, path);
+    FormRef loaded = FormFile::load(path, Mode::Run);
+    ExtenderRef copy = loaded->control("Bar");
+    std::filesystem::remove(path);
     for (const char* name : {"Max", "Min", "Value", "Caption", "Align", "BorderStyle", "ErrorsNotify"})
         EXPECT_EQ(copy->get(name).toString(), ext->get(name).toString()) << name;
     EXPECT_EQ(copy->controlAs<OvProgressBar>()->DisplayFont()->Size(), 12);
