@@ -182,8 +182,8 @@ En_BorderStyle OvProgressBar::BorderStyle() const {
 void OvProgressBar::setBorderStyle(En_BorderStyle value) {
     reportInMessageBox(*this, "BorderStyle", [&] {
         const auto v = static_cast<int32_t>(value);
-        // The box takes 0 and 1 only; anything else is the box's own 380.
-        base().setBorderStyle(v == 0 || v == 1 ? static_cast<int16_t>(v) : int16_t{-1});
+        if (v != 0 && v != 1) throw Failure(err::InvalidPropertyValue);
+        base().setBorderStyle(static_cast<int16_t>(v));
         PropertyChanged("BorderStyle");
         sizeChange();
     });

@@ -93,14 +93,5 @@ TEST_F(ProgressBarPaintTest, TheCaptionIsTwoColouredWhereverTheFillEnds) {
     }
 }
 
-TEST_F(ProgressBarPaintTest, AnEmptyCaptionDrawsNoText) {
-    bar->setValue(45);
-    bar->setCaption(caption);
-    bar->setCaption("");
-    const Counts c = count(render());
-    EXPECT_GT(c.fill, 1000);
-    EXPECT_EQ(c.darkOverFill + c.lightOverFill + c.darkOverFace + c.lightOverFace, 0);
-}
-
 } // namespace
 } // namespace ovtest
