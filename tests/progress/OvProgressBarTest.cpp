@@ -201,6 +201,7 @@ TEST_F(OvProgressBarTest, TheCaptionIsPrintedOnBothBoxesAtOnePlace) {
     }
     EXPECT_EQ(ext->get("Align").toInt32(), 7) << "any number is stored";
     EXPECT_FALSE(ext->isDocked()) << "Align is the caption's, not the container's";
+    EXPECT_THROW(ext->setAlign(2), Failure) << "the bar does not dock";
 
     ext->let("Caption", "");
     EXPECT_TRUE(box("picBase").printed().empty());
