@@ -20,6 +20,8 @@ constexpr int32_t extId(uint32_t n) {
                   failureText(err::InvalidPropertyValue) + " (" + e.Name() + ": " + what + ")");
 }
 
+constexpr int32_t kAlignId = extId(0x105);
+
 } // namespace
 
 const ClassInfo& Extender::staticClass() {
@@ -40,7 +42,7 @@ void Extender::describe(ClassBuilder<Extender>& b) {
     b.property("Width", extId(0x102), &E::Width, &E::setWidth);
     b.property("Height", extId(0x103), &E::Height, &E::setHeight);
     b.property("Container", extId(0x104), &E::Container).set(&E::setContainer);
-    b.property("Align", extId(0x105), &E::Align, &E::setAlign);
+    b.property("Align", kAlignId, &E::Align, &E::setAlign);
     b.property("Tag", extId(0x106), &E::Tag, &E::setTag);
     b.property("HelpContextID", extId(0x107), &E::HelpContextID, &E::setHelpContextID);
     b.property("TabStop", extId(0x108), &E::TabStop, &E::setTabStop);
@@ -59,7 +61,8 @@ Extender::Extender(Form& form, std::shared_ptr<UserControl> control, std::string
 
 Object::Resolved Extender::resolveMember(std::string_view name) {
     if (!name.empty()) {
-        if (const MemberInfo* m = staticClass().findMember(name))
+        const MemberInfo* m = staticClass().findMember(name);
+        if (m && (m->dispid != kAlignId || m_control->Alignable()))
             return {this, m};
     }
     return m_control->resolveMember(name);
@@ -179,6 +182,8 @@ void Extender::ZOrder(std::optional<int16_t> position) {
 void Extender::setAlign(int16_t v) {
     if (v < 0 || v > 4)
         invalid(*this, "Align must be 0 to 4");
+    if (v != 0 && !m_control->Alignable())
+        invalid(*this, "the control does not dock");
     if (v == m_align)
         return;
     m_align = v;

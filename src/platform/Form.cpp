@@ -235,6 +235,8 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
 void Form::applyValues(Extender& ext, const ExtenderValues& v) {
     if (v.align < 0 || v.align > 4)
         invalid(ext.m_name + ": Align must be 0 to 4");
+    if (v.align != 0 && !ext.control().Alignable())
+        invalid(ext.m_name + ": the control does not dock");
     float w = v.width.value_or(ext.control().Width());
     float h = v.height.value_or(ext.control().Height());
     if (w < 0 || h < 0)

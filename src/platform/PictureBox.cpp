@@ -30,6 +30,7 @@ void PictureBox::describe(ClassBuilder<PictureBox>& b) {
     b.method("Cls", 0x206, &PictureBox::Cls);
     b.method("TextWidth", 0x207, &PictureBox::TextWidth, {"Str"});
     b.method("TextHeight", 0x208, &PictureBox::TextHeight, {"Str"});
+    b.event("Resize", 0x209, &PictureBox::Resize, {});
 }
 
 PictureBox::PictureBox() {
@@ -54,6 +55,10 @@ float PictureBox::ScaleHeight() const {
     float edge =
         m_borderStyle ? 2 * kEdgePixels * static_cast<float>(Runtime::current().twipsPerPixelY()) : 0;
     return std::max(0.0f, Height() - edge);
+}
+
+void PictureBox::boundsChanged(float, float, float oldWidth, float oldHeight) {
+    if (Width() != oldWidth || Height() != oldHeight) Resize();
 }
 
 void PictureBox::Print(const std::string& text) {

@@ -12,7 +12,9 @@ namespace ov {
 // text printed on it. Print writes at CurrentX, CurrentY with the box's Font and ForeColor and moves
 // to the start of the next line; Cls forgets what was printed and goes back to 0, 0. What was printed
 // is kept as a list for a renderer (whatever AutoRedraw says: the flag tells a renderer whether the
-// drawing persists). Measures are twips; the inner (scale) size is the size less the border.
+// drawing persists). Measures are twips; the inner (scale) size is the size less the border. A box
+// may sit inside another box (setContainer); its text is clipped to its own inner area and drawn over
+// the box it sits in. Resize is raised after Width or Height changed (not for a move alone).
 class PictureBox : public ConstituentControl {
     OV_OBJECT(PictureBox)
 public:
@@ -51,10 +53,15 @@ public:
     float TextWidth(const std::string& text) const;
     float TextHeight(const std::string& text) const;
 
+    Event<> Resize;
+
     bool holdsControls() const override { return true; }
     bool canTakeFocus() const override { return true; }
 
     static void describe(ClassBuilder<PictureBox>& b);
+
+protected:
+    void boundsChanged(float oldLeft, float oldTop, float oldWidth, float oldHeight) override;
 
 private:
     void printLines(const std::string& text, bool newLine);

@@ -58,6 +58,11 @@ public:
     // Whether the surface itself can take the focus when none of its constituent controls can.
     bool CanGetFocus() const { return m_canGetFocus; }
     void setCanGetFocus(bool v) { m_canGetFocus = v; }
+    // Whether the container offers docking (the extender's Align). A control that is not alignable has
+    // no extender Align, so a member of its own by that name is reached by name; true unless the
+    // control says otherwise (before it is sited).
+    bool Alignable() const { return m_alignable; }
+    void setAlignable(bool v) { m_alignable = v; }
     // Whether other sited controls can be put inside this one (extender Container).
     bool ControlContainer() const { return m_controlContainer; }
     void setControlContainer(bool v) { m_controlContainer = v; }
@@ -178,6 +183,7 @@ private:
     bool m_keyPreview = false;
     bool m_canGetFocus = true;
     bool m_controlContainer = false;
+    bool m_alignable = true;
     SurfaceEvents m_surface;
     std::vector<std::shared_ptr<ConstituentControl>> m_children;
     std::vector<ConstituentControl*> m_zOrder;
