@@ -2,6 +2,7 @@
 
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
+#include "options/OptionTypes.h"
 #include "wizard/WizardTypes.h"
 
 #include <string>
@@ -16,6 +17,7 @@ void registerLibraryTypes() {
                       std::to_string(v.major) + "." + std::to_string(v.minor),
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
+        registerOptionTypes(r);
         return true;
     }();
     (void)done;
