@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "OptionsDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -27,6 +28,7 @@ struct DemoOptions {
     fs::path form; // a saved wizard to run instead of the one the demo designs
     fs::path examples = "examples";
     fs::path writeExample; // where to save the designed wizard as a sample form file
+    fs::path writeOptionsExample; // the same for the designed options dialog
 };
 
 std::string pageName(const Variant& v) {
@@ -198,6 +200,8 @@ int demoCommand(const Arguments& args) {
             o.examples = args[++i];
         else if (a == "--write-example" && hasValue)
             o.writeExample = args[++i];
+        else if (a == "--write-options-example" && hasValue)
+            o.writeOptionsExample = args[++i];
         else {
             std::cerr
                 << "ovhost demo: unknown option '" << a << "'\n"
@@ -227,6 +231,7 @@ int demoCommand(const Arguments& args) {
     auto run = ov::FormFile::load(formFile.string(), ov::Mode::Run);
     walkWizard(*run, o.out, log);
     run->unload();
+    runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

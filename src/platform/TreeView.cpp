@@ -119,7 +119,7 @@ float TreeView::rowHeight() const {
 }
 
 int32_t TreeView::rowsInView() const {
-    return std::max(1, static_cast<int32_t>((Height() - pixelsY(2)) / rowHeight()));
+    return std::max(1, static_cast<int32_t>((Height() - pixelsY(4)) / rowHeight()));
 }
 
 void TreeView::setTopRow(int32_t row) {
@@ -128,7 +128,7 @@ void TreeView::setTopRow(int32_t row) {
 }
 
 Node* TreeView::nodeAt(float y) const {
-    const float inside = y - pixelsY(1);
+    const float inside = y - pixelsY(2);
     if (inside < 0) return nullptr;
     int32_t row = m_topRow + static_cast<int32_t>(inside / rowHeight());
     Node* n = m_nodes->firstRoot();

@@ -17,7 +17,7 @@ class ImageList;
 // where each row, expand box, image and label lies, so that painting and a mouse click agree.
 //
 // Geometry, in pixels of the current screen (twips per pixel from the runtime): rows are
-// kRowPixels high from the top of the control (after a 1-pixel border) starting at TopRow; a node
+// kRowPixels high from the top of the control (inside a 2-pixel sunken edge) starting at TopRow; a node
 // at level L has its expand box, 9 pixels square, centred kIndentPixels·L + 10 from the left, its
 // image (16 pixels) after kIndentPixels·(L + 1) + 2, and its label after the image.
 //

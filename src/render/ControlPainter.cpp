@@ -1,4 +1,5 @@
 #include "render/ControlPainter.h"
+#include "render/TreePainter.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
@@ -8,6 +9,7 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
+#include "platform/TreeView.h"
 #include "platform/UserControl.h"
 
 #include <algorithm>
@@ -77,6 +79,8 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintFrame(*frame, r);
     } else if (const auto* box = dynamic_cast<const PictureBox*>(&c)) {
         inner = paintPictureBox(*box, r);
+    } else if (const auto* tree = dynamic_cast<const TreeView*>(&c)) {
+        TreePainter(m_canvas).paint(*tree, r);
     }
     if (c.holdsControls() && !inner.empty()) {
         Canvas::ClipScope innerClip(m_canvas, inner);
