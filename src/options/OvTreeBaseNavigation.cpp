@@ -3,6 +3,9 @@
 #include "options/OvTreeFunctions.h"
 #include "platform/TreeView.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace ov {
 
 namespace {
@@ -65,22 +68,28 @@ bool OvTreeBase::ShowContainerPage(const std::string& key) {
     return true;
 }
 
+// Depth first, children in collection order (a container's items are its node's children); the
+// walk keeps its own stack, as a chain of nested folders may be deeper than the call stack.
 std::string OvTreeBase::SelectFirstPage(const std::string& key) {
-    const COption& o = options().at(upperCase(key));
-    if (o.isPage()) {
-        MakeCurrent(key);
-        Node* node = tvOptions().nodes().find(m_currentKey);
-        node->setExpanded(true);
-        node->setSelected(true);
-        SetNodeImage(m_currentParentKey, "OPENEDFOLDER");
-        return m_currentKey;
-    }
-    if (ShowContainerPage(key)) return m_currentKey;
-    // The items under a container are its node's children, in collection order.
-    Node* node = tvOptions().nodes().find(upperCase(key));
-    for (NodeRef c = node ? node->Child() : nullptr; c; c = c->Next()) {
-        std::string found = SelectFirstPage(c->Key());
-        if (!found.empty()) return found;
+    std::vector<std::string> pending{upperCase(key)};
+    while (!pending.empty()) {
+        const std::string k = std::move(pending.back());
+        pending.pop_back();
+        const COption& o = options().at(k);
+        if (o.isPage()) {
+            MakeCurrent(k);
+            Node* node = tvOptions().nodes().find(m_currentKey);
+            node->setExpanded(true);
+            node->setSelected(true);
+            SetNodeImage(m_currentParentKey, "OPENEDFOLDER");
+            return m_currentKey;
+        }
+        if (ShowContainerPage(k)) return m_currentKey;
+        Node* node = tvOptions().nodes().find(upperCase(k));
+        const size_t mark = pending.size();
+        for (NodeRef c = node ? node->Child() : nullptr; c; c = c->Next())
+            pending.push_back(c->Key());
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(mark), pending.end());
     }
     return {};
 }

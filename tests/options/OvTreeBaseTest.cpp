@@ -209,3 +209,22 @@ TEST_F(OvTreeBaseTest, ALoaderStopsAtAPageWithoutParentAndAddNodesSwallowsIt) {
 }
 
 } // namespace
+
+namespace {
+
+// Deeper than a call stack would take, were the loader or the first-page search recursive.
+TEST_F(OvTreeBaseTest, ADeepChainOfFoldersLoadsAndShowsItsPage) {
+    build(Mode::Run, nullptr);
+    std::string text = " \t_K0\t0\tK0\t0\t\r\n";
+    const int depth = 10000;
+    for (int d = 1; d < depth; ++d)
+        text += "_K" + std::to_string(d - 1) + "\t_K" + std::to_string(d) + "\t0\tK\t0\t\r\n";
+    text += "_K" + std::to_string(depth - 1) + "\t_PAGE\t1\tPage\t3\r\n";
+    auto col = DecodeOptions(text);
+    base->AddNodes(col);
+    EXPECT_EQ(tree().nodes().Count(), depth + 1);
+    EXPECT_EQ(base->CurrentKey(), "_PAGE");
+    EXPECT_EQ(shownPages(), " [pgProxy]");
+}
+
+} // namespace
