@@ -228,10 +228,9 @@ void OvTreeBase::onWriteProperties(PropertyBag& bag) {
 
 void OvTreeBase::AddNodes(OptionCollectionRef& colSource) {
     m_options = colSource;
-    ignoringFailures([&] {
-        loadOptions();
-        PropertyChanged("TreeContainment");
-    });
+    // A tree that loads only in part is still the new tree: the change is reported either way.
+    ignoringFailures([&] { loadOptions(); });
+    PropertyChanged("TreeContainment");
 }
 
 void OvTreeBase::SetTab(int16_t& TabIndex) {

@@ -206,6 +206,7 @@ TEST_F(OvTreeBaseTest, ALoaderStopsAtAPageWithoutParentAndAddNodesSwallowsIt) {
     base->AddNodes(col);
     EXPECT_EQ(tree().nodes().Count(), 1); // stopped at _P
     EXPECT_EQ(base->mcolOptions(), col);  // the same collection, not a copy
+    EXPECT_EQ(options->changedKeys().back(), "TreeContainment");
 }
 
 } // namespace
