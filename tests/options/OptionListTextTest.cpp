@@ -176,3 +176,26 @@ TEST_F(OptionListTextTest, ASaveThatCouldNotLoadIsRefusedAndTheOldFileKept) {
 }
 
 } // namespace
+
+namespace {
+
+// Two pages stored with the same index: the one loaded second takes the smallest free index.
+TEST_F(OptionListTextTest, AStoredIndexTakenAlreadyIsReplacedByTheSmallestFree) {
+    build(Mode::Design);
+    form->save(path("options.json"));
+    std::string file = ovtest::readAll(path("options.json"));
+    const std::string fonts =
+        "\"key\": \"PageIndex\",\n          \"type\": \"Integer\",\n          \"value\": 2";
+    const size_t at = file.find(fonts);
+    ASSERT_NE(at, std::string::npos);
+    file.replace(at, fonts.size(),
+                 "\"key\": \"PageIndex\",\n          \"type\": \"Integer\",\n          \"value\": 3");
+    std::ofstream(path("same.json"), std::ios::binary) << file;
+    auto run = Form::load(path("same.json"), Mode::Run);
+    std::string indexes;
+    for (const char* p : {"pgView", "pgFonts", "pgProxy", "pgSecurity"})
+        indexes += run->control(p)->get("PageIndex").toString();
+    EXPECT_EQ(indexes, "1324");
+}
+
+} // namespace
