@@ -241,8 +241,11 @@ Variant OvTreeBase::CurrentPage(en_Mode ValueMode) {
     switch (ValueMode) {
     case en_Mode::ovMDIndex:
         return Variant(tabs().CurrentTab());
-    case en_Mode::ovMDName:
-        return Variant(tvOptions().SelectedItem()->Text());
+    case en_Mode::ovMDName: {
+        NodeRef selected = tvOptions().SelectedItem();
+        if (!selected) throw Failure(err::ObjectNotSet);
+        return Variant(selected->Text());
+    }
     }
     return Variant();
 }

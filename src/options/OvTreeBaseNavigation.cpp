@@ -78,7 +78,7 @@ std::string OvTreeBase::SelectFirstPage(const std::string& key) {
         const COption& o = options().at(k);
         if (o.isPage()) {
             MakeCurrent(k);
-            Node* node = tvOptions().nodes().find(m_currentKey);
+            NodeRef node = tvOptions().nodes().Item(Variant(m_currentKey));
             node->setExpanded(true);
             node->setSelected(true);
             SetNodeImage(m_currentParentKey, "OPENEDFOLDER");
