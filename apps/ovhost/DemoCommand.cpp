@@ -27,7 +27,7 @@ struct DemoOptions {
     fs::path out = "out/demo";
     fs::path form; // a saved wizard to run instead of the one the demo designs
     fs::path examples = "examples";
-    fs::path writeExample; // where to save the designed wizard as a sample form file
+    fs::path writeExample;        // where to save the designed wizard as a sample form file
     fs::path writeOptionsExample; // the same for the designed options dialog
 };
 

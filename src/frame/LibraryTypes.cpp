@@ -1,8 +1,8 @@
 #include "frame/LibraryTypes.h"
 
+#include "options/OptionTypes.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
-#include "options/OptionTypes.h"
 #include "wizard/WizardTypes.h"
 
 #include <string>

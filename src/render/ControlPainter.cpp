@@ -1,5 +1,4 @@
 #include "render/ControlPainter.h"
-#include "render/TreePainter.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
@@ -11,6 +10,7 @@
 #include "platform/PictureBox.h"
 #include "platform/TreeView.h"
 #include "platform/UserControl.h"
+#include "render/TreePainter.h"
 
 #include <algorithm>
 #include <array>
