@@ -61,6 +61,7 @@ TEST_F(OvTreeBaseTest, NestedPagesAreRememberedUpTheChainAndTheOldFolderCollapse
     EXPECT_EQ(shownPages(), " [pgProxy]");
     click("_GENERAL"); // back to View; the folder shown before (Network) collapses
     EXPECT_FALSE(node("_ADVANCED\\NETWORK").Expanded());
+    EXPECT_NE(images().find("_ADVANCED\\NETWORK:CLOSEDFOLDER"), std::string::npos);
     EXPECT_EQ(shownPages(), " [pgView]");
     log.clear();
     click("_ADVANCED"); // shows Proxy again, two levels down
