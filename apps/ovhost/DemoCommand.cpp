@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ProgressDemo.h"
+#include "OptionsDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -27,7 +28,8 @@ struct DemoOptions {
     fs::path out = "out/demo";
     fs::path form; // a saved wizard to run instead of the one the demo designs
     fs::path examples = "examples";
-    fs::path writeExample; // where to save the designed wizard as a sample form file
+    fs::path writeExample;        // where to save the designed wizard as a sample form file
+    fs::path writeOptionsExample; // the same for the designed options dialog
 };
 
 std::string pageName(const Variant& v) {
@@ -199,6 +201,8 @@ int demoCommand(const Arguments& args) {
             o.examples = args[++i];
         else if (a == "--write-example" && hasValue)
             o.writeExample = args[++i];
+        else if (a == "--write-options-example" && hasValue)
+            o.writeOptionsExample = args[++i];
         else {
             std::cerr
                 << "ovhost demo: unknown option '" << a << "'\n"
@@ -229,6 +233,7 @@ int demoCommand(const Arguments& args) {
     walkWizard(*run, o.out, log);
     run->unload();
     progressDemo(o.out, log);
+    runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

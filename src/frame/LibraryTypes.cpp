@@ -1,5 +1,6 @@
 #include "frame/LibraryTypes.h"
 
+#include "options/OptionTypes.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/ProgressTypes.h"
@@ -18,6 +19,7 @@ void registerLibraryTypes() {
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
         registerProgressTypes(r);
+        registerOptionTypes(r);
         return true;
     }();
     (void)done;

@@ -8,7 +8,9 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
+#include "platform/TreeView.h"
 #include "platform/UserControl.h"
+#include "render/TreePainter.h"
 
 #include <algorithm>
 #include <array>
@@ -77,6 +79,8 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintFrame(*frame, r);
     } else if (const auto* box = dynamic_cast<const PictureBox*>(&c)) {
         inner = paintPictureBox(*box, r);
+    } else if (const auto* tree = dynamic_cast<const TreeView*>(&c)) {
+        TreePainter(m_canvas).paint(*tree, r);
     }
     if (c.holdsControls() && !inner.empty()) {
         Canvas::ClipScope innerClip(m_canvas, inner);
