@@ -37,6 +37,12 @@ namespace ov {
 // declares stores the value as given (the bag describes the control as it is) and keeps the first
 // refusal, again without a failure for the control's handling; whoever empties the bag decides what
 // it means: a form-file save refuses the form, so that a saved form always loads.
+// The numbers a property takes, both ends included.
+struct PropertyRange {
+    double lo = -std::numeric_limits<double>::infinity();
+    double hi = std::numeric_limits<double>::infinity();
+};
+
 class PropertyBag {
 public:
     struct Entry {
@@ -44,11 +50,9 @@ public:
         Variant value;
     };
 
-    // The numbers a property takes, both ends included.
-    struct Range {
-        double lo = -std::numeric_limits<double>::infinity();
-        double hi = std::numeric_limits<double>::infinity();
-    };
+    // The numbers a property takes, both ends included (declared outside the class so that it is
+    // complete where the default arguments below use it).
+    using Range = PropertyRange;
 
     // A stored value a property could not take.
     struct Refusal {
