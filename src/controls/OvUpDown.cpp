@@ -63,6 +63,7 @@ OvUpDown::OvUpDown() {
     setBackColor(sysColor::WindowBackground);
     m_txtSpin = &addChild<TextBox>("txtSpin");
     m_txtSpin->Move(0, 0, 1815, 315);
+    m_txtSpin->setText("0"); // designed as the spin buttons' starting value, for a loaded box at 0
     m_spinCtl = &addChild<UpDown>("spinCtl");
     m_spinCtl->Move(1890, 0, 240, 315);
 

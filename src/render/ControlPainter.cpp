@@ -9,6 +9,7 @@
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
 #include "platform/UserControl.h"
+#include "render/EditPainter.h"
 
 #include <algorithm>
 #include <array>
@@ -77,6 +78,8 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintFrame(*frame, r);
     } else if (const auto* box = dynamic_cast<const PictureBox*>(&c)) {
         inner = paintPictureBox(*box, r);
+    } else {
+        EditPainter(m_canvas).paint(c, r);
     }
     if (c.holdsControls() && !inner.empty()) {
         Canvas::ClipScope innerClip(m_canvas, inner);
