@@ -127,8 +127,8 @@ int32_t OvUpDown::Max() const {
 void OvUpDown::setMax(int32_t v) {
     procedure("Max (Let)", [&] {
         m_spinCtl->setMax(v);
-        PropertyChanged("Max");
         m_txtSpin->setMaxLength(static_cast<int32_t>(text(v).size()));
+        PropertyChanged("Max");
     });
 }
 
