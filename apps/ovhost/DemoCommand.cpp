@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ProgressDemo.h"
 #include "OptionsDemo.h"
+#include "ControlsDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -234,6 +235,7 @@ int demoCommand(const Arguments& args) {
     run->unload();
     progressDemo(o.out, log);
     runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
+    controlsDemo(o.out, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

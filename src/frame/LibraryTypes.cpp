@@ -1,6 +1,7 @@
 #include "frame/LibraryTypes.h"
 
 #include "options/OptionTypes.h"
+#include "controls/OvUpDown.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/ProgressTypes.h"
@@ -20,6 +21,7 @@ void registerLibraryTypes() {
         registerWizardTypes(r);
         registerProgressTypes(r);
         registerOptionTypes(r);
+        r.addClass(OvUpDown::staticClass(), [] { return std::make_shared<OvUpDown>(); });
         return true;
     }();
     (void)done;

@@ -4,13 +4,16 @@
 // every published control and class, and the About window (frmAbout, opened by showAboutBox). Drawing
 // and JPEG pictures live in their own library: include <ovcomctl/render.h> and link ovcomctl::render.
 
+#include "controls/OvUpDown.h"
 #include "frame/AboutBox.h"
 #include "frame/EntryPoints.h"
 #include "frame/ErrorReporting.h"
 #include "frame/TypeLibrary.h"
 #include "frame/frmAbout.h"
+#include "infopanel/frmInfo.h"
 #include "platform/Args.h"
 #include "platform/ChildControls.h"
+#include "platform/Clipboard.h"
 #include "platform/Collection.h"
 #include "platform/Color.h"
 #include "platform/CommandButton.h"
@@ -31,7 +34,9 @@
 #include "platform/PngEncoder.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
+#include "platform/TextBox.h"
 #include "platform/TypeRegistry.h"
+#include "platform/UpDown.h"
 #include "platform/UserControl.h"
 #include "platform/Variant.h"
 #include "progress/FormatTime.h"

@@ -203,7 +203,8 @@ public:
     // when the control changes; EnterFocus of the new control's surface and its extender's GotFocus;
     // GotFocus of the target. A handler that moves the focus again ends this sequence and the newer
     // move raises what is still untold, so each event is raised once. Failure 5 when the target
-    // cannot take the focus.
+    // cannot take the focus. When a text box has the focus, its Validate(Cancel) comes first: Cancel
+    // (or a handler that moves the focus itself) ends the move there.
     void focus(Extender& control, ConstituentControl* child);
     // Drops the focus without events. The form does this itself when the control or constituent
     // control that has the focus is hidden, disabled, moved to another container or removed.
@@ -218,7 +219,10 @@ public:
     // it has the focus itself, then to the focused constituent control; a handler that sets KeyCode
     // (KeyAscii) to 0 stops the delivery of that event. The space key also clicks a focused command
     // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits,
-    // space, Enter (13), Escape (27) and Backspace (8); a key with Alt (shift bit 4) types nothing.
+    // space, Enter (13), Escape (27), Backspace (8), "-" "." "," "=" (keys 189, 190, 188, 187, and
+    // 109, 110, 107 on the keypad); Ctrl (shift bit 2) with a letter types its control character
+    // (Ctrl+C is 3); a key with Alt (shift bit 4) types nothing. A focused text box acts on the key
+    // after its own KeyDown and KeyPress handlers (see TextBox).
     // Access keys: Alt with a letter or digit (letter case ignored) presses the visible, enabled
     // command button whose caption marks that character with "&" ("&Next >" answers Alt+N; "&&" is
     // a plain "&"), looked for first in the control that has the focus, then in every control in
@@ -226,6 +230,10 @@ public:
     // the mouse: the focus moves to the button, then it raises Click. A key so used goes nowhere
     // else; an Alt key that presses nothing is delivered as any other key.
     bool pressKey(int16_t keyCode, int16_t shift = 0);
+    // Types `text` key by key through pressKey, each character with the key (and shift) that types it
+    // on a US keyboard; CR LF is one Enter. Failure 5 for a character no key types. False when a key
+    // was dropped.
+    bool typeText(std::string_view text);
     // A mouse click on a constituent control or on a control's surface: the focus moves to it when it
     // can take it, then MouseDown, MouseUp (left button, no shift, at x, y) and Click.
     bool click(ConstituentControl& target, float x = 0, float y = 0);

@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/Text.h"
+#include "platform/TextBox.h"
 #include "platform/UserControl.h"
 
 #include <algorithm>
@@ -14,17 +15,63 @@ namespace {
 constexpr int16_t kKeyReturn = 13;
 constexpr int16_t kKeyEscape = 27;
 constexpr int16_t kKeySpace = 32;
+constexpr int16_t kShiftCtrl = 2;
 constexpr int16_t kShiftAlt = 4;
 
 int16_t typedChar(int16_t keyCode, int16_t shift) {
     if (shift & kShiftAlt)
         return 0; // Alt+key is a command (an access key or the host's menu), never typed text
+    const bool shifted = shift & 1;
+    if (shift & kShiftCtrl) // Ctrl with a letter types its control character (Ctrl+C is 3)
+        return keyCode >= 'A' && keyCode <= 'Z' ? static_cast<int16_t>(keyCode - 'A' + 1) : 0;
     if (keyCode >= 'A' && keyCode <= 'Z')
-        return (shift & 1) ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
+        return shifted ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
     if ((keyCode >= '0' && keyCode <= '9') || keyCode == kKeySpace || keyCode == kKeyReturn ||
         keyCode == kKeyEscape || keyCode == 8)
         return keyCode;
-    return 0;
+    // The punctuation keys of a US keyboard and of the numeric keypad that numbers are typed with.
+    switch (keyCode) {
+    case 107:
+        return '+';
+    case 109:
+    case 189:
+        return shifted ? '_' : '-';
+    case 110:
+    case 190:
+        return shifted ? '>' : '.';
+    case 187:
+        return shifted ? '+' : '=';
+    case 188:
+        return shifted ? '<' : ',';
+    default:
+        return 0;
+    }
+}
+
+// The key (and shift state) that types `c` on a US keyboard; key code 0 for a character none types.
+std::pair<int16_t, int16_t> keyFor(char c) {
+    if (c >= 'a' && c <= 'z') return {static_cast<int16_t>(c - 'a' + 'A'), 0};
+    if (c >= 'A' && c <= 'Z') return {static_cast<int16_t>(c), 1};
+    if ((c >= '0' && c <= '9') || c == ' ') return {static_cast<int16_t>(c), 0};
+    switch (c) {
+    case '-':
+        return {189, 0};
+    case '_':
+        return {189, 1};
+    case '.':
+        return {190, 0};
+    case ',':
+        return {188, 0};
+    case '+':
+        return {187, 1};
+    case '=':
+        return {187, 0};
+    case '\r':
+    case '\n':
+        return {kKeyReturn, 0};
+    default:
+        return {0, 0};
+    }
 }
 
 bool isInside(const Extender* e, const Extender* container) {
@@ -115,6 +162,13 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
     auto newChild = refTo(child);
     if (newExt == m_focusControl && newChild == m_focusChild)
         return;
+    // A text box that is left validates first; its handler may keep the focus or move it elsewhere.
+    if (auto box = std::dynamic_pointer_cast<TextBox>(m_focusChild)) {
+        const uint64_t before = m_focusGeneration;
+        bool cancel = false;
+        box->Validate(cancel);
+        if (cancel || m_focusGeneration != before || !canFocus(ext, child)) return;
+    }
     m_focusControl = newExt;
     m_focusChild = newChild;
     const uint64_t generation = ++m_focusGeneration;
@@ -272,16 +326,23 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
         KeyDown(code, sh);
     if (code && surface)
         surface->surface().KeyDown(code, sh);
-    if (code && child)
+    if (code && child) {
         child->KeyDown(code, sh);
+        // What the text box does with the key itself comes after its handlers, which may cancel it.
+        if (auto* box = dynamic_cast<TextBox*>(child.get()); box && code && canReceive(*box))
+            box->keyDownDefault(code, sh);
+    }
 
     if (int16_t ascii = typedChar(keyCode, shift)) {
         if (toForm)
             KeyPress(ascii);
         if (ascii && surface)
             surface->surface().KeyPress(ascii);
-        if (ascii && child)
+        if (ascii && child) {
             child->KeyPress(ascii);
+            if (auto* box = dynamic_cast<TextBox*>(child.get()); box && ascii && canReceive(*box))
+                box->keyPressDefault(ascii);
+        }
     }
 
     code = keyCode;
@@ -298,6 +359,22 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
             clickButton(*b);
     }
     return true;
+}
+
+bool Form::typeText(std::string_view text) {
+    affirmUsable("typeText");
+    bool delivered = true;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue; // one Enter for CR LF
+        auto [key, shift] = keyFor(text[i]);
+        if (key == 0) {
+            throw Failure(err::InvalidProcedureCall, failureText(err::InvalidProcedureCall) +
+                                                         " (no key types \"" + std::string(1, text[i]) +
+                                                         "\")");
+        }
+        delivered = pressKey(key, shift) && delivered;
+    }
+    return delivered;
 }
 
 bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,

@@ -30,6 +30,82 @@ Variant defaultValue(const ObjectRef& o) {
     return o->get("", {});
 }
 
+// Rewrites the decimal forms the host's numeric test accepts as plain "-123.45e6" text: one sign,
+// leading, trailing ("12-") or as parentheses ("(12)"); a currency sign "$" before or after the
+// number, with blanks between; a "," before each group of three whole digits; "D" as well as "E" for
+// the exponent. No "inf", "nan" or hexadecimal floats.
+bool groupOfThree(std::string_view rest) {
+    auto digit = [&](size_t k) { return k < rest.size() && rest[k] >= '0' && rest[k] <= '9'; };
+    return digit(0) && digit(1) && digit(2) && !digit(3);
+}
+
+bool plainDecimal(std::string_view t, std::string& out) {
+    bool negative = false, signed_ = false;
+    auto trim = [](std::string_view v) {
+        while (!v.empty() && v.front() == ' ')
+            v.remove_prefix(1);
+        while (!v.empty() && v.back() == ' ')
+            v.remove_suffix(1);
+        return v;
+    };
+    auto takeSign = [&](char c) {
+        if ((c != '+' && c != '-') || signed_) return false;
+        signed_ = true;
+        negative = c == '-';
+        return true;
+    };
+    if (t.size() >= 2 && t.front() == '(' && t.back() == ')') {
+        t = trim(t.substr(1, t.size() - 2));
+        signed_ = negative = true;
+    }
+    bool currency = false;
+    for (bool again = true; again && !t.empty();) { // "-$5", "$-5", "$ 5"
+        again = false;
+        if (takeSign(t.front()) || (!currency && t.front() == '$')) {
+            currency = currency || t.front() == '$';
+            t = trim(t.substr(1));
+            again = true;
+        }
+    }
+    for (bool again = true; again && !t.empty();) { // "5-", "5$", "5 $-"
+        again = false;
+        if (takeSign(t.back()) || (!currency && t.back() == '$')) {
+            currency = currency || t.back() == '$';
+            t = trim(t.substr(0, t.size() - 1));
+            again = true;
+        }
+    }
+    out = negative ? "-" : "";
+    size_t i = 0;
+    bool digits = false, point = false;
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            out += c;
+        } else if (c == ',' && digits && !point && groupOfThree(t.substr(i + 1))) {
+            continue;
+        } else if (c == '.' && !point) {
+            point = true;
+            out += c;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        out += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) out += t[i++];
+        const size_t first = i;
+        for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i)
+            out += t[i];
+        if (i == first) return false;
+    }
+    return i == t.size();
+}
+
+
 } // namespace
 
 void throwTypeMismatch(const std::string& detail) { throw Failure(13, failureText(13) + " (" + detail + ")"); }
@@ -237,14 +313,12 @@ bool Variant::parseNumber(std::string_view text, double& out) {
             out = static_cast<int32_t>(static_cast<uint32_t>(v));
         return true;
     }
-    // Only plain decimal notation: no "inf", "nan" or hexadecimal floats.
-    for (char c : t) {
-        if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E'))
-            return false;
-    }
+    std::string plain;
+    if (!plainDecimal(t, plain))
+        return false;
     char* end = nullptr;
-    out = std::strtod(t.c_str(), &end);
-    return end == t.c_str() + t.size();
+    out = std::strtod(plain.c_str(), &end);
+    return end == plain.c_str() + plain.size();
 }
 
 bool Variant::isNumericText(std::string_view text) {

@@ -79,7 +79,10 @@ private:
 public:
     // Conversion helpers shared with the text routines.
     static bool isNumericText(std::string_view text);
-    // Parses numeric text (leading/trailing blanks, sign, decimals, exponent, "&H" hex); false if not numeric.
+    // Parses numeric text, as the host's numeric test reads it: leading and trailing blanks; one sign,
+    // leading, trailing ("12-") or as parentheses ("(12)"); a currency sign "$" before or after
+    // ("$1,234.50", "-$5", "5 $"); a "," before each group of three whole digits; a decimal point; an
+    // exponent with "E" or "D" ("1.5E3", "2D-1"); or "&H" hex. False if not numeric.
     static bool parseNumber(std::string_view text, double& out);
     // Rounds halves to even, as the host's whole-number conversions do.
     static double roundHalfEven(double v);

@@ -11,6 +11,7 @@
 #include "platform/TreeView.h"
 #include "platform/UserControl.h"
 #include "render/TreePainter.h"
+#include "render/EditPainter.h"
 
 #include <algorithm>
 #include <array>
@@ -81,6 +82,8 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintPictureBox(*box, r);
     } else if (const auto* tree = dynamic_cast<const TreeView*>(&c)) {
         TreePainter(m_canvas).paint(*tree, r);
+    } else {
+        EditPainter(m_canvas).paint(c, r);
     }
     if (c.holdsControls() && !inner.empty()) {
         Canvas::ClipScope innerClip(m_canvas, inner);
