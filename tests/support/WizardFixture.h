@@ -2,6 +2,7 @@
 
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
+#include "platform/FormFileSamples.h"
 #include "platform/Picture.h"
 #include "platform/Runtime.h"
 #include "wizard/CPages.h"
@@ -85,12 +86,7 @@ protected:
 
     // A PNG header of the given size in pixels: enough for a picture's size.
     static ov::PictureRef picture(uint16_t width, uint16_t height) {
-        std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0", 29);
-        png[18] = static_cast<char>(width >> 8);
-        png[19] = static_cast<char>(width & 0xFF);
-        png[22] = static_cast<char>(height >> 8);
-        png[23] = static_cast<char>(height & 0xFF);
-        return ov::Picture::fromPng(png);
+        return ov::Picture::fromPng(samplePng(width, height));
     }
 
     // Logs the navigator's events, each page change with the pages that show while it is raised:
