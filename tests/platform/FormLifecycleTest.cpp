@@ -161,10 +161,13 @@ TEST_F(FormLifecycleTest, AFailingLoadLeavesNoTraceEither) {
     ExtenderValues values;
     values.container = "NoSuchFrame";
     EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "P", bag, values); }), 380);
+    values.container.clear();
+    values.align = 7;
+    EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "P", bag, values); }), 380);
+    values.align = 0;
     EXPECT_TRUE(log().empty()); // refused before any hook ran
     auto failing = std::make_shared<Probe>();
     failing->failIn = "Show";
-    values.container.clear();
     EXPECT_EQ(failureNumber([&] { form->addLoaded(failing, "P", bag, values); }), 5);
     EXPECT_EQ(log(), (Log{"P Initialize at 0,0 size 4800x3600", "P ReadProperties Caption=Probe", "P Resize",
                           "P Show", "P Hide", "P Terminate"}));
