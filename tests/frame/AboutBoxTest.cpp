@@ -6,6 +6,7 @@
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/Label.h"
+#include "platform/Line.h"
 #include "platform/PictureBox.h"
 
 #include <functional>
@@ -55,8 +56,37 @@ TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
     EXPECT_EQ(about->picIcon().Picture(), nullptr) << "no icon file is needed";
     EXPECT_TRUE(about->userMode());
     EXPECT_FALSE(about->Visible()) << "loaded, not shown";
+}
+
+TEST_F(AboutBoxTest, LaysOutAClassicAboutBox) {
+    auto about = frmAbout::create();
     EXPECT_EQ(about->ScaleWidth(), 5730);
     EXPECT_EQ(about->ScaleHeight(), 3210);
+
+    ov::CommandButton& ok = about->cmdOK();
+    ov::CommandButton& info = about->cmdSysInfo();
+    EXPECT_EQ(ok.Left(), info.Left()) << "System Info stands under OK";
+    EXPECT_EQ(ok.Width(), info.Width());
+    EXPECT_GT(info.Top(), ok.Top() + ok.Height());
+    EXPECT_LE(info.Top() + info.Height(), about->ScaleHeight());
+    EXPECT_GT(ok.Left(), about->lblDescription().Left() + about->lblDescription().Width() - ok.Width())
+        << "the buttons stand at the right";
+    EXPECT_LE(ok.Left() + ok.Width(), about->ScaleWidth());
+
+    // The separator runs between the texts and the buttons, its light line under its dark one.
+    const ov::Line& dark = about->linEtchShadow();
+    const ov::Line& light = about->linEtchHighlight();
+    EXPECT_EQ(dark.Y1(), dark.Y2());
+    EXPECT_GT(light.Y1(), dark.Y1());
+    EXPECT_GE(dark.Y1(), about->lblDescription().Top() + about->lblDescription().Height());
+    EXPECT_LT(light.Y1(), ok.Top());
+
+    // Title, version and description stand in that order beside the icon.
+    const ov::PictureBox& icon = about->picIcon();
+    EXPECT_GT(about->lblTitle().Left(), icon.Left() + icon.Width());
+    EXPECT_LT(about->lblTitle().Top(), about->lblVersion().Top());
+    EXPECT_LT(about->lblVersion().Top(), about->lblDescription().Top());
+    EXPECT_GT(about->lblTitle().Font()->Size(), about->lblVersion().Font()->Size());
 }
 
 TEST_F(AboutBoxTest, OkEnterAndEscapeCloseTheWindow) {
