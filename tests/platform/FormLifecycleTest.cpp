@@ -67,6 +67,7 @@ TEST_F(FormLifecycleTest, UnloadHidesEveryControlThenTerminatesEveryControl) {
     form->show();
     log().clear();
     EXPECT_TRUE(form->unload());
+    EXPECT_TRUE(form->unload()); // again: nothing left to do
     EXPECT_EQ(log(), (Log{"A Hide", "A Terminate", "B Terminate"}));
     EXPECT_FALSE(form->isLoaded());
     EXPECT_FALSE(form->Visible());
