@@ -1,5 +1,6 @@
 #include "platform/CommandButton.h"
 #include "platform/FailureCapture.h"
+#include "platform/FormFileSamples.h"
 #include "platform/Frame.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -21,16 +22,8 @@ using ov::PictureBox;
 using ov::Variant;
 using ov::test::failureNumber;
 
-// The smallest PNG header the picture object reads: signature and IHDR with the size.
 ov::PictureRef png(uint32_t w, uint32_t h) {
-    std::string bytes("\x89PNG\r\n\x1a\n", 8);
-    bytes += std::string("\0\0\0\x0dIHDR", 8);
-    for (uint32_t v : {w, h}) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.push_back(static_cast<char>((v >> shift) & 0xFF));
-    }
-    bytes += std::string("\x08\x06\0\0\0", 5);
-    return ov::Picture::fromPng(bytes);
+    return ov::Picture::fromPng(samplePng(w, h));
 }
 
 class ConstituentControlTest : public ::testing::Test {

@@ -224,29 +224,5 @@ TEST_F(ExtenderTest, RemovingAContainerControlRemovesWhatItHolds) {
     EXPECT_TRUE(form->controls().empty());
 }
 
-TEST_F(ExtenderTest, ExtenderValuesRoundTripThroughALoad) {
-    auto form = Form::create("frmMain", Mode::Design);
-    auto holder = form->add(Probe::kProgId, "Holder");
-    probe(holder)->setControlContainer(true);
-    ov::ExtenderValues v;
-    v.left = 10;
-    v.top = 20;
-    v.width = 300;
-    v.height = 400;
-    v.visible = false;
-    v.tag = "t";
-    v.helpContextID = 7;
-    v.tabStop = false;
-    v.toolTipText = "tip";
-    v.isDefault = true;
-    v.isCancel = true;
-    v.container = "Holder";
-    ov::PropertyBag bag;
-    auto ext = form->addLoaded(Probe::kProgId, "Inner", bag, v);
-    EXPECT_EQ(ext->values(), v);
-    v.align = 7;
-    EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "Bad", bag, v); }), 380);
-}
-
 } // namespace
 } // namespace ovtest

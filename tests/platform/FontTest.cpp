@@ -31,26 +31,5 @@ TEST(FontTest, BoldAndWeightStayInStep) {
     }
 }
 
-TEST(FontTest, PropertiesAreReadableByName) {
-    Font::Attributes attrs;
-    attrs.name = "Arial";
-    attrs.size = 12;
-    attrs.italic = true;
-    attrs.weight = 800;
-    FontRef f = Font::create(attrs);
-    auto& o = const_cast<Font&>(*f);          // calls by name are not const; they only read here
-    EXPECT_EQ(o.get("").toString(), "Arial"); // Name is the default member
-    EXPECT_EQ(o.get("size").toDouble(), 12.0);
-    EXPECT_TRUE(o.get("Bold").toBool());
-    EXPECT_TRUE(o.get("Italic").toBool());
-    EXPECT_FALSE(o.get("Underline").toBool());
-    EXPECT_EQ(o.get("Weight").toInt32(), 800);
-    EXPECT_EQ(o.typeName(), "StdFont");
-    // Made by name, size and boldness.
-    EXPECT_EQ(Font::create("Tahoma", 9.75f, true)->Weight(), 700);
-    EXPECT_EQ(Font::create("Tahoma", 9.75f)->Weight(), 400);
-    EXPECT_FLOAT_EQ(Font::create("Tahoma", 9.75f)->Size(), 9.75f);
-}
-
 } // namespace
 } // namespace ov

@@ -67,6 +67,7 @@ TEST_F(FormLifecycleTest, UnloadHidesEveryControlThenTerminatesEveryControl) {
     form->show();
     log().clear();
     EXPECT_TRUE(form->unload());
+    EXPECT_TRUE(form->unload()); // again: nothing left to do
     EXPECT_EQ(log(), (Log{"A Hide", "A Terminate", "B Terminate"}));
     EXPECT_FALSE(form->isLoaded());
     EXPECT_FALSE(form->Visible());
@@ -161,10 +162,13 @@ TEST_F(FormLifecycleTest, AFailingLoadLeavesNoTraceEither) {
     ExtenderValues values;
     values.container = "NoSuchFrame";
     EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "P", bag, values); }), 380);
+    values.container.clear();
+    values.align = 7;
+    EXPECT_EQ(failureNumber([&] { form->addLoaded(Probe::kProgId, "P", bag, values); }), 380);
+    values.align = 0;
     EXPECT_TRUE(log().empty()); // refused before any hook ran
     auto failing = std::make_shared<Probe>();
     failing->failIn = "Show";
-    values.container.clear();
     EXPECT_EQ(failureNumber([&] { form->addLoaded(failing, "P", bag, values); }), 5);
     EXPECT_EQ(log(), (Log{"P Initialize at 0,0 size 4800x3600", "P ReadProperties Caption=Probe", "P Resize",
                           "P Show", "P Hide", "P Terminate"}));

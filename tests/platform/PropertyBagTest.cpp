@@ -1,6 +1,7 @@
 #include "platform/PropertyBag.h"
 
 #include "platform/Font.h"
+#include "platform/FormFileSamples.h"
 #include "platform/Picture.h"
 #include "platform/VariantTraits.h"
 
@@ -25,13 +26,7 @@ std::vector<std::string> keys(const PropertyBag& bag) {
 }
 
 ov::PictureRef png(uint32_t size) {
-    std::string bytes("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
-    for (int i = 0; i < 2; ++i) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.push_back(static_cast<char>((size >> shift) & 0xFF));
-    }
-    bytes += std::string("\x08\x06\0\0\0", 5); // depth, colour type, compression, filter, interlace
-    return ov::Picture::fromPng(bytes);
+    return ov::Picture::fromPng(ovtest::samplePng(size, size));
 }
 
 TEST(PropertyBagTest, AValueEqualToItsDefaultIsNotStoredAndReadsAsTheDefault) {

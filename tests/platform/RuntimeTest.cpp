@@ -152,18 +152,6 @@ TEST(RuntimeTest, NewThreadGetsItsOwnRuntime) {
     EXPECT_EQ(destroyed(), (Log{"T"})); // the worker's runtime went with its thread
 }
 
-TEST(RuntimeTest, ThreadWithItsOwnRuntimeUsesIt) {
-    Runtime mine;
-    std::atomic<bool> usesLocal{false};
-    std::thread worker([&] {
-        Runtime local;
-        usesLocal = &Runtime::current() == &local;
-    });
-    worker.join();
-    EXPECT_TRUE(usesLocal);
-    EXPECT_EQ(&Runtime::current(), &mine);
-}
-
 TEST(RuntimeTest, HeadlessDefaults) {
     Runtime rt;
     EXPECT_EQ(rt.twipsPerPixelX(), 15);
@@ -178,20 +166,6 @@ TEST(RuntimeTest, HeadlessDefaults) {
     rt.setMessagePump([&] { ++pumped; });
     rt.processPendingMessages();
     EXPECT_EQ(pumped, 1);
-}
-
-TEST(MessageBoxTest, EmptyTitleUsesTheApplicationTitle) {
-    Runtime rt;
-    rt.application().title = "Setup Wizard";
-    msgBox("Continue?", mb::YesNo | mb::Question);
-    msgBox("Done.", mb::OkOnly, "Finished");
-    const auto& shown = rt.headlessMessageBox().shown();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0].prompt, "Continue?");
-    EXPECT_EQ(shown[0].style, mb::YesNo | mb::Question);
-    EXPECT_EQ(shown[0].title, "Setup Wizard");
-    EXPECT_EQ(shown[1].prompt, "Done.");
-    EXPECT_EQ(shown[1].title, "Finished");
 }
 
 TEST(MessageBoxTest, QueuedAnswersComeBackInOrderThenTheFirstButton) {

@@ -49,14 +49,6 @@ TEST(BitmapTest, NegativeSizeIsEmptyAndEmptyHasNoPng) {
     }
 }
 
-TEST(BitmapTest, PngRoundTripsThroughPicture) {
-    Bitmap b(7, 5);
-    std::fill(b.pixels().begin(), b.pixels().end(), 0xFF00FF00u);
-    auto picture = Picture::fromPng(b.encodePng());
-    EXPECT_EQ(picture->widthPixels(), 7);
-    EXPECT_EQ(picture->heightPixels(), 5);
-}
-
 class BitmapFileTest : public ::testing::Test {
 protected:
     std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_bitmap";

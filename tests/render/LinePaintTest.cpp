@@ -58,24 +58,20 @@ TEST_F(LinePaintTest, PatternsByBorderStyle) {
     }
 }
 
-TEST_F(LinePaintTest, EndPointIsNotDrawn) {
+// The end point is not drawn; a reversed line starts its pattern at its start (x 40, the excluded end at
+// x 10); a dotted vertical line alternates; a hidden line is not drawn.
+TEST_F(LinePaintTest, EndsDirectionAndVisibility) {
     line(10, 10, 20, 10);
     line(30, 10, 30, 20);
+    line(40, 30, 10, 30, 3);
+    line(50, 20, 50, 40, 3);
+    line(10, 50, 50, 50).setVisible(false);
     Bitmap b = render();
     EXPECT_EQ(row(b, 8, 10, 14), "..xxxxxxxxxx..");
     EXPECT_EQ(column(b, 30, 8, 14), "..xxxxxxxxxx..");
-}
-
-TEST_F(LinePaintTest, ReversedLineStartsItsPatternAtItsStart) {
-    line(40, 10, 10, 10, 3); // drawn from x 40 leftwards; x 10 is the excluded end
-    Bitmap b = render();
-    EXPECT_EQ(row(b, 10, 10, 32), "....xxx...xxx...xxx...xxx...xxx.");
-}
-
-TEST_F(LinePaintTest, DottedVerticalLineAlternates) {
-    line(50, 20, 50, 40, 3);
-    Bitmap b = render();
+    EXPECT_EQ(row(b, 10, 30, 32), "....xxx...xxx...xxx...xxx...xxx.");
     EXPECT_EQ(column(b, 50, 19, 22), ".xxx...xxx...xxx...xx.");
+    EXPECT_EQ(row(b, 9, 50, 10), std::string(10, '.'));
 }
 
 TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
@@ -103,12 +99,6 @@ TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
     Bitmap b = render();
     EXPECT_EQ(b.pixel(20, 10), kShadow);
     EXPECT_EQ(b.pixel(20, 12), kWhite);
-}
-
-TEST_F(LinePaintTest, HiddenLineIsNotDrawn) {
-    line(10, 10, 50, 10).setVisible(false);
-    Bitmap b = render();
-    EXPECT_EQ(row(b, 9, 10, 10), std::string(10, '.'));
 }
 
 } // namespace

@@ -30,7 +30,11 @@ TEST_F(PicturePaintTest, ImageDrawsItsPictureAtItsPlace) {
     img.Move(px(20), px(30));
     img.setPicture(Picture::fromPng(solidPng(10, 8, kRed)));
     ASSERT_FLOAT_EQ(img.Width(), px(10));
+    auto& clear = sketch->addChild<Image>("imgClear"); // transparent pixels show what is behind
+    clear.setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
+    clear.Move(px(100), px(100));
     Bitmap b = render();
+    EXPECT_EQ(b.pixel(101, 101), kWhite);
     EXPECT_EQ(b.pixel(20, 30), kRed);
     EXPECT_EQ(b.pixel(29, 37), kRed);
     EXPECT_EQ(b.pixel(19, 30), kWhite);
@@ -60,21 +64,18 @@ TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) 
     EXPECT_EQ(b.pixel(120, 50), kWhite);
 }
 
-TEST_F(PicturePaintTest, TransparentPicturePixelsShowWhatIsBehind) {
-    Bitmap clear(4, 4); // all transparent
-    auto& img = sketch->addChild<Image>("imgClear");
-    img.setPicture(Picture::fromPng(clear.encodePng()));
-    img.Move(px(10), px(10));
-    Bitmap b = render();
-    EXPECT_EQ(b.pixel(11, 11), kWhite);
-}
-
 TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
     auto& box = sketch->addChild<PictureBox>("picBox");
     box.Move(px(10), px(10), px(60), px(40));
     box.setBackColor(rgb(255, 255, 0));
     box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
+    auto& flat = sketch->addChild<PictureBox>("picFlat"); // without border: the picture starts at its corner
+    flat.Move(px(100), px(10), px(60), px(40));
+    flat.setBorderStyle(0);
+    flat.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
     Bitmap b = render();
+    EXPECT_EQ(b.pixel(100, 10), kRed);
+    EXPECT_EQ(b.pixel(105, 15), kFace);
     EXPECT_EQ(b.pixel(10, 10), kShadow);
     EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
     EXPECT_EQ(b.pixel(69, 49), kWhite);
@@ -82,16 +83,6 @@ TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
     EXPECT_EQ(b.pixel(12, 12), kRed) << "the picture starts at the inner corner";
     EXPECT_EQ(b.pixel(16, 16), kRed);
     EXPECT_EQ(b.pixel(17, 17), (Rgb{255, 255, 0}));
-}
-
-TEST_F(PicturePaintTest, PictureBoxWithoutBorderStartsAtItsCorner) {
-    auto& box = sketch->addChild<PictureBox>("picFlat");
-    box.Move(px(10), px(10), px(60), px(40));
-    box.setBorderStyle(0);
-    box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
-    Bitmap b = render();
-    EXPECT_EQ(b.pixel(10, 10), kRed);
-    EXPECT_EQ(b.pixel(15, 15), kFace);
 }
 
 TEST_F(PicturePaintTest, PrintedTextIsDrawnWhereItWasPrinted) {

@@ -1,4 +1,3 @@
-#include "platform/Failure.h"
 #include "platform/Label.h"
 #include "platform/Picture.h"
 #include "render/RenderFixture.h"
@@ -51,16 +50,6 @@ TEST_F(RendererTest, EmptyClientAreaStillGivesOnePixel) {
     Bitmap b = render();
     EXPECT_EQ(b.width(), 1);
     EXPECT_EQ(b.height(), 1);
-}
-
-TEST_F(RendererTest, HugeFormIsRefused) {
-    form->Move(0, 0, 1.0e9f, px(10));
-    try {
-        render();
-        FAIL() << "expected failure 7";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), 7);
-    }
 }
 
 TEST_F(RendererTest, SurfaceHasItsBackColorAndBorder) {

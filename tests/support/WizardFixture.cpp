@@ -19,23 +19,42 @@ std::string direction(OvWizardDirectionConstant d) {
 } // namespace
 
 void WizardFixture::design(int pages) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= pages; ++i)
+        names.push_back("Page" + std::to_string(i));
+    design(names);
+}
+
+void WizardFixture::design(const std::vector<std::string>& pages) {
+    watching.clear();
+    if (form) form->unload();
     form = Form::create("frmWizard", Mode::Design);
     form->add("OvComCtl.OvWizardNavigator", "Nav");
-    for (int i = 1; i <= pages; ++i)
-        form->add("OvComCtl.OvWizardTab", "Page" + std::to_string(i));
+    for (const auto& p : pages)
+        form->add("OvComCtl.OvWizardTab", p);
     nav = form->control<OvWizardNavigator>("Nav");
 }
 
-void WizardFixture::reload(Mode mode) {
-    const std::string text = FormFile::write(*form, "wizard.json");
+std::string WizardFixture::text() const {
+    return FormFile::write(*form, "wizard.json");
+}
+
+void WizardFixture::load(const std::string& file, Mode mode) {
     watching.clear();
     nav.reset();
-    form->unload();
-    form = FormFile::read(text, "wizard.json", mode);
+    if (form) form->unload();
+    form = FormFile::read(file, "wizard.json", mode);
     if (form->findControl("Nav")) {
         nav = form->control<OvWizardNavigator>("Nav");
-        watch();
+        watch(*nav);
     }
+}
+
+std::vector<std::string> WizardFixture::errors() const {
+    std::vector<std::string> out;
+    for (const auto& l : log)
+        if (l.rfind("OnError", 0) == 0) out.push_back(l);
+    return out;
 }
 
 void WizardFixture::runWizard(int pages) {
@@ -70,22 +89,22 @@ std::string WizardFixture::state(ovEn_Button_Position p) const {
            " tag " + b.Tag() + (b.Default() ? " default" : "") + (b.Cancel() ? " cancel" : "");
 }
 
-void WizardFixture::watch() {
-    watching.emplace_back(nav->BeforePageChange.connect(
+void WizardFixture::watch(OvWizardNavigator& n) {
+    watching.emplace_back(n.BeforePageChange.connect(
         [this](OvWizardDirectionConstant d, CPageRef& next, CPageRef current, bool& cancel) {
             log.push_back("Before " + direction(d) + " " + name(next) + " from " + name(current) +
                           (cancel ? " cancel" : "") + " showing " + showing());
         }));
     watching.emplace_back(
-        nav->AfterPageChange.connect([this](OvWizardDirectionConstant d, CPageRef now, CPageRef old) {
+        n.AfterPageChange.connect([this](OvWizardDirectionConstant d, CPageRef now, CPageRef old) {
             log.push_back("After " + direction(d) + " " + name(now) + " from " + name(old) + " showing " +
                           showing());
         }));
-    watching.emplace_back(nav->FinishClick.connect([this] { log.push_back("FinishClick"); }));
-    watching.emplace_back(nav->CancelClick.connect([this] { log.push_back("CancelClick"); }));
-    watching.emplace_back(nav->HelpClick.connect([this] { log.push_back("HelpClick"); }));
-    watching.emplace_back(nav->ExitClick.connect([this] { log.push_back("ExitClick"); }));
-    watching.emplace_back(nav->OnError.connect([this](int32_t n, std::string d, std::string s) {
+    watching.emplace_back(n.FinishClick.connect([this] { log.push_back("FinishClick"); }));
+    watching.emplace_back(n.CancelClick.connect([this] { log.push_back("CancelClick"); }));
+    watching.emplace_back(n.HelpClick.connect([this] { log.push_back("HelpClick"); }));
+    watching.emplace_back(n.ExitClick.connect([this] { log.push_back("ExitClick"); }));
+    watching.emplace_back(n.OnError.connect([this](int32_t n, std::string d, std::string s) {
         log.push_back("OnError " + std::to_string(n) + " " + d + " " + s);
     }));
 }

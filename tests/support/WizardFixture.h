@@ -2,6 +2,7 @@
 
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
+#include "platform/FormFileSamples.h"
 #include "platform/Picture.h"
 #include "platform/Runtime.h"
 #include "wizard/CPages.h"
@@ -36,9 +37,15 @@ protected:
     // A design form with the navigator "Nav" and `pages` pages Page1..PageN, which chain themselves:
     // PageIndex i, PageBack i - 1, PageNext i + 1 (0 on the last).
     void design(int pages);
-    // Saves the form as a form file and loads it again in `mode` (the old form goes first, so its
-    // controls no longer answer the thread's mediator); the navigator's events are then logged.
-    void reload(ov::Mode mode);
+    // The same with the pages named, in that order.
+    void design(const std::vector<std::string>& pages);
+    // The form as form file text ("wizard.json").
+    std::string text() const;
+    // Replaces the form by one read from `file` in `mode` (the old form goes first, so its controls no
+    // longer answer the thread's mediator); the navigator's events are then logged.
+    void load(const std::string& file, ov::Mode mode);
+    // Saves the form as a form file and loads it again in `mode`.
+    void reload(ov::Mode mode) { load(text(), mode); }
     // A designed wizard of `pages` pages, run and shown: its start page shows. The log holds what the
     // navigator raised while the form loaded and showed (nothing, as no page change happened).
     void runWizard(int pages = 3);
@@ -61,6 +68,14 @@ protected:
     ov::CPages& registry() { return *ov::wizardThreadState().registry; }
     const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
     void showErrors(bool on) { ov::wizardThreadState().showErrors = on; }
+    // The failures the navigator reported, the "OnError ..." lines of the log.
+    std::vector<std::string> errors() const;
+    std::vector<std::string> prompts() {
+        std::vector<std::string> out;
+        for (const auto& b : boxes())
+            out.push_back(b.prompt);
+        return out;
+    }
     // The message boxes shown so far, one "<title> | <style> | <prompt>" each.
     std::vector<std::string> shownBoxes() {
         std::vector<std::string> out;
@@ -71,18 +86,12 @@ protected:
 
     // A PNG header of the given size in pixels: enough for a picture's size.
     static ov::PictureRef picture(uint16_t width, uint16_t height) {
-        std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\0\0\0\0\0\x08\x02\0\0\0", 29);
-        png[18] = static_cast<char>(width >> 8);
-        png[19] = static_cast<char>(width & 0xFF);
-        png[22] = static_cast<char>(height >> 8);
-        png[23] = static_cast<char>(height & 0xFF);
-        return ov::Picture::fromPng(png);
+        return ov::Picture::fromPng(samplePng(width, height));
     }
 
-private:
     // Logs the navigator's events, each page change with the pages that show while it is raised:
     // "Before forward Page2 from Page1 showing Page1", "After forward Page2 from Page1 showing Page2".
-    void watch();
+    void watch(ov::OvWizardNavigator& n);
 };
 
 } // namespace ovtest

@@ -3,8 +3,6 @@
 #include "platform/Picture.h"
 #include "support/WizardFixture.h"
 
-#include <thread>
-
 using namespace ov;
 
 namespace {
@@ -12,26 +10,6 @@ namespace {
 using MediatorTest = ovtest::WizardFixture;
 
 } // namespace
-
-TEST_F(MediatorTest, StartsWithTheNavigatorsDefaults) {
-    CreateWizardGlobals();
-    auto& m = mediator();
-    EXPECT_EQ(m.DefaultButton(), 3);
-    EXPECT_EQ(m.CancelButton(), 4);
-    EXPECT_EQ(m.defaultSet(Left), (ButtonSetting{false, true, "&Help", 4}));
-    EXPECT_EQ(m.defaultSet(LeftMiddle), (ButtonSetting{true, true, "< &Back", 1}));
-    EXPECT_EQ(m.defaultSet(RightMiddle), (ButtonSetting{true, true, "&Next >", 2}));
-    EXPECT_EQ(m.defaultSet(Right), (ButtonSetting{true, true, "Cancel", 3}));
-    for (auto pos : {Left, LeftMiddle, RightMiddle, Right})
-        EXPECT_EQ(m.pageSet(pos), ButtonSetting{});
-    EXPECT_EQ(m.StartPage(), 1);
-    EXPECT_EQ(m.CurrentPageIndex(), 0);
-    EXPECT_EQ(m.NextPageIndex(), 0);
-    EXPECT_EQ(m.PreviousPageIndex(), 0);
-    EXPECT_FALSE(m.ShowErrorMsg());
-    EXPECT_EQ(m.BannerImage(), nullptr);
-    EXPECT_EQ(m.Pages(), wizardThreadState().registry);
-}
 
 TEST_F(MediatorTest, PageSetReadsTheDefaultSetWhileTheDefaultSetIsUsed) {
     CreateWizardGlobals();
@@ -173,16 +151,4 @@ TEST_F(MediatorTest, ReleaseOnlyWhenTheRegistryIsEmptyThenAFreshMediatorStarts) 
     EXPECT_EQ(fresh->StartPage(), 1);
     EXPECT_EQ(fresh->DefaultButton(), 3);
     EXPECT_EQ(fresh->Pages()->Count(), 0);
-}
-
-TEST(WizardGlobalsTest, EachThreadHasItsOwnMediator) {
-    Runtime rt;
-    auto here = subscribeWizardMediator();
-    std::shared_ptr<CWizardNavigator> there;
-    std::thread t([&] {
-        Runtime other;
-        there = subscribeWizardMediator();
-    });
-    t.join();
-    EXPECT_NE(here, there);
 }

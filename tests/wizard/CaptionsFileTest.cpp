@@ -1,16 +1,18 @@
 // The captions files of the navigator and of a page: one writer, one encoding, nothing written outside
 // the application folder; each control keeps its own failure rule.
 #include "wizard/CaptionsFile.h"
-#include "support/TestFiles.h"
 
 #include "platform/Extender.h"
 #include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "support/TestFiles.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
 #include "wizard/WizardGlobals.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -30,8 +32,8 @@ void writeText(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
 }
 
-// A design form with a navigator "Nav" and one page "Step1"; the application folder is `app`, and
-// `outside` is a folder beside it that nothing may reach.
+// A design form with a navigator "Nav" and the pages "Step1" and "Step2"; the application folder is `app`,
+// and `outside` is a folder beside it that nothing may reach.
 class CaptionsFileTest : public ::testing::Test {
 protected:
     Runtime runtime;
@@ -40,7 +42,7 @@ protected:
     fs::path outside;
     FormRef form;
     std::shared_ptr<OvWizardNavigator> nav;
-    std::shared_ptr<OvWizardTab> step;
+    std::shared_ptr<OvWizardTab> step, last;
     std::vector<std::string> log;
     std::vector<ScopedConnection> watching;
 
@@ -56,6 +58,7 @@ protected:
         form = Form::create("frmWizard", Mode::Design);
         nav = form->add("OvComCtl.OvWizardNavigator", "Nav")->controlAs<OvWizardNavigator>();
         step = form->add("OvComCtl.OvWizardTab", "Step1")->controlAs<OvWizardTab>();
+        last = form->add("OvComCtl.OvWizardTab", "Step2")->controlAs<OvWizardTab>();
         watching.emplace_back(nav->OnError.connect([this](int32_t n, std::string d, std::string s) {
             log.push_back("Nav.OnError " + std::to_string(n) + " " + d + " | " + s);
         }));
@@ -72,12 +75,73 @@ protected:
     const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
+TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
+    const std::string eq(80, '='), dash(80, '-');
+    nav->setRightButtonCaption("&Abort");
+    nav->let("SaveCaptionsToFile", Variant(false));
+    EXPECT_FALSE(nav->SaveCaptionsToFile());
+    EXPECT_EQ(readAll(app / "Nav.txt"), "Nav captions:\r\n" + eq + "\r\n" +                           //
+                                            "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" + //
+                                            "\r\nLeftMiddleButton Caption: \r\n< &Back\r\n" + dash +
+                                            "\r\n" + //
+                                            "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" +
+                                            "\r\nRightButton Caption: \r\n&Abort\r\n" + eq + "\r\n");
+
+    last->setBannerTitle("Copy");
+    last->setBannerDescription("Line one\r\nLine two");
+    last->setButtonCaption(ovEn_Button_Position::ovBPLeftMiddle, "< Zur&ück");
+    last->setSaveCaptionsToFile(true);
+    EXPECT_FALSE(last->SaveCaptionsToFile());
+    EXPECT_EQ(readAll(app / "Step2.txt"),
+              "Step2 captions:\r\n\r\nPage Mode: CompletePage\r\n" + eq + "\r\n" +        //
+                  "\r\nBannerTitle: \r\nCopy\r\n" + dash + "\r\n" +                       //
+                  "\r\nBannerDescription: \r\nLine one\r\nLine two\r\n" + dash + "\r\n" + //
+                  "\r\nWatermarkTitle: \r\nWelcome to ...\r\n" + dash + "\r\n" +          //
+                  "\r\nWatermarkDescription: \r\nDescription\r\n" + dash + "\r\n" +       //
+                  "\r\nWatermarkRule: \r\nTo continue, click Next.\r\n" + dash + "\r\n" + //
+                  "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +               //
+                  "\r\nLeftMiddleButton Caption: \r\n< Zur&\xFC"
+                  "ck\r\n" +
+                  dash + "\r\n" +                                                    //
+                  "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" + //
+                  "\r\nRightButton Caption: \r\nCancel\r\n" + eq + "\r\n");
+
+    // A page's mode is named; any value outside the enumeration counts as completion.
+    const std::pair<int32_t, const char*> modes[] = {{0, "WelcomePage"},
+                                                     {1, "InteriorPage"},
+                                                     {2, "CompletePage"},
+                                                     {7, "CompletePage"},
+                                                     {-1, "CompletePage"}};
+    for (auto [mode, name] : modes) {
+        step->setPageMode(static_cast<En_Page_Mode>(mode));
+        step->let("SaveCaptionsToFile", false);
+        const std::string text = readAll(app / "Step1.txt");
+        EXPECT_EQ(text.substr(0, text.find("\r\n=")),
+                  std::string("Step1 captions:\r\n\r\nPage Mode: ") + name);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
+    }
+
+    // A running wizard writes nothing.
+    fs::remove(app / "Nav.txt");
+    fs::remove(app / "Step1.txt");
+    const std::string file = FormFile::write(*form, "wizard.json");
+    watching.clear();
+    form->unload();
+    form = FormFile::read(file, "wizard.json", Mode::Run);
+    form->control("Nav")->let("SaveCaptionsToFile", true);
+    form->control("Step1")->let("SaveCaptionsToFile", true);
+    EXPECT_FALSE(fs::exists(app / "Nav.txt"));
+    EXPECT_FALSE(fs::exists(app / "Step1.txt"));
+    EXPECT_TRUE(boxes().empty());
+}
+
 TEST_F(CaptionsFileTest, BothControlsWriteWindows1252WithQuestionMarksForWhatItCannotHold) {
-    // "€" and "ü" are in the code page (0x80, 0xFC); "中" and "ő" are not; a lone 0xFF is broken UTF-8.
+    // "€", "ü" and "é" are in the code page (0x80, 0xFC, 0xE9); "中" and "ő" are not; a lone 0xFF is
+    // broken UTF-8.
     const std::string caption = "\xE2\x82\xAC Zur\xC3\xBC"
-                                "ck \xE4\xB8\xAD \xC5\x91 \xFF";
+                                "ck \xE4\xB8\xAD \xC5\x91 \xFF \xC3\xA9";
     const std::string expected = "\x80 Zur\xFC"
-                                 "ck ? ? ?";
+                                 "ck ? ? ? \xE9";
     nav->setRightButtonCaption(caption);
     step->setBannerTitle(caption);
     nav->let("SaveCaptionsToFile", true);
@@ -177,7 +241,9 @@ void expectOutsideUntouched(const fs::path& outside, const std::string& leaf, co
     EXPECT_FALSE(fs::exists(fs::current_path() / leaf)) << what;
 }
 
-TEST_F(CaptionsFileTest, TheNavigatorReportsARefusedFileThroughItsErrorConvention) {
+// The navigator reports a refused file through its error convention; a page swallows it. Neither writes
+// anywhere else.
+TEST_F(CaptionsFileTest, ARefusedFileIsReportedByTheNavigatorAndSwallowedByAPage) {
     for (const Hostile& h : hostiles()) {
         SCOPED_TRACE(h.what);
         fs::remove_all(app);
@@ -187,10 +253,19 @@ TEST_F(CaptionsFileTest, TheNavigatorReportsARefusedFileThroughItsErrorConventio
         runtime.application().path = app.string();
         runtime.headlessMessageBox().clear();
         log.clear();
+        h.arrange(app / "Step1.txt", outside, runtime);
+        step->let("SaveCaptionsToFile", true);
+        EXPECT_TRUE(log.empty());
+        EXPECT_TRUE(boxes().empty());
+        EXPECT_EQ(step->lastError().number, 0);
+        expectOutsideUntouched(outside, "Step1.txt", h.what);
+
+        fs::remove_all(outside);
+        fs::create_directories(outside);
+        runtime.application().path = app.string();
         const fs::path file = app / "Nav.txt";
         h.arrange(file, outside, runtime);
         nav->let("SaveCaptionsToFile", true);
-
         const std::string description = h.description(file, app);
         const std::string source = "Nav::SaveCaptionsToFile (Let)";
         EXPECT_EQ(log, std::vector<std::string>{"Nav.OnError " + std::to_string(h.number) + " " +
@@ -201,24 +276,6 @@ TEST_F(CaptionsFileTest, TheNavigatorReportsARefusedFileThroughItsErrorConventio
         EXPECT_EQ(boxes()[0].title, source);
         EXPECT_EQ(nav->lastError().number, h.number);
         expectOutsideUntouched(outside, "Nav.txt", h.what);
-    }
-}
-
-TEST_F(CaptionsFileTest, APageSwallowsARefusedFileWithoutWritingAnywhere) {
-    for (const Hostile& h : hostiles()) {
-        SCOPED_TRACE(h.what);
-        fs::remove_all(app);
-        fs::remove_all(outside);
-        fs::create_directories(app);
-        fs::create_directories(outside);
-        runtime.application().path = app.string();
-        log.clear();
-        h.arrange(app / "Step1.txt", outside, runtime);
-        step->let("SaveCaptionsToFile", true);
-        EXPECT_TRUE(log.empty());
-        EXPECT_TRUE(boxes().empty());
-        EXPECT_EQ(step->lastError().number, 0);
-        expectOutsideUntouched(outside, "Step1.txt", h.what);
     }
 }
 

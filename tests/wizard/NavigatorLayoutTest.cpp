@@ -88,13 +88,6 @@ TEST_F(NavigatorLayoutTest, ButtonSizesBelowFifteenAreIgnoredAndEveryGapMovesThe
     }
 }
 
-TEST_F(NavigatorLayoutTest, HoldParentSizeSnapsTheFormBack) {
-    runWizard();
-    form->Move(0, 0, 9000, 7000); // the user drags a corner
-    EXPECT_EQ(form->Width(), 7540);
-    EXPECT_EQ(form->Height(), 5775);
-}
-
 TEST_F(NavigatorLayoutTest, ResizingAFreeFormAtDesignTimeRecordsTheUserSize) {
     design(1);
     nav->let("HoldParentSize", false);

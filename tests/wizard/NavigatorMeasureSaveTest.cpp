@@ -2,19 +2,17 @@
 // 32-bit overflow of the right button's place is a failure reported by the wizard's convention, and
 // sizes below 15 are ignored). A form file holds only what a load accepts, so saving a navigator that
 // holds more is refused, naming the file, the control and the key, and the old file is kept.
-#include "WizardOnAFormTestSupport.h"
 #include "support/TestFiles.h"
+#include "support/WizardFixture.h"
 
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace ov;
 
 namespace {
 
-class NavigatorMeasureSaveTest : public ovtest::WizardOnAForm {
+class NavigatorMeasureSaveTest : public ovtest::WizardFixture {
 protected:
     std::string path;
 
@@ -23,24 +21,19 @@ protected:
         path = (std::filesystem::path(::testing::TempDir()) /
                 ("ov_measures_" + std::string(test->name()) + ".json"))
                    .string();
-        auto form = designWizard({"Welcome", "Options", "Done"});
+        design({"Welcome", "Options", "Done"});
         form->save(path);
-        form->unload();
     }
     void TearDown() override { std::filesystem::remove(path); }
+    void open(Mode mode) {
+        load(ovtest::readAll(path), mode);
+        log.clear();
+    }
 
     // Right, right-middle, left-middle, left.
-    static std::vector<float> lefts(OvWizardNavigator& n) {
-        return {n.button(Right).Left(), n.button(RightMiddle).Left(), n.button(LeftMiddle).Left(),
-                n.button(Left).Left()};
-    }
-    // Every button has the same top, width and height.
-    static void expectEveryButton(OvWizardNavigator& n, float top, float width, float height) {
-        for (auto p : {Left, LeftMiddle, RightMiddle, Right}) {
-            EXPECT_EQ(n.button(p).Top(), top);
-            EXPECT_EQ(n.button(p).Width(), width);
-            EXPECT_EQ(n.button(p).Height(), height);
-        }
+    std::vector<float> lefts() const {
+        return {button(Right).Left(), button(RightMiddle).Left(), button(LeftMiddle).Left(),
+                button(Left).Left()};
     }
 };
 
@@ -57,15 +50,9 @@ struct MeasureWrite {
 
 const std::vector<float> kDefaultLefts{6180, 4895, 3775, 2490};
 
+// clang-format off
 const MeasureWrite kMeasureWrites[] = {
-    {"ButtonWidth",
-     2000000,
-     2000000,
-     {-1992700, -3992865, -5992865, -7993030},
-     210,
-     2000000,
-     345,
-     nullptr,
+    {"ButtonWidth", 2000000, 2000000, {-1992700, -3992865, -5992865, -7993030}, 210, 2000000, 345, nullptr,
      "the Long 2000000 is outside 0 to 1000000"},
     {"ButtonHeight", 1000001, 1000001, kDefaultLefts, 210, 1120, 1000001, nullptr,
      "the Long 1000001 is outside 0 to 1000000"},
@@ -73,23 +60,9 @@ const MeasureWrite kMeasureWrites[] = {
      "the Long -1000001 is outside -1000000 to 1000000"},
     {"ButtonGapTop", 1000001, 1000001, kDefaultLefts, 1000001, 1120, 345, nullptr,
      "the Long 1000001 is outside -1000000 to 1000000"},
-    {"ButtonGapRight",
-     1000001,
-     1000001,
-     {-993671, -994956, -996076, -997361},
-     210,
-     1120,
-     345,
-     nullptr,
+    {"ButtonGapRight", 1000001, 1000001, {-993671, -994956, -996076, -997361}, 210, 1120, 345, nullptr,
      "the Long 1000001 is outside -1000000 to 1000000"},
-    {"ButtonGapMiddle",
-     -1000001,
-     -1000001,
-     {6180, 1005061, 1003941, 2002822},
-     210,
-     1120,
-     345,
-     nullptr,
+    {"ButtonGapMiddle", -1000001, -1000001, {6180, 1005061, 1003941, 2002822}, 210, 1120, 345, nullptr,
      "the Long -1000001 is outside -1000000 to 1000000"},
     // 7450 - 1120 + 2^31 leaves 32 bits: reported, the value kept, the buttons where they were.
     {"ButtonGapRight", INT_MIN, INT_MIN, kDefaultLefts, 210, 1120, 345,
@@ -98,6 +71,7 @@ const MeasureWrite kMeasureWrites[] = {
     {"ButtonWidth", -5, 1120, kDefaultLefts, 210, 1120, 345, nullptr, nullptr},
     {"ButtonHeight", 14, 345, kDefaultLefts, 210, 1120, 345, nullptr, nullptr},
 };
+// clang-format on
 
 } // namespace
 
@@ -105,19 +79,19 @@ TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWo
     const std::string saved = ovtest::readAll(path);
     for (const MeasureWrite& m : kMeasureWrites) {
         SCOPED_TRACE(std::string(m.key) + " " + std::to_string(m.value));
-        log.clear();
-        watching.clear();
         runtime.headlessMessageBox().clear();
-        auto form = Form::load(path, Mode::Design);
-        auto n = nav(*form);
-        watch(*n);
-        Extender& site = *form->control("Nav");
+        open(Mode::Design);
+        Extender& site = nav->extender();
 
         site.let(m.key, m.value);
 
         EXPECT_EQ(site.get(m.key), Variant(m.reads));
-        EXPECT_EQ(lefts(*n), m.lefts);
-        expectEveryButton(*n, m.top, m.width, m.height);
+        EXPECT_EQ(lefts(), m.lefts);
+        for (auto p : kPositions) {
+            EXPECT_EQ(button(p).Top(), m.top);
+            EXPECT_EQ(button(p).Width(), m.width);
+            EXPECT_EQ(button(p).Height(), m.height);
+        }
         if (m.reported) {
             EXPECT_EQ(log, std::vector<std::string>{m.reported});
             EXPECT_EQ(prompts(), std::vector<std::string>{"Error: 6\r\nOverflow"});
@@ -139,55 +113,45 @@ TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWo
                 EXPECT_EQ(f.description(), "Invalid property value: " + path + ": control Nav: property " +
                                                m.key + ": " + m.refusal);
             }
-            EXPECT_EQ(ovtest::readAll(path), saved);
         } else {
             form->save(path);
-            EXPECT_EQ(ovtest::readAll(path), saved);
         }
-        form->unload();
+        EXPECT_EQ(ovtest::readAll(path), saved);
     }
 }
 
 TEST_F(NavigatorMeasureSaveTest, TheEndsOfWhatAFileHoldsSaveAndLoadBack) {
-    struct Ends {
-        int32_t gapTop, gapRight, gapMiddle, height, width;
-    };
-    const Ends ends[] = {{-1000000, -1000000, -1000000, 15, 15},
-                         {1000000, 1000000, 1000000, 1000000, 1000000}};
-    for (const Ends& e : ends) {
-        SCOPED_TRACE(e.width);
-        auto form = Form::load(path, Mode::Design);
-        auto n = form->control("Nav");
-        n->let("ButtonGapTop", e.gapTop);
-        n->let("ButtonGapRight", e.gapRight);
-        n->let("ButtonGapMiddle", e.gapMiddle);
-        n->let("ButtonHeight", e.height);
-        n->let("ButtonWidth", e.width);
+    const std::vector<std::pair<const char*, int32_t>> ends[] = {{{"ButtonGapTop", -1000000},
+                                                                  {"ButtonGapRight", -1000000},
+                                                                  {"ButtonGapMiddle", -1000000},
+                                                                  {"ButtonHeight", 15},
+                                                                  {"ButtonWidth", 15}},
+                                                                 {{"ButtonGapTop", 1000000},
+                                                                  {"ButtonGapRight", 1000000},
+                                                                  {"ButtonGapMiddle", 1000000},
+                                                                  {"ButtonHeight", 1000000},
+                                                                  {"ButtonWidth", 1000000}}};
+    for (const auto& e : ends) {
+        SCOPED_TRACE(e[4].second);
+        open(Mode::Design);
+        for (const auto& [key, value] : e)
+            nav->let(key, value);
         form->save(path);
-        form->unload();
         for (Mode mode : {Mode::Design, Mode::Run}) {
-            auto again = Form::load(path, mode);
-            auto loaded = again->control("Nav");
-            EXPECT_EQ(loaded->get("ButtonGapTop"), Variant(e.gapTop));
-            EXPECT_EQ(loaded->get("ButtonGapRight"), Variant(e.gapRight));
-            EXPECT_EQ(loaded->get("ButtonGapMiddle"), Variant(e.gapMiddle));
-            EXPECT_EQ(loaded->get("ButtonHeight"), Variant(e.height));
-            EXPECT_EQ(loaded->get("ButtonWidth"), Variant(e.width));
-            auto& right = nav(*again)->button(Right);
-            EXPECT_EQ(right.Width(), static_cast<float>(e.width));
-            EXPECT_EQ(right.Top(), static_cast<float>(e.gapTop));
-            again->unload();
+            open(mode);
+            for (const auto& [key, value] : e)
+                EXPECT_EQ(nav->get(key), Variant(value)) << key;
+            EXPECT_EQ(button(Right).Width(), static_cast<float>(e[4].second));
+            EXPECT_EQ(button(Right).Top(), static_cast<float>(e[0].second));
         }
     }
     EXPECT_TRUE(boxes().empty());
 }
 
 TEST_F(NavigatorMeasureSaveTest, AfterAnOverflowAResizeStillGivesThePagesTheirHeight) {
-    auto form = Form::load(path, Mode::Run);
+    open(Mode::Run);
     form->show();
-    auto n = nav(*form);
-    watch(*n);
-    n->let("ButtonGapRight", INT_MIN);
+    nav->let("ButtonGapRight", INT_MIN);
     ASSERT_EQ(log, std::vector<std::string>{"OnError 6 Overflow Nav::ButtonGapRight (Let)"});
     // The user drags the form: the navigator snaps it back and lays out its strip, which overflows
     // again (ignored while resizing); the pages still hear their height.
@@ -195,11 +159,10 @@ TEST_F(NavigatorMeasureSaveTest, AfterAnOverflowAResizeStillGivesThePagesTheirHe
     ScopedConnection c = mediator().YouMustChangeYourHeight.connect([&](int32_t h) { heights.push_back(h); });
     form->setWidth(9000);
     EXPECT_EQ(form->Width(), 7540);
-    const auto top = static_cast<int32_t>(form->control("Nav")->Top());
+    const auto top = static_cast<int32_t>(nav->extender().Top());
     ASSERT_FALSE(heights.empty());
     EXPECT_EQ(heights.back(), top - 15);
-    EXPECT_EQ(page(*form, "Options")->Height(), static_cast<float>(top - 15));
+    EXPECT_EQ(page("Options")->Height(), static_cast<float>(top - 15));
     EXPECT_EQ(log.size(), 1u);
-    EXPECT_EQ(lefts(*n), kDefaultLefts);
-    form->unload();
+    EXPECT_EQ(lefts(), kDefaultLefts);
 }

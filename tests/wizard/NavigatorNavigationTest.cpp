@@ -90,12 +90,19 @@ TEST_F(NavigationTest, GoToNewPageDerivesTheDirectionAndHandsBackTheReplacement)
     EXPECT_EQ(log.back(), "After back Page2 from Page3 showing Page2");
 }
 
-TEST_F(NavigationTest, GoingToTheCurrentPageRaisesNothing) {
+TEST_F(NavigationTest, GoingToTheCurrentPageOrPastTheLastRaisesNothing) {
     runWizard();
     CPageRef first = descriptor("Page1");
     nav->GoToNewPage(first);
     nav->call("GoToNewPageEx", {Variant(first), Variant(1)});
     EXPECT_TRUE(log.empty());
+    // Next at the end of the chain does nothing either.
+    CPageRef third = descriptor("Page3");
+    nav->GoToNewPage(third);
+    log.clear();
+    nav->NextClick();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(showing(), "Page3");
 }
 
 TEST_F(NavigationTest, GoToNewPageExPassesTheCallersDirection) {
@@ -103,16 +110,6 @@ TEST_F(NavigationTest, GoToNewPageExPassesTheCallersDirection) {
     nav->call("GoToNewPageEx", {Variant(descriptor("Page3")), Variant(1)});
     EXPECT_EQ(log, (Log{"Before back Page3 from Page1 showing Page1",
                         "After back Page3 from Page1 showing Page3"}));
-}
-
-TEST_F(NavigationTest, NextAtTheEndOfTheChainDoesNothing) {
-    runWizard();
-    CPageRef third = descriptor("Page3");
-    nav->GoToNewPage(third);
-    log.clear();
-    nav->NextClick();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(showing(), "Page3");
 }
 
 TEST_F(NavigationTest, ANavigationStartedInsideAHandlerRunsToItsEndFirst) {

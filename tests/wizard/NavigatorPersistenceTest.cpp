@@ -3,10 +3,6 @@
 #include "platform/PropertyBag.h"
 #include "support/WizardFixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 using namespace ov;
 
 namespace {
@@ -35,20 +31,6 @@ TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediat
     EXPECT_TRUE(wizardThreadState().showErrors);
     EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRightMiddle).Caption, "&Next >");
     EXPECT_EQ(nav->ButtonFont(), form->Font());
-}
-
-TEST_F(NavigatorOnAFormTest, ASecondNavigatorIsRefused) {
-    design(0);
-    nav->setRightButtonCaption("&Abort");
-    runtime.headlessMessageBox().clear();
-    form->add("OvComCtl.OvWizardNavigator", "Nav2");
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].prompt,
-              "Sorry. You can have only one OvWizardNavigator on Form. Please remove the new "
-              "item OvWizardNavigator.");
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "OvWizardNavigator");
-    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRight).Caption, "&Abort");
 }
 
 TEST_F(NavigatorOnAFormTest, DefaultsWriteNothing) {
@@ -129,32 +111,6 @@ TEST_F(NavigatorOnAFormTest, ShowErrorMsgOffInASavedFormSilencesPageDescriptorsT
     EXPECT_TRUE(boxes().empty());
 }
 
-TEST_F(NavigatorOnAFormTest, CaptionsFileAtDesignTimeOnly) {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "ovcomctl-nav-captions";
-    fs::create_directories(folder);
-    runtime.application().path = folder.string();
-    design(0);
-    reload(Mode::Run);
-    nav->setSaveCaptionsToFile(true);
-    EXPECT_FALSE(fs::exists(folder / "Nav.txt"));
-    form->unload();
-    design(0);
-    nav->setRightButtonCaption("&Abort");
-    nav->let("SaveCaptionsToFile", Variant(false));
-    EXPECT_FALSE(nav->SaveCaptionsToFile());
-    std::ifstream in(folder / "Nav.txt", std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string eq(80, '='), dash(80, '-');
-    EXPECT_EQ(ss.str(), "Nav captions:\r\n" + eq + "\r\n" +                                   //
-                            "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +         //
-                            "\r\nLeftMiddleButton Caption: \r\n< &Back\r\n" + dash + "\r\n" + //
-                            "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" +
-                            "\r\nRightButton Caption: \r\n&Abort\r\n" + eq + "\r\n");
-    fs::remove_all(folder);
-}
-
 TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEmptyRegistry) {
     runWizard(2);
     CPageRef first = descriptor("Page1");
@@ -166,17 +122,18 @@ TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEm
     EXPECT_TRUE(first->WizardPage().isNothing());
 }
 
-TEST_F(NavigatorOnAFormTest, AboutOpensTheLibrarysAboutWindowModally) {
-    design(0);
+TEST_F(NavigatorOnAFormTest, AboutOnTheNavigatorOrAPageOpensTheLibrarysAboutWindowModally) {
+    design(1);
     reload(Mode::Run);
-    std::string caption;
+    std::vector<std::string> captions;
     auto previous = Form::setModalHook([&](Form& f) {
-        caption = f.Caption();
+        captions.push_back(f.Caption());
         f.unload();
     });
     nav->call("About");
+    page("Page1")->call("About");
     Form::setModalHook(previous);
-    EXPECT_EQ(caption, "About OvComCtl");
-    EXPECT_TRUE(std::none_of(log.begin(), log.end(),
-                             [](const std::string& l) { return l.rfind("OnError", 0) == 0; }));
+    EXPECT_EQ(captions, (std::vector<std::string>{"About OvComCtl", "About OvComCtl"}));
+    EXPECT_TRUE(errors().empty());
+    EXPECT_TRUE(boxes().empty());
 }

@@ -1,12 +1,12 @@
 // A second navigator placed on a wizard form is refused and leaves the wizard as it was: the form,
 // the mediator, the pages and their registration.
-#include "WizardOnAFormTestSupport.h"
+#include "support/WizardFixture.h"
 
 using namespace ov;
 
 namespace {
 
-class SecondNavigatorTest : public ovtest::WizardOnAForm {};
+using SecondNavigatorTest = ovtest::WizardFixture;
 
 const char* const kRefusal = "Sorry. You can have only one OvWizardNavigator on Form. Please remove the new "
                              "item OvWizardNavigator.";
@@ -14,11 +14,11 @@ const char* const kRefusal = "Sorry. You can have only one OvWizardNavigator on 
 } // namespace
 
 TEST_F(SecondNavigatorTest, IsRefusedWithoutTouchingTheFormTheMediatorOrThePages) {
-    auto form = designWizard({"Welcome", "Options"});
-    nav(*form)->setRightButtonCaption("&Abort");
+    design({"Welcome", "Options"});
+    nav->setRightButtonCaption("&Abort");
     const int32_t tabHeight = mediator().TabHeight();
     const float formWidth = form->Width(), formHeight = form->Height();
-    const float pageHeight = page(*form, "Options")->Height();
+    const float pageHeight = page("Options")->Height();
     ASSERT_GT(tabHeight, 0);
     ASSERT_EQ(pageHeight, static_cast<float>(tabHeight));
     runtime.headlessMessageBox().clear();
@@ -33,43 +33,38 @@ TEST_F(SecondNavigatorTest, IsRefusedWithoutTouchingTheFormTheMediatorOrThePages
     EXPECT_EQ(mediator().defaultSet(Right).Caption, "&Abort");
     EXPECT_EQ(form->Width(), formWidth);
     EXPECT_EQ(form->Height(), formHeight);
-    EXPECT_EQ(page(*form, "Welcome")->Height(), pageHeight);
-    EXPECT_EQ(page(*form, "Options")->Height(), pageHeight);
+    EXPECT_EQ(page("Welcome")->Height(), pageHeight);
+    EXPECT_EQ(page("Options")->Height(), pageHeight);
 
     // A page placed afterwards takes the wizard's page height, not one the refused navigator made up.
     form->add("OvComCtl.OvWizardTab", "Done");
-    EXPECT_EQ(page(*form, "Done")->Height(), pageHeight);
+    EXPECT_EQ(page("Done")->Height(), pageHeight);
     EXPECT_EQ(prompts(), std::vector<std::string>{kRefusal});
 
     // Removing the refused navigator, as the message asks, keeps the pages registered.
     form->remove("Nav2");
     ASSERT_TRUE(wizardThreadState().registry);
-    EXPECT_EQ(wizardThreadState().registry->Count(), 3);
+    EXPECT_EQ(registry().Count(), 3);
     EXPECT_EQ(mediator().TabHeight(), tabHeight);
-    form->unload();
 }
 
 TEST_F(SecondNavigatorTest, TheRefusedOneHearsNothingOfThePageChanges) {
-    auto designed = designWizard({"Welcome", "Options"});
-    const std::string file = text(*designed);
-    designed->unload();
-    auto run = load(file, Mode::Run);
-    watch(*nav(*run));
-    run->show();
+    design({"Welcome", "Options"});
+    reload(Mode::Run);
+    form->show();
     runtime.headlessMessageBox().clear();
-    run->add("OvComCtl.OvWizardNavigator", "Nav2");
-    auto second = run->control<OvWizardNavigator>("Nav2");
+    form->add("OvComCtl.OvWizardNavigator", "Nav2");
+    auto second = form->control<OvWizardNavigator>("Nav2");
     watch(*second);
     EXPECT_EQ(prompts(), std::vector<std::string>{kRefusal});
 
-    nav(*run)->NextClick();
-    EXPECT_EQ(nav(*run)->CurrentPage()->Name(), "Options");
+    nav->NextClick();
+    EXPECT_EQ(nav->CurrentPage()->Name(), "Options");
     // Only the wizard's navigator turned its Next button into Finish on the last page.
-    EXPECT_EQ(nav(*run)->button(RightMiddle).Caption(), "&Finish");
+    EXPECT_EQ(button(RightMiddle).Caption(), "&Finish");
     EXPECT_EQ(second->button(RightMiddle).Caption(), "&Next >");
     // A page's failure reaches the host once, through the wizard's navigator.
-    page(*run, "Options")->let("PageMode", 0);
-    EXPECT_EQ(log,
+    page("Options")->let("PageMode", 0);
+    EXPECT_EQ(errors(),
               (std::vector<std::string>{"OnError 382 Set not supported at runtime Options::PageMode (Let)"}));
-    run->unload();
 }

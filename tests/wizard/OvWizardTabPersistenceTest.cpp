@@ -2,10 +2,6 @@
 #include "platform/Image.h"
 #include "wizard/OvWizardTabFixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 using namespace ov;
 using ovtest::WizardTabFixture;
 
@@ -217,106 +213,4 @@ TEST_F(WizardTabPersistenceTest, ARunningWizardNeverShowsTheMinimizedBar) {
     EXPECT_EQ(p->PageState(), En_Page_State::Maximized);
     EXPECT_EQ(ext("Page1").Align(), 1);
     EXPECT_FALSE(p->findChild("picMinimize")->Visible());
-}
-
-// ---- Captions file ----
-
-class WizardTabCaptionsTest : public WizardTabFixture {
-protected:
-    std::filesystem::path folder;
-    void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("ovwizardtab-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        runtime.application().path = folder.string();
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::string read(const std::string& name) {
-        std::ifstream in(folder / name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-};
-
-TEST_F(WizardTabCaptionsTest, APageWritesItsFortyLinesNextToTheApplication) {
-    addPage("Step1");
-    addPage("Step2");
-    auto p = addPage("Step3");
-    p->setBannerTitle("Copy");
-    p->setBannerDescription("Line one\r\nLine two");
-    p->setButtonCaption(LeftMiddle, "< Zur&ück");
-    p->setSaveCaptionsToFile(true);
-    const std::string eq(80, '='), dash(80, '-');
-    const std::string expected = "Step3 captions:\r\n"
-                                 "\r\n"
-                                 "Page Mode: CompletePage\r\n" +
-                                 eq + "\r\n" + "\r\nBannerTitle: \r\nCopy\r\n" + dash + "\r\n" +
-                                 "\r\nBannerDescription: \r\nLine one\r\nLine two\r\n" + dash + "\r\n" +
-                                 "\r\nWatermarkTitle: \r\nWelcome to ...\r\n" + dash + "\r\n" +
-                                 "\r\nWatermarkDescription: \r\nDescription\r\n" + dash + "\r\n" +
-                                 "\r\nWatermarkRule: \r\nTo continue, click Next.\r\n" + dash + "\r\n" +
-                                 "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +
-                                 "\r\nLeftMiddleButton Caption: \r\n< Zur&\xFC"
-                                 "ck\r\n" +
-                                 dash + "\r\n" + "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash +
-                                 "\r\n" + "\r\nRightButton Caption: \r\nCancel\r\n" + eq + "\r\n";
-    EXPECT_EQ(read("Step3.txt"), expected);
-    EXPECT_FALSE(p->SaveCaptionsToFile());
-}
-
-TEST_F(WizardTabCaptionsTest, ModesNameTheirPageAndAnyOtherValueCountsAsCompletion) {
-    const std::pair<int32_t, const char*> cases[] = {{0, "WelcomePage"},
-                                                     {1, "InteriorPage"},
-                                                     {2, "CompletePage"},
-                                                     {7, "CompletePage"},
-                                                     {-1, "CompletePage"}};
-    auto p = addPage("Page1");
-    for (auto [mode, name] : cases) {
-        p->setPageMode(static_cast<En_Page_Mode>(mode));
-        p->let("SaveCaptionsToFile", false);
-        const std::string text = read("Page1.txt");
-        EXPECT_EQ(text.substr(0, text.find("\r\n=")),
-                  std::string("Page1 captions:\r\n\r\nPage Mode: ") + name);
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
-    }
-}
-
-TEST_F(WizardTabCaptionsTest, TextsTheCodePageCannotHoldBecomeQuestionMarks) {
-    auto p = addPage("Page1");
-    p->setBannerTitle("\xE2\x82\xAC 5 \xE4\xB8\xAD \xC3\xA9\xFF");
-    p->setSaveCaptionsToFile(true);
-    const std::string text = read("Page1.txt");
-    EXPECT_NE(text.find("\r\nBannerTitle: \r\n\x80 5 ? \xE9?\r\n"), std::string::npos);
-}
-
-TEST_F(WizardTabCaptionsTest, NothingIsWrittenAtRunTimeAndNoFailureIsReported) {
-    addPage("Page1");
-    auto saved = save();
-    reload(saved, Mode::Run);
-    page("Page1")->setSaveCaptionsToFile(true);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Page1.txt"));
-
-    reload(saved, Mode::Design);
-    watchErrors();
-    mediator().setShowErrorMsg(true);
-    runtime.application().path = (folder / "missing" / "deeper").string();
-    page("Page1")->setSaveCaptionsToFile(true);
-    EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(boxes().empty());
-    EXPECT_EQ(page("Page1")->lastError().number, 0);
-}
-
-TEST_F(WizardTabCaptionsTest, AnExistingFileIsReplaced) {
-    {
-        std::ofstream old(folder / "Page1.txt", std::ios::binary);
-        old << std::string(5000, 'x');
-    }
-    addPage("Page1")->setSaveCaptionsToFile(true);
-    const std::string text = read("Page1.txt");
-    EXPECT_EQ(text.rfind("Page1 captions:", 0), 0u);
-    EXPECT_EQ(text.find("xx"), std::string::npos);
-    EXPECT_LT(text.size(), 5000u);
 }

@@ -357,18 +357,3 @@ TEST_F(WizardTabPageTest, SurfaceInputIsRaisedWithSharedArguments) {
     p->surface().KeyDown(code, shift);
     EXPECT_EQ(code, 0);
 }
-
-TEST_F(WizardTabPageTest, AboutOpensTheLibrarysAboutWindowModally) {
-    addPage("Page1");
-    watchErrors();
-    std::vector<std::string> captions;
-    auto previous = Form::setModalHook([&](Form& f) {
-        captions.push_back(f.Caption());
-        f.unload();
-    });
-    page("Page1")->call("About");
-    Form::setModalHook(previous);
-    EXPECT_EQ(captions, std::vector<std::string>{"About OvComCtl"});
-    EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(boxes().empty());
-}

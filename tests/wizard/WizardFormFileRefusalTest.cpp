@@ -1,7 +1,8 @@
 // A form file loads whole or not at all, also inside the wizard controls: a stored value that a
 // property cannot take refuses the load with 321 naming the file, the control and the key, whatever
 // the control's own failure handling would have made of it, and leaves nothing behind.
-#include "WizardOnAFormTestSupport.h"
+#include "platform/FormFile.h"
+#include "support/WizardFixture.h"
 
 #include <nlohmann/json.hpp>
 
@@ -10,11 +11,11 @@ using Json = nlohmann::ordered_json;
 
 namespace {
 
-class WizardFileRefusalTest : public ovtest::WizardOnAForm {
+class WizardFileRefusalTest : public ovtest::WizardFixture {
 protected:
     std::string designed() {
-        auto form = designWizard({"Welcome", "Options", "Done"});
-        std::string file = text(*form);
+        design({"Welcome", "Options", "Done"});
+        std::string file = text();
         form->unload();
         return file;
     }
@@ -88,7 +89,7 @@ TEST_F(WizardFileRefusalTest, AValueAPropertyCannotTakeRefusesTheWholeFile) {
         for (Mode mode : {Mode::Run, Mode::Design}) {
             SCOPED_TRACE(std::string(bad.control) + " " + bad.key + (mode == Mode::Run ? " run" : " design"));
             try {
-                load(file, mode);
+                FormFile::read(file, "wizard.json", mode);
                 ADD_FAILURE() << "loaded";
             } catch (const Failure& f) {
                 EXPECT_EQ(f.number(), 321);
@@ -100,11 +101,10 @@ TEST_F(WizardFileRefusalTest, AValueAPropertyCannotTakeRefusesTheWholeFile) {
         }
     }
     // Nothing of the refused loads lingers: the designed wizard loads and runs as on a fresh thread.
-    auto run = load(good, Mode::Run);
-    run->show();
-    EXPECT_EQ(nav(*run)->CurrentPage()->Name(), "Welcome");
-    EXPECT_EQ(wizardThreadState().registry->Count(), 3);
-    run->unload();
+    load(good, Mode::Run);
+    form->show();
+    EXPECT_EQ(nav->CurrentPage()->Name(), "Welcome");
+    EXPECT_EQ(registry().Count(), 3);
 }
 
 TEST_F(WizardFileRefusalTest, ValuesAtTheEndsOfWhatAPropertyTakesLoad) {
@@ -129,9 +129,8 @@ TEST_F(WizardFileRefusalTest, ValuesAtTheEndsOfWhatAPropertyTakesLoad) {
     };
     for (const Accepted& a : accepted) {
         SCOPED_TRACE(std::string(a.control) + " " + a.key);
-        auto form = load(withEntry(good, a.control, a.key, a.type, a.value), Mode::Design);
+        load(withEntry(good, a.control, a.key, a.type, a.value), Mode::Design);
         EXPECT_EQ(form->control(a.control)->get(a.key), a.loaded);
-        form->unload();
     }
     EXPECT_TRUE(boxes().empty());
 }

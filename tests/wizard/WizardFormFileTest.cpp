@@ -7,8 +7,6 @@
 #include "wizard/OvWizardNavigator.h"
 #include "wizard/WizardGlobals.h"
 
-#include <nlohmann/json.hpp>
-
 namespace ovtest {
 namespace {
 
@@ -59,19 +57,6 @@ TEST_F(WizardFormFileTest, ARunWizardSavedAgainFromDesignModeGivesTheSameFile) {
     auto design = FormFile::read(text, "setup.json", Mode::Design);
     EXPECT_EQ(FormFile::write(*design, "setup.json"), text);
     design->unload();
-}
-
-TEST_F(WizardFormFileTest, DefaultsStayOutOfTheFile) {
-    auto form = Form::create("frmSetup", Mode::Design);
-    form->add("OvComCtl.OvWizardNavigator", "Nav");
-    form->add("OvComCtl.OvWizardTab", "Only");
-    auto file = nlohmann::json::parse(FormFile::write(*form, "x.json"));
-    for (const auto& control : file["controls"]) {
-        if (control["progId"] == "OvComCtl.OvWizardNavigator") {
-            EXPECT_TRUE(control["properties"].empty()) << control["properties"].dump();
-        }
-    }
-    form->unload();
 }
 
 TEST_F(WizardFormFileTest, LoadedPagesRegisterInOrderAndLeaveWithTheirForm) {
