@@ -1,5 +1,6 @@
 #include "frame/LibraryTypes.h"
 
+#include "infopanel/InfoPanelTypes.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "wizard/WizardTypes.h"
@@ -16,6 +17,7 @@ void registerLibraryTypes() {
                       std::to_string(v.major) + "." + std::to_string(v.minor),
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
+        registerInfoPanelTypes(r);
         return true;
     }();
     (void)done;
