@@ -1,5 +1,6 @@
 #include "frame/LibraryTypes.h"
 
+#include "controls/OvLabel.h"
 #include "infopanel/InfoPanelTypes.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
@@ -18,6 +19,7 @@ void registerLibraryTypes() {
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
         registerInfoPanelTypes(r);
+        OvLabel::registerTypes(r);
         return true;
     }();
     (void)done;
