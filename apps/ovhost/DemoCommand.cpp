@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "InfoPanelDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -227,6 +228,7 @@ int demoCommand(const Arguments& args) {
     auto run = ov::FormFile::load(formFile.string(), ov::Mode::Run);
     walkWizard(*run, o.out, log);
     run->unload();
+    infoPanelDemo(o.out, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

@@ -10,6 +10,7 @@
 #include "platform/Runtime.h"
 #include "platform/Shape.h"
 #include "platform/Text.h"
+#include "platform/TextMetricsService.h"
 
 namespace ov {
 
@@ -134,6 +135,9 @@ std::string TvrInfoPanel::Title() const {
 void TvrInfoPanel::setTitle(const std::string& v) {
     ignoreFailures([&] {
         m_title.setCaption(v);
+        // The title is as wide as its text; its height stays the designed line height, which the
+        // line positions are measured from.
+        m_title.setWidth(Runtime::current().textMetrics().textWidth(m_title.Font(), v));
         PropertyChanged("Title");
     });
 }

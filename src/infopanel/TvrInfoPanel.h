@@ -51,6 +51,7 @@ public:
     // Every line (the template too); notifies "ValueColor".
     void setValueColor(OleColor v);
     std::string Title() const;
+    // The title label takes the width of its text.
     void setTitle(const std::string& v);
     OleColor InfoBorderColor() const;
     void setInfoBorderColor(OleColor v);

@@ -1,6 +1,7 @@
 #include "render/ControlPainter.h"
 
 #include "platform/CommandButton.h"
+#include "platform/EmbeddedControl.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
 #include "platform/Frame.h"
@@ -8,7 +9,9 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
+#include "platform/Shape.h"
 #include "platform/UserControl.h"
+#include "render/ShapePainter.h"
 
 #include <algorithm>
 #include <array>
@@ -77,6 +80,10 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintFrame(*frame, r);
     } else if (const auto* box = dynamic_cast<const PictureBox*>(&c)) {
         inner = paintPictureBox(*box, r);
+    } else if (const auto* shape = dynamic_cast<const Shape*>(&c)) {
+        paintShape(m_canvas, *shape, r);
+    } else if (const auto* held = dynamic_cast<const EmbeddedControl*>(&c)) {
+        paintEmbedded(m_canvas, *held, r);
     }
     if (c.holdsControls() && !inner.empty()) {
         Canvas::ClipScope innerClip(m_canvas, inner);
