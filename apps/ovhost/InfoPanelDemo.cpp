@@ -29,6 +29,18 @@ ov::FormRef designStatusForm() {
     stats->let("Title", "Job statistics");
     stats->let("BackColor", 0xFFFFFF);
     stats->let("InfoBorderColor", 0xC0C0C0);
+    // Two library labels under the panel: one enabled, one disabled (engraved).
+    const char* labels[][2] = {{"lblRunning", "Running: step 3 of 5"}, {"lblPaused", "Paused steps: none"}};
+    float top = 3000;
+    for (const auto& l : labels) {
+        auto label = form->add("OvComCtl.OvLabel", l[0]);
+        label->Move(240, top);
+        label->let("BackColor", static_cast<int32_t>(0xE0E0E0));
+        label->let("AutoSize", true);
+        label->let("Caption", l[1]);
+        top += 360;
+    }
+    form->control("lblPaused")->let("Enabled", false);
     return form;
 }
 

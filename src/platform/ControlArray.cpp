@@ -46,6 +46,17 @@ void copyShape(const Shape& from, Shape& to) {
     to.setBackStyle(from.BackStyle());
 }
 
+// Every value property `from` has (a reader and a value writer, no index), in declaration order.
+void copyValueProperties(UserControl& from, UserControl& to) {
+    for (const MemberInfo& m : from.classInfo().members()) {
+        const unsigned both = access::Get | access::Let;
+        if ((m.access & both) != both || !m.params.empty()) continue;
+        Args none;
+        const Variant value = m.get(from, none);
+        m.let(to, none, value);
+    }
+}
+
 } // namespace
 
 std::string ControlArray::elementName(int32_t index) const {
@@ -92,7 +103,10 @@ ConstituentControl& ControlArray::load(int32_t index) {
                 Extender& site = holder->control()->extender();
                 site.writeProperties(bag);
             }
-            if (!holder->progId().empty()) copy.create(holder->progId(), &bag);
+            if (!holder->progId().empty()) {
+                copy.create(holder->progId(), &bag);
+                copyValueProperties(*holder->control(), *copy.control());
+            }
         } else if (const auto* label = dynamic_cast<const Label*>(first)) {
             auto& copy = m_owner.addChild<Label>(name, first->container());
             made = &copy;

@@ -20,7 +20,8 @@ namespace ov {
 // Elements placed at design time are adopted with addDesigned. load(index) makes a run-time element as
 // a copy of element 0: the same kind, container, size, position, font, colours and texts, hidden, in
 // front of its container's other controls; a library control (EmbeddedControl) is made from the same
-// program id and reads the properties element 0 writes, as a copy of a designed control does.
+// program id, reads the properties element 0 writes (as a designed control is loaded), then takes the
+// value of every property element 0 has with a reader and a value writer, in declaration order.
 // Labels, shapes and library controls can be copied; other kinds are failure 5.
 //
 // Failures: an index outside 0 to 32767 or with no element is 340 ("Control array element 'n' doesn't

@@ -153,7 +153,8 @@ void EmbeddedControl::boundsChanged(float, float, float, float) {
 
 void EmbeddedControl::followControlSize() {
     // The inner control sized itself (or the holder is passing a size on): the holder takes it without
-    // passing it back.
+    // passing it back. An inner control ending (unload) is no longer followed.
+    if (!m_control) return;
     m_following = true;
     Move(Left(), Top(), m_control->Width(), m_control->Height());
     m_following = false;

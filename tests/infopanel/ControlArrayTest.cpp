@@ -59,10 +59,12 @@ TEST_F(ControlArrayTest, DesignedElementsStayAndRunTimeCopiesOfElementZeroComeAn
 
 TEST_F(ControlArrayTest, ALibraryElementIsANewControlReadingWhatElementZeroWrites) {
     panel->setTitleColor(0x123456);
+    panel->setValueColor(0x00AA00); // not stored by the item: copied as a live value
     ASSERT_EQ(panel->AddInfoLabel("CPU", "1"), 0);
     EXPECT_NE(&item(1), &item(0));
     EXPECT_EQ(holder(1).progId(), "OvComCtl.OvInfoItem");
     EXPECT_EQ(item(1).TitleColor(), 0x123456u);
+    EXPECT_EQ(item(1).ValueColor(), 0x00AA00u);
     EXPECT_EQ(item(1).extender().Name(), "ctlInfoItem(1)");
     EXPECT_EQ(item(1).extender().form(), nullptr) << "its extender belongs to no form";
 
