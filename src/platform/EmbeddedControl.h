@@ -23,7 +23,9 @@ namespace ov {
 //
 // Life: create() runs onInitialize, then onInitProperties (or onReadProperties with a bag), then
 // onResize; unload() (or the holder's end) runs onTerminate. Inner controls are not told onShow and
-// onHide, and the form's input (clicks, keys) does not reach them.
+// onHide. The form's mouse input reaches their constituent controls where the holder is reachable
+// (visible and enabled through its owner) and the inner control is enabled; the keyboard focus does
+// not go into them.
 class EmbeddedControl : public ConstituentControl {
     OV_OBJECT(EmbeddedControl)
 public:

@@ -64,6 +64,16 @@ TEST_F(OvInfoItemTest, TheLinkIsBlueWithAHandPointer) {
     EXPECT_EQ(link.MouseIcon()->widthPixels(), 16);
 }
 
+TEST_F(OvInfoItemTest, AClickOnTheLinkReachesItThroughThePanel) {
+    item(1).setValue(std::string(200, 'W'));
+    std::vector<std::string> heard;
+    auto c = part("lblFullInfo").on("Click", [&](Args&) { heard.push_back("Click"); });
+    EXPECT_TRUE(form->click(part("lblFullInfo")));
+    EXPECT_EQ(heard, std::vector<std::string>{"Click"});
+    holder(1).setVisible(false);
+    EXPECT_FALSE(form->click(part("lblFullInfo"))) << "a hidden line takes no input";
+}
+
 TEST_F(OvInfoItemTest, ByNameThroughItsHolderWithRequiredWidthAndIndentation) {
     ObjectRef line = panel->get("Controls", {"ctlInfoItem(1)"}).toObject();
     EXPECT_EQ(line->get("Value").toString(), "short");
