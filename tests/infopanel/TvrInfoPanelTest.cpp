@@ -36,6 +36,21 @@ TEST_F(TvrInfoPanelTest, LinesStandOneAndThreeTenthsTemplateHeightsApartAndGrowT
     EXPECT_EQ(holder(0).Top(), 510);
 }
 
+TEST_F(TvrInfoPanelTest, ASizeChangeMovesRuleAndFrameAndRaisesResizeOnlyAtDesignTime) {
+    stats->setWidth(4000);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(panel->child<Line>("linSeparator").X2(), 4000);
+    const Shape& border = panel->child<Shape>("shpBorder");
+    EXPECT_EQ(border.Width(), 4000);
+    EXPECT_EQ(border.Height(), stats->Height() - 510);
+    auto design = Form::create("frmDesign", Mode::Design);
+    auto other = design->add("OvComCtl.TvrInfoPanel", "Stats");
+    int resizes = 0;
+    auto c = other->on("Resize", [&](Args&) { ++resizes; });
+    other->setWidth(4000);
+    EXPECT_EQ(resizes, 1);
+}
+
 TEST_F(TvrInfoPanelTest, ALineThatFitsKeepsItsNarrowWidthAndRaisesNothing) {
     stats->setHeight(3000);
     log.clear();
