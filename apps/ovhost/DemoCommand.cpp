@@ -2,6 +2,7 @@
 #include "ProgressDemo.h"
 #include "OptionsDemo.h"
 #include "ControlsDemo.h"
+#include "InfoPanelDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -236,6 +237,7 @@ int demoCommand(const Arguments& args) {
     progressDemo(o.out, log);
     runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
     controlsDemo(o.out, log);
+    infoPanelDemo(o.out, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

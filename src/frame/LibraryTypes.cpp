@@ -2,6 +2,8 @@
 
 #include "options/OptionTypes.h"
 #include "controls/OvUpDown.h"
+#include "controls/OvLabel.h"
+#include "infopanel/InfoPanelTypes.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/ProgressTypes.h"
@@ -22,6 +24,8 @@ void registerLibraryTypes() {
         registerProgressTypes(r);
         registerOptionTypes(r);
         r.addClass(OvUpDown::staticClass(), [] { return std::make_shared<OvUpDown>(); });
+        registerInfoPanelTypes(r);
+        OvLabel::registerTypes(r);
         return true;
     }();
     (void)done;

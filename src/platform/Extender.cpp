@@ -59,6 +59,9 @@ void Extender::describe(ClassBuilder<Extender>& b) {
 Extender::Extender(Form& form, std::shared_ptr<UserControl> control, std::string name)
     : m_form(&form), m_control(std::move(control)), m_name(std::move(name)) {}
 
+Extender::Extender(std::shared_ptr<UserControl> control, std::string name)
+    : m_form(nullptr), m_control(std::move(control)), m_name(std::move(name)) {}
+
 Object::Resolved Extender::resolveMember(std::string_view name) {
     if (!name.empty()) {
         const MemberInfo* m = staticClass().findMember(name);

@@ -140,8 +140,11 @@ protected:
 private:
     friend class Form;
     friend class UserControl;
+    friend class EmbeddedControl;
 
     Extender(Form& form, std::shared_ptr<UserControl> control, std::string name);
+    // The extender of a control inside another control (EmbeddedControl): it belongs to no form.
+    Extender(std::shared_ptr<UserControl> control, std::string name);
     void recordChange(std::string_view key);
     // Puts the control into `container` (null: the form), keeping the containers' counts.
     void placeIn(Extender* container);

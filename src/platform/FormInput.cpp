@@ -1,5 +1,6 @@
 // Form: focus, keyboard and mouse delivery (the rest of Form is in Form.cpp).
 #include "platform/CommandButton.h"
+#include "platform/EmbeddedControl.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/Text.h"
@@ -112,6 +113,10 @@ bool Form::canReceive(const Extender& ext) const {
 
 bool Form::canReceive(const ConstituentControl& child) const {
     UserControl* owner = child.owner();
+    // Inside a control held by another control: reachable where its holder is.
+    if (owner && owner->m_embedding)
+        return owner->Enabled() && canReceive(*owner->m_embedding) && child.effectivelyVisible() &&
+               child.effectivelyEnabled();
     if (!owner || !owner->m_site || owner->m_site->m_form != this)
         return false;
     return canReceive(*owner->m_site) && child.effectivelyVisible() && child.effectivelyEnabled();
@@ -441,7 +446,8 @@ bool Form::click(ConstituentControl& target, float x, float y) {
     if (!canReceive(target) || !target.receivesMouse())
         return false;
     auto keepAlive = refTo(&target);
-    if (target.canTakeFocus())
+    // A control held inside another control has no place in the form's focus order.
+    if (target.canTakeFocus() && !target.owner()->m_embedding)
         focus(*target.owner()->m_site, &target);
     // The focus handlers may have disabled or hidden the target: then the click goes no further.
     if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))

@@ -28,6 +28,8 @@ void Label::describe(ClassBuilder<Label>& b) {
     b.property("Alignment", 0x201, &Label::Alignment, &Label::setAlignment);
     b.property("BackStyle", 0x202, &Label::BackStyle, &Label::setBackStyle);
     b.property("BorderStyle", -504, &Label::BorderStyle, &Label::setBorderStyle);
+    b.property("MousePointer", -521, &Label::MousePointer, &Label::setMousePointer);
+    b.property("MouseIcon", -522, &Label::MouseIcon).set(&Label::setMouseIcon);
 }
 
 Label::Label() {
@@ -62,6 +64,11 @@ void Label::setBackStyle(int16_t v) {
 void Label::setBorderStyle(int16_t v) {
     checkRange(*this, "BorderStyle", v, 1);
     m_borderStyle = v;
+}
+
+void Label::setMousePointer(int16_t v) {
+    if (v != 99) checkRange(*this, "MousePointer", v, 15);
+    m_mousePointer = v;
 }
 
 std::vector<std::string> Label::lines() const {

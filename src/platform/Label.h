@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ConstituentControl.h"
+#include "platform/Picture.h"
 
 namespace ov {
 
@@ -30,6 +31,13 @@ public:
     int16_t BorderStyle() const { return m_borderStyle; }
     void setBorderStyle(int16_t v);
 
+    // The pointer shown over the label: 0 default ... 15 size all, 99 custom (MouseIcon); others are 380.
+    int16_t MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int16_t v);
+    // The custom pointer's picture, shown while MousePointer is 99 (nothing: the default pointer).
+    PictureRef MouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(PictureRef v) { m_mouseIcon = std::move(v); }
+
     // The caption as drawn: its lines after wrapping (WordWrap) or at its own line breaks.
     std::vector<std::string> lines() const;
 
@@ -48,6 +56,8 @@ private:
     int16_t m_alignment = 0;
     int16_t m_backStyle = 1;
     int16_t m_borderStyle = 0;
+    int16_t m_mousePointer = 0;
+    PictureRef m_mouseIcon;
 };
 
 } // namespace ov

@@ -1,6 +1,7 @@
 #include "platform/UserControl.h"
 
 #include "platform/ChildControls.h"
+#include "platform/EmbeddedControl.h"
 #include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
@@ -73,6 +74,7 @@ void UserControl::setSize(float width, float height) {
         return;
     m_width = width;
     m_height = height;
+    if (m_embedding) m_embedding->followControlSize();
     // Docked controls next to this one move before the control hears of its new size, so that its
     // Resize handler reads settled positions.
     if (docked) form->layoutDocked(m_site);
@@ -116,6 +118,7 @@ ExtenderRef UserControl::extenderRef() const {
 }
 
 Form& UserControl::parentForm() const {
+    if (m_embedding && m_embedding->owner()) return m_embedding->owner()->parentForm();
     if (!m_site || !m_site->form())
         notSited();
     return *m_site->form();
@@ -134,6 +137,7 @@ FontRef UserControl::ambientFont() const {
 }
 
 OleColor UserControl::ambientBackColor() const {
+    if (m_embedding && m_embedding->owner()) return m_embedding->owner()->BackColor();
     return parentForm().BackColor();
 }
 
@@ -153,6 +157,7 @@ void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string name,
     c->m_name = std::move(name);
     c->m_owner = this;
     c->m_container = container;
+    m_childByName.emplace(c->m_name, c.get());
     m_zOrder.push_back(c.get());
     m_children.push_back(std::move(c));
 }
@@ -187,11 +192,8 @@ Object::Resolved UserControl::resolveMember(std::string_view name) {
 }
 
 ConstituentControl* UserControl::findChild(std::string_view name) const {
-    for (const auto& c : m_children) {
-        if (equalsNoCase(c->Name(), name))
-            return c.get();
-    }
-    return nullptr;
+    auto it = m_childByName.find(name);
+    return it == m_childByName.end() ? nullptr : it->second;
 }
 
 void UserControl::removeChild(std::string_view name) {
@@ -201,14 +203,26 @@ void UserControl::removeChild(std::string_view name) {
     // The focus leaves first, while the controls still exist.
     childLostReach(*target);
     std::vector<std::shared_ptr<ConstituentControl>> doomed;
-    std::erase_if(m_children, [&](const std::shared_ptr<ConstituentControl>& c) {
-        if (!isInside(c.get(), target))
-            return false;
-        doomed.push_back(c);
-        return true;
-    });
-    std::erase_if(m_zOrder, [&](ConstituentControl* c) { return isInside(c, target); });
+    if (!target->holdsControls()) {
+        // A control that holds none goes alone. Control arrays unload their newest elements first,
+        // so both searches run from the back.
+        auto it = std::find_if(m_children.rbegin(), m_children.rend(),
+                               [&](const std::shared_ptr<ConstituentControl>& c) { return c.get() == target; });
+        doomed.push_back(*it);
+        m_children.erase(std::next(it).base());
+        auto z = std::find(m_zOrder.rbegin(), m_zOrder.rend(), target);
+        if (z != m_zOrder.rend()) m_zOrder.erase(std::next(z).base());
+    } else {
+        std::erase_if(m_children, [&](const std::shared_ptr<ConstituentControl>& c) {
+            if (!isInside(c.get(), target))
+                return false;
+            doomed.push_back(c);
+            return true;
+        });
+        std::erase_if(m_zOrder, [&](ConstituentControl* c) { return isInside(c, target); });
+    }
     for (auto& c : doomed) {
+        m_childByName.erase(c->m_name);
         c->m_owner = nullptr;
         c->m_container = nullptr;
     }

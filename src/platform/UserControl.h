@@ -6,14 +6,18 @@
 #include "platform/Failure.h"
 #include "platform/Forward.h"
 #include "platform/Object.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ov {
+
+class EmbeddedControl;
 
 // The surface every library control is built on. A form creates the control, sites it (gives it an
 // Extender) and drives its life through the hooks below, always in this order:
@@ -85,10 +89,13 @@ public:
     // while the control is not sited (before a form adds it or after it is removed).
     Extender& extender() const;
     ExtenderRef extenderRef() const;
-    // The form the control is on (398 when not sited).
+    // The form the control is on (398 when not sited); for a control inside another control, that
+    // control's form.
     Form& parentForm() const;
     // Ambient properties of the container (398 when not sited): UserMode is false at design time,
-    // DisplayName is the extender's Name, Font and BackColor are the form's.
+    // DisplayName is the extender's Name, Font and BackColor are the form's. A control inside another
+    // control (EmbeddedControl) takes UserMode and Font from that control's form and BackColor from
+    // that control's surface.
     bool ambientUserMode() const;
     std::string ambientDisplayName() const;
     FontRef ambientFont() const;
@@ -162,6 +169,7 @@ private:
     friend class Form;
     friend class Extender;
     friend class ConstituentControl;
+    friend class EmbeddedControl;
 
     void adopt(std::shared_ptr<ConstituentControl> c, std::string name, ConstituentControl* container);
     void reorderChild(ConstituentControl& c, bool toFront);
@@ -171,6 +179,9 @@ private:
     void resized(bool changed);
 
     Extender* m_site = nullptr;
+    // Set while the control sits inside another control (EmbeddedControl): its ambient properties are
+    // that control's, and its size changes move the holder with it.
+    EmbeddedControl* m_embedding = nullptr;
     bool m_initialized = false; // onInitialize has run and onTerminate has not
     bool m_shown = false;
     uint64_t m_resizeCount = 0; // how often onResize ran
@@ -187,6 +198,8 @@ private:
     SurfaceEvents m_surface;
     std::vector<std::shared_ptr<ConstituentControl>> m_children;
     std::vector<ConstituentControl*> m_zOrder;
+    // The children by name (letter case ignored); the keys view the children's names.
+    std::unordered_map<std::string_view, ConstituentControl*, NoCaseHash, NoCaseEqual> m_childByName;
 };
 
 template <class T>

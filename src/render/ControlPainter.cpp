@@ -1,6 +1,7 @@
 #include "render/ControlPainter.h"
 
 #include "platform/CommandButton.h"
+#include "platform/EmbeddedControl.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
 #include "platform/Frame.h"
@@ -9,9 +10,11 @@
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
 #include "platform/TreeView.h"
+#include "platform/Shape.h"
 #include "platform/UserControl.h"
 #include "render/TreePainter.h"
 #include "render/EditPainter.h"
+#include "render/ShapePainter.h"
 
 #include <algorithm>
 #include <array>
@@ -82,6 +85,10 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         inner = paintPictureBox(*box, r);
     } else if (const auto* tree = dynamic_cast<const TreeView*>(&c)) {
         TreePainter(m_canvas).paint(*tree, r);
+    } else if (const auto* shape = dynamic_cast<const Shape*>(&c)) {
+        paintShape(m_canvas, *shape, r);
+    } else if (const auto* held = dynamic_cast<const EmbeddedControl*>(&c)) {
+        paintEmbedded(m_canvas, *held, r);
     } else {
         EditPainter(m_canvas).paint(c, r);
     }

@@ -1,0 +1,161 @@
+#include "controls/OvLabel.h"
+
+#include "platform/Extender.h"
+#include "platform/Font.h"
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/PropertyBag.h"
+#include "platform/Runtime.h"
+#include "render/RenderFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace ov;
+
+namespace ovtest {
+namespace {
+
+// A run-time form with a host label and the OvLabel "lblStatus" beside it; mouse events go to `log`.
+class OvLabelTest : public ::testing::Test {
+protected:
+    Runtime runtime;
+    FormRef form = Form::create("frmLabels", Mode::Run);
+    ExtenderRef ext;
+    std::shared_ptr<OvLabel> label;
+    std::vector<std::string> log;
+    std::vector<Connection> links;
+
+    void SetUp() override {
+        form->add("OvHost.Label", "lblHost")->let("Caption", "Host");
+        ext = form->add("OvComCtl.OvLabel", "lblStatus");
+        ext->Move(120, 480);
+        label = ext->controlAs<OvLabel>();
+        for (const char* e : {"MouseDown", "MouseUp", "Click", "DblClick"})
+            links.push_back(ext->on(e, [this, e](Args&) { log.push_back(e); }));
+        form->show();
+    }
+    Label& part(const char* name) { return label->child<Label>(name); }
+    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
+};
+
+TEST_F(OvLabelTest, ANewLabelShowsItsNameInBlackAndFitsItBeforeLettingGo) {
+    EXPECT_EQ(label->Caption(), "lblStatus");
+    EXPECT_EQ(label->ForeColor(), 0u);
+    EXPECT_FALSE(label->AutoSize());
+    EXPECT_EQ(ext->Width(), part("lblFront").Width() + 15) << "fitted once, with the extra pixel";
+}
+
+TEST_F(OvLabelTest, DisabledIsEngravedAndRemembersItsForeColor) {
+    ext->let("ForeColor", 0x0000FF);
+    ext->let("Enabled", false);
+    EXPECT_TRUE(part("lblBack").Visible());
+    EXPECT_EQ(part("lblBack").Left(), 15);
+    EXPECT_EQ(part("lblBack").Top(), 15);
+    EXPECT_EQ(part("lblBack").ForeColor(), sysColor::ButtonHighlight);
+    EXPECT_EQ(part("lblFront").ForeColor(), sysColor::ButtonShadow);
+    ext->let("ForeColor", 0x00FF00);
+    EXPECT_EQ(part("lblFront").ForeColor(), sysColor::ButtonShadow);
+    ext->let("Enabled", true);
+    EXPECT_FALSE(part("lblBack").Visible());
+    EXPECT_EQ(part("lblFront").ForeColor(), 0x00FF00u);
+}
+
+TEST_F(OvLabelTest, AutoSizeFitsTheTextPlusAPixelOtherwiseTheLabelsStretch) {
+    ext->let("AutoSize", true);
+    ext->let("Caption", "A much longer caption than before");
+    EXPECT_EQ(ext->Width(), part("lblFront").Width() + 15);
+    EXPECT_EQ(ext->Height(), part("lblFront").Height() + 15);
+    EXPECT_TRUE(ext->Visible());
+    ext->let("AutoSize", false);
+    ext->Move(120, 480, 3000, 600);
+    EXPECT_EQ(part("lblFront").Width(), 3000);
+    EXPECT_EQ(part("lblBack").Height(), 600);
+    EXPECT_EQ(part("lblBack").Left(), 15);
+    ext->clearChangedKeys();
+    ext->let("Caption", label->Caption());
+    EXPECT_EQ(ext->changedKeys(), std::vector<std::string>{"Caption"}) << "the same caption still notifies";
+}
+
+TEST_F(OvLabelTest, MouseEventsOfTheFrontLabelAreTheControls) {
+    ASSERT_TRUE(form->click(part("lblFront"), 30, 45));
+    EXPECT_EQ(log, (std::vector<std::string>{"MouseDown", "MouseUp", "Click"}));
+}
+
+TEST_F(OvLabelTest, WritersShowTheirFailuresExcept398) {
+    runtime.application().title = "Labels";
+    ext->set("Font", Variant(nullptr));
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].prompt.substr(0, 12), "Error: 380\r\n");
+    EXPECT_EQ(boxes()[0].style, 48);
+    EXPECT_EQ(boxes()[0].title, "Labels");
+    EXPECT_NO_THROW(ext->let("MousePointer", 42)) << "pointer failures are dropped";
+
+    OvLabel loose; // on no form: fitting needs a site (398)
+    EXPECT_THROW(loose.setAutoSize(true), Failure);
+    loose.setFont(Font::create("Arial", 12));
+    EXPECT_EQ(boxes().size(), 1u) << "398 is dropped silently";
+    EXPECT_EQ(loose.Font()->Size(), 12);
+}
+
+TEST_F(OvLabelTest, PropertiesAreWrittenInOrderAndEnabledComparesWithTrue) {
+    ext->let("Caption", "");
+    PropertyBag plain;
+    ext->writeProperties(plain);
+    ASSERT_EQ(plain.size(), 1u);
+    EXPECT_EQ(plain.entries()[0].key, "ForeColor") << "a new label's black is not the stored default";
+    ext->let("Caption", "Ready");
+    ext->let("Enabled", false);
+    ext->let("Alignment", 2);
+    ext->let("MousePointer", 11);
+    PropertyBag bag;
+    ext->writeProperties(bag);
+    std::vector<std::string> keys;
+    for (const auto& e : bag.entries())
+        keys.push_back(e.key);
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"Caption", "Enabled", "ForeColor", "Alignment", "MousePointer"}));
+    bag.remove("ForeColor");
+    auto loaded = form->addLoaded("OvComCtl.OvLabel", "lblLoaded", bag, ExtenderValues{});
+    EXPECT_EQ(loaded->get("ForeColor").toInt32(), static_cast<int32_t>(sysColor::ButtonText));
+    EXPECT_FALSE(loaded->get("Enabled").toBool());
+    EXPECT_EQ(loaded->get("Caption").toString(), "Ready");
+}
+
+// The engraving as drawn: the back text in the 3D highlight one pixel right and down of the front text
+// in the button shadow.
+class OvLabelPaintTest : public RenderFixture {};
+
+// The box around the pixels of exactly `color` inside the area.
+Ink exactly(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
+    Ink ink{x + w, y + h, x, y, 0};
+    for (int j = y; j < y + h; ++j) {
+        for (int i = x; i < x + w; ++i) {
+            if (b.pixel(i, j) != color) continue;
+            ink = {std::min(ink.left, i), std::min(ink.top, j), std::max(ink.right, i + 1),
+                   std::max(ink.bottom, j + 1), ink.count + 1};
+        }
+    }
+    return ink;
+}
+
+TEST_F(OvLabelPaintTest, TheDisabledLookIsEngravedOnePixelRightAndDown) {
+    auto ext = form->add("OvComCtl.OvLabel", "lblEngraved");
+    ext->Move(px(10), px(10), px(200), px(30));
+    ext->set("Font", Variant(ObjectRef(std::const_pointer_cast<Font>(Font::create("Arial", 14, true)))));
+    ext->let("Caption", "IIII");
+    ext->let("BackColor",
+             static_cast<int32_t>(sysColor::ButtonFace)); // the highlight must stand out from the ground
+    EXPECT_EQ(exactly(render(), 10, 10, 200, 30, kWhite).count, 0) << "no engraving while enabled";
+    ext->let("Enabled", false);
+    Bitmap b = render();
+    const Ink shadow = exactly(b, 10, 10, 200, 30, kShadow);
+    const Ink light = exactly(b, 10, 10, 200, 30, kWhite);
+    ASSERT_GT(shadow.count, 0);
+    ASSERT_GT(light.count, 0);
+    EXPECT_EQ(light.right, shadow.right + 1);
+    EXPECT_EQ(light.bottom, shadow.bottom + 1);
+}
+
+} // namespace
+} // namespace ovtest

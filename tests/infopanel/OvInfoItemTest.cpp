@@ -1,0 +1,98 @@
+#include "InfoPanelFixture.h"
+#include "platform/TypeRegistry.h"
+
+using namespace ov;
+
+namespace ovtest {
+namespace {
+
+class OvInfoItemTest : public InfoPanelFixture {
+protected:
+    void SetUp() override {
+        InfoPanelFixture::SetUp();
+        ASSERT_EQ(panel->AddInfoLabel("Path", "short"), 0);
+    }
+    Label& part(const char* name) { return item(1).child<Label>(name); }
+};
+
+TEST_F(OvInfoItemTest, TheValueIsCutForTheLinkOnlyWhenItsOneLineDoesNotFit) {
+    const float px = tx();
+    const std::string longValue(200, 'W');
+    struct Row {
+        const char* what;
+        std::string value;
+        float available; // inner width - value left - 3 pixels
+        bool link;
+        float valueWidth;
+        float linkLeft;
+    };
+    const Row rows[] = {
+        {"fits", "short", 3000, false, 3000, -1},
+        {"too long", longValue, 3000, true, 3000 - 690 - 6 * px, 2070 + 3000 - 690 - 3 * px},
+        {"narrower than the link", longValue, 500, true, 0, 2070},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        item(1).setValue(r.value);
+        holder(1).setWidth(2070 + 3 * px + r.available);
+        EXPECT_EQ(part("lblFullInfo").Visible(), r.link);
+        EXPECT_EQ(part("lblValue").Width(), r.valueWidth);
+        if (r.linkLeft >= 0) {
+            EXPECT_EQ(part("lblFullInfo").Left(), r.linkLeft);
+        }
+    }
+    // No room at all: the last arrangement stays.
+    holder(1).setWidth(2000);
+    EXPECT_TRUE(part("lblFullInfo").Visible());
+    EXPECT_EQ(part("lblFullInfo").Left(), 2070);
+}
+
+TEST_F(OvInfoItemTest, LineBreaksAreMeasuredAsTwoBlanksAndKeptInTheValue) {
+    holder(1).setWidth(6000);
+    item(1).setValue("first\r\nsecond");
+    EXPECT_EQ(part("lblCheck").Caption(), "first  second");
+    EXPECT_EQ(item(1).Value(), "first\r\nsecond");
+    EXPECT_FALSE(part("lblFullInfo").Visible());
+}
+
+TEST_F(OvInfoItemTest, TheLinkIsBlueWithAHandPointer) {
+    Label& link = part("lblFullInfo");
+    EXPECT_EQ(link.Caption(), "Full info...");
+    EXPECT_EQ(link.ForeColor(), 0x00FF0000u);
+    EXPECT_EQ(link.MousePointer(), 99);
+    ASSERT_TRUE(link.MouseIcon());
+    EXPECT_EQ(link.MouseIcon()->widthPixels(), 16);
+}
+
+TEST_F(OvInfoItemTest, AClickOnTheLinkReachesItThroughThePanel) {
+    item(1).setValue(std::string(200, 'W'));
+    std::vector<std::string> heard;
+    auto c = part("lblFullInfo").on("Click", [&](Args&) { heard.push_back("Click"); });
+    EXPECT_TRUE(form->click(part("lblFullInfo")));
+    EXPECT_EQ(heard, std::vector<std::string>{"Click"});
+    holder(1).setVisible(false);
+    EXPECT_FALSE(form->click(part("lblFullInfo"))) << "a hidden line takes no input";
+}
+
+TEST_F(OvInfoItemTest, ByNameThroughItsHolderWithRequiredWidthAndIndentation) {
+    ObjectRef line = panel->get("Controls", {"ctlInfoItem(1)"}).toObject();
+    EXPECT_EQ(line->get("Value").toString(), "short");
+    EXPECT_EQ(line->get("Top").toSingle(), 645) << "the holder's own geometry first";
+    EXPECT_EQ(line->get("RequiredWidth").toSingle(), 2070 + 690 + 3 * tx());
+    line->let("Indentation", 300.0f);
+    EXPECT_EQ(part("lblValue").Left(), 2370);
+    EXPECT_EQ(part("lblAttribute").Width(), 1995);
+    EXPECT_EQ(line->get("RequiredWidth").toSingle(), 2370 + 690 + 3 * tx());
+}
+
+TEST_F(OvInfoItemTest, MadeByProgramIdButLeftOutOfThePublishedLibrary) {
+    const auto* entry = TypeRegistry::instance().findProgId("OvComCtl.OvInfoItem");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_FALSE(entry->info->published);
+    EXPECT_TRUE(TypeRegistry::instance().findClass("TvrInfoPanel")->published);
+    EXPECT_EQ(item(1).ambientBackColor(), panel->BackColor()) << "its container is the panel";
+    EXPECT_TRUE(item(1).ambientUserMode());
+}
+
+} // namespace
+} // namespace ovtest
