@@ -1,6 +1,7 @@
 #include "infopanel/OvInfoItem.h"
 
 #include "frame/ErrorReporting.h"
+#include "infopanel/frmInfo.h"
 #include "platform/Font.h"
 #include "platform/Label.h"
 #include "platform/Picture.h"
@@ -114,6 +115,8 @@ OvInfoItem::OvInfoItem()
     m_fullInfo.setForeColor(kLinkBlue);
     m_fullInfo.setMouseIcon(handPointer());
     m_fullInfo.setMousePointer(kCustomPointer);
+    m_fullInfoClick = m_fullInfo.Click.connect(
+        [this] { frmInfo::ShowInfo(m_attribute.Caption(), m_value.Caption(), shared_from_this()); });
 }
 
 OleColor OvInfoItem::TitleColor() const {

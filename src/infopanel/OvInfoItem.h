@@ -12,6 +12,8 @@ class Label;
 // One line of the information panel: a bold name (lblAttribute) on the left and its value (lblValue)
 // to the right. A value wider than the room left is cut, and the blue "Full info..." link (lblFullInfo,
 // hand pointer) stands at the right end; an item narrower than the link shows the link alone.
+// A click on the link opens the detail window (frmInfo::ShowInfo) with the name as its title and the
+// whole value, line breaks included, owned by this item; the call returns when the window closes.
 // Measuring uses lblCheck, an invisible auto-sized label holding the value on one line (each CR LF as
 // two blanks).
 //
@@ -57,6 +59,7 @@ private:
     Label& m_value;
     Label& m_check;
     Label& m_fullInfo;
+    ScopedConnection m_fullInfoClick;
     float m_indentation = 0;
 };
 

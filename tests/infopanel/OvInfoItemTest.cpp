@@ -1,4 +1,6 @@
 #include "InfoPanelFixture.h"
+#include "infopanel/frmInfo.h"
+#include "platform/TextBox.h"
 #include "platform/TypeRegistry.h"
 
 using namespace ov;
@@ -64,14 +66,24 @@ TEST_F(OvInfoItemTest, TheLinkIsBlueWithAHandPointer) {
     EXPECT_EQ(link.MouseIcon()->widthPixels(), 16);
 }
 
-TEST_F(OvInfoItemTest, AClickOnTheLinkReachesItThroughThePanel) {
-    item(1).setValue(std::string(200, 'W'));
-    std::vector<std::string> heard;
-    auto c = part("lblFullInfo").on("Click", [&](Args&) { heard.push_back("Click"); });
+TEST_F(OvInfoItemTest, AClickOnTheLinkOpensTheDetailWindowWithTheWholeValue) {
+    item(1).setAttributeName("Path");
+    item(1).setValue("C:\\first\r\n" + std::string(200, 'W'));
+    std::vector<std::string> shown;
+    auto previous = Form::setModalHook([&](Form& f) {
+        auto& w = dynamic_cast<frmInfo&>(f);
+        shown = {w.Caption(), w.txtInfo().Text()};
+        EXPECT_EQ(w.owner().get(), &item(1));
+        w.pressKey(27);
+    });
     EXPECT_TRUE(form->click(part("lblFullInfo")));
-    EXPECT_EQ(heard, std::vector<std::string>{"Click"});
+    Form::setModalHook(previous);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Path", "C:\\first\r\n" + std::string(200, 'W')}));
+    EXPECT_EQ(frmInfo::loaded(), nullptr);
+    shown.clear();
     holder(1).setVisible(false);
     EXPECT_FALSE(form->click(part("lblFullInfo"))) << "a hidden line takes no input";
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(OvInfoItemTest, ByNameThroughItsHolderWithRequiredWidthAndIndentation) {
