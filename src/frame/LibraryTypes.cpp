@@ -1,5 +1,6 @@
 #include "frame/LibraryTypes.h"
 
+#include "options/OvMinimized.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "wizard/WizardTypes.h"
@@ -16,6 +17,7 @@ void registerLibraryTypes() {
                       std::to_string(v.major) + "." + std::to_string(v.minor),
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
+        r.addClass(OvMinimized::staticClass(), [] { return std::make_shared<OvMinimized>(); });
         return true;
     }();
     (void)done;
