@@ -34,6 +34,7 @@
 #include "platform/TypeRegistry.h"
 #include "platform/UserControl.h"
 #include "platform/Variant.h"
+#include "platform/WindowTable.h"
 #include "wizard/CPage.h"
 #include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"
