@@ -40,6 +40,23 @@ void BM_MinimizeRestore(benchmark::State& state) {
 }
 BENCHMARK(BM_MinimizeRestore);
 
+// What a hide and show of the form asks of its window alone: show commands 0 and 9, with the frame and
+// client paints passing through procedure A.
+void BM_WindowHideRestore(benchmark::State& state) {
+    ov::Runtime runtime;
+    auto form = minimizedWizard(10);
+    ov::WindowTable& windows = ov::WindowTable::current();
+    const ov::HWnd hwnd = windows.find(form.get());
+    const uint64_t before = ovbench::heapCount().allocations;
+    for (auto _ : state) {
+        windows.showWindow(hwnd, ov::win::SW_HIDE);
+        windows.showWindow(hwnd, ov::win::SW_RESTORE);
+    }
+    report(state, ovbench::heapCount().allocations - before);
+    form->unload();
+}
+BENCHMARK(BM_WindowHideRestore);
+
 // The form's own work (every control hears onHide and onShow) with the window's hide and restore.
 void BM_FormHideShow(benchmark::State& state) {
     ov::Runtime runtime;
