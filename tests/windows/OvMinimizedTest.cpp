@@ -5,6 +5,7 @@
 #include "platform/Extender.h"
 #include "platform/FailureCapture.h"
 #include "platform/Form.h"
+#include "platform/FormFile.h"
 #include "platform/Runtime.h"
 #include "windows/ProcedureLog.h"
 
@@ -60,7 +61,11 @@ TEST_F(OvMinimizedTest, ItsSizeAndIconBelongToDesignTimeOnly) {
 }
 
 TEST_F(OvMinimizedTest, MinimizingTheFormTakesTheOwnerWindowAlongAndRestoringTheOwnerBringsBothBack) {
-    auto form = wizardForm("frmOptions", Mode::Run);
+    // Designed, saved and loaded at run time, as a host ships it.
+    auto design = wizardForm("frmOptions", Mode::Design);
+    auto form = FormFile::read(FormFile::write(*design, "options.json"), "options.json", Mode::Run);
+    design->unload();
+    EXPECT_EQ(form->control("Minimizer")->Width(), 0);
     form->show();
     const HWnd formWindow = windows.find(form.get()), owner = windows.ownerWindow();
     EXPECT_EQ(form->control<OvMinimized>("Minimizer")->ownerWindow(), owner);
