@@ -4,6 +4,7 @@
 #include "controls/OvUpDown.h"
 #include "controls/OvLabel.h"
 #include "infopanel/InfoPanelTypes.h"
+#include "options/OvMinimized.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/ProgressTypes.h"
@@ -26,6 +27,7 @@ void registerLibraryTypes() {
         r.addClass(OvUpDown::staticClass(), [] { return std::make_shared<OvUpDown>(); });
         registerInfoPanelTypes(r);
         OvLabel::registerTypes(r);
+        r.addClass(OvMinimized::staticClass(), [] { return std::make_shared<OvMinimized>(); });
         return true;
     }();
     (void)done;

@@ -43,6 +43,7 @@
 #include "progress/OvProgressBar.h"
 #include "progress/ProgressEstimate.h"
 #include "progress/ProgressTypes.h"
+#include "platform/WindowTable.h"
 #include "wizard/CPage.h"
 #include "wizard/CPages.h"
 #include "wizard/OvWizardNavigator.h"

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/TypeRegistry.h"
 #include "platform/UserControl.h"
+#include "platform/WindowTable.h"
 
 #include <algorithm>
 
@@ -149,6 +150,12 @@ void Form::endControls(std::exception_ptr& first) {
     for (auto& ext : controls)
         terminate(ext, first);
     unsiteAll();
+    dropWindow();
+}
+
+void Form::dropWindow() noexcept {
+    if (auto* windows = m_runtime->findThreadState<WindowTable>())
+        windows->destroy(windows->find(this));
 }
 
 // ---- Controls ----
@@ -724,6 +731,7 @@ void Form::show() {
     if (m_visible)
         return;
     m_visible = true;
+    m_runtime->threadState<WindowTable>().showFor(this, win::SW_RESTORE);
     updateShown();
     if (userMode() && !m_focusControl)
         focusFirst();
@@ -734,6 +742,8 @@ void Form::hide() {
     if (!m_visible)
         return;
     m_visible = false;
+    if (auto* windows = m_runtime->findThreadState<WindowTable>())
+        windows->showFor(this, win::SW_HIDE);
     updateShown();
 }
 
@@ -766,6 +776,7 @@ bool Form::unload() {
     for (const auto& ext : controls)
         terminate(ext, first);
     unsiteAll();
+    dropWindow();
     m_loaded = false;
     if (first)
         std::rethrow_exception(first);

@@ -164,6 +164,9 @@ public:
     void show();
     // Makes the form invisible: every shown control hears onHide (creation order).
     void hide();
+    // Windows: a shown form has a window of the thread's WindowTable, owned by the application's owner
+    // window; show() makes it on the first show and restores it (show command 9) before the controls
+    // hear onShow, hide() hides it (0), and it is destroyed when the form unloads or ends.
     // Raises Unload(Cancel); when a handler sets Cancel the form stays and false is returned.
     // Otherwise: the focus is dropped (without events), every shown control hears onHide, then every
     // control hears onTerminate (both in creation order); the controls are unsited and the form is
@@ -282,6 +285,8 @@ private:
     void endWithRuntime() noexcept;
     // Ends every control: hide, terminate and unsite each (creation order), first failure in `first`.
     void endControls(std::exception_ptr& first);
+    // Destroys the form's window (see WindowTable), made when the form was first shown.
+    void dropWindow() noexcept;
     [[noreturn]] void droppedOnAnotherThread() const noexcept;
 
     struct Snapshot;

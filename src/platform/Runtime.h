@@ -101,6 +101,15 @@ public:
         m_state.emplace_back(std::type_index(typeid(T)), p);
         return *p;
     }
+    // The T of this thread if one was made, or null (nothing is made).
+    template <class T>
+    T* findThreadState() {
+        for (auto& [type, ptr] : m_state) {
+            if (type == std::type_index(typeid(T)))
+                return static_cast<T*>(ptr.get());
+        }
+        return nullptr;
+    }
 
 private:
     friend class Form;
