@@ -56,6 +56,7 @@ void ConstituentControl::setContainerObject(const ObjectRef& c) {
 
 void ConstituentControl::Move(float left, std::optional<float> top, std::optional<float> width,
                               std::optional<float> height) {
+    settleSize();
     float t = top.value_or(m_top);
     float w = width.value_or(m_width);
     float h = height.value_or(m_height);
@@ -76,6 +77,11 @@ void ConstituentControl::storeBounds(float left, float top, float width, float h
 }
 
 void ConstituentControl::boundsChanged(float, float, float, float) {}
+
+void ConstituentControl::fitDeferred() {
+    m_sizeDeferred = false; // first: the fit reads the size it replaces
+    fitDeferredSize();
+}
 
 void ConstituentControl::setVisible(bool v) {
     if (m_visible == v)

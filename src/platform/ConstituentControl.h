@@ -49,13 +49,19 @@ public:
 
     float Left() const { return m_left; }
     float Top() const { return m_top; }
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void setLeft(float v) { Move(v, m_top, m_width, m_height); }
-    void setTop(float v) { Move(m_left, v, m_width, m_height); }
+    float Width() const {
+        settleSize();
+        return m_width;
+    }
+    float Height() const {
+        settleSize();
+        return m_height;
+    }
+    void setLeft(float v) { Move(v, m_top); }
+    void setTop(float v) { Move(m_left, v); }
     // Negative sizes are failure 380.
-    void setWidth(float v) { Move(m_left, m_top, v, m_height); }
-    void setHeight(float v) { Move(m_left, m_top, m_width, v); }
+    void setWidth(float v) { Move(m_left, m_top, v); }
+    void setHeight(float v) { Move(m_left, m_top, {}, v); }
     void Move(float left, std::optional<float> top = {}, std::optional<float> width = {},
               std::optional<float> height = {});
 
@@ -111,6 +117,11 @@ protected:
     virtual void fontChanged() {}
     // Stores bounds without running boundsChanged (for a control that computes its own size).
     void storeBounds(float left, float top, float width, float height);
+    // A control whose size follows its content may put off working it out: after deferSize(),
+    // fitDeferredSize() runs once, before the size is next read or changed (a label on a hidden page
+    // is measured when something first looks at it, not at every change of its caption or font).
+    void deferSize() { m_sizeDeferred = true; }
+    virtual void fitDeferredSize() {}
 
     // Which of the common members a class publishes by name.
     enum Members : unsigned {
@@ -128,6 +139,12 @@ protected:
 private:
     friend class UserControl;
 
+    void settleSize() const {
+        if (m_sizeDeferred) [[unlikely]]
+            const_cast<ConstituentControl*>(this)->fitDeferred();
+    }
+    void fitDeferred();
+
     std::string m_name;
     UserControl* m_owner = nullptr;
     ConstituentControl* m_container = nullptr;
@@ -135,6 +152,7 @@ private:
     bool m_visible = true;
     bool m_enabled = true;
     bool m_tabStop = true;
+    bool m_sizeDeferred = false;
     int16_t m_tabIndex = 0;
     std::string m_tag;
     std::string m_toolTipText;

@@ -131,6 +131,7 @@ void Extender::setVisible(bool v) {
     if (m_visible == v)
         return;
     m_visible = v;
+    if (m_control->m_initialized) m_control->onExtenderVisibleChanged();
     if (!m_form)
         return;
     m_form->designChanged();

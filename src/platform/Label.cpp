@@ -87,6 +87,10 @@ void Label::boundsChanged(float, float, float oldWidth, float) {
 }
 
 void Label::fit() {
+    if (m_autoSize) deferSize();
+}
+
+void Label::fitDeferredSize() {
     if (!m_autoSize)
         return;
     const TextMetricsService& metrics = Runtime::current().textMetrics();

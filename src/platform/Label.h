@@ -9,7 +9,8 @@ namespace ov {
 // without WordWrap it takes the width of the widest line and the height of all lines; with WordWrap
 // it keeps its width and takes the height of the caption wrapped to that width
 // (TextMetricsService::wrap). Its left and top edges stay where they are. The size follows every
-// change of Caption, Font, AutoSize, WordWrap and, when wrapping, Width.
+// change of Caption, Font, AutoSize, WordWrap and, when wrapping, Width; it is measured when its
+// size is next read, so a label whose caption and font change several times is measured once.
 class Label : public ConstituentControl {
     OV_OBJECT(Label)
 public:
@@ -46,6 +47,7 @@ public:
 protected:
     void boundsChanged(float oldLeft, float oldTop, float oldWidth, float oldHeight) override;
     void fontChanged() override { fit(); }
+    void fitDeferredSize() override;
 
 private:
     void fit();

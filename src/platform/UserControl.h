@@ -161,6 +161,9 @@ protected:
     virtual void onResize() {}
     virtual void onAmbientChanged(const std::string& /*name*/) {}
     virtual void onTerminate() {}
+    // The extender's Visible changed (between onInitialize and onTerminate), before the form lays
+    // out or shows anything for it.
+    virtual void onExtenderVisibleChanged() {}
 
     // The class's own members first, then "Controls".
     Resolved resolveMember(std::string_view name) override;

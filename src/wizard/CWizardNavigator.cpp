@@ -59,7 +59,56 @@ void CWizardNavigator::setTabHeight(int32_t twips) {
 }
 
 void CWizardNavigator::GoToPage(int32_t newPageIndex) {
+    // Pages may join, leave, show or hide while they hear this: each step looks for the next page
+    // after the last one called, among the visible pages and the pages with the new index.
+    const PageListenerId last = m_lastListener;
+    PageListenerId after = 0;
+    for (;;) {
+        PageListenerId next = last + 1;
+        auto visible = m_visibleListeners.upper_bound(after);
+        if (visible != m_visibleListeners.end()) next = *visible;
+        auto target = m_listenersByIndex.lower_bound({newPageIndex, after + 1});
+        if (target != m_listenersByIndex.end() && target->first == newPageIndex)
+            next = std::min(next, target->second);
+        if (next > last) break;
+        after = next;
+        auto listening = m_listeners.find(next);
+        if (listening != m_listeners.end()) listening->second.page->hearGoToPage(newPageIndex);
+    }
     OnGoToPage(newPageIndex);
+}
+
+CWizardNavigator::PageListenerId CWizardNavigator::joinPages(PageListener& page, int32_t pageIndex,
+                                                             bool visible) {
+    const PageListenerId id = ++m_lastListener;
+    m_listeners.emplace(id, Listening{&page, pageIndex});
+    m_listenersByIndex.emplace(pageIndex, id);
+    if (visible) m_visibleListeners.insert(id);
+    return id;
+}
+
+void CWizardNavigator::leavePages(PageListenerId id) {
+    auto it = m_listeners.find(id);
+    if (it == m_listeners.end()) return;
+    m_listenersByIndex.erase({it->second.pageIndex, id});
+    m_visibleListeners.erase(id);
+    m_listeners.erase(it);
+}
+
+void CWizardNavigator::pageIndexIs(PageListenerId id, int32_t pageIndex) {
+    auto it = m_listeners.find(id);
+    if (it == m_listeners.end() || it->second.pageIndex == pageIndex) return;
+    m_listenersByIndex.erase({it->second.pageIndex, id});
+    it->second.pageIndex = pageIndex;
+    m_listenersByIndex.emplace(pageIndex, id);
+}
+
+void CWizardNavigator::pageVisibleIs(PageListenerId id, bool visible) {
+    if (!m_listeners.contains(id)) return;
+    if (visible)
+        m_visibleListeners.insert(id);
+    else
+        m_visibleListeners.erase(id);
 }
 
 void CWizardNavigator::ChangeButtons() {
@@ -93,8 +142,7 @@ void CWizardNavigator::RenamePage(const std::string& newKey, const CPageRef& pag
 }
 
 void CWizardNavigator::RemovePage(const std::string& key) {
-    if (m_pages->Count() == 0)
-        return;
+    if (m_pages->Count() == 0) return;
     if (m_pages->findNamed(key)) m_pages->Remove(Variant(key));
 }
 

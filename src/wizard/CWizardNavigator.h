@@ -8,8 +8,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace ov {
 
@@ -23,6 +26,15 @@ struct ButtonSetting {
     int32_t Rule = 0;
 
     bool operator==(const ButtonSetting&) const = default;
+};
+
+// A page as the mediator's page changes reach it (see CWizardNavigator::joinPages).
+class PageListener {
+public:
+    virtual void hearGoToPage(int32_t newPageIndex) = 0;
+
+protected:
+    ~PageListener() = default;
 };
 
 // The mediator through which the navigator and its pages meet without knowing each other; one per
@@ -101,7 +113,19 @@ public:
 
     const std::shared_ptr<CPages>& Pages() const { return m_pages; }
 
+    // Pages that joined hear it first, in the order they joined, then the handlers of OnGoToPage.
     void GoToPage(int32_t newPageIndex);
+
+    // Pages hear GoToPage through this list rather than through OnGoToPage. A page acts on a page
+    // change only while it is visible (it hides) or when it has the new index (it shows itself), so
+    // the mediator calls those pages alone; what every other page would do is nothing. A page tells
+    // the mediator its PageIndex and whether it is visible whenever they change; a page that joins
+    // during a page change first hears the next one.
+    using PageListenerId = uint64_t;
+    PageListenerId joinPages(PageListener& page, int32_t pageIndex, bool visible);
+    void leavePages(PageListenerId id);
+    void pageIndexIs(PageListenerId id, int32_t pageIndex);
+    void pageVisibleIs(PageListenerId id, bool visible);
     void ChangeButtons();
     // Raises OnNavigatorDie; answers Empty.
     Variant NavigatorIsDie();
@@ -137,6 +161,14 @@ private:
     bool m_showErrorMsg = false;
     bool m_pageHidden = false;
     std::shared_ptr<CPages> m_pages;
+    struct Listening {
+        PageListener* page;
+        int32_t pageIndex;
+    };
+    std::map<PageListenerId, Listening> m_listeners;
+    std::set<PageListenerId> m_visibleListeners;
+    std::set<std::pair<int32_t, PageListenerId>> m_listenersByIndex;
+    PageListenerId m_lastListener = 0;
 };
 
 } // namespace ov

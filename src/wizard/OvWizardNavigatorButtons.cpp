@@ -23,15 +23,29 @@ const char* positionName(ovEn_Button_Position p) {
 }
 
 // The label of a position property writer, e.g. "::LeftButtonEnabled (Let)"; kept for the whole run.
+constexpr const char* kFields[] = {"Visible", "Enabled", "Rule", "Caption"};
+
+size_t fieldSlot(const char* field) {
+    size_t f = 0;
+    while (std::string_view(kFields[f]) != field)
+        ++f;
+    return f;
+}
+
 const char* writerLabel(ovEn_Button_Position p, const char* field) {
     static thread_local std::array<std::array<std::string, 4>, 4> labels;
-    static const char* const fields[] = {"Visible", "Enabled", "Rule", "Caption"};
-    size_t f = 0;
-    while (std::string_view(fields[f]) != field)
-        ++f;
-    std::string& l = labels[buttonSlot(p)][f];
+    std::string& l = labels[buttonSlot(p)][fieldSlot(field)];
     if (l.empty()) l = std::string("::") + positionName(p) + field + " (Let)";
     return l.c_str();
+}
+
+// The stored key of a button's field ("RightMiddleButtonEnabled"), made once: a page change writes
+// every button's fields.
+const std::string& storedKey(ovEn_Button_Position p, const char* field) {
+    static thread_local std::array<std::array<std::string, 4>, 4> keys;
+    std::string& k = keys[buttonSlot(p)][fieldSlot(field)];
+    if (k.empty()) k = std::string(positionName(p)) + field;
+    return k;
 }
 
 std::string ruleText(ovEn_Button_Rule r) {
@@ -59,7 +73,7 @@ void OvWizardNavigator::setButtonVisible(ovEn_Button_Position p, bool v) {
         setting(p).visible = v;
         button(p).setVisible(v);
         shareDefault(p, [&](ButtonSetting& s) { s.Visible = v; });
-        PropertyChanged(std::string(positionName(p)) + "Visible");
+        PropertyChanged(storedKey(p, "Visible"));
     });
 }
 
@@ -70,7 +84,7 @@ void OvWizardNavigator::setButtonEnabled(ovEn_Button_Position p, bool v) {
         if (m_defaultButton == p) ApplyDefaultButton(v ? p : ovEn_Button_Position::ovBPNone);
         if (m_cancelButton == p) ApplyCancelButton(v ? p : ovEn_Button_Position::ovBPNone);
         shareDefault(p, [&](ButtonSetting& s) { s.Enabled = v; });
-        PropertyChanged(std::string(positionName(p)) + "Enabled");
+        PropertyChanged(storedKey(p, "Enabled"));
     });
 }
 
@@ -79,7 +93,7 @@ void OvWizardNavigator::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule v
         setting(p).rule = v;
         button(p).setTag(ruleText(v));
         shareDefault(p, [&](ButtonSetting& s) { s.Rule = static_cast<int32_t>(v); });
-        PropertyChanged(std::string(positionName(p)) + "Rule");
+        PropertyChanged(storedKey(p, "Rule"));
     });
 }
 
@@ -88,7 +102,7 @@ void OvWizardNavigator::setButtonCaption(ovEn_Button_Position p, const std::stri
         setting(p).caption = v;
         button(p).setCaption(v);
         shareDefault(p, [&](ButtonSetting& s) { s.Caption = v; });
-        PropertyChanged(std::string(positionName(p)) + "Caption");
+        PropertyChanged(storedKey(p, "Caption"));
     });
 }
 

@@ -137,7 +137,9 @@ OvWizardTab::OvWizardTab() {
         s.Click.connect([this] { trapFailures(*this, "::Click", [&] { Click(); }); }));
 }
 
-OvWizardTab::~OvWizardTab() = default;
+OvWizardTab::~OvWizardTab() {
+    if (m_mediator) m_mediator->leavePages(m_listenerId);
+}
 
 // ---- Failure convention and mediator ----
 
@@ -166,7 +168,7 @@ CWizardNavigator& OvWizardTab::mediator() const {
 void OvWizardTab::attach() {
     m_mediator = subscribeWizardMediator();
     CWizardNavigator& m = *m_mediator;
-    m_mediatorLinks.emplace_back(m.OnGoToPage.connect([this](int32_t index) { onGoToPage(index); }));
+    m_listenerId = m.joinPages(*this, m_pageIndex, isSited() && extender().Visible());
     m_mediatorLinks.emplace_back(
         m.OnChangeBannerPicture.connect([this](PictureRef picture) { onChangeBannerPicture(picture); }));
     m_mediatorLinks.emplace_back(m.OnChangeWaterMarkPicture.connect(
@@ -182,6 +184,8 @@ void OvWizardTab::attach() {
 
 void OvWizardTab::detach() {
     m_mediatorLinks.clear();
+    if (m_mediator) m_mediator->leavePages(m_listenerId);
+    m_listenerId = 0;
     m_mediator.reset();
 }
 
@@ -189,6 +193,14 @@ void OvWizardTab::registerPage() {
     m_displayName = extender().Name();
     m_descriptor->setName(m_displayName);
     mediator().AddPage(m_displayName, m_descriptor);
+}
+
+void OvWizardTab::tellPageIndex() {
+    if (m_mediator) m_mediator->pageIndexIs(m_listenerId, m_pageIndex);
+}
+
+void OvWizardTab::onExtenderVisibleChanged() {
+    if (m_mediator) m_mediator->pageVisibleIs(m_listenerId, extender().Visible());
 }
 
 void OvWizardTab::onGoToPage(int32_t newPageIndex) {

@@ -4,6 +4,7 @@
 #include "platform/Event.h"
 #include "platform/UserControl.h"
 #include "wizard/CPage.h"
+#include "wizard/CWizardNavigator.h"
 #include "wizard/WizardTypes.h"
 
 #include <array>
@@ -37,7 +38,7 @@ class StoredKeyTable;
 // the mediator's RaiseError with the source "<Name>::<procedure> (Let)" and shown as an "Error: "
 // message (style 48) while the mediator's ShowErrorMsg is on. A page without a mediator only records.
 // Readers do not trap: their failures reach the caller.
-class OvWizardTab : public UserControl, private FailureReporter {
+class OvWizardTab : public UserControl, private FailureReporter, private PageListener {
     OV_OBJECT(OvWizardTab)
 public:
     OvWizardTab();
@@ -217,6 +218,7 @@ protected:
     void onResize() override;
     void onAmbientChanged(const std::string& name) override;
     void onTerminate() override;
+    void onExtenderVisibleChanged() override;
 
 private:
     struct ButtonSlot {
@@ -240,6 +242,9 @@ private:
     void detach();
     void registerPage();
     void onGoToPage(int32_t newPageIndex);
+    void hearGoToPage(int32_t newPageIndex) override { onGoToPage(newPageIndex); }
+    // Tells the mediator the page's PageIndex after it changed.
+    void tellPageIndex();
     void onChangeBannerPicture(const PictureRef& picture);
     void onChangeWaterMarkPicture(const PictureRef& picture);
     void onNavigatorDie();
@@ -307,6 +312,7 @@ private:
 
     std::shared_ptr<CWizardNavigator> m_mediator;
     std::vector<ScopedConnection> m_mediatorLinks;
+    CWizardNavigator::PageListenerId m_listenerId = 0;
     std::vector<ScopedConnection> m_surfaceLinks;
     CPageRef m_descriptor;
     std::string m_displayName;

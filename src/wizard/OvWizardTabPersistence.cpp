@@ -103,6 +103,7 @@ const StoredKeyTable<OvWizardTab>& OvWizardTab::headerKeys() {
                 "PageIndex", "PageIndex", 0, 1, [](T& t) { return t.m_pageIndex; },
                 [](T& t, int32_t v) {
                     t.m_pageIndex = v;
+                    t.tellPageIndex();
                     t.m_parts.pageIndex->setCaption(std::to_string(v));
                 }),
             Key::field<&T::m_pageBack>("PageBack", 0, 0),

@@ -206,6 +206,7 @@ void OvWizardTab::setPageIndex(int32_t value) {
     trapFailures(*this, "::PageIndex (Let)", [&] {
         const int32_t old = m_pageIndex;
         m_pageIndex = value;
+        tellPageIndex();
         if (m_descriptor) CPages::pageIndexChanged(*m_descriptor);
         if (!ambientUserMode()) swapWithPagesAt(value, old);
         PropertyChanged("PageIndex");
