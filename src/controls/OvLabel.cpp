@@ -3,29 +3,13 @@
 #include "frame/ErrorReporting.h"
 #include "platform/Extender.h"
 #include "platform/Label.h"
+#include "platform/MessageBoxFailures.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "platform/VariantTraits.h"
 
 namespace ov {
-
-namespace {
-
-// The label's writers that show their failures: 398 (no site yet) is dropped, anything else is shown
-// as "Error: <number>" CR LF <description> with the exclamation icon, and the writer ends normally.
-template <class F>
-void showFailures(F&& body) {
-    try {
-        std::forward<F>(body)();
-    } catch (const Failure& f) {
-        if (isMisuse(f)) throw;
-        if (f.number() != err::ClientSiteNotAvailable)
-            ShowError(true, f.number(), f.description(), {}, mb::Exclamation);
-    }
-}
-
-} // namespace
 
 const ClassInfo& OvLabel::staticClass() {
     return buildClassInfo<OvLabel>([](ClassInfo& i) {
@@ -106,7 +90,7 @@ void OvLabel::setBackColor(OleColor v) {
 }
 
 void OvLabel::setForeColor(OleColor v) {
-    showFailures([&] {
+    reportInMessageBox(*this, "ForeColor", [&] {
         m_foreColor = v;
         m_front.setForeColor(m_enabled ? m_foreColor : sysColor::ButtonShadow);
         PropertyChanged("ForeColor");
@@ -118,7 +102,7 @@ FontRef OvLabel::Font() const {
 }
 
 void OvLabel::setFont(FontRef v) {
-    showFailures([&] {
+    reportInMessageBox(*this, "Font", [&] {
         struct Changing {
             bool& flag;
             ~Changing() { flag = false; }
