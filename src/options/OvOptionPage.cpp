@@ -1,5 +1,6 @@
 #include "options/OvOptionPage.h"
 
+#include "frame/ErrorReporting.h"
 #include "options/OvTreeBase.h"
 #include "options/OvTreeFunctions.h"
 #include "platform/Extender.h"
@@ -125,12 +126,11 @@ void OvOptionPage::onWriteProperties(PropertyBag& bag) {
 }
 
 void OvOptionPage::onShow() {
-    try {
+    ignoreFailures([&] {
         if (m_manager)
             extender().Move(static_cast<float>(m_manager->ClientLeft()),
                             static_cast<float>(m_manager->ClientTop()));
-    } catch (const Failure&) {
-    }
+    });
 }
 
 void OvOptionPage::onHide() {
@@ -252,7 +252,8 @@ int32_t OvOptionPage::ClientWidth() const {
 }
 
 void OvOptionPage::layoutPage() {
-    try {
+    // Failures during layout are ignored.
+    ignoreFailures([&] {
         if (m_manager && isSited() && m_manager->ClientWidth() > 0)
             extender().Move(
                 static_cast<float>(m_manager->ClientLeft()), static_cast<float>(m_manager->ClientTop()),
@@ -266,9 +267,7 @@ void OvOptionPage::layoutPage() {
         } else if (m_headerMode == En_HeaderMode::ovHMOutlook) {
             l.setWidth(ScaleWidth());
         }
-    } catch (const Failure&) {
-        // Failures during layout are ignored.
-    }
+    });
 }
 
 } // namespace ov

@@ -1,5 +1,6 @@
 #include "options/OvTreeBase.h"
 
+#include "frame/ErrorReporting.h"
 #include "options/OptionListText.h"
 #include "options/OvTreeFunctions.h"
 #include "options/TreeImages.h"
@@ -21,13 +22,6 @@ namespace {
 constexpr float kTreeLeft = 120, kTreeTop = 90, kTreeWidth = 2700;
 constexpr float kButtonTop = 135, kButtonWidth = 1125, kButtonHeight = 345;
 
-template <class F>
-void ignoringFailures(F body) {
-    try {
-        body();
-    } catch (const Failure&) {
-    }
-}
 } // namespace
 
 const ClassInfo& OvTreeBase::staticClass() {
@@ -161,7 +155,7 @@ void OvTreeBase::onInitProperties() {
 }
 
 void OvTreeBase::onShow() {
-    ignoringFailures([&] {
+    ignoreFailures([&] {
         Form& form = parentForm();
         extender().Move(0, 0, form.ScaleWidth(), form.ScaleHeight());
         tvOptions().ZOrder(0);
@@ -229,7 +223,7 @@ void OvTreeBase::onWriteProperties(PropertyBag& bag) {
 void OvTreeBase::AddNodes(OptionCollectionRef& colSource) {
     m_options = colSource;
     // A tree that loads only in part is still the new tree: the change is reported either way.
-    ignoringFailures([&] { loadOptions(); });
+    ignoreFailures([&] { loadOptions(); });
     PropertyChanged("TreeContainment");
 }
 

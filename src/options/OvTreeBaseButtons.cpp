@@ -1,4 +1,5 @@
 // The button bar and the layout of the options frame.
+#include "frame/ErrorReporting.h"
 #include "options/OvTreeBase.h"
 #include "platform/CommandButton.h"
 #include "platform/Form.h"
@@ -119,7 +120,8 @@ int32_t OvTreeBase::ClientWidth() const {
 }
 
 void OvTreeBase::onResize() {
-    try {
+    // Failures during resize are ignored.
+    ignoreFailures([&] {
         // The bar is docked to the bottom of the control.
         PictureBox& bar = child<PictureBox>("picButtons");
         bar.Move(0, std::max(0.0f, ScaleHeight() - kBarHeight), ScaleWidth(), kBarHeight);
@@ -133,14 +135,13 @@ void OvTreeBase::onResize() {
         t.setClientWidth(ClientWidth());
         t.setClientHeight(ClientHeight());
         t.ResizeBase();
-    } catch (const Failure&) {
-        // Failures during resize are ignored.
-    }
+    });
     layoutButtons();
 }
 
 void OvTreeBase::layoutButtons() {
-    try {
+    // Failures during the bar's resize are ignored.
+    ignoreFailures([&] {
         const float w = child<CommandButton>("cmdOK").Width();
         const float r = static_cast<float>(ClientLeft() + ClientWidth());
         child<Frame>("fraTop").Move(static_cast<float>(ClientLeft()), 0, static_cast<float>(ClientWidth()));
@@ -152,9 +153,7 @@ void OvTreeBase::layoutButtons() {
         ok.setLeft(custom.Left() + custom.Width() + 6 * px());
         cancel.setLeft(ok.Left() + ok.Width() + 6 * px());
         helpApply.setLeft(cancel.Left() + cancel.Width() + 7 * px());
-    } catch (const Failure&) {
-        // Failures during the bar's resize are ignored.
-    }
+    });
 }
 
 } // namespace ov

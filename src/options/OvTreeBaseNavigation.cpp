@@ -1,4 +1,5 @@
 // The option tree's algorithms: making an item current, the first page, and the node click.
+#include "frame/ErrorReporting.h"
 #include "options/OvTreeBase.h"
 #include "options/OvTreeFunctions.h"
 #include "platform/TreeView.h"
@@ -184,11 +185,7 @@ void OvTreeBase::onExpandCollapse(const NodeRef& node, bool expanded) {
         apply();
         return;
     }
-    try {
-        apply();
-    } catch (const Failure&) {
-        // A failure while handling an expand is ignored.
-    }
+    ignoreFailures(apply); // a failure while handling an expand is ignored
 }
 
 void OvTreeBase::clickNode(const std::string& key) {
