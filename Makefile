@@ -12,7 +12,7 @@ TEST_PACKAGES := $(BASE_PACKAGES) libgtest-dev
 BENCH_PACKAGES := $(BASE_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES := $(BASE_PACKAGES) clang-14 libclang-rt-14-dev
 
-.PHONY: demo test tsan bench fuzz format clean
+.PHONY: demo test tsan bench fuzz fuzz-options format clean
 
 demo:
 	@scripts/require-packages $(BASE_PACKAGES)
@@ -53,6 +53,15 @@ fuzz:
 	@cp examples/*.json build/fuzz/corpus/ 2>/dev/null || true
 	build/fuzz/formfile_fuzz build/fuzz/corpus fuzz/corpus -dict=fuzz/formfile.dict -timeout=10 \
 	    -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/crashes/
+
+# The option-list text fuzzer (DecodeOptions, and encode -> decode -> encode of what decodes).
+fuzz-options:
+	@scripts/require-packages $(FUZZ_PACKAGES)
+	@CXX=clang++-14 cmake -S fuzz -B build/fuzz > /dev/null
+	@cmake --build build/fuzz --target options_fuzz -j $(JOBS)
+	@mkdir -p build/fuzz/options-corpus build/fuzz/crashes
+	build/fuzz/options_fuzz build/fuzz/options-corpus fuzz/options-corpus -dict=fuzz/options.dict -timeout=10 \
+	    -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=build/fuzz/crashes/options-
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
