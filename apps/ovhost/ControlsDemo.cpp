@@ -22,7 +22,7 @@ ov::FormRef designControls() {
     auto form = ov::Form::create("frmControls", ov::Mode::Design);
     form->setCaption("Print");
     form->setBorderStyle(3);
-    form->Move(0, 0, 4200, 2400);
+    form->Move(0, 0, 4200, 3000);
     auto row = [&](const char* label, const char* caption, const char* spin, float top) {
         auto l = form->add("OvHost.Label", label);
         l->let("Caption", caption);
@@ -43,6 +43,15 @@ ov::FormRef designControls() {
     auto locked = row("lblDuplex", "Duplex margin:", "spnDuplex", 1200);
     locked->let("Value", 5);
     locked->let("Enabled", false);
+    auto printer = form->add("OvComCtl.OvLabel", "lblPrinter");
+    printer->Move(240, 1740, 3600, 255);
+    printer->let("Caption", "Printer: Office laser, A4");
+    printer->let("AutoSize", true);
+    auto duplex = form->add("OvComCtl.OvLabel", "lblNoDuplex");
+    duplex->Move(240, 2040, 3600, 255);
+    duplex->let("Caption", "Duplex printing is not available");
+    duplex->let("AutoSize", true);
+    duplex->let("Enabled", false);
     return form;
 }
 

@@ -56,9 +56,21 @@ const PageDesign kPages[] = {
      "Proxy Server",
      0,
      {"Address:  proxy.example.org", "Port:  3128", "Bypass for local addresses"}},
-    {"pgConnections", "Connections", 1, {"Time-out:  30 seconds", "Retries:  3"}},
+    {"pgConnections", "Connections", 1, {"Retries:  3"}},
     {"pgSecurity", "Security", 0, {"Ask before running macros", "Remember passwords for 14 days"}},
 };
+
+// Spin boxes some pages carry under their lines, each with a label before it.
+struct SpinDesign {
+    const char* page;
+    const char* name;
+    const char* caption;
+    int32_t value;
+    int32_t max;
+};
+
+const SpinDesign kSpins[] = {{"pgFormatting", "spnIndent", "Indent size:", 4, 16},
+                             {"pgConnections", "spnTimeout", "Time-out (seconds):", 30, 600}};
 
 std::string upper(std::string s) {
     for (char& c : s)
@@ -108,6 +120,20 @@ ov::FormRef designOptions() {
             label->let("AutoSize", true);
             label->let("Caption", text);
             top += 360;
+        }
+        for (const SpinDesign& s : kSpins) {
+            if (std::string(s.page) != p.name) continue;
+            const float left = static_cast<float>(page->get("ClientLeft").toInt32()) + 240;
+            auto label = form->add("OvHost.Label", std::string(s.name).substr(3) + "Label");
+            label->set("Container", Variant(ov::ObjectRef(page)));
+            label->Move(left, top + 45, 2040, 255);
+            label->let("Caption", s.caption);
+            auto spin = form->add("OvComCtl.OvUpDown", s.name);
+            spin->set("Container", Variant(ov::ObjectRef(page)));
+            spin->Move(left + 2160, top, 1200, 330);
+            spin->let("Max", s.max);
+            spin->let("Value", s.value);
+            top += 480;
         }
         // A boxed note under the settings, as a host shows a description.
         auto note = form->add("OvHost.Label", std::string(p.name).substr(2) + "Note");
@@ -173,8 +199,9 @@ void walkOptions(ov::Form& form, const fs::path& out, std::ostream& log) {
     click("_GENERAL\\FONTS", "options-2-fonts-outlook-header.png");
     click("_ADVANCED\\SECURITY", nullptr); // refused by the host
     click("_ADVANCED\\NETWORK\\PROXY", "options-3-nested-proxy.png");
-    click("_EDITOR\\SPELLING", "options-4-no-header.png");
-    click("_GENERAL", "options-5-folder-shows-remembered-page.png");
+    click("_EDITOR\\FORMATTING", "options-4-formatting-spin-box.png");
+    click("_EDITOR\\SPELLING", "options-5-no-header.png");
+    click("_GENERAL", "options-6-folder-shows-remembered-page.png");
     click("_ADVANCED", nullptr); // Proxy again, remembered two levels down
     for (auto [b, name] : {std::pair{ov::en_Buttons::btnApply, "Apply"},
                            {ov::en_Buttons::btnCustom, "&Defaults"},
