@@ -106,13 +106,6 @@ OvProgressInfo::OvProgressInfo()
     m_status.Move(510, 2070, 6570, 195);
     m_status.setCaption("Status");
     m_barHolder.Move(480, 2310, 6615, 285);
-    // The bar as placed on the panel: every stored property at its default but the display font.
-    Font::Attributes arial;
-    arial.name = "Arial";
-    arial.charset = kRussianCharset;
-    PropertyBag designed;
-    designed.put("DisplayFont", VariantTraits<FontRef>::to(Font::create(arial)));
-    m_barHolder.create("OvComCtl.OvProgressBar", &designed);
     m_details.Move(480, 2640, 6615, 915);
     m_details.setCaption("Details");
     m_processedLine.Move(180, 300, 3675, 195);
@@ -146,6 +139,14 @@ ov::Image& OvProgressInfo::stepIcon(int32_t step) const {
 // ---- Lifecycle ----
 
 void OvProgressInfo::onInitialize() {
+    // The bar as placed on the panel: every stored property at its default but the display font. It is
+    // loaded here, once the panel is sited, since reading its font falls back on the form's.
+    Font::Attributes arial;
+    arial.name = "Arial";
+    arial.charset = kRussianCharset;
+    PropertyBag designed;
+    designed.put("DisplayFont", VariantTraits<FontRef>::to(Font::create(arial)));
+    m_barHolder.create("OvComCtl.OvProgressBar", &designed);
     bar().setAlign(CaptionAlign::arAlignCenter);
 }
 
