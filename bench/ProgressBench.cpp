@@ -4,6 +4,7 @@
 #include "platform/Runtime.h"
 #include "progress/FormatTime.h"
 #include "progress/OvProgressBar.h"
+#include "progress/OvProgressInfo.h"
 #include "render/Bitmap.h"
 #include "render/Renderer.h"
 
@@ -71,6 +72,22 @@ void BM_ProgressValueWriteRendered(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProgressValueWriteRendered)->Unit(benchmark::kMicrosecond);
+
+// A job of 10,000 items reported one by one: 10,000 Progress writes on a progress panel on a running
+// form (ProgressMax 10,000), each setting the embedded bar's Value, its "N% completed" caption and the
+// tool tip.
+void BM_ProgressInfo10kProgressWrites(benchmark::State& state) {
+    Runtime runtime;
+    FormRef form = Form::create("frmInstall", Mode::Run);
+    auto panel = form->add("OvComCtl.OvProgressInfo", "Progress")->controlAs<OvProgressInfo>();
+    panel->setProgressMax(10000);
+    for (auto _ : state) {
+        for (int32_t v = 1; v <= 10000; ++v)
+            panel->setProgress(v);
+        benchmark::DoNotOptimize(panel->Progress());
+    }
+}
+BENCHMARK(BM_ProgressInfo10kProgressWrites)->Unit(benchmark::kMillisecond);
 
 void BM_FormatTime(benchmark::State& state) {
     float s = 0;

@@ -231,6 +231,9 @@ public:
         MemberInfo m;
         m.name = std::move(name);
         m.dispid = dispid;
+        // The writer's parameters before the value are the property's indices.
+        using Params = typename detail::MemFn<L>::Params;
+        m.params = detail::paramInfos<Params>({}, std::make_index_sequence<std::tuple_size_v<Params> - 1>{});
         MemberBuilder b(m_info, m_info.addMember(std::move(m)));
         b.let(writer);
         return b;
