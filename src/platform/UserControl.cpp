@@ -157,7 +157,7 @@ void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string name,
     c->m_name = std::move(name);
     c->m_owner = this;
     c->m_container = container;
-    m_childByName.emplace(c->m_name, c.get());
+    if (!m_childByName.empty()) m_childByName.emplace(c->m_name, c.get());
     m_zOrder.push_back(c.get());
     m_children.push_back(std::move(c));
 }
@@ -192,6 +192,17 @@ Object::Resolved UserControl::resolveMember(std::string_view name) {
 }
 
 ConstituentControl* UserControl::findChild(std::string_view name) const {
+    // Most controls hold a few dozen constituents, found as fast by a scan and without the memory of a
+    // hash; a control that comes to hold many (a panel's loaded lines) is indexed from then on.
+    if (m_childByName.empty()) {
+        if (m_children.size() < kIndexedFrom) {
+            for (const auto& c : m_children)
+                if (equalsNoCase(c->m_name, name)) return c.get();
+            return nullptr;
+        }
+        for (const auto& c : m_children)
+            m_childByName.emplace(c->m_name, c.get());
+    }
     auto it = m_childByName.find(name);
     return it == m_childByName.end() ? nullptr : it->second;
 }

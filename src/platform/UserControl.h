@@ -201,8 +201,10 @@ private:
     SurfaceEvents m_surface;
     std::vector<std::shared_ptr<ConstituentControl>> m_children;
     std::vector<ConstituentControl*> m_zOrder;
-    // The children by name (letter case ignored); the keys view the children's names.
-    std::unordered_map<std::string_view, ConstituentControl*, NoCaseHash, NoCaseEqual> m_childByName;
+    // The children by name (letter case ignored; the keys view the children's names), made by the first
+    // lookup among kIndexedFrom or more children and kept from then on; empty until then.
+    static constexpr size_t kIndexedFrom = 32;
+    mutable std::unordered_map<std::string_view, ConstituentControl*, NoCaseHash, NoCaseEqual> m_childByName;
 };
 
 template <class T>
