@@ -36,81 +36,81 @@ std::string labelName(const std::string& field) {
 BoundPropertyPage::BoundPropertyPage(std::string caption, std::vector<FieldBinding> table,
                                      std::string frameCaption)
     : PropertyPage(std::move(caption)), m_table(std::move(table)), m_read(m_table.size()) {
+    // Made in table order, each label just before its field, so the tab order follows the table.
     auto edited = [this] { setChanged(true); };
+    Frame* frame = nullptr;
     for (const FieldBinding& b : m_table) {
+        if (b.framed && !frame) {
+            frame = &addChild<Frame>("fraFields");
+            frame->setCaption(frameCaption);
+        }
+        ConstituentControl* in = b.framed ? frame : nullptr;
+        if (hasLabel(b.kind)) {
+            auto& label = addChild<Label>(labelName(b.field), in);
+            label.setAutoSize(true);
+            label.setCaption(b.label);
+        }
         switch (b.kind) {
         case FieldKind::Check: {
-            auto& box = addChild<CheckBox>(b.field);
+            auto& box = addChild<CheckBox>(b.field, in);
             box.setCaption(b.label);
             m_edits.emplace_back(box.Click.connect(edited));
             break;
         }
         case FieldKind::Text:
-            m_edits.emplace_back(addChild<TextBox>(b.field).Change.connect(edited));
+            m_edits.emplace_back(addChild<TextBox>(b.field, in).Change.connect(edited));
             break;
         case FieldKind::List:
-            m_edits.emplace_back(addChild<ComboBox>(b.field).Click.connect(edited));
+            m_edits.emplace_back(addChild<ComboBox>(b.field, in).Click.connect(edited));
             break;
         case FieldKind::Kept:
             break;
         }
     }
-    layOut(frameCaption);
+    layOut();
 }
 
-void BoundPropertyPage::layOut(const std::string& frameCaption) {
-    // The labels measure themselves; the field column starts right of the widest.
+void BoundPropertyPage::layOut() {
+    // The labels have measured themselves; the field column starts right of the widest.
     float labelWidth = 0;
     for (const FieldBinding& b : m_table) {
-        if (!hasLabel(b.kind)) continue;
-        auto& label = addChild<Label>(labelName(b.field));
-        label.setAutoSize(true);
-        label.setCaption(b.label);
-        labelWidth = std::max(labelWidth, label.Width());
+        if (hasLabel(b.kind)) labelWidth = std::max(labelWidth, child<Label>(labelName(b.field)).Width());
     }
     labelWidth = std::ceil(labelWidth);
     const float pageWidth = 2 * kMargin + labelWidth + kLabelGap + kFieldWidth;
 
-    Frame* frame = nullptr;
-    float top = kMargin;    // on the page
-    float bottom = kMargin; // of the lowest row on the page
-    float frameTop = 0;     // of the frame, on the page
-    float inFrameTop = 0;   // inside the frame
+    Frame* frame = findChild("fraFields") ? &child<Frame>("fraFields") : nullptr;
+    float top = kMargin;           // of the next row on the page
+    float bottom = kMargin;        // of the lowest row on the page
+    float inFrame = kFrameCaption; // of the next row inside the frame
+    float frameLow = 0;            // of the lowest row inside the frame
+    bool framing = false;
     auto closeFrame = [&] {
-        frame->Move(kMargin, frameTop, pageWidth - 2 * kMargin, inFrameTop + kFramePad);
-        bottom = frameTop + frame->Height();
+        frame->Move(kMargin, top, pageWidth - 2 * kMargin, frameLow + kFramePad);
+        bottom = top + frame->Height();
         top = bottom + kFrameGap;
-        frame = nullptr;
+        framing = false;
     };
     for (const FieldBinding& b : m_table) {
         if (b.kind == FieldKind::Kept) continue;
-        if (b.framed && !frame) {
-            frame = &addChild<Frame>("fraFields");
-            frame->setCaption(frameCaption);
-            frameTop = top;
-            inFrameTop = kFrameCaption;
-        } else if (!b.framed && frame) {
-            closeFrame();
-        }
-        float& y = frame ? inFrameTop : top;
-        const float left = frame ? kFramePad : kMargin;
-        const float width = pageWidth - 2 * kMargin - (frame ? 2 * kFramePad : 0);
+        if (framing && !b.framed) closeFrame();
+        framing = b.framed;
+        float& y = framing ? inFrame : top;
+        const float left = framing ? kFramePad : kMargin;
+        const float right = pageWidth - kMargin - (framing ? kMargin + kFramePad : 0); // in the container
         ConstituentControl& field = *findChild(b.field);
-        if (frame) field.setContainer(frame);
         if (b.kind == FieldKind::Check) {
-            field.Move(left, y, width, kCheckHeight);
-            if (!frame) bottom = y + kCheckHeight;
+            field.Move(left, y, right - left, kCheckHeight);
+            (framing ? frameLow : bottom) = y + kCheckHeight;
             y += kCheckPitch;
             continue;
         }
-        Label& label = child<Label>(labelName(b.field));
-        if (frame) label.setContainer(frame);
-        label.Move(left, y + kLabelDrop);
-        field.Move(left + labelWidth + kLabelGap, y, kFieldWidth - (frame ? 2 * kFramePad : 0), kFieldHeight);
-        if (!frame) bottom = y + kFieldHeight;
+        child<Label>(labelName(b.field)).Move(left, y + kLabelDrop);
+        field.Move(left + labelWidth + kLabelGap, y, right - (left + labelWidth + kLabelGap), kFieldHeight);
+        (framing ? frameLow : bottom) = y + kFieldHeight;
         y += kTextPitch;
     }
-    if (frame) closeFrame();
+    if (framing) closeFrame();
     setSize(pageWidth, bottom + kMargin);
 }
 

@@ -86,7 +86,7 @@ protected:
     }
 
 private:
-    void layOut(const std::string& frameCaption);
+    void layOut();
     void load(size_t row, Object& control);
     Variant fieldValue(size_t row) const;
 
