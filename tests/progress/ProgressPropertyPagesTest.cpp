@@ -30,9 +30,6 @@ protected:
         dialog.open({control});
         control->clearChangedKeys();
     }
-    Variant field(const char* name, const char* member) {
-        return dialog.currentPage().findChild(name)->get(member);
-    }
     const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
@@ -78,7 +75,6 @@ TEST_F(ProgressPropertyPagesTest, FieldsShowTheFirstSelectedControl) {
     };
     const Case cases[] = {
         {spin, "Alignment", 2, "cboAlignment", "Text", "2 - Center"},
-        {spin, "Increment", -3, "txtIncrement", "Text", "3"},
         {spin, "Wrap", true, "chkWrap", "Value", 1},
         {bar, "Align", 1, "cboCaptionAlign", "Text", "1 - arAlignRight"},
         {bar, "Align", 7, "cboCaptionAlign", "ListIndex", -1},
@@ -90,10 +86,17 @@ TEST_F(ProgressPropertyPagesTest, FieldsShowTheFirstSelectedControl) {
         const ExtenderRef& control = c.control;
         control->let(c.property, c.value);
         open(control);
-        EXPECT_EQ(field(c.field, c.member).toString(), c.shown.toString());
-        dialog.cancel();
+        EXPECT_EQ(dialog.currentPage().findChild(c.field)->get(c.member).toString(), c.shown.toString());
+        if (std::string(c.field).starts_with("cbo")) { // a list writes the position of the entry chosen
+            dialog.choose(c.field, 0);
+            dialog.ok();
+            EXPECT_EQ(control->get(c.property).toInt32(), 0);
+        } else {
+            dialog.cancel();
+        }
     }
-    open(bar); // Align 7 has no entry: applying the page writes it back as it is
+    bar->let("Align", 7);
+    open(bar); // 7 has no entry: applying the page writes it back as it is
     dialog.typeInto("txtCaption", "Copying");
     dialog.ok();
     EXPECT_EQ(bar->get("Align").toInt32(), 7);
