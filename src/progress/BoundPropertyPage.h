@@ -25,7 +25,7 @@ struct FieldBinding {
     std::string field;
     std::string label;
     std::vector<std::string> entries; // a list's entries, filled on initialise
-    bool framed = false;              // inside the page's frame (consecutive framed rows share it)
+    bool framed = false;              // inside the page's one frame, fraFields (framed rows come in one run)
     bool writtenLast = false;         // read in its place, written after every other row
 };
 
