@@ -19,6 +19,7 @@ const ClassInfo& OvLabel::staticClass() {
         i.interfaceName = "_OvLabel";
         i.eventInterfaceName = "__OvLabel";
         i.eventGuid = "{E1F2A3B4-C5D6-4E7F-8091-A2B3C4D5E6F7}";
+        i.propertyPages = {"GeneralLabel", "StandardColor", "StandardFont"};
     });
 }
 

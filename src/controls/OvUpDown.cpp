@@ -37,6 +37,7 @@ const ClassInfo& OvUpDown::staticClass() {
         i.interfaceName = "_OvUpDown";
         i.eventInterfaceName = "__OvUpDown";
         i.eventGuid = "{E2F5F70C-0DB3-42D1-B527-C207CC6F1E0D}";
+        i.propertyPages = {"GeneralUpDown", "StandardFont"};
     });
 }
 

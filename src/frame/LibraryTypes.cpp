@@ -5,8 +5,14 @@
 #include "controls/OvLabel.h"
 #include "infopanel/InfoPanelTypes.h"
 #include "options/OvMinimized.h"
+#include "platform/PropertyPage.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
+#include "progress/CaptionsInfo.h"
+#include "progress/GeneralInfo.h"
+#include "progress/GeneralLabel.h"
+#include "progress/GeneralProgress.h"
+#include "progress/GeneralUpDown.h"
 #include "progress/ProgressTypes.h"
 #include "wizard/WizardTypes.h"
 
@@ -28,6 +34,11 @@ void registerLibraryTypes() {
         registerInfoPanelTypes(r);
         OvLabel::registerTypes(r);
         r.addClass(OvMinimized::staticClass(), [] { return std::make_shared<OvMinimized>(); });
+        registerPropertyPage<GeneralProgress>(r);
+        registerPropertyPage<GeneralInfo>(r);
+        registerPropertyPage<CaptionsInfo>(r);
+        registerPropertyPage<GeneralUpDown>(r);
+        registerPropertyPage<GeneralLabel>(r);
         return true;
     }();
     (void)done;

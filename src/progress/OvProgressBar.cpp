@@ -36,6 +36,7 @@ const ClassInfo& OvProgressBar::staticClass() {
         i.interfaceName = "_OvProgressBar";
         i.eventInterfaceName = "__OvProgressBar";
         i.eventGuid = "{3F6D8A15-C24B-47E9-8D03-5B1E7A6C9F22}";
+        i.propertyPages = {"GeneralProgress", "StandardFont"};
     });
 }
 

@@ -52,6 +52,7 @@ const ClassInfo& OvProgressInfo::staticClass() {
         i.interfaceName = "_OvProgressInfo";
         i.eventInterfaceName = "__OvProgressInfo";
         i.eventGuid = "{A83E5D07-4F19-4C6B-B2A1-7E09D4F6C358}";
+        i.propertyPages = {"GeneralInfo", "CaptionsInfo"};
     });
 }
 
