@@ -36,6 +36,8 @@ const char* kindName(ClassInfo::Kind k) {
         return "control";
     case ClassInfo::Kind::Module:
         return "module";
+    case ClassInfo::Kind::PropertyPage:
+        return "propertypage";
     case ClassInfo::Kind::Class:
         break;
     }
@@ -62,6 +64,7 @@ ordered_json classJson(const ClassInfo& c) {
         events.push_back({{"name", e.name}, {"dispid", e.dispid}, {"params", params(e.params)}});
     t["events"] = std::move(events);
     if (!c.eventInterfaceName.empty()) t["eventInterface"] = c.eventInterfaceName;
+    if (!c.propertyPages.empty()) t["propertyPages"] = c.propertyPages;
     return t;
 }
 

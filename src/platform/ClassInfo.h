@@ -62,7 +62,9 @@ struct EventInfo {
 // calls are resolved against. Names are matched without letter case.
 class ClassInfo {
 public:
-    enum class Kind { Control, Class, Module };
+    // PropertyPage: a design-time property page (PropertyPage), created by class name when a
+    // property dialog opens the pages a control lists.
+    enum class Kind { Control, Class, Module, PropertyPage };
 
     std::string name;
     std::string guid;
@@ -77,6 +79,9 @@ public:
     // prefix.
     std::string progIdPrefix = "OvComCtl";
     std::string progId() const { return progIdPrefix + "." + name; }
+
+    // A control's property pages, by page class name, in the order a property dialog shows them.
+    std::vector<std::string> propertyPages;
 
     const std::deque<MemberInfo>& members() const { return m_members; }
     const std::deque<EventInfo>& events() const { return m_events; }

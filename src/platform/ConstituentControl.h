@@ -94,6 +94,10 @@ public:
     void SetFocus();
     bool hasFocus() const;
 
+    // What a user's click does once the button is released over the control (Form::click): raises
+    // Click. A check box or option button changes its Value instead, which raises Click.
+    virtual void userClick() { Click(); }
+
     // Visible (enabled) itself and through every container up to the owner's surface.
     bool effectivelyVisible() const;
     bool effectivelyEnabled() const;

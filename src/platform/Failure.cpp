@@ -30,6 +30,7 @@ constexpr std::array kFailures{
     Entry{429, "ActiveX component can't create object"},
     Entry{481, "Invalid picture"},
     Entry{err::InvalidPropertyValue, "Invalid property value"},
+    Entry{err::InvalidPropertyArrayIndex, "Invalid property array index"},
     Entry{err::NotAtRunTime, "Set not supported at runtime"},
     Entry{err::ReadOnlyProperty, "Set not supported (read-only property)"},
     Entry{err::ClientSiteNotAvailable, "Client Site not available"},

@@ -22,6 +22,7 @@ inline constexpr int32_t ObjectNotSet = 91;
 inline constexpr int32_t InvalidUseOfNull = 94;
 inline constexpr int32_t InvalidFileFormat = 321;
 inline constexpr int32_t InvalidPropertyValue = 380;
+inline constexpr int32_t InvalidPropertyArrayIndex = 381;
 inline constexpr int32_t NotAtRunTime = 382;
 inline constexpr int32_t ReadOnlyProperty = 383;
 inline constexpr int32_t ClientSiteNotAvailable = 398;

@@ -452,7 +452,7 @@ bool Form::click(ConstituentControl& target, float x, float y) {
     // The focus handlers may have disabled or hidden the target: then the click goes no further.
     if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
         return true;
-    target.Click();
+    target.userClick();
     return true;
 }
 

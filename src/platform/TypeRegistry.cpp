@@ -70,4 +70,12 @@ ObjectRef TypeRegistry::create(std::string_view progId) const {
     return e->factory();
 }
 
+ObjectRef TypeRegistry::createPropertyPage(std::string_view className) const {
+    for (const auto& c : m_classes) {
+        if (c.info->kind == ClassInfo::Kind::PropertyPage && c.factory && equalsNoCase(c.info->name, className))
+            return c.factory();
+    }
+    throw Failure(429, "ActiveX component can't create object (property page " + shown(className) + ")");
+}
+
 } // namespace ov

@@ -72,6 +72,9 @@ public:
     const ClassEntry* findProgId(std::string_view progId) const;
     // Creates an instance of a creatable class; failure 429 when the program id names none.
     ObjectRef create(std::string_view progId) const;
+    // Creates the property page class named `className` (letter case ignored); failure 429 when no
+    // registered property page class has that name.
+    ObjectRef createPropertyPage(std::string_view className) const;
 
 private:
     LibraryInfo m_library;

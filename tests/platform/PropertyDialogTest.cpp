@@ -1,0 +1,275 @@
+#include "platform/PropertyDialog.h"
+
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Extender.h"
+#include "platform/FailureCapture.h"
+#include "platform/Form.h"
+#include "platform/Frame.h"
+#include "platform/OptionButton.h"
+#include "platform/PropertyPage.h"
+#include "platform/Runtime.h"
+#include "platform/TextBox.h"
+
+#include <gtest/gtest.h>
+
+using namespace ov;
+using ov::test::failureNumber;
+
+namespace ovtest {
+namespace {
+
+std::vector<std::string> g_log; // what the pages did, in order
+
+// Edits an OvLabel by name: Caption (text), Enabled (check box), Alignment (list), AutoSize (two
+// option buttons in a frame).
+class LabelTestPage : public PropertyPage {
+    OV_OBJECT(LabelTestPage)
+public:
+    LabelTestPage() : PropertyPage("General") {
+        setSize(4800, 2400);
+        addChild<TextBox>("txtCaption").Change.connect([this] { setChanged(true); });
+        addChild<CheckBox>("chkEnabled").Click.connect([this] { setChanged(true); });
+        auto& cbo = addChild<ComboBox>("cboAlignment");
+        for (const char* e : {"0 - Left", "1 - Right", "2 - Center"})
+            cbo.AddItem(e);
+        cbo.Click.connect([this] { setChanged(true); });
+        auto& fra = addChild<Frame>("fraSize");
+        for (const char* o : {"optAutoSize", "optFixed"})
+            addChild<OptionButton>(o, &fra).Click.connect([this] { setChanged(true); });
+    }
+    void SelectionChanged() override {
+        Object& c = firstSelected();
+        g_log.push_back("load " + c.get("Name").toString());
+        child<TextBox>("txtCaption").setText(c.get("Caption").toString());
+        child<CheckBox>("chkEnabled").setValue(c.get("Enabled").toBool() ? 1 : 0);
+        child<ComboBox>("cboAlignment").setListIndex(c.get("Alignment").toInt16());
+        child<OptionButton>(c.get("AutoSize").toBool() ? "optAutoSize" : "optFixed").setValue(true);
+    }
+    void ApplyChanges() override {
+        g_log.push_back("apply General");
+        if (refuse) return refuseApply();
+        Object& c = firstSelected();
+        c.let("Caption", child<TextBox>("txtCaption").Text());
+        c.let("Enabled", child<CheckBox>("chkEnabled").Value() == 1);
+        c.let("Alignment", child<ComboBox>("cboAlignment").ListIndex());
+        c.let("AutoSize", child<OptionButton>("optAutoSize").Value());
+    }
+    bool refuse = false;
+};
+
+// Edits the extender's Tag.
+class TagTestPage : public PropertyPage {
+    OV_OBJECT(TagTestPage)
+public:
+    TagTestPage() : PropertyPage("Tag") {
+        addChild<TextBox>("txtTag").Change.connect([this] { setChanged(true); });
+    }
+    void SelectionChanged() override {
+        child<TextBox>("txtTag").setText(firstSelected().get("Tag").toString());
+    }
+    void ApplyChanges() override {
+        g_log.push_back("apply Tag");
+        firstSelected().let("Tag", child<TextBox>("txtTag").Text());
+    }
+};
+
+template <class T>
+const ClassInfo& testPageClass() {
+    return buildClassInfo<T>([](ClassInfo& i) {
+        i.kind = ClassInfo::Kind::PropertyPage;
+        i.creatable = true;
+        i.published = false;
+        i.progIdPrefix = "OvTest";
+    });
+}
+const ClassInfo& LabelTestPage::staticClass() {
+    return testPageClass<LabelTestPage>();
+}
+const ClassInfo& TagTestPage::staticClass() {
+    return testPageClass<TagTestPage>();
+}
+
+// A design-time form with an OvLabel and an OvProgressBar, as a designer has them; the dialog opens
+// the two test pages on the label.
+class PropertyDialogTest : public ::testing::Test {
+protected:
+    Runtime runtime;
+    FormRef form = Form::create("frmDesign", Mode::Design);
+    ExtenderRef label, bar, other;
+    PropertyDialog dialog;
+
+    void SetUp() override {
+        static const bool registered = [] {
+            registerPropertyPage<LabelTestPage>(TypeRegistry::instance());
+            registerPropertyPage<TagTestPage>(TypeRegistry::instance());
+            return true;
+        }();
+        (void)registered;
+        g_log.clear();
+        label = form->add("OvComCtl.OvLabel", "lblTitle");
+        bar = form->add("OvComCtl.OvProgressBar", "barMain");
+        other = form->add("OvComCtl.OvLabel", "lblOther");
+        label->let("Caption", "Hello");
+        label->let("Enabled", false);
+        label->let("Alignment", 2);
+        form->markSaved();
+        dialog.open({label, bar}, {"LabelTestPage", "TagTestPage"});
+    }
+    LabelTestPage& general() { return static_cast<LabelTestPage&>(dialog.page("labeltestpage")); }
+};
+
+TEST_F(PropertyDialogTest, OpeningLoadsEveryPageFromTheFirstSelectedControlUnchanged) {
+    EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle"}));
+    ASSERT_EQ(dialog.pageCount(), 2u);
+    EXPECT_EQ(&dialog.currentPage(), &general());
+    EXPECT_EQ(dialog.form()->Caption(), "General");
+    EXPECT_EQ(general().get("Controls", {"txtCaption"}).toObject()->get("Text").toString(), "Hello");
+    EXPECT_EQ(general().child<CheckBox>("chkEnabled").Value(), 0);
+    EXPECT_EQ(general().child<ComboBox>("cboAlignment").Text(), "2 - Center");
+    EXPECT_TRUE(general().child<OptionButton>("optFixed").Value());
+    EXPECT_FALSE(dialog.anyChanged()) << "loading the fields is no edit";
+    EXPECT_TRUE(dialog.page(1).extender().Visible() == false);
+
+    dialog.setSelection({other, label});
+    EXPECT_EQ(g_log.back(), "load lblOther");
+    EXPECT_EQ(general().child<TextBox>("txtCaption").Text(), "lblOther");
+    EXPECT_FALSE(dialog.anyChanged());
+}
+
+TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName) {
+    EXPECT_TRUE(dialog.typeInto("txtCaption", "World"));
+    EXPECT_TRUE(dialog.page("TagTestPage").Changed() == false);
+    EXPECT_TRUE(general().Changed());
+    general().setChanged(false);
+    EXPECT_TRUE(dialog.click("chkEnabled"));
+    EXPECT_TRUE(general().Changed());
+    EXPECT_TRUE(dialog.choose("cboAlignment", 1));
+    EXPECT_TRUE(dialog.click("optAutoSize"));
+    EXPECT_FALSE(dialog.form()->click(dialog.page(1).child<TextBox>("txtTag")))
+        << "only the current page takes input";
+    EXPECT_EQ(form->needsSaving(), false) << "nothing is written before apply";
+
+    EXPECT_TRUE(dialog.apply());
+    EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle", "apply General"}));
+    EXPECT_EQ(label->get("Caption").toString(), "World");
+    EXPECT_TRUE(label->get("Enabled").toBool());
+    EXPECT_EQ(label->get("Alignment").toInt32(), 1);
+    EXPECT_TRUE(label->get("AutoSize").toBool());
+    EXPECT_TRUE(form->needsSaving());
+    EXPECT_FALSE(dialog.anyChanged());
+    EXPECT_TRUE(dialog.apply()) << "nothing left to apply";
+    EXPECT_EQ(g_log.size(), 2u);
+}
+
+TEST_F(PropertyDialogTest, OkAppliesInListOrderAndClosesCancelAndRefusalApplyNothingFurther) {
+    dialog.showPage(1);
+    EXPECT_EQ(dialog.form()->Caption(), "Tag");
+    EXPECT_TRUE(dialog.typeInto("txtTag", "t1"));
+    dialog.showPage(0);
+    EXPECT_TRUE(dialog.typeInto("txtCaption", ""));
+    general().refuse = true;
+    EXPECT_FALSE(dialog.ok()) << "a refusing page keeps the dialog open";
+    EXPECT_TRUE(dialog.isOpen());
+    EXPECT_TRUE(general().Changed() && dialog.page(1).Changed());
+    EXPECT_EQ(label->get("Tag").toString(), "");
+    general().refuse = false;
+    EXPECT_TRUE(dialog.ok());
+    EXPECT_FALSE(dialog.isOpen());
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"load lblTitle", "apply General", "apply General", "apply Tag"}));
+    EXPECT_EQ(label->get("Caption").toString(), "");
+    EXPECT_EQ(label->get("Tag").toString(), "t1");
+
+    dialog.open({label}, {"TagTestPage"});
+    EXPECT_TRUE(dialog.typeInto("txtTag", "t2"));
+    dialog.cancel();
+    EXPECT_EQ(label->get("Tag").toString(), "t1");
+    EXPECT_FALSE(dialog.isOpen());
+}
+
+TEST_F(PropertyDialogTest, RefusedOpeningsLeaveTheDialogAsItWas) {
+    EXPECT_EQ(failureNumber([&] { dialog.open({label}, {"TagTestPage"}); }), 5) << "already open";
+    dialog.cancel();
+    EXPECT_EQ(failureNumber([&] { dialog.open({label}, {"TagTestPage", "NoSuchPage"}); }), 429);
+    EXPECT_EQ(failureNumber([&] { dialog.open({}, {"TagTestPage"}); }), 5);
+    EXPECT_EQ(failureNumber([&] { dialog.open({form}); }), 5) << "a class that lists no pages";
+    EXPECT_FALSE(dialog.isOpen());
+    EXPECT_EQ(failureNumber([&] { dialog.apply(); }), 5);
+}
+
+TEST_F(PropertyDialogTest, CheckBoxValuesAndClicks) {
+    auto& chk = general().child<CheckBox>("chkEnabled");
+    int clicks = 0;
+    auto c = chk.Click.connect([&] { ++clicks; });
+    struct Row {
+        int16_t value;
+        int failure;
+        int clicks;
+    };
+    for (Row r : {Row{2, 0, 1}, Row{2, 0, 1}, Row{1, 0, 2}, Row{0, 0, 3}, Row{-1, 380, 3}, Row{3, 380, 3}}) {
+        EXPECT_EQ(failureNumber([&] { chk.let("Value", r.value); }), r.failure) << r.value;
+        EXPECT_EQ(clicks, r.clicks) << r.value;
+    }
+    chk.setValue(2);
+    dialog.click("chkEnabled");
+    EXPECT_EQ(chk.Value(), 1) << "a click ticks a grayed box";
+    dialog.click("chkEnabled");
+    EXPECT_EQ(chk.Value(), 0);
+    chk.setEnabled(false);
+    EXPECT_FALSE(dialog.click("chkEnabled"));
+    EXPECT_EQ(chk.Value(), 0);
+}
+
+TEST_F(PropertyDialogTest, OptionButtonsAreExclusiveWithinTheirContainerOnly) {
+    auto& page = general();
+    auto& loose = page.addChild<OptionButton>("optLoose"); // on the surface: a group of its own
+    auto& autoSize = page.child<OptionButton>("optAutoSize");
+    auto& fixed = page.child<OptionButton>("optFixed");
+    std::vector<std::string> clicks;
+    for (OptionButton* o : {&loose, &autoSize, &fixed})
+        o->Click.connect([&clicks, o] { clicks.push_back(o->Name()); });
+    loose.setValue(true);
+    dialog.click("optAutoSize");
+    dialog.click("optAutoSize"); // already chosen: nothing
+    EXPECT_TRUE(loose.Value() && autoSize.Value() && !fixed.Value());
+    fixed.let("Value", true);
+    EXPECT_TRUE(loose.Value() && !autoSize.Value() && fixed.Value());
+    fixed.setValue(false);
+    EXPECT_FALSE(autoSize.Value() || fixed.Value());
+    EXPECT_EQ(clicks, (std::vector<std::string>{"optLoose", "optAutoSize", "optFixed"}));
+}
+
+TEST_F(PropertyDialogTest, DropDownListIndexTextAndEntries) {
+    auto& cbo = general().child<ComboBox>("cboAlignment");
+    int clicks = 0;
+    auto c = cbo.Click.connect([&] { ++clicks; });
+    for (int16_t bad : {int16_t(-2), int16_t(3)})
+        EXPECT_EQ(failureNumber([&] { cbo.let("ListIndex", bad); }), 380) << bad;
+    cbo.setListIndex(-1);
+    EXPECT_EQ(cbo.Text(), "");
+    EXPECT_EQ(clicks, 1);
+    cbo.let("Text", "1 - RIGHT");
+    EXPECT_EQ(cbo.ListIndex(), 1);
+    EXPECT_EQ(failureNumber([&] { cbo.let("Text", "4 - Justify"); }), 380);
+    cbo.call("AddItem", {"first", int16_t(0)});
+    EXPECT_EQ(cbo.ListIndex(), 2) << "the choice moves with its entry";
+    EXPECT_EQ(cbo.get("NewIndex").toInt32(), 0);
+    cbo.let("ItemData", 7, {int16_t(0)});
+    EXPECT_EQ(cbo.get("ItemData", {int16_t(0)}).toInt32(), 7);
+    EXPECT_EQ(cbo.get("List", {int16_t(9)}).toString(), "");
+    EXPECT_EQ(failureNumber([&] { cbo.let("List", "x", {int16_t(4)}); }), 381);
+    EXPECT_EQ(failureNumber([&] { cbo.call("AddItem", {"x", int16_t(5)}); }), 5);
+    EXPECT_EQ(failureNumber([&] { cbo.RemoveItem(4); }), 5);
+    cbo.RemoveItem(2);
+    EXPECT_EQ(cbo.ListIndex(), -1);
+    EXPECT_EQ(cbo.get("ListCount").toInt32(), 3);
+    cbo.setListIndex(0);
+    cbo.Clear();
+    EXPECT_EQ(cbo.ListIndex(), -1);
+    EXPECT_EQ(clicks, 3) << "set by code, chosen by text, set again; removal and Clear raise none";
+    EXPECT_EQ(failureNumber([&] { dialog.choose("cboAlignment", 0); }), 380);
+}
+
+} // namespace
+} // namespace ovtest
