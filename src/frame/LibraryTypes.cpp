@@ -5,6 +5,7 @@
 #include "controls/OvLabel.h"
 #include "infopanel/InfoPanelTypes.h"
 #include "options/OvMinimized.h"
+#include "options/ppOptionsTree.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/ProgressTypes.h"
@@ -28,6 +29,7 @@ void registerLibraryTypes() {
         registerInfoPanelTypes(r);
         OvLabel::registerTypes(r);
         r.addClass(OvMinimized::staticClass(), [] { return std::make_shared<OvMinimized>(); });
+        registerPropertyPage<ppOptionsTree>(r);
         return true;
     }();
     (void)done;

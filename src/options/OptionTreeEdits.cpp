@@ -112,15 +112,11 @@ void removeOption(OptionCollection& options, const std::string& key) {
 void moveOption(OptionCollection& options, const std::string& key, const std::string& anchorKey,
                 bool before) {
     const size_t from = optionPosition(options, key);
-    if (from == 0) throw Failure(err::InvalidProcedureCall);
+    if (from == 0 || optionPosition(options, anchorKey) == 0) throw Failure(err::InvalidProcedureCall);
     const COptionRef item = options.Item(at(from));
     const std::string collectionKey = options.items().keyAt(from);
     options.Remove(at(from));
     const size_t anchor = optionPosition(options, anchorKey);
-    if (anchor == 0) {
-        options.Add(Variant(ObjectRef(item)), collectionKey, at(from)); // back where it was
-        throw Failure(err::InvalidProcedureCall);
-    }
     if (before)
         options.Add(Variant(ObjectRef(item)), collectionKey, at(anchor));
     else
