@@ -51,8 +51,9 @@ void printTree(ov::Extender& options, std::ostream& log) {
 }
 
 // Adds an item through the add dialog, answered as a designer would: type, name, page index, OK.
+// With `picture`, the filled dialog is rendered there before OK.
 void addThroughDialog(ov::PropertyDialog& dialog, int16_t type, const std::string& name,
-                      const std::string& index, std::ostream& log) {
+                      const std::string& index, const fs::path& picture, std::ostream& log) {
     auto previous = ov::Form::setModalHook([&](ov::Form& f) {
         auto& add = dynamic_cast<ov::frmAddOptItem&>(f);
         log << "  dialog \"" << add.Caption() << "\": " << add.cmbItemType().List(type) << " \"" << name
@@ -66,6 +67,10 @@ void addThroughDialog(ov::PropertyDialog& dialog, int16_t type, const std::strin
             log << ", page index " << index;
         }
         log << ", OK\n";
+        if (!picture.empty()) {
+            ov::renderFormToPng(add, picture.string());
+            log << "  wrote " << picture.string() << "\n";
+        }
         add.click(add.OKButton());
     });
     dialog.click("cmdAddItem");
@@ -103,8 +108,8 @@ void optionsTreeDemo(const fs::path& examples, const fs::path& out, std::ostream
 
     log << "  click below the last node: the next folder goes to the top level\n";
     surface.click(tree, 300, tree.Height() - 200);
-    addThroughDialog(dialog, 0, "Plug-ins", "", log);
-    addThroughDialog(dialog, 1, "Installed", index, log);
+    addThroughDialog(dialog, 0, "Plug-ins", "", {}, log);
+    addThroughDialog(dialog, 1, "Installed", index, out / "options-tree-add-item.png", log);
     log << "  rename \"Security\" to \"Privacy\" (label edit)\n";
     clickNode(surface, tree, "_ADVANCED\\SECURITY");
     tree.StartLabelEdit();
