@@ -87,7 +87,7 @@ protected:
 
 TEST_F(PpOptionsTreeTest, AddsFoldersAndPagesWithTheirKeysAndAppliesThroughAddNodes) {
     openEditor(nullptr);
-    EXPECT_EQ(page->Caption(), "Options tree");
+    EXPECT_EQ(page->get("Caption").toString(), "Options tree");
     for (CommandButton* b : {&page->cmdRemove(), &page->cmdUp(), &page->cmdDown()})
         EXPECT_FALSE(b->Enabled()) << b->Name();
     EXPECT_FALSE(addWith([&](frmAddOptItem& d) {
@@ -205,6 +205,18 @@ TEST_F(PpOptionsTreeTest, RemovalTakesTheSubtreeAndRepairsRememberedPages) {
         EXPECT_FALSE(b->Enabled()) << b->Name();
     add(0, "Fresh"); // an emptied tree takes a first folder again
     EXPECT_EQ(layout(), "_FRESH< >= ");
+}
+
+TEST_F(PpOptionsTreeTest, AClickOnAFolderOpensOrClosesIt) {
+    openEditor();
+    for (const char* image : {"OPENEDFOLDER", "CLOSEDFOLDER", "OPENEDFOLDER"}) {
+        clickRow("_ADVANCED");
+        Node& advanced = *editorTree().nodes().find("_ADVANCED");
+        EXPECT_EQ(advanced.Expanded(), image[0] == 'O');
+        EXPECT_EQ(advanced.Image() + " " + advanced.SelectedImage(), std::string(image) + " " + image);
+        EXPECT_EQ(page->fActions().Caption(), "Container");
+        EXPECT_FALSE(page->txtPageIndex().Visible());
+    }
 }
 
 TEST_F(PpOptionsTreeTest, UpAndDownMoveAmongSiblingsOnly) {
