@@ -19,7 +19,9 @@ class TreeView;
 
 // The design-time editor of an OvTreeBase's option tree (caption "Options tree"). It edits the
 // control's own collection (mcolOptions, shared, not copied) and on Apply hands it back through
-// AddNodes, which rebuilds the control's tree.
+// AddNodes, which rebuilds the control's tree and marks "TreeContainment" changed. Because the
+// collection is shared, an edit reaches it at once: a dialog cancelled after edits leaves the
+// control's tree as it was but its collection (what the form saves) edited.
 //
 //   tvOptions     the tree, loaded for the editor (a page's selected image is "ARROW", Tag the type);
 //                 labels can be edited (a rename); imgOptions holds its three images
