@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ProgressDemo.h"
 #include "OptionsDemo.h"
+#include "OptionsTreeDemo.h"
 #include "ControlsDemo.h"
 #include "InfoPanelDemo.h"
 #include "WizardPictures.h"
@@ -236,6 +237,7 @@ int demoCommand(const Arguments& args) {
     run->unload();
     progressDemo(o.out, log);
     runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
+    optionsTreeDemo(o.examples, o.out, log);
     controlsDemo(o.out, log);
     infoPanelDemo(o.out, log);
 

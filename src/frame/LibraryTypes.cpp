@@ -6,6 +6,7 @@
 #include "infopanel/InfoPanelTypes.h"
 #include "options/OvMinimized.h"
 #include "platform/PropertyPage.h"
+#include "options/ppOptionsTree.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
 #include "progress/CaptionsInfo.h"
@@ -39,6 +40,7 @@ void registerLibraryTypes() {
         registerPropertyPage<CaptionsInfo>(r);
         registerPropertyPage<GeneralUpDown>(r);
         registerPropertyPage<GeneralLabel>(r);
+        registerPropertyPage<ppOptionsTree>(r);
         return true;
     }();
     (void)done;

@@ -32,6 +32,7 @@ const ClassInfo& OvTreeBase::staticClass() {
         i.interfaceName = "_OvTreeBase";
         i.eventInterfaceName = "__OvTreeBase";
         i.eventGuid = "{2F4E6A82-9C3B-4D52-8E17-6A9B0C1D2E31}";
+        i.propertyPages = {"ppOptionsTree"};
     });
 }
 

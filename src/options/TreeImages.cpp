@@ -64,12 +64,11 @@ PictureRef draw(const Drawing& d) {
 } // namespace
 
 void addOptionTreeImages(ImageList& list) {
-    static const PictureRef closed = draw(kClosedFolder);
-    static const PictureRef opened = draw(kOpenedFolder);
-    static const PictureRef arrow = draw(kArrow);
-    list.Add("CLOSEDFOLDER", closed);
-    list.Add("OPENEDFOLDER", opened);
-    list.Add("ARROW", arrow);
+    // Drawn for each list, not kept in statics: a live picture would keep the library from unloading
+    // (Object::liveCount) and would be shared by the objects of every thread.
+    list.Add("CLOSEDFOLDER", draw(kClosedFolder));
+    list.Add("OPENEDFOLDER", draw(kOpenedFolder));
+    list.Add("ARROW", draw(kArrow));
 }
 
 } // namespace ov
