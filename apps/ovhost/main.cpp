@@ -16,7 +16,9 @@ void usage(std::ostream& out) {
            "  typelib [--json]  print the library's type library\n"
            "  captions import FORMFILE FOLDER\n"
            "                    bring edited captions files (FOLDER/<page>.txt) back into a saved wizard\n"
-           "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n";
+           "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n"
+           "  pages FORMFILE CONTROL --out DIR\n"
+           "                    render the property pages of a control of a saved form to PNG files\n";
 }
 
 } // namespace
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
         if (command == "render") return ovhost::renderCommand(args);
         if (command == "captions") return ovhost::captionsCommand(args);
         if (command == "check") return ovhost::checkCommand(args);
+        if (command == "pages") return ovhost::pagesCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;

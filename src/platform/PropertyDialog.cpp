@@ -19,11 +19,6 @@ namespace {
     throw Failure(err::InvalidProcedureCall, failureText(err::InvalidProcedureCall) + " (" + what + ")");
 }
 
-const ClassInfo& classOf(const Object& o) {
-    if (auto* ext = dynamic_cast<const Extender*>(&o)) return ext->control().classInfo();
-    return o.classInfo();
-}
-
 } // namespace
 
 PropertyDialog::PropertyDialog() = default;
@@ -34,7 +29,7 @@ PropertyDialog::~PropertyDialog() {
 
 void PropertyDialog::open(std::vector<ObjectRef> selection) {
     if (selection.empty() || !selection.front()) invalidCall("no control is selected");
-    const ClassInfo& cls = classOf(*selection.front());
+    const ClassInfo& cls = selectedClassOf(*selection.front());
     if (cls.propertyPages.empty()) invalidCall(cls.name + " has no property pages");
     open(std::move(selection), cls.propertyPages);
 }

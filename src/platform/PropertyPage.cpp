@@ -1,5 +1,6 @@
 #include "platform/PropertyPage.h"
 
+#include "platform/Extender.h"
 #include "platform/Failure.h"
 
 namespace ov {
@@ -33,6 +34,11 @@ bool PropertyPage::apply() {
     }
     m_changed = false;
     return true;
+}
+
+const ClassInfo& selectedClassOf(const Object& selected) {
+    if (auto* ext = dynamic_cast<const Extender*>(&selected)) return ext->control().classInfo();
+    return selected.classInfo();
 }
 
 } // namespace ov

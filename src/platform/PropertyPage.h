@@ -76,6 +76,9 @@ private:
     bool m_refused = false;
 };
 
+// The class of a selected object as a property page sees it: for an extender, its control's class.
+const ClassInfo& selectedClassOf(const Object& selected);
+
 // The class descriptor of property page class T (see PropertyPage): published, creatable, program id
 // "OvComCtl.<name>", with a GUID that never changes once chosen.
 template <class T>

@@ -13,6 +13,7 @@
 #include "platform/Shape.h"
 #include "platform/UserControl.h"
 #include "render/TreePainter.h"
+#include "render/ChoicePainter.h"
 #include "render/EditPainter.h"
 #include "render/ShapePainter.h"
 
@@ -89,7 +90,7 @@ void ControlPainter::paint(const UserControl& owner, const ConstituentControl& c
         paintShape(m_canvas, *shape, r);
     } else if (const auto* held = dynamic_cast<const EmbeddedControl*>(&c)) {
         paintEmbedded(m_canvas, *held, r);
-    } else {
+    } else if (!ChoicePainter(m_canvas).paint(c, r)) {
         EditPainter(m_canvas).paint(c, r);
     }
     if (c.holdsControls() && !inner.empty()) {

@@ -25,11 +25,12 @@ public:
 
     // Paints `c` into `r` when it is a text box or up-down; false for other kinds.
     bool paint(const ConstituentControl& c, PixelRect r);
+    // One spin button (also a drop-down list's arrow button).
+    void paintArrowButton(PixelRect r, bool up, bool pressed, bool enabled);
 
 private:
     void paintTextBox(const TextBox& t, PixelRect r);
     void paintUpDown(const UpDown& u, PixelRect r);
-    void paintArrowButton(PixelRect r, bool up, bool pressed, bool enabled);
     void arrow(int cx, int cy, int half, bool up, OleColor color);
 
     Canvas& m_canvas;

@@ -1,0 +1,95 @@
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
+#include "platform/PropertyDialog.h"
+#include "platform/PropertyPage.h"
+#include "render/RenderFixture.h"
+
+namespace ovtest {
+namespace {
+
+using ov::sysColor::ButtonFace;
+using ov::sysColor::WindowBackground;
+
+// Check boxes, option buttons and a drop-down list on a Sketch at the form's top-left (15 twips a pixel).
+class ChoicePaintTest : public RenderFixture {
+protected:
+    std::shared_ptr<Sketch> sketch;
+    void SetUp() override {
+        RenderFixture::SetUp();
+        sketch = addSketch("sk", 0, 0, 300, 200);
+    }
+    template <class T>
+    T& add(const char* name, int top, const char* caption = nullptr) {
+        auto& c = sketch->addChild<T>(name);
+        c.Move(0, top * 15.0f, 150 * 15.0f, 20 * 15.0f);
+        if constexpr (!std::is_same_v<T, ov::ComboBox>) c.setCaption(caption);
+        return c;
+    }
+};
+
+TEST_F(ChoicePaintTest, BoxesShowTheirValueInsideTheirEdgeAndTheCaptionBeside) {
+    // Each box's square (13 pixels) is centred in its 20-pixel row at the left; its inside is 9 × 9.
+    struct Row {
+        int16_t value;
+        bool enabled;
+        int tickInk; // window-text pixels inside the square
+        ov::OleColor inside;
+    };
+    const Row rows[] = {{0, true, 0, WindowBackground},
+                        {1, true, 21, WindowBackground},
+                        {2, true, 0, ButtonFace},
+                        {1, false, 0, ButtonFace}};
+    int top = 0;
+    for (const Row& r : rows) {
+        auto& c = add<ov::CheckBox>(("chk" + std::to_string(top)).c_str(), top, "Check");
+        c.setValue(r.value);
+        c.setEnabled(r.enabled);
+        top += 20;
+    }
+    const ov::Bitmap b = render();
+    top = 0;
+    for (const Row& r : rows) {
+        const int boxTop = top + (20 - 13) / 2;
+        EXPECT_EQ(countIn(b, 2, boxTop + 2, 9, 9, rgbOf(ov::sysColor::WindowText)), r.tickInk) << top;
+        EXPECT_EQ(b.pixel(3, boxTop + 3), rgbOf(r.inside)) << top;
+        EXPECT_GT(darkIn(b, 17, top, 60, 20, r.enabled ? 100 : 150), 10) << "the caption";
+        top += 20;
+    }
+}
+
+TEST_F(ChoicePaintTest, OptionDotAndClosedDropDownList) {
+    add<ov::OptionButton>("optOn", 0, "On").setValue(true);
+    add<ov::OptionButton>("optOff", 20, "Off");
+    auto& cbo = add<ov::ComboBox>("cboList", 40);
+    cbo.AddItem("Entry");
+    cbo.setListIndex(0);
+    const ov::Bitmap b = render();
+    const ov::Rgb dot = rgbOf(ov::sysColor::WindowText);
+    EXPECT_EQ(countIn(b, 4, 8, 4, 4, dot), 12) << "the dot of the chosen button";
+    EXPECT_EQ(countIn(b, 4, 28, 4, 4, dot), 0);
+    // The arrow button fills the right 16 pixels inside the edge; the entry's text stands at the left.
+    EXPECT_EQ(b.pixel(150 - 2 - 8, 42), rgbOf(ov::sysColor::ButtonHighlight)) << "the button's raised edge";
+    EXPECT_GT(countIn(b, 150 - 2 - 16, 42, 16, 16, rgbOf(ov::sysColor::ButtonText)), 3) << "its arrow";
+    EXPECT_GT(darkIn(b, 3, 42, 60, 16), 10) << "the chosen entry";
+}
+
+TEST_F(ChoicePaintTest, APropertyPageIsDrawnOnItsDialogFormWithItsFields) {
+    auto label = form->add("OvComCtl.OvLabel", "lblTitle");
+    label->let("BackColor", 0x00FF00);
+    ov::PropertyDialog dialog;
+    dialog.open({label}, {"StandardColor", "StandardFont"});
+    const ov::Bitmap colour = renderer.render(*dialog.form());
+    EXPECT_EQ(colour.width(), 360) << "the form's client area is the largest page";
+    const auto& preview = dialog.page(0).child<ov::PictureBox>("picPreview");
+    const int px = static_cast<int>(preview.Left() + preview.Width() / 2) / 15;
+    const int py = static_cast<int>(preview.Top() + preview.Height() / 2) / 15;
+    EXPECT_EQ(colour.pixel(px, py), (ov::Rgb{0, 255, 0}));
+    dialog.showPage(1);
+    const ov::Bitmap font = renderer.render(*dialog.form());
+    EXPECT_NE(font.pixel(px, py), (ov::Rgb{0, 255, 0})) << "only the current page is drawn";
+}
+
+} // namespace
+} // namespace ovtest
