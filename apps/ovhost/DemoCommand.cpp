@@ -3,6 +3,7 @@
 #include "OptionsDemo.h"
 #include "ControlsDemo.h"
 #include "InfoPanelDemo.h"
+#include "WizardPagesDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -238,6 +239,7 @@ int demoCommand(const Arguments& args) {
     runOptionsDemo(o.examples, o.out, o.writeOptionsExample, log);
     controlsDemo(o.out, log);
     infoPanelDemo(o.out, log);
+    wizardPagesDemo(o.examples, o.out, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

@@ -29,6 +29,11 @@ Captions::Captions() : PropertyPage("Captions") {
         const std::string name = kFields[i].name;
         addFieldLabel(*this, "lbl" + name, name + ":", kPageMargin, top, kLabelWidth);
         m_fields[i] = &addTextField(*this, "txt" + name, kPageMargin + kLabelWidth + 60, top, kFieldWidth);
+        if (name == "WaterMarkDescription") { // a paragraph or two: wrapped, two rows high
+            m_fields[i]->setMultiLine(true);
+            m_fields[i]->setHeight(2 * kFieldHeight + kRowGap);
+            top += kFieldHeight + kRowGap;
+        }
         m_links.emplace_back(m_fields[i]->Change.connect([this] { setChanged(true); }));
         top += kFieldHeight + kRowGap;
     }

@@ -48,8 +48,8 @@ void NavigatorButonSet::buildFinishFrame(float top) {
         const char* label;
         float left, width;
     };
-    const Column position{"Finish Position", kFrameInset, 1700}, rule{"Finish Rule", 1920, 1200},
-        caption{"Finish Caption", 3220, 1300};
+    const Column position{"Finish Position", kFrameInset, 1950}, rule{"Finish Rule", 2170, 1000},
+        caption{"Finish Caption", 3270, 1150};
     for (const Column& c : {position, rule, caption}) {
         Label& l = addChild<Label>(std::string("lbl") + c.label, &f);
         l.setCaption(c.label);
@@ -60,7 +60,7 @@ void NavigatorButonSet::buildFinishFrame(float top) {
         &addList(*this, "cboFinishPosition", kFinishPositions, position.left, fieldTop, position.width, &f);
     m_finishRule = &addList(*this, "cboFinishRule", kButtonRuleNames, rule.left, fieldTop, rule.width, &f);
     m_finishCaption = &addTextField(*this, "txtFinishCaption", caption.left, fieldTop, caption.width, &f);
-    const float checkLeft = caption.left + caption.width + 160;
+    const float checkLeft = caption.left + caption.width + 140;
     const float checkWidth = kFrameWidth - kFrameInset - checkLeft;
     m_finishEnabled =
         &addCheck(*this, "chkFinishEnabled", "Enabled", checkLeft, labelTop + 30, checkWidth, &f);

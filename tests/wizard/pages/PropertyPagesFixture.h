@@ -25,10 +25,7 @@ protected:
     void edit(const std::string& control, size_t page) {
         if (dialog.isOpen()) dialog.cancel();
         design(3);
-        if (control == "Nav")
-            dialog.open({form->control(control)});
-        else // a wizard page's own pages, without the platform's colour and font pages after them
-            dialog.open({form->control(control)}, {"GeneralTab", "Captions", "ButtonsSet"});
+        dialog.open({form->control(control)});
         dialog.showPage(page);
         form->control(control)->clearChangedKeys();
     }

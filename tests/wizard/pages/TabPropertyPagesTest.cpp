@@ -13,6 +13,7 @@ class TabPropertyPagesTest : public PropertyPagesFixture {};
 // neighbours just written; the mode field is written after the swap and has the last word.
 TEST_F(TabPropertyPagesTest, GeneralTabWritesInOrderAndADuplicateIndexSwapsPages) {
     edit("Page3", 0);
+    EXPECT_EQ(dialog.pageCount(), 5u); // then the platform's colour and font pages
     EXPECT_EQ(dialog.page(2).Caption(), "Buttons Set");
     EXPECT_EQ(text("txtPageIndex") + " " + text("txtPageBack") + " " + text("txtPageNext"), "3 2 0");
     EXPECT_EQ(entry("cboPageMode"), "2 - CompletePage");
