@@ -79,7 +79,6 @@ void ButtonColumns::build(PropertyPage& page, Frame& container, float left, floa
         m_links.emplace_back(c.enabled->Click.connect([this, i] { onEnabled(i); }));
         m_links.emplace_back(c.visible->Click.connect([this, i] { onVisible(i); }));
 
-        m_right = x + kPreviewWidth;
         x += kPreviewWidth + (i == 1 ? kPairGap : kOuterGap);
     }
 }

@@ -39,7 +39,7 @@ inline constexpr std::array<const char*, 7> kButtonRuleNames{"None", "Back", "Ne
 // - the preview button takes the caption typed and the Enabled box (and the Visible box when
 //   previewShowsVisible).
 // Each edit then calls `edited` (the page marks itself changed), except choosing "None" when
-// noneIsEdit is false. Nothing reacts while the columns are being loaded (see Loading).
+// noneIsEdit is false. Nothing reacts while a column is being loaded.
 class ButtonColumns {
 public:
     struct Options {
@@ -63,19 +63,6 @@ public:
     ButtonColumns(const ButtonColumns&) = delete;
     ButtonColumns& operator=(const ButtonColumns&) = delete;
 
-    // While a Loading lives the edit rules and `edited` are off: fields are filled as they are given.
-    class Loading {
-    public:
-        explicit Loading(ButtonColumns& c) : m_c(c) { m_c.m_loading = true; }
-        ~Loading() { m_c.m_loading = false; }
-        Loading(const Loading&) = delete;
-        Loading& operator=(const Loading&) = delete;
-
-    private:
-        ButtonColumns& m_c;
-    };
-    bool loading() const { return m_loading; }
-
     // Fills a column (and its preview) from a button record; Position is not used.
     void load(ovEn_Button_Position position, const PageButtons& button);
     // The column as a record: Caption, Visible, Enabled, Rule, Default and Cancel, Position set.
@@ -87,10 +74,20 @@ public:
     const Column& column(ovEn_Button_Position position) const { return m_columns[buttonSlot(position)]; }
     // The bottom edge of the lowest field, in the container's coordinates.
     float bottom() const { return m_bottom; }
-    // The right edge of the right preview.
-    float right() const { return m_right; }
 
 private:
+    // While a Loading lives the edit rules and `edited` are off: fields are filled as they are given.
+    class Loading {
+    public:
+        explicit Loading(ButtonColumns& c) : m_c(c) { m_c.m_loading = true; }
+        ~Loading() { m_c.m_loading = false; }
+        Loading(const Loading&) = delete;
+        Loading& operator=(const Loading&) = delete;
+
+    private:
+        ButtonColumns& m_c;
+    };
+
     void build(PropertyPage& page, Frame& container, float left, float top);
     void placeFrame(Column& c);
     void onRule(size_t slot);
@@ -105,7 +102,6 @@ private:
     std::array<Column, 4> m_columns;
     bool m_loading = false;
     float m_bottom = 0;
-    float m_right = 0;
     std::vector<ScopedConnection> m_links;
 };
 

@@ -2,6 +2,8 @@
 
 #include "platform/PropertyPage.h"
 
+#include <vector>
+
 namespace ov {
 
 class CheckBox;
@@ -11,8 +13,8 @@ class TextBox;
 // The navigator's "General" page: txtStartPage ("Start Page:", StartPage as text), chkEnabled
 // ("Enabled") and cboBannerStyle ("Banner Style:", the items "ovOSWindows2k" and "ovVelmar", whose
 // list index is BannerHeaderStyle). Apply writes StartPage, Enabled and BannerHeaderStyle, in that
-// order, through the navigator's own writers; a start page that is not a number is the navigator's
-// type mismatch.
+// order, through the navigator's own writers. A start page that is not a number is failure 13 from
+// the navigator's StartPage, before anything is written: the apply stops and the page stays changed.
 class GeneralNavigator : public PropertyPage {
     OV_OBJECT(GeneralNavigator)
 public:

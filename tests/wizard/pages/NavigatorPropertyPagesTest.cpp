@@ -34,6 +34,12 @@ TEST_F(NavigatorPropertyPagesTest, GeneralAndPositionWriteTheirFieldsInOrder) {
     EXPECT_EQ(nav->ButtonWidth(), 1120);
     EXPECT_EQ(button(Right).Height(), 400);
     EXPECT_EQ(button(Right).Top(), 90);
+
+    dialog.showPage(0);
+    dialog.typeInto("txtStartPage", "x");
+    EXPECT_THROW(dialog.apply(), ov::Failure); // the navigator's type mismatch; the page stays changed
+    EXPECT_TRUE(dialog.page(0).Changed());
+    EXPECT_EQ(nav->StartPage(), 2);
 }
 
 TEST_F(NavigatorPropertyPagesTest, ButtonSetLoadsTheNavigatorsSet) {
