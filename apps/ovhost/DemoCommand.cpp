@@ -4,6 +4,7 @@
 #include "OptionsTreeDemo.h"
 #include "ControlsDemo.h"
 #include "InfoPanelDemo.h"
+#include "WizardPagesDemo.h"
 #include "WizardPictures.h"
 #include "platform/CommandButton.h"
 #include "platform/FileAccess.h"
@@ -240,6 +241,7 @@ int demoCommand(const Arguments& args) {
     optionsTreeDemo(o.examples, o.out, log);
     controlsDemo(o.out, log);
     infoPanelDemo(o.out, log);
+    wizardPagesDemo(o.examples, o.out, log);
 
     std::cout << log.str();
     ov::FileAccess::replaceAtomically((o.out / "demo-log.txt").string(), log.str());

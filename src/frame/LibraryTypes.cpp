@@ -16,6 +16,7 @@
 #include "progress/GeneralUpDown.h"
 #include "progress/ProgressTypes.h"
 #include "wizard/WizardTypes.h"
+#include "wizard/pages/WizardPropertyPages.h"
 
 #include <string>
 
@@ -29,6 +30,7 @@ void registerLibraryTypes() {
                       std::to_string(v.major) + "." + std::to_string(v.minor),
                       "OvComCtl wizard, options, progress and information controls"});
         registerWizardTypes(r);
+        registerWizardPropertyPages(r);
         registerProgressTypes(r);
         registerOptionTypes(r);
         r.addClass(OvUpDown::staticClass(), [] { return std::make_shared<OvUpDown>(); });

@@ -28,6 +28,7 @@ const ClassInfo& OvWizardNavigator::staticClass() {
         i.interfaceName = "_OvWizardNavigator";
         i.eventInterfaceName = "__OvWizardNavigator";
         i.eventGuid = "{BEDEB82F-CE26-4036-8C99-D0F50A27E8A2}";
+        i.propertyPages = {"GeneralNavigator", "Position", "NavigatorButonSet"};
     });
 }
 

@@ -21,6 +21,7 @@ const ClassInfo& OvWizardTab::staticClass() {
         i.interfaceName = "_OvWizardTab";
         i.eventInterfaceName = "__OvWizardTab";
         i.eventGuid = "{6569CAE6-3A2E-44F8-B1F4-371C8BFB8595}";
+        i.propertyPages = {"GeneralTab", "Captions", "ButtonsSet", "StandardColor", "StandardFont"};
     });
 }
 
