@@ -19,6 +19,23 @@ constexpr int16_t kKeySpace = 32;
 constexpr int16_t kShiftCtrl = 2;
 constexpr int16_t kShiftAlt = 4;
 
+// The keys of a US keyboard that type a character other than a letter, with the character typed
+// without and with Shift, and the numeric keypad's operator keys (the same character either way).
+// One table serves both directions: what a key types, and which key types a character.
+struct TypingKey {
+    int16_t key;
+    char plain;
+    char shifted;
+};
+constexpr TypingKey kTypingKeys[] = {
+    {'0', '0', ')'},       {'1', '1', '!'},  {'2', '2', '@'}, {'3', '3', '#'}, {'4', '4', '$'},
+    {'5', '5', '%'},       {'6', '6', '^'},  {'7', '7', '&'}, {'8', '8', '*'}, {'9', '9', '('},
+    {kKeySpace, ' ', ' '}, {186, ';', ':'},  {187, '=', '+'}, {188, ',', '<'}, {189, '-', '_'},
+    {190, '.', '>'},       {191, '/', '?'},  {192, '`', '~'}, {219, '[', '{'}, {220, '\\', '|'},
+    {221, ']', '}'},       {222, '\'', '"'}, {106, '*', '*'}, {107, '+', '+'}, {109, '-', '-'},
+    {110, '.', '.'},       {111, '/', '/'},
+};
+
 int16_t typedChar(int16_t keyCode, int16_t shift) {
     if (shift & kShiftAlt)
         return 0; // Alt+key is a command (an access key or the host's menu), never typed text
@@ -27,52 +44,23 @@ int16_t typedChar(int16_t keyCode, int16_t shift) {
         return keyCode >= 'A' && keyCode <= 'Z' ? static_cast<int16_t>(keyCode - 'A' + 1) : 0;
     if (keyCode >= 'A' && keyCode <= 'Z')
         return shifted ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
-    if ((keyCode >= '0' && keyCode <= '9') || keyCode == kKeySpace || keyCode == kKeyReturn ||
-        keyCode == kKeyEscape || keyCode == 8)
-        return keyCode;
-    // The punctuation keys of a US keyboard and of the numeric keypad that numbers are typed with.
-    switch (keyCode) {
-    case 107:
-        return '+';
-    case 109:
-    case 189:
-        return shifted ? '_' : '-';
-    case 110:
-    case 190:
-        return shifted ? '>' : '.';
-    case 187:
-        return shifted ? '+' : '=';
-    case 188:
-        return shifted ? '<' : ',';
-    default:
-        return 0;
+    if (keyCode == kKeyReturn || keyCode == kKeyEscape || keyCode == 8) return keyCode;
+    for (const auto& k : kTypingKeys) {
+        if (k.key == keyCode) return static_cast<unsigned char>(shifted ? k.shifted : k.plain);
     }
+    return 0;
 }
 
 // The key (and shift state) that types `c` on a US keyboard; key code 0 for a character none types.
 std::pair<int16_t, int16_t> keyFor(char c) {
     if (c >= 'a' && c <= 'z') return {static_cast<int16_t>(c - 'a' + 'A'), 0};
     if (c >= 'A' && c <= 'Z') return {static_cast<int16_t>(c), 1};
-    if ((c >= '0' && c <= '9') || c == ' ') return {static_cast<int16_t>(c), 0};
-    switch (c) {
-    case '-':
-        return {189, 0};
-    case '_':
-        return {189, 1};
-    case '.':
-        return {190, 0};
-    case ',':
-        return {188, 0};
-    case '+':
-        return {187, 1};
-    case '=':
-        return {187, 0};
-    case '\r':
-    case '\n':
-        return {kKeyReturn, 0};
-    default:
-        return {0, 0};
+    if (c == '\r' || c == '\n') return {kKeyReturn, 0};
+    for (const auto& k : kTypingKeys) { // the main keyboard's keys come first in the table
+        if (k.plain == c) return {k.key, 0};
+        if (k.shifted == c) return {k.key, 1};
     }
+    return {0, 0};
 }
 
 bool isInside(const Extender* e, const Extender* container) {

@@ -48,8 +48,9 @@ TEST_F(TextBoxTest, KeysEditAndMoveAtTheCaret) {
         int32_t selStart, selLength;
     };
     const Case cases[] = {
-        {"abc", 1, 0, 0, 0, "X", "aXbc", 2, 0},        // typed at the caret
-        {"abcd", 1, 2, 0, 0, "X", "aXd", 2, 0},        // replaces the selection
+        {"abc", 1, 0, 0, 0, "X", "aXbc", 2, 0},                                    // typed at the caret
+        {"abcd", 1, 2, 0, 0, "X", "aXd", 2, 0},                                    // replaces the selection
+        {"", 0, 0, 0, 0, "&Next > [1!] \"a\"; ~", "&Next > [1!] \"a\"; ~", 19, 0}, // every US key
         {"abc", 1, 0, kBack, 0, nullptr, "bc", 0, 0},  // Backspace takes the character before
         {"abc", 0, 0, kBack, 0, nullptr, "abc", 0, 0}, // ... none at the start
         {"abc", 1, 0, kDelete, 0, nullptr, "ac", 1, 0},
