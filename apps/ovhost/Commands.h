@@ -17,5 +17,6 @@ int demoCommand(const Arguments& args);
 int renderCommand(const Arguments& args);
 int captionsCommand(const Arguments& args);
 int checkCommand(const Arguments& args);
+int runCommand(const Arguments& args);
 
 } // namespace ovhost

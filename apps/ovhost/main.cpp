@@ -16,7 +16,8 @@ void usage(std::ostream& out) {
            "  typelib [--json]  print the library's type library\n"
            "  captions import FORMFILE FOLDER\n"
            "                    bring edited captions files (FOLDER/<page>.txt) back into a saved wizard\n"
-           "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n";
+           "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n"
+           "  run [FORMFILE]    open a saved form in a window (GTK 4); without one, a list of the examples\n";
 }
 
 } // namespace
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
         if (command == "render") return ovhost::renderCommand(args);
         if (command == "captions") return ovhost::captionsCommand(args);
         if (command == "check") return ovhost::checkCommand(args);
+        if (command == "run") return ovhost::runCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;

@@ -1,0 +1,156 @@
+// Forms in GTK windows under Xvfb, used with real X key and pointer events, as a person would use them.
+#include "WindowDriver.h"
+#include "options/OvTreeBase.h"
+#include "platform/Extender.h"
+#include "platform/Form.h"
+#include "platform/FormFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Runtime.h"
+#include "platform/TreeNodes.h"
+#include "platform/TreeView.h"
+#include "platform/WindowTable.h"
+#include "render/Renderer.h"
+
+#include <X11/keysym.h>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+class FormInWindow : public ::testing::Test {
+protected:
+    void open(const std::string& example) {
+        form = ov::FormFile::load(std::string(OVCOMCTL_EXAMPLES) + "/" + example, ov::Mode::Run);
+        window = &host.open(form);
+        driver.emplace(host, *window);
+        ASSERT_TRUE(driver->ready()) << "the window never showed, took the focus and drew";
+    }
+    void TearDown() override {
+        // Nothing the test did raised a failure the host had to show.
+        EXPECT_TRUE(runtime.headlessMessageBox().shown().empty())
+            << runtime.headlessMessageBox().shown().front().prompt;
+    }
+    // Pixel of the client area at the twips point (x, y) of `child` of control `name`.
+    std::pair<int, int> pixelOf(const std::string& name, const ov::ConstituentControl& child, float x, float y) {
+        const ov::Extender& ext = *form->control(name);
+        const double tpp = host.twipsPerPixel();
+        const int inset = ext.control().BorderStyle() == 1 ? 2 : 0;
+        return {static_cast<int>(std::lround(ext.Left() / tpp) + inset + std::lround(child.Left() / tpp) + x / tpp),
+                static_cast<int>(std::lround(ext.Top() / tpp) + inset + std::lround(child.Top() / tpp) + y / tpp)};
+    }
+
+    ov::Runtime runtime;
+    ov::gtk::WindowHost host;
+    ov::FormRef form;
+    ov::gtk::FormWindow* window = nullptr;
+    std::optional<WindowDriver> driver;
+    std::vector<std::string> log;
+    std::vector<ov::Connection> links;
+};
+
+class WizardWindow : public FormInWindow {
+protected:
+    void SetUp() override {
+        open("setup-wizard.json");
+        auto nav = form->control("Nav");
+        for (const char* event : {"FinishClick", "CancelClick"})
+            links.push_back(nav->on(event, [this, event](ov::Args&) { log.emplace_back(event); }));
+        links.push_back(nav->on("AfterPageChange", [this](ov::Args& a) {
+            log.push_back("to " + a[1].toObject()->get("Name").toString());
+        }));
+    }
+};
+
+TEST_F(WizardWindow, EnterWalksToFinish) {
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(driver->key(XK_Return));
+    EXPECT_EQ(log, (std::vector<std::string>{"to License", "to Options", "to Finish", "FinishClick"}));
+}
+
+TEST_F(WizardWindow, EscapeCancels) {
+    ASSERT_TRUE(driver->key(XK_Return));
+    ASSERT_TRUE(driver->key(XK_Escape));
+    EXPECT_EQ(log, (std::vector<std::string>{"to License", "CancelClick"}));
+}
+
+TEST_F(WizardWindow, AltBGoesBackAndPlainBDoesNot) {
+    ASSERT_TRUE(driver->key(XK_Return));
+    ASSERT_TRUE(driver->key(XK_Return));
+    ASSERT_TRUE(driver->key(XK_b));
+    ASSERT_TRUE(driver->key(XK_b, {XK_Alt_L}));
+    ASSERT_TRUE(driver->key(XK_b, {XK_Alt_L}));
+    EXPECT_EQ(log, (std::vector<std::string>{"to License", "to Options", "to License", "to Welcome"}));
+}
+
+// The window shows the renderer's pixels: every 3rd pixel both ways of the client area, from the X server.
+TEST_F(WizardWindow, ShowsTheRenderersPicture) {
+    ASSERT_TRUE(driver->key(XK_Return)); // the License page: banner, text and all four button states
+    const ov::Bitmap expected = ov::Renderer().render(*form);
+    const ov::Bitmap shot = driver->screenshot();
+    ASSERT_EQ(shot.width(), expected.width());
+    ASSERT_EQ(shot.height(), expected.height());
+    int probes = 0, differ = 0;
+    for (int y = 0; y < shot.height(); y += 3) {
+        for (int x = 0; x < shot.width(); x += 3, ++probes) {
+            if (!(shot.pixel(x, y) == expected.pixel(x, y)) && differ++ < 5)
+                ADD_FAILURE() << "pixel " << x << "," << y << " differs";
+        }
+    }
+    EXPECT_EQ(differ, 0) << "of " << probes << " probes";
+}
+
+TEST_F(WizardWindow, ShowCommandsHideAndRestoreTheWindow) {
+    ov::WindowTable& table = ov::WindowTable::current();
+    GtkWidget* w = GTK_WIDGET(window->window());
+    table.showWindow(window->hwnd(), ov::win::SW_HIDE);
+    host.update();
+    EXPECT_TRUE(driver->waitFor([&] { return !gtk_widget_get_mapped(w); }));
+    table.showWindow(window->hwnd(), ov::win::SW_RESTORE);
+    host.update();
+    EXPECT_TRUE(driver->waitFor([&] { return gtk_widget_get_mapped(w); }));
+    // Closing the window unloads the form; its window leaves the table.
+    gtk_window_close(window->window());
+    EXPECT_TRUE(driver->waitFor([&] { return !form->isLoaded(); }));
+    EXPECT_FALSE(table.isWindow(table.find(form.get())));
+}
+
+TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
+    open("options-dialog.json");
+    auto options = form->control("Options");
+    links.push_back(options->on("AfterPageChange", [this](ov::Args& a) {
+        log.push_back(a[0].toString() + " to " + a[1].toString());
+    }));
+    ov::TreeView& tree = form->control<ov::OvTreeBase>("Options")->tvOptions();
+    const auto rows = tree.visibleRows();
+    const auto fonts = std::find_if(rows.begin(), rows.end(), [](ov::Node* n) { return n->Text() == "Fonts"; });
+    ASSERT_NE(fonts, rows.end());
+    const float row = static_cast<float>(fonts - rows.begin() - tree.TopRow());
+    const auto [x, y] = pixelOf("Options", tree, tree.labelLeft(**fonts) + 60,
+                                2 * 15 + row * tree.rowHeight() + tree.rowHeight() / 2);
+    ASSERT_TRUE(driver->click(x, y));
+    EXPECT_EQ(log, (std::vector<std::string>{"1 to 2"}));
+    EXPECT_TRUE(form->control("pgFonts")->Visible());
+    EXPECT_FALSE(form->control("pgView")->Visible());
+}
+
+TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysAndTab) {
+    open("controls.json");
+    auto copies = form->control("spnCopies"), pages = form->control("spnPages");
+    const ov::ConstituentControl& text = *copies->control().children().front();
+    const auto [x, y] = pixelOf("spnCopies", text, 60, 60);
+    ASSERT_TRUE(driver->click(x, y));
+    ASSERT_TRUE(driver->key(XK_Up));
+    ASSERT_TRUE(driver->key(XK_Up));
+    ASSERT_TRUE(driver->key(XK_Down));
+    ASSERT_TRUE(driver->key(XK_Up));
+    EXPECT_EQ(copies->get("Value").toInt32(), 3);
+    ASSERT_TRUE(driver->key(XK_Tab)); // to the pages box, which steps by 10
+    ASSERT_TRUE(driver->key(XK_Up));
+    EXPECT_EQ(pages->get("Value").toInt32(), 10);
+    ASSERT_TRUE(driver->key(XK_Tab, {XK_Shift_L}));
+    ASSERT_TRUE(driver->key(XK_Down));
+    EXPECT_EQ(copies->get("Value").toInt32(), 2);
+    EXPECT_EQ(pages->get("Value").toInt32(), 10);
+}
+
+} // namespace
