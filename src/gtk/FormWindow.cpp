@@ -232,6 +232,7 @@ void FormWindow::pressed(GtkGestureClick* gesture, int presses, double x, double
     if (button == 0) return;
     w.m_host.setActiveWindow(&w);
     w.m_host.deliver("MouseDown", [&] { w.press(x, y, button, shift, presses); });
+    w.countInput();
 }
 
 void FormWindow::press(double x, double y, int16_t button, int16_t shift, int presses) {
@@ -266,6 +267,7 @@ void FormWindow::released(GtkGestureClick* gesture, int, double x, double y, gpo
     if (button == 0) return;
     w.m_host.setActiveWindow(&w);
     w.m_host.deliver("MouseUp", [&] { w.release(x, y, button, shift); });
+    w.countInput();
 }
 
 void FormWindow::release(double x, double y, int16_t button, int16_t shift) {
@@ -308,6 +310,7 @@ gboolean FormWindow::keyPressed(GtkEventControllerKey*, guint keyval, guint, Gdk
     bool used = false;
     w.m_host.setActiveWindow(&w);
     w.m_host.deliver("KeyDown", [&] { used = w.key(keyval, state); });
+    if (used) w.countInput();
     return used;
 }
 

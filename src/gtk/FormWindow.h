@@ -44,8 +44,13 @@ public:
     GtkWidget* canvas() const { return m_canvas; }
     // The form's window in the thread's window table (0 once the form has unloaded).
     HWnd hwnd() const;
-    // Frames drawn so far; a test or benchmark waits for it to grow after an input.
+    // Frames drawn so far.
     uint64_t framesDrawn() const { return m_frames; }
+    // Mouse presses, releases and keys delivered to the form so far (moves and modifier keys alone are
+    // not counted), and whether a frame has been drawn since the last of them: what a test or benchmark
+    // waits for after it sends an input.
+    uint64_t inputsDelivered() const { return m_inputs; }
+    bool repaintedSinceInput() const { return m_frames > m_framesAtInput; }
 
     // Brings the GTK window in line with the form: title, size, and the window table's state (hidden,
     // minimized with itself or with the owner window, normal). Queues a repaint.
@@ -79,6 +84,12 @@ private:
     GdkSurface* m_surface = nullptr;
     gulong m_stateHandler = 0;
     uint64_t m_frames = 0;
+    uint64_t m_inputs = 0;
+    uint64_t m_framesAtInput = 0;
+    void countInput() {
+        ++m_inputs;
+        m_framesAtInput = m_frames;
+    }
     bool m_sizable = false;
     bool m_minimized = false; // what GTK last reported
     // A control, or a constituent control of it, kept alive while input for it is in flight.

@@ -22,8 +22,8 @@ bool WindowDriver::waitFor(const std::function<bool()>& condition) {
     return m_host.iterateUntil(condition, kDeadline);
 }
 
-bool WindowDriver::waitForFrame(uint64_t after) {
-    return waitFor([&] { return m_window.framesDrawn() > after; });
+bool WindowDriver::waitForInputs(uint64_t count) {
+    return waitFor([&] { return m_window.inputsDelivered() >= count && m_window.repaintedSinceInput(); });
 }
 
 bool WindowDriver::ready() {
@@ -50,7 +50,7 @@ std::pair<int, int> WindowDriver::rootPoint(int x, int y) const {
 }
 
 bool WindowDriver::key(XKeySym keysym, std::initializer_list<XKeySym> modifiers) {
-    const uint64_t frames = m_window.framesDrawn();
+    const uint64_t inputs = m_window.inputsDelivered();
     for (XKeySym m : modifiers) XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, m), True, CurrentTime);
     const KeyCode code = XKeysymToKeycode(m_display, keysym);
     XTestFakeKeyEvent(m_display, code, True, CurrentTime);
@@ -58,17 +58,17 @@ bool WindowDriver::key(XKeySym keysym, std::initializer_list<XKeySym> modifiers)
     for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
         XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, *it), False, CurrentTime);
     XFlush(m_display);
-    return waitForFrame(frames);
+    return waitForInputs(inputs + 1);
 }
 
 bool WindowDriver::click(int x, int y) {
-    const uint64_t frames = m_window.framesDrawn();
+    const uint64_t inputs = m_window.inputsDelivered();
     const auto [rx, ry] = rootPoint(x, y);
     XTestFakeMotionEvent(m_display, DefaultScreen(m_display), rx, ry, CurrentTime);
     XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
     XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
     XFlush(m_display);
-    return waitForFrame(frames);
+    return waitForInputs(inputs + 2); // the press and the release
 }
 
 ov::Bitmap WindowDriver::screenshot() {

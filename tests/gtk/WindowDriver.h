@@ -22,9 +22,10 @@ public:
     // Waits until the window is mapped, has the keyboard focus and has drawn a frame.
     bool ready();
     // Presses and releases `keysym` while the modifier keys (Shift_L, Alt_L, ...) are held, then waits
-    // until the window has seen the key (and repainted).
+    // until the form has had the key and the window has repainted.
     bool key(XKeySym keysym, std::initializer_list<XKeySym> modifiers = {});
-    // Moves the pointer to pixel (x, y) of the client area and clicks the left button there.
+    // Moves the pointer to pixel (x, y) of the client area and clicks the left button there; waits until
+    // the form has had the press and the release and the window has repainted.
     bool click(int x, int y);
     bool waitFor(const std::function<bool()>& condition);
     // The client area as the X server shows it.
@@ -34,7 +35,8 @@ private:
     unsigned long xid() const;
     // The client area's pixel (x, y) on the root window.
     std::pair<int, int> rootPoint(int x, int y) const;
-    bool waitForFrame(uint64_t after);
+    // Until `count` inputs have reached the form and a frame has been drawn after the last.
+    bool waitForInputs(uint64_t count);
 
     ov::gtk::WindowHost& m_host;
     ov::gtk::FormWindow& m_window;
