@@ -47,7 +47,8 @@ std::vector<std::string> exampleFiles() {
     std::vector<std::string> files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".json") files.push_back(entry.path().string());
+        if (entry.is_regular_file() && entry.path().extension() == ".json")
+            files.push_back(entry.path().string());
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -75,7 +76,8 @@ int runCommand(const Arguments& args) {
         return 0;
     }
     ov::gtk::Launcher launcher(host, "OvComCtl examples", exampleFiles(), open);
-    host.iterateUntil([&] { return !launcher.isOpen() && host.windows().empty(); }, std::chrono::hours(24 * 365));
+    host.iterateUntil([&] { return !launcher.isOpen() && host.windows().empty(); },
+                      std::chrono::hours(24 * 365));
     return 0;
 }
 #else

@@ -22,7 +22,9 @@ constexpr int16_t kKeyTab = 9;
 constexpr int16_t kKeyF4 = 115;
 constexpr int16_t kShiftAlt = 4;
 
-FormWindow* me(gpointer self) { return static_cast<FormWindow*>(self); }
+FormWindow* me(gpointer self) {
+    return static_cast<FormWindow*>(self);
+}
 
 } // namespace
 
@@ -73,7 +75,9 @@ FormWindow::~FormWindow() {
     gtk_window_destroy(m_window);
 }
 
-HWnd FormWindow::hwnd() const { return WindowTable::current().find(m_form.get()); }
+HWnd FormWindow::hwnd() const {
+    return WindowTable::current().find(m_form.get());
+}
 
 int FormWindow::clientWidth() const {
     return std::max(1, static_cast<int>(std::lround(m_form->ScaleWidth() / m_host.twipsPerPixel())));
@@ -157,7 +161,8 @@ void FormWindow::close() {
 void FormWindow::realized(GtkWidget* window, gpointer self) {
     FormWindow& w = *me(self);
     w.m_surface = gtk_native_get_surface(GTK_NATIVE(window));
-    w.m_stateHandler = g_signal_connect(w.m_surface, "notify::state", G_CALLBACK(&FormWindow::surfaceStateChanged), self);
+    w.m_stateHandler =
+        g_signal_connect(w.m_surface, "notify::state", G_CALLBACK(&FormWindow::surfaceStateChanged), self);
 }
 
 void FormWindow::surfaceStateChanged(GObject* surface, GParamSpec*, gpointer self) {
@@ -178,7 +183,8 @@ void FormWindow::userChangedState(bool minimized) {
         return;
     }
     // Restoring from the taskbar restores the owner window first; its procedure may bring this one back.
-    if (table.state(owner) == WindowState::Minimized) table.send(owner, win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
+    if (table.state(owner) == WindowState::Minimized)
+        table.send(owner, win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
     if (table.state(form) == WindowState::Minimized) table.send(form, win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
 }
 
@@ -246,7 +252,8 @@ void FormWindow::press(double x, double y, int16_t button, int16_t shift, int pr
     }
     m_buttonsDown |= button;
     if (!target.control) return;
-    if (canClickFocus(*target.control, target.child.get())) m_form->focus(*target.control, target.child.get());
+    if (canClickFocus(*target.control, target.child.get()))
+        m_form->focus(*target.control, target.child.get());
     if (presses == 2 && button == 1 && target == m_capture && reaches(target)) {
         // The second press of a double click is reported as DblClick, not as a MouseDown.
         m_doubleClick = true;
@@ -294,8 +301,8 @@ void FormWindow::moved(GtkEventControllerMotion* motion, double x, double y, gpo
         const int16_t shift = shiftFromGdk(state);
         const float tpp = static_cast<float>(w.m_host.twipsPerPixel());
         if (w.m_capture.control) {
-            w.mouse(Move, w.m_capture, buttonsFromGdk(state), shift, static_cast<float>((x - w.m_originX) * tpp),
-                    static_cast<float>((y - w.m_originY) * tpp));
+            w.mouse(Move, w.m_capture, buttonsFromGdk(state), shift,
+                    static_cast<float>((x - w.m_originX) * tpp), static_cast<float>((y - w.m_originY) * tpp));
             return;
         }
         const Hit hit = w.hitAt(x, y);
@@ -305,7 +312,8 @@ void FormWindow::moved(GtkEventControllerMotion* motion, double x, double y, gpo
 
 // ---- Keys ----
 
-gboolean FormWindow::keyPressed(GtkEventControllerKey*, guint keyval, guint, GdkModifierType state, gpointer self) {
+gboolean FormWindow::keyPressed(GtkEventControllerKey*, guint keyval, guint, GdkModifierType state,
+                                gpointer self) {
     FormWindow& w = *me(self);
     bool used = false;
     w.m_host.setActiveWindow(&w);
@@ -322,7 +330,8 @@ bool FormWindow::key(guint keyval, GdkModifierType state) {
         return true;
     }
     m_form->pressKey(stroke->keyCode, stroke->shift);
-    if (stroke->keyCode == kKeyF4 && stroke->shift == kShiftAlt && m_form->isLoaded() && m_form->Visible()) close();
+    if (stroke->keyCode == kKeyF4 && stroke->shift == kShiftAlt && m_form->isLoaded() && m_form->Visible())
+        close();
     return true;
 }
 

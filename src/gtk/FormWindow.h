@@ -63,8 +63,8 @@ private:
     static void pressed(GtkGestureClick* gesture, int presses, double x, double y, gpointer self);
     static void released(GtkGestureClick* gesture, int presses, double x, double y, gpointer self);
     static void moved(GtkEventControllerMotion* motion, double x, double y, gpointer self);
-    static gboolean keyPressed(GtkEventControllerKey* keys, guint keyval, guint keycode, GdkModifierType state,
-                               gpointer self);
+    static gboolean keyPressed(GtkEventControllerKey* keys, guint keyval, guint keycode,
+                               GdkModifierType state, gpointer self);
     static void surfaceStateChanged(GObject* surface, GParamSpec* spec, gpointer self);
     static void realized(GtkWidget* window, gpointer self);
 

@@ -75,7 +75,8 @@ private:
             m_hit.x = m_g.twipsX(m_px - r.x);
             m_hit.y = m_g.twipsY(m_py - r.y);
             Rect inner = r;
-            if (auto* box = dynamic_cast<const PictureBox*>(c); box && box->BorderStyle() == 1) inner = r.inset(2);
+            if (auto* box = dynamic_cast<const PictureBox*>(c); box && box->BorderStyle() == 1)
+                inner = r.inset(2);
             if (c->holdsControls() && inner.contains(m_px, m_py)) inChildren(owner, c, inner.x, inner.y);
             if (auto* held = dynamic_cast<const EmbeddedControl*>(c); held && held->control()) {
                 const UserControl& inside = *held->control();

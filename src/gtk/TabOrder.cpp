@@ -28,8 +28,11 @@ std::vector<Stop> stopsOf(const Form& form) {
                 children.push_back(c.get());
         }
         std::stable_sort(children.begin(), children.end(),
-                         [](const ConstituentControl* a, const ConstituentControl* b) { return a->TabIndex() < b->TabIndex(); });
-        for (ConstituentControl* c : children) stops.push_back({ext.get(), c});
+                         [](const ConstituentControl* a, const ConstituentControl* b) {
+                             return a->TabIndex() < b->TabIndex();
+                         });
+        for (ConstituentControl* c : children)
+            stops.push_back({ext.get(), c});
         if (children.empty() && ext->control().CanGetFocus()) stops.push_back({ext.get(), nullptr});
     }
     return stops;

@@ -27,7 +27,9 @@ int32_t screenTwipsPerPixel() {
 }
 
 // Wakes the loop now and then, so that a wait with a deadline ends on time when nothing happens.
-gboolean wake(gpointer) { return G_SOURCE_CONTINUE; }
+gboolean wake(gpointer) {
+    return G_SOURCE_CONTINUE;
+}
 
 } // namespace
 
@@ -94,7 +96,8 @@ bool WindowHost::iterateUntil(const std::function<bool()>& done, std::chrono::mi
 }
 
 void WindowHost::update() {
-    for (const auto& w : m_windows) w->update();
+    for (const auto& w : m_windows)
+        w->update();
 }
 
 void WindowHost::guard(std::string_view what, const std::function<void()>& body) {
@@ -128,7 +131,8 @@ void WindowHost::runModal(Form& form) {
     FormWindow* before = m_active;
     m_active = window;
     // The nested loop: the call returns when the user (or the form's own code) closes the form.
-    while (form.isLoaded() && form.Visible()) g_main_context_iteration(nullptr, TRUE);
+    while (form.isLoaded() && form.Visible())
+        g_main_context_iteration(nullptr, TRUE);
     m_active = before;
     std::erase_if(m_windows, [window](const std::unique_ptr<FormWindow>& w) { return w.get() == window; });
     update();

@@ -1,5 +1,7 @@
 #include "WindowDriver.h"
 
+#include "platform/Form.h"
+
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <gdk/x11/gdkx.h>
@@ -51,14 +53,19 @@ std::pair<int, int> WindowDriver::rootPoint(int x, int y) const {
 
 bool WindowDriver::key(XKeySym keysym, std::initializer_list<XKeySym> modifiers) {
     const uint64_t inputs = m_window.inputsDelivered();
-    for (XKeySym m : modifiers) XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, m), True, CurrentTime);
+    sendKey(keysym, modifiers);
+    return waitForInputs(inputs + 1);
+}
+
+void WindowDriver::sendKey(XKeySym keysym, std::initializer_list<XKeySym> modifiers) {
+    for (XKeySym m : modifiers)
+        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, m), True, CurrentTime);
     const KeyCode code = XKeysymToKeycode(m_display, keysym);
     XTestFakeKeyEvent(m_display, code, True, CurrentTime);
     XTestFakeKeyEvent(m_display, code, False, CurrentTime);
     for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it)
         XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, *it), False, CurrentTime);
     XFlush(m_display);
-    return waitForInputs(inputs + 1);
 }
 
 bool WindowDriver::click(int x, int y) {
@@ -81,8 +88,27 @@ ov::Bitmap WindowDriver::screenshot() {
     if (!image) return shot;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x)
-            shot.pixels()[static_cast<size_t>(y * w + x)] = 0xFF000000u | (XGetPixel(image, x, y) & 0xFFFFFFu);
+            shot.pixels()[static_cast<size_t>(y * w + x)] =
+                0xFF000000u | (XGetPixel(image, x, y) & 0xFFFFFFu);
     }
     XDestroyImage(image);
     return shot;
+}
+
+void WindowDriver::whenAnotherWindowOpens(std::function<void(ov::gtk::FormWindow&)> play) {
+    struct Watch {
+        WindowDriver* driver;
+        std::function<void(ov::gtk::FormWindow&)> play;
+    };
+    auto poll = [](gpointer data) -> gboolean {
+        auto& watch = *static_cast<Watch*>(data);
+        for (const auto& w : watch.driver->m_host.windows()) {
+            if (w.get() == &watch.driver->m_window || !w->form().isLoaded()) continue;
+            watch.play(*w);
+            return G_SOURCE_REMOVE;
+        }
+        return G_SOURCE_CONTINUE;
+    };
+    g_timeout_add_full(G_PRIORITY_DEFAULT, 20, poll, new Watch{this, std::move(play)},
+                       [](gpointer data) { delete static_cast<Watch*>(data); });
 }

@@ -24,6 +24,11 @@ public:
     // Presses and releases `keysym` while the modifier keys (Shift_L, Alt_L, ...) are held, then waits
     // until the form has had the key and the window has repainted.
     bool key(XKeySym keysym, std::initializer_list<XKeySym> modifiers = {});
+    // The same key without the wait (for a key that closes the window).
+    void sendKey(XKeySym keysym, std::initializer_list<XKeySym> modifiers = {});
+    // Once the host shows a window other than this one (a modal form, whose loop runs inside the input
+    // that opened it), calls `play` with it from inside that loop, once.
+    void whenAnotherWindowOpens(std::function<void(ov::gtk::FormWindow&)> play);
     // Moves the pointer to pixel (x, y) of the client area and clicks the left button there; waits until
     // the form has had the press and the release and the window has repainted.
     bool click(int x, int y);

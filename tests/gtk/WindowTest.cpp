@@ -1,5 +1,6 @@
 // Forms in GTK windows under Xvfb, used with real X key and pointer events, as a person would use them.
 #include "WindowDriver.h"
+#include "gtk/HitTest.h"
 #include "options/OvTreeBase.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
@@ -32,12 +33,15 @@ protected:
             << runtime.headlessMessageBox().shown().front().prompt;
     }
     // Pixel of the client area at the twips point (x, y) of `child` of control `name`.
-    std::pair<int, int> pixelOf(const std::string& name, const ov::ConstituentControl& child, float x, float y) {
+    std::pair<int, int> pixelOf(const std::string& name, const ov::ConstituentControl& child, float x,
+                                float y) {
         const ov::Extender& ext = *form->control(name);
         const double tpp = host.twipsPerPixel();
         const int inset = ext.control().BorderStyle() == 1 ? 2 : 0;
-        return {static_cast<int>(std::lround(ext.Left() / tpp) + inset + std::lround(child.Left() / tpp) + x / tpp),
-                static_cast<int>(std::lround(ext.Top() / tpp) + inset + std::lround(child.Top() / tpp) + y / tpp)};
+        return {static_cast<int>(std::lround(ext.Left() / tpp) + inset + std::lround(child.Left() / tpp) +
+                                 x / tpp),
+                static_cast<int>(std::lround(ext.Top() / tpp) + inset + std::lround(child.Top() / tpp) +
+                                 y / tpp)};
     }
 
     ov::Runtime runtime;
@@ -63,7 +67,8 @@ protected:
 };
 
 TEST_F(WizardWindow, EnterWalksToFinish) {
-    for (int i = 0; i < 4; ++i) ASSERT_TRUE(driver->key(XK_Return));
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(driver->key(XK_Return));
     EXPECT_EQ(log, (std::vector<std::string>{"to License", "to Options", "to Finish", "FinishClick"}));
 }
 
@@ -122,7 +127,8 @@ TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
     }));
     ov::TreeView& tree = form->control<ov::OvTreeBase>("Options")->tvOptions();
     const auto rows = tree.visibleRows();
-    const auto fonts = std::find_if(rows.begin(), rows.end(), [](ov::Node* n) { return n->Text() == "Fonts"; });
+    const auto fonts =
+        std::find_if(rows.begin(), rows.end(), [](ov::Node* n) { return n->Text() == "Fonts"; });
     ASSERT_NE(fonts, rows.end());
     const float row = static_cast<float>(fonts - rows.begin() - tree.TopRow());
     const auto [x, y] = pixelOf("Options", tree, tree.labelLeft(**fonts) + 60,
@@ -151,6 +157,45 @@ TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysAndTab) {
     ASSERT_TRUE(driver->key(XK_Down));
     EXPECT_EQ(copies->get("Value").toInt32(), 2);
     EXPECT_EQ(pages->get("Value").toInt32(), 10);
+}
+
+} // namespace
+
+namespace {
+
+// The detail window of an information line opens modally over the panel's window; Esc closes it and the
+// click that opened it returns.
+TEST_F(FormInWindow, DetailWindowIsModalAndClosesWithEscape) {
+    open("info-panel.json");
+    auto stats = form->control("Stats");
+    const std::string value = "\\\\server\\projects\\2026\\customers\\archive\\invoices\\december\\scans";
+    ASSERT_EQ(stats->call("AddInfoLabel", {"Source", value}).toInt32(), 0);
+    host.update();
+    // Where the "Full info..." link is drawn.
+    std::optional<std::pair<int, int>> link;
+    const ov::Bitmap frame = host.renderer().render(*form);
+    for (int y = 0; y < frame.height() && !link; y += 2) {
+        for (int x = 0; x < frame.width() && !link; x += 2) {
+            const auto hit = ov::gtk::hitTest(*form, x, y, host.twipsPerPixel(), host.twipsPerPixel());
+            if (hit.child && hit.child->Name() == "lblFullInfo") link = {{x + 4, y + 4}};
+        }
+    }
+    ASSERT_TRUE(link);
+    std::string title;
+    bool modal = false, ownedByPanel = false;
+    driver->whenAnotherWindowOpens([&](ov::gtk::FormWindow& detail) {
+        title = gtk_window_get_title(detail.window());
+        modal = gtk_window_get_modal(detail.window());
+        ownedByPanel = gtk_window_get_transient_for(detail.window()) == window->window();
+        WindowDriver inDetail(host, detail);
+        ASSERT_TRUE(inDetail.ready());
+        inDetail.sendKey(XK_Escape);
+    });
+    ASSERT_TRUE(driver->click(link->first, link->second));
+    EXPECT_EQ(title, "Source");
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(ownedByPanel);
+    EXPECT_TRUE(driver->waitFor([&] { return host.windows().size() == 1; }));
 }
 
 } // namespace
