@@ -6,6 +6,7 @@
 #if OVHOST_HAVE_GTK
 #include "gtk/FormWindow.h"
 #include "gtk/Launcher.h"
+#include "gtk/MessageBoxWindow.h"
 #include "gtk/WindowHost.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #endif
 
 namespace ovhost {
@@ -64,6 +66,7 @@ int runCommand(const Arguments& args) {
     ov::Runtime runtime;
     runtime.application().title = "ovhost";
     ov::gtk::WindowHost host; // before any form is loaded: it sets the screen's scale and the text metrics
+    runtime.setMessageBox(std::make_unique<ov::gtk::MessageBoxWindow>(host));
     std::vector<ov::Connection> links;
     auto open = [&](const std::string& path) {
         auto form = ov::FormFile::load(path, ov::Mode::Run);
