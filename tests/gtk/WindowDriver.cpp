@@ -13,11 +13,16 @@ constexpr std::chrono::seconds kDeadline{20};
 } // namespace
 
 WindowDriver::WindowDriver(ov::gtk::WindowHost& host, ov::gtk::FormWindow& window)
-    : m_host(host), m_window(window),
-      m_display(gdk_x11_display_get_xdisplay(gtk_widget_get_display(GTK_WIDGET(window.window())))) {}
+    : WindowDriver(host, window.window()) {
+    m_form = &window;
+}
+
+WindowDriver::WindowDriver(ov::gtk::WindowHost& host, GtkWindow* window)
+    : m_host(host), m_form(nullptr), m_window(window),
+      m_display(gdk_x11_display_get_xdisplay(gtk_widget_get_display(GTK_WIDGET(window)))) {}
 
 unsigned long WindowDriver::xid() const {
-    return gdk_x11_surface_get_xid(gtk_native_get_surface(GTK_NATIVE(m_window.window())));
+    return gdk_x11_surface_get_xid(gtk_native_get_surface(GTK_NATIVE(m_window)));
 }
 
 bool WindowDriver::waitFor(const std::function<bool()>& condition) {
@@ -25,25 +30,25 @@ bool WindowDriver::waitFor(const std::function<bool()>& condition) {
 }
 
 bool WindowDriver::waitForInputs(uint64_t count) {
-    return waitFor([&] { return m_window.inputsDelivered() >= count && m_window.repaintedSinceInput(); });
+    return waitFor([&] { return m_form->inputsDelivered() >= count && m_form->repaintedSinceInput(); });
 }
 
 bool WindowDriver::ready() {
-    GtkWidget* w = GTK_WIDGET(m_window.window());
-    if (!waitFor([&] { return gtk_widget_get_mapped(w) && m_window.framesDrawn() > 0; })) return false;
+    GtkWidget* w = GTK_WIDGET(m_window);
+    if (!waitFor([&] { return gtk_widget_get_mapped(w) && (!m_form || m_form->framesDrawn() > 0); }))
+        return false;
     // No window manager runs on the test server: the test gives the window the focus as one would.
     XSetInputFocus(m_display, xid(), RevertToParent, CurrentTime);
     XFlush(m_display);
-    return waitFor([&] { return gtk_window_is_active(m_window.window()); });
+    return waitFor([&] { return gtk_window_is_active(m_window); });
 }
 
-std::pair<int, int> WindowDriver::rootPoint(int x, int y) const {
+std::pair<int, int> WindowDriver::rootPoint(GtkWidget* widget, int x, int y) const {
     graphene_point_t origin;
     const graphene_point_t zero = GRAPHENE_POINT_INIT(0, 0);
-    if (!gtk_widget_compute_point(m_window.canvas(), GTK_WIDGET(m_window.window()), &zero, &origin))
-        origin = zero;
+    if (!gtk_widget_compute_point(widget, GTK_WIDGET(m_window), &zero, &origin)) origin = zero;
     double sx = 0, sy = 0;
-    gtk_native_get_surface_transform(GTK_NATIVE(m_window.window()), &sx, &sy);
+    gtk_native_get_surface_transform(GTK_NATIVE(m_window), &sx, &sy);
     int rx = 0, ry = 0;
     Window child;
     XTranslateCoordinates(m_display, xid(), DefaultRootWindow(m_display), static_cast<int>(origin.x + sx) + x,
@@ -52,7 +57,7 @@ std::pair<int, int> WindowDriver::rootPoint(int x, int y) const {
 }
 
 bool WindowDriver::key(XKeySym keysym, std::initializer_list<XKeySym> modifiers) {
-    const uint64_t inputs = m_window.inputsDelivered();
+    const uint64_t inputs = m_form->inputsDelivered();
     sendKey(keysym, modifiers);
     return waitForInputs(inputs + 1);
 }
@@ -68,19 +73,27 @@ void WindowDriver::sendKey(XKeySym keysym, std::initializer_list<XKeySym> modifi
     XFlush(m_display);
 }
 
-bool WindowDriver::click(int x, int y) {
-    const uint64_t inputs = m_window.inputsDelivered();
-    const auto [rx, ry] = rootPoint(x, y);
-    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), rx, ry, CurrentTime);
+void WindowDriver::clickAt(std::pair<int, int> root) {
+    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), root.first, root.second, CurrentTime);
     XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
     XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
     XFlush(m_display);
+}
+
+bool WindowDriver::click(int x, int y) {
+    const uint64_t inputs = m_form->inputsDelivered();
+    clickAt(rootPoint(m_form->canvas(), x, y));
     return waitForInputs(inputs + 2); // the press and the release
 }
 
+void WindowDriver::clickWidget(GtkWidget* widget) {
+    clickAt(rootPoint(widget, gtk_widget_get_width(widget) / 2, gtk_widget_get_height(widget) / 2));
+}
+
 ov::Bitmap WindowDriver::screenshot() {
-    const int w = gtk_widget_get_width(m_window.canvas()), h = gtk_widget_get_height(m_window.canvas());
-    const auto [rx, ry] = rootPoint(0, 0);
+    GtkWidget* canvas = m_form->canvas();
+    const int w = gtk_widget_get_width(canvas), h = gtk_widget_get_height(canvas);
+    const auto [rx, ry] = rootPoint(canvas, 0, 0);
     XSync(m_display, False);
     ov::Bitmap shot(w, h);
     XImage* image = XGetImage(m_display, DefaultRootWindow(m_display), rx, ry, static_cast<unsigned>(w),
@@ -95,20 +108,34 @@ ov::Bitmap WindowDriver::screenshot() {
     return shot;
 }
 
-void WindowDriver::whenAnotherWindowOpens(std::function<void(ov::gtk::FormWindow&)> play) {
+void WindowDriver::whenWindowOpens(const std::string& title, std::function<void(GtkWindow*)> play) {
     struct Watch {
-        WindowDriver* driver;
-        std::function<void(ov::gtk::FormWindow&)> play;
+        std::string title;
+        std::function<void(GtkWindow*)> play;
+        std::chrono::steady_clock::time_point end = std::chrono::steady_clock::now() + kDeadline;
     };
     auto poll = [](gpointer data) -> gboolean {
         auto& watch = *static_cast<Watch*>(data);
-        for (const auto& w : watch.driver->m_host.windows()) {
-            if (w.get() == &watch.driver->m_window || !w->form().isLoaded()) continue;
-            watch.play(*w);
+        GList* all = gtk_window_list_toplevels();
+        GtkWindow* found = nullptr;
+        for (GList* l = all; l && !found; l = l->next) {
+            auto* w = GTK_WINDOW(l->data);
+            const char* t = gtk_window_get_title(w);
+            if (t && watch.title == t && gtk_widget_get_visible(GTK_WIDGET(w))) found = w;
+        }
+        if (!found && std::chrono::steady_clock::now() > watch.end) {
+            // Whatever opened instead would wait for a user for ever: close it, and tell.
+            for (GList* l = all; l; l = l->next)
+                gtk_window_close(GTK_WINDOW(l->data));
+            g_list_free(all);
+            watch.play(nullptr);
             return G_SOURCE_REMOVE;
         }
-        return G_SOURCE_CONTINUE;
+        g_list_free(all);
+        if (!found) return G_SOURCE_CONTINUE;
+        watch.play(found);
+        return G_SOURCE_REMOVE;
     };
-    g_timeout_add_full(G_PRIORITY_DEFAULT, 20, poll, new Watch{this, std::move(play)},
+    g_timeout_add_full(G_PRIORITY_DEFAULT, 20, poll, new Watch{title, std::move(play)},
                        [](gpointer data) { delete static_cast<Watch*>(data); });
 }
