@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <gdk/x11/gdkx.h>
@@ -88,6 +89,14 @@ bool WindowDriver::click(int x, int y) {
 
 void WindowDriver::clickWidget(GtkWidget* widget) {
     clickAt(rootPoint(widget, gtk_widget_get_width(widget) / 2, gtk_widget_get_height(widget) / 2));
+}
+
+void WindowDriver::setMinimizedByUser(bool minimized) {
+    const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
+    const Atom hidden = XInternAtom(m_display, "_NET_WM_STATE_HIDDEN", False);
+    XChangeProperty(m_display, xid(), state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&hidden), minimized ? 1 : 0);
+    XFlush(m_display);
 }
 
 ov::Bitmap WindowDriver::screenshot() {

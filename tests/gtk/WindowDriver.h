@@ -36,6 +36,9 @@ public:
     bool click(int x, int y);
     // Clicks the middle of `widget` without waiting.
     void clickWidget(GtkWidget* widget);
+    // What a window manager does when the user minimizes or restores the window: it marks the window
+    // hidden (or not) in its _NET_WM_STATE, which GTK reads as the window's minimized state.
+    void setMinimizedByUser(bool minimized);
     bool waitFor(const std::function<bool()>& condition);
     // The form's client area as the X server shows it.
     ov::Bitmap screenshot();

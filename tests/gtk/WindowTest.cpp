@@ -119,6 +119,29 @@ TEST_F(WizardWindow, ShowCommandsHideAndRestoreTheWindow) {
     EXPECT_FALSE(table.isWindow(table.find(form.get())));
 }
 
+// The user minimizing and restoring the window reaches the window procedures: OvMinimized on the options
+// dialog minimizes the owner window with it and hides the dialog, and restoring the owner brings it back.
+TEST_F(FormInWindow, MinimizingTheWindowGoesThroughTheWindowTable) {
+    open("options-dialog.json");
+    ov::WindowTable& table = ov::WindowTable::current();
+    GtkWidget* w = GTK_WIDGET(window->window());
+    driver->setMinimizedByUser(true);
+    ASSERT_TRUE(driver->waitFor([&] { return table.state(window->hwnd()) == ov::WindowState::Minimized; }));
+    driver->setMinimizedByUser(false);
+    ASSERT_TRUE(driver->waitFor([&] { return table.state(window->hwnd()) == ov::WindowState::Normal; }));
+    EXPECT_EQ(table.state(table.ownerWindow()), ov::WindowState::Normal);
+
+    form->add("OvComCtl.OvMinimized", "Minimizer");
+    driver->setMinimizedByUser(true);
+    ASSERT_TRUE(driver->waitFor([&] { return !gtk_widget_get_mapped(w); }));
+    EXPECT_EQ(table.state(window->hwnd()), ov::WindowState::Hidden);
+    EXPECT_EQ(table.state(table.ownerWindow()), ov::WindowState::Minimized);
+    table.send(table.ownerWindow(), ov::win::WM_SYSCOMMAND, ov::win::SC_RESTORE, 0); // from the taskbar
+    host.update();
+    EXPECT_TRUE(driver->waitFor([&] { return gtk_widget_get_mapped(w); }));
+    EXPECT_EQ(table.state(window->hwnd()), ov::WindowState::Normal);
+}
+
 TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
     open("options-dialog.json");
     auto options = form->control("Options");
