@@ -142,6 +142,23 @@ TEST_F(FormInWindow, MinimizingTheWindowGoesThroughTheWindowTable) {
     EXPECT_EQ(table.state(window->hwnd()), ov::WindowState::Normal);
 }
 
+// A sizable form (the information panel's, BorderStyle 2) takes the size the window is given and raises
+// Resize; the window then shows the whole form at that size.
+TEST_F(FormInWindow, SizableFormFollowsTheWindowsSize) {
+    open("info-panel.json");
+    int resizes = 0;
+    form->Resize.connect([&] { ++resizes; });
+    const uint64_t frames = window->framesDrawn();
+    const float tpp = static_cast<float>(host.twipsPerPixel());
+    gtk_window_set_default_size(window->window(), 700, 500);
+    ASSERT_TRUE(driver->waitFor([&] {
+        return form->ScaleWidth() == 700 * tpp && form->ScaleHeight() == 500 * tpp &&
+               window->framesDrawn() > frames;
+    }));
+    EXPECT_GE(resizes, 1);
+    EXPECT_EQ(host.renderer().render(*form).width(), 700);
+}
+
 TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
     open("options-dialog.json");
     auto options = form->control("Options");
@@ -155,7 +172,7 @@ TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
     ASSERT_NE(fonts, rows.end());
     const float row = static_cast<float>(fonts - rows.begin() - tree.TopRow());
     const auto [x, y] = pixelOf("Options", tree, tree.labelLeft(**fonts) + 60,
-                                2 * 15 + row * tree.rowHeight() + tree.rowHeight() / 2);
+                                2.f * host.twipsPerPixel() + row * tree.rowHeight() + tree.rowHeight() / 2);
     ASSERT_TRUE(driver->click(x, y));
     EXPECT_EQ(log, (std::vector<std::string>{"1 to 2"}));
     EXPECT_TRUE(form->control("pgFonts")->Visible());
