@@ -179,7 +179,7 @@ TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
     EXPECT_FALSE(form->control("pgView")->Visible());
 }
 
-TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysAndTab) {
+TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysTypedIntoAndLeftWithTab) {
     open("controls.json");
     auto copies = form->control("spnCopies"), pages = form->control("spnPages");
     const ov::ConstituentControl& text = *copies->control().children().front();
@@ -197,6 +197,12 @@ TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysAndTab) {
     ASSERT_TRUE(driver->key(XK_Down));
     EXPECT_EQ(copies->get("Value").toInt32(), 2);
     EXPECT_EQ(pages->get("Value").toInt32(), 10);
+    // Typed into the copies box, taken when the focus leaves it.
+    for (XKeySym k : {XK_End, XK_BackSpace, XK_4, XK_2})
+        ASSERT_TRUE(driver->key(k));
+    EXPECT_EQ(copies->control().children().front()->get("Text").toString(), "42");
+    ASSERT_TRUE(driver->key(XK_Tab));
+    EXPECT_EQ(copies->get("Value").toInt32(), 42);
 }
 
 } // namespace
