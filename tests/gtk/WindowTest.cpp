@@ -210,8 +210,8 @@ TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysTypedIntoAndLeftWithTab) {
 namespace {
 
 // The detail window of an information line opens modally over the panel's window; Esc closes it and the
-// click that opened it returns.
-TEST_F(FormInWindow, DetailWindowIsModalAndClosesWithEscape) {
+// click that opened it returns; so does Alt+F4.
+TEST_F(FormInWindow, DetailWindowIsModalAndClosesWithEscapeOrAltF4) {
     open("info-panel.json");
     auto stats = form->control("Stats");
     const std::string value = "\\\\server\\projects\\2026\\customers\\archive\\invoices\\december\\scans";
@@ -227,23 +227,29 @@ TEST_F(FormInWindow, DetailWindowIsModalAndClosesWithEscape) {
         }
     }
     ASSERT_TRUE(link);
-    bool modal = false, ownedByPanel = false;
-    WindowDriver::whenWindowOpens("Source", [&](GtkWindow* detail) {
-        ASSERT_NE(detail, nullptr) << "no detail window titled Source";
-        modal = gtk_window_get_modal(detail);
-        ownedByPanel = gtk_window_get_transient_for(detail) == window->window();
-        WindowDriver inDetail(host, detail);
-        if (inDetail.ready()) {
-            inDetail.sendKey(XK_Escape);
-        } else {
-            ADD_FAILURE() << "the detail window never took the focus";
-            gtk_window_close(detail);
-        }
-    });
-    ASSERT_TRUE(driver->click(link->first, link->second));
-    EXPECT_TRUE(modal);
-    EXPECT_TRUE(ownedByPanel);
-    EXPECT_TRUE(driver->waitFor([&] { return host.windows().size() == 1; }));
+    struct Closing {
+        XKeySym key;
+        XKeySym modifier;
+    };
+    for (const Closing c : {Closing{XK_Escape, 0}, Closing{XK_F4, XK_Alt_L}}) {
+        bool modal = false, ownedByPanel = false;
+        WindowDriver::whenWindowOpens("Source", [&](GtkWindow* detail) {
+            ASSERT_NE(detail, nullptr) << "no detail window titled Source";
+            modal = gtk_window_get_modal(detail);
+            ownedByPanel = gtk_window_get_transient_for(detail) == window->window();
+            WindowDriver inDetail(host, detail);
+            if (inDetail.ready()) {
+                c.modifier ? inDetail.sendKey(c.key, {c.modifier}) : inDetail.sendKey(c.key);
+            } else {
+                ADD_FAILURE() << "the detail window never took the focus";
+                gtk_window_close(detail);
+            }
+        });
+        ASSERT_TRUE(driver->click(link->first, link->second)); // returns once the detail window has closed
+        EXPECT_TRUE(modal);
+        EXPECT_TRUE(ownedByPanel);
+        EXPECT_TRUE(driver->waitFor([&] { return host.windows().size() == 1; }));
+    }
 }
 
 } // namespace
