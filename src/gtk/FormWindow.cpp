@@ -11,6 +11,7 @@
 #include "render/Renderer.h"
 
 #include <cmath>
+#include <utility>
 
 namespace ov::gtk {
 
@@ -50,12 +51,18 @@ FormWindow::FormWindow(WindowHost& host, FormRef form, GtkWindow* owner, bool mo
     g_signal_connect(m_canvas, "resize", G_CALLBACK(&FormWindow::resized), this);
     g_signal_connect(m_window, "close-request", G_CALLBACK(&FormWindow::closeRequested), this);
     g_signal_connect(m_window, "realize", G_CALLBACK(&FormWindow::realized), this);
+    // A press after the window was left (for a modal form it opened, say) never completes a double click.
+    g_signal_connect(m_window, "notify::is-active",
+                     G_CALLBACK(+[](GObject*, GParamSpec*, gpointer self) { me(self)->m_lastPress = {}; }),
+                     this);
 
-    GtkGesture* click = gtk_gesture_click_new();
-    gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(click), 0); // every button
-    g_signal_connect(click, "pressed", G_CALLBACK(&FormWindow::pressed), this);
-    g_signal_connect(click, "released", G_CALLBACK(&FormWindow::released), this);
-    gtk_widget_add_controller(m_canvas, GTK_EVENT_CONTROLLER(click));
+    // A drag gesture reports every press and its release, however far the pointer went in between (a
+    // click gesture gives up on a press that moved); double clicks are counted here.
+    GtkGesture* buttons = gtk_gesture_drag_new();
+    gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(buttons), 0); // every button
+    g_signal_connect(buttons, "drag-begin", G_CALLBACK(&FormWindow::pressed), this);
+    g_signal_connect(buttons, "drag-end", G_CALLBACK(&FormWindow::released), this);
+    gtk_widget_add_controller(m_canvas, GTK_EVENT_CONTROLLER(buttons));
     GtkEventController* motion = gtk_event_controller_motion_new();
     g_signal_connect(motion, "motion", G_CALLBACK(&FormWindow::moved), this);
     gtk_widget_add_controller(m_canvas, motion);
@@ -229,13 +236,15 @@ bool FormWindow::mouse(int kind, const Target& t, int16_t button, int16_t shift,
     }
 }
 
-void FormWindow::pressed(GtkGestureClick* gesture, int presses, double x, double y, gpointer self) {
+void FormWindow::pressed(GtkGestureDrag* gesture, double x, double y, gpointer self) {
     FormWindow& w = *me(self);
     GtkEventController* c = GTK_EVENT_CONTROLLER(gesture);
     const int16_t button = buttonFromGdk(gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(gesture)));
     const int16_t shift = shiftFromGdk(gtk_event_controller_get_current_event_state(c));
     gtk_widget_grab_focus(w.m_canvas);
+    w.m_gestureButton = button;
     if (button == 0) return;
+    const int presses = w.countPresses(button, x, y, gtk_event_controller_get_current_event_time(c));
     w.m_host.setActiveWindow(&w);
     w.m_host.deliver("MouseDown", [&] { w.press(x, y, button, shift, presses); });
     w.countInput();
@@ -266,14 +275,31 @@ void FormWindow::press(double x, double y, int16_t button, int16_t shift, int pr
     mouse(Down, target, button, shift, hit.x, hit.y);
 }
 
-void FormWindow::released(GtkGestureClick* gesture, int, double x, double y, gpointer self) {
+int FormWindow::countPresses(int16_t button, double x, double y, uint32_t time) {
+    int doubleTime = 400, distance = 5;
+    if (GtkSettings* settings = gtk_widget_get_settings(m_canvas))
+        g_object_get(settings, "gtk-double-click-time", &doubleTime, "gtk-double-click-distance", &distance,
+                     nullptr);
+    // A press soon after another of the same button, close to it, is the second of a double click; a
+    // third starts again.
+    const bool second = m_lastPress.presses == 1 && m_lastPress.button == button &&
+                        time - m_lastPress.time <= static_cast<uint32_t>(doubleTime) &&
+                        std::abs(x - m_lastPress.x) <= distance && std::abs(y - m_lastPress.y) <= distance;
+    m_lastPress = {button, second ? 2 : 1, time, x, y};
+    return m_lastPress.presses;
+}
+
+void FormWindow::released(GtkGestureDrag* gesture, double dx, double dy, gpointer self) {
     FormWindow& w = *me(self);
-    GtkEventController* c = GTK_EVENT_CONTROLLER(gesture);
-    const int16_t button = buttonFromGdk(gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(gesture)));
-    const int16_t shift = shiftFromGdk(gtk_event_controller_get_current_event_state(c));
+    // The button the gesture began with: GTK may have let go of it by the time the gesture ends.
+    const int16_t button = std::exchange(w.m_gestureButton, 0);
+    const int16_t shift =
+        shiftFromGdk(gtk_event_controller_get_current_event_state(GTK_EVENT_CONTROLLER(gesture)));
     if (button == 0) return;
+    double x = 0, y = 0;
+    gtk_gesture_drag_get_start_point(gesture, &x, &y);
     w.m_host.setActiveWindow(&w);
-    w.m_host.deliver("MouseUp", [&] { w.release(x, y, button, shift); });
+    w.m_host.deliver("MouseUp", [&] { w.release(x + dx, y + dy, button, shift); });
     w.countInput();
 }
 

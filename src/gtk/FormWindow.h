@@ -60,12 +60,14 @@ private:
     static void draw(GtkDrawingArea* area, cairo_t* cr, int width, int height, gpointer self);
     static void resized(GtkDrawingArea* area, int width, int height, gpointer self);
     static gboolean closeRequested(GtkWindow* window, gpointer self);
-    static void pressed(GtkGestureClick* gesture, int presses, double x, double y, gpointer self);
-    static void released(GtkGestureClick* gesture, int presses, double x, double y, gpointer self);
+    static void pressed(GtkGestureDrag* gesture, double x, double y, gpointer self);
+    static void released(GtkGestureDrag* gesture, double dx, double dy, gpointer self);
+    // 1 for a press, 2 for the second press of a double click (GTK's double-click time and distance).
+    int countPresses(int16_t button, double x, double y, uint32_t time);
     static void moved(GtkEventControllerMotion* motion, double x, double y, gpointer self);
     static gboolean keyPressed(GtkEventControllerKey* keys, guint keyval, guint keycode,
                                GdkModifierType state, gpointer self);
-    static void surfaceStateChanged(GObject* surface, GParamSpec* spec, gpointer self);
+    static void surfaceStateChanged(GObject* surface, GParamSpec*, gpointer self);
     static void realized(GtkWidget* window, gpointer self);
 
     Hit hitAt(double x, double y) const;
@@ -106,6 +108,13 @@ private:
     Target m_capture;
     double m_originX = 0, m_originY = 0;
     int16_t m_buttonsDown = 0;
+    int16_t m_gestureButton = 0; // the button of the press the gesture is following
+    struct Press {
+        int16_t button = 0;
+        int presses = 0;
+        uint32_t time = 0;
+        double x = 0, y = 0;
+    } m_lastPress;
     bool m_doubleClick = false;
 };
 

@@ -74,21 +74,34 @@ void WindowDriver::sendKey(XKeySym keysym, std::initializer_list<XKeySym> modifi
     XFlush(m_display);
 }
 
-void WindowDriver::clickAt(std::pair<int, int> root) {
+void WindowDriver::clickAt(std::pair<int, int> root, int times) {
     XTestFakeMotionEvent(m_display, DefaultScreen(m_display), root.first, root.second, CurrentTime);
-    XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
+    for (int i = 0; i < times; ++i) {
+        XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
+        XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
+    }
     XFlush(m_display);
 }
 
-bool WindowDriver::click(int x, int y) {
+bool WindowDriver::click(int x, int y, int times) {
     const uint64_t inputs = m_form->inputsDelivered();
-    clickAt(rootPoint(m_form->canvas(), x, y));
-    return waitForInputs(inputs + 2); // the press and the release
+    clickAt(rootPoint(m_form->canvas(), x, y), times);
+    return waitForInputs(inputs + 2 * static_cast<uint64_t>(times)); // each press and release
+}
+
+bool WindowDriver::drag(int x, int y, int toX, int toY) {
+    const uint64_t inputs = m_form->inputsDelivered();
+    const auto from = rootPoint(m_form->canvas(), x, y), to = rootPoint(m_form->canvas(), toX, toY);
+    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), from.first, from.second, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
+    XTestFakeMotionEvent(m_display, DefaultScreen(m_display), to.first, to.second, CurrentTime);
+    XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
+    XFlush(m_display);
+    return waitForInputs(inputs + 2);
 }
 
 void WindowDriver::clickWidget(GtkWidget* widget) {
-    clickAt(rootPoint(widget, gtk_widget_get_width(widget) / 2, gtk_widget_get_height(widget) / 2));
+    clickAt(rootPoint(widget, gtk_widget_get_width(widget) / 2, gtk_widget_get_height(widget) / 2), 1);
 }
 
 void WindowDriver::setMinimizedByUser(bool minimized) {

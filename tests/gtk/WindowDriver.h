@@ -33,7 +33,9 @@ public:
     void sendKey(XKeySym keysym, std::initializer_list<XKeySym> modifiers = {});
     // Moves the pointer to pixel (x, y) of the form's client area and clicks the left button there;
     // waits until the form has had the press and the release and the window has repainted.
-    bool click(int x, int y);
+    bool click(int x, int y, int times = 1);
+    // Presses the left button at (x, y), moves to (toX, toY) and releases it there; waits as click does.
+    bool drag(int x, int y, int toX, int toY);
     // Clicks the middle of `widget` without waiting.
     void clickWidget(GtkWidget* widget);
     // What a window manager does when the user minimizes or restores the window: it marks the window
@@ -51,7 +53,7 @@ private:
     unsigned long xid() const;
     // Pixel (x, y) of `widget` on the root window.
     std::pair<int, int> rootPoint(GtkWidget* widget, int x, int y) const;
-    void clickAt(std::pair<int, int> root);
+    void clickAt(std::pair<int, int> root, int times);
     // Until `count` inputs have reached the form and a frame has been drawn after the last.
     bool waitForInputs(uint64_t count);
 

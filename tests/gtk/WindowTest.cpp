@@ -159,24 +159,56 @@ TEST_F(FormInWindow, SizableFormFollowsTheWindowsSize) {
     EXPECT_EQ(host.renderer().render(*form).width(), 700);
 }
 
-TEST_F(FormInWindow, OptionsPageChosenByAClickOnItsTreeRow) {
-    open("options-dialog.json");
-    auto options = form->control("Options");
-    links.push_back(options->on("AfterPageChange", [this](ov::Args& a) {
-        log.push_back(a[0].toString() + " to " + a[1].toString());
-    }));
-    ov::TreeView& tree = form->control<ov::OvTreeBase>("Options")->tvOptions();
-    const auto rows = tree.visibleRows();
-    const auto fonts =
-        std::find_if(rows.begin(), rows.end(), [](ov::Node* n) { return n->Text() == "Fonts"; });
-    ASSERT_NE(fonts, rows.end());
-    const float row = static_cast<float>(fonts - rows.begin() - tree.TopRow());
-    const auto [x, y] = pixelOf("Options", tree, tree.labelLeft(**fonts) + 60,
-                                2.f * host.twipsPerPixel() + row * tree.rowHeight() + tree.rowHeight() / 2);
+class OptionsWindow : public FormInWindow {
+protected:
+    void SetUp() override {
+        open("options-dialog.json");
+        links.push_back(form->control("Options")->on("AfterPageChange", [this](ov::Args& a) {
+            log.push_back("page " + a[0].toString() + " to " + a[1].toString());
+        }));
+        ov::ConstituentControl& t = tree();
+        links.push_back(t.Click.connect([this] { log.emplace_back("Click"); }));
+        links.push_back(t.DblClick.connect([this] { log.emplace_back("DblClick"); }));
+        for (auto [event, name] : {std::pair{&ov::ConstituentControl::MouseDown, "MouseDown"},
+                                   std::pair{&ov::ConstituentControl::MouseUp, "MouseUp"}}) {
+            links.push_back((t.*event).connect([this, name](int16_t& button, int16_t&, float&, float& y) {
+                log.push_back(std::string(name) + " " + std::to_string(button) + (y < 0 ? " above" : ""));
+            }));
+        }
+    }
+    ov::TreeView& tree() { return form->control<ov::OvTreeBase>("Options")->tvOptions(); }
+    // The middle of the label of the row that shows `text`.
+    std::pair<int, int> row(const std::string& text) {
+        const auto rows = tree().visibleRows();
+        const auto it =
+            std::find_if(rows.begin(), rows.end(), [&](ov::Node* n) { return n->Text() == text; });
+        EXPECT_NE(it, rows.end()) << text;
+        const float index = static_cast<float>(it - rows.begin() - tree().TopRow());
+        return pixelOf("Options", tree(), tree().labelLeft(**it) + 60,
+                       2.f * host.twipsPerPixel() + index * tree().rowHeight() + tree().rowHeight() / 2);
+    }
+};
+
+TEST_F(OptionsWindow, PageChosenByAClickOnItsTreeRow) {
+    const auto [x, y] = row("Fonts");
     ASSERT_TRUE(driver->click(x, y));
-    EXPECT_EQ(log, (std::vector<std::string>{"1 to 2"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"page 1 to 2", "MouseDown 1", "MouseUp 1", "Click"}));
     EXPECT_TRUE(form->control("pgFonts")->Visible());
     EXPECT_FALSE(form->control("pgView")->Visible());
+}
+
+// The tree selects on a press, before the host hears MouseDown. A double click: the second press is
+// DblClick. A press dragged off the tree, to the form's top edge, is released to the tree (at a y above
+// it) and is no click.
+TEST_F(OptionsWindow, DoubleClickAndDragReachTheTreeInOrder) {
+    const auto [x, y] = row("Fonts");
+    ASSERT_TRUE(driver->click(x, y, 2));
+    EXPECT_EQ(log, (std::vector<std::string>{"page 1 to 2", "MouseDown 1", "MouseUp 1", "Click", "DblClick",
+                                             "MouseUp 1"}));
+    log.clear();
+    const auto [vx, vy] = row("View");
+    ASSERT_TRUE(driver->drag(vx, vy, vx, 0));
+    EXPECT_EQ(log, (std::vector<std::string>{"page 2 to 1", "MouseDown 1", "MouseUp 1 above"}));
 }
 
 TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysTypedIntoAndLeftWithTab) {
