@@ -78,6 +78,7 @@ FormWindow::FormWindow(WindowHost& host, FormRef form, GtkWindow* owner, bool mo
 }
 
 FormWindow::~FormWindow() {
+    if (m_sizeIdle) g_source_remove(m_sizeIdle);
     if (m_surface && m_stateHandler) g_signal_handler_disconnect(m_surface, m_stateHandler);
     gtk_window_destroy(m_window);
 }
@@ -102,7 +103,23 @@ void FormWindow::update() {
     const std::string caption = m_form->Caption();
     if (const char* title = gtk_window_get_title(m_window); !title || caption != title)
         gtk_window_set_title(m_window, caption.c_str());
-    if (!m_sizable) {
+    if (m_sizable) {
+        // The form has the last word on its size: one that kept (or set) another size than the window's
+        // gets the window sized to it.
+        // Asked for from an idle callback: GTK takes no new size while it is giving the window one.
+        const int w = gtk_widget_get_width(m_canvas), h = gtk_widget_get_height(m_canvas);
+        if (w > 0 && h > 0 && (w != clientWidth() || h != clientHeight()) && !m_sizeIdle) {
+            m_sizeIdle = g_idle_add(
+                +[](gpointer self) -> gboolean {
+                    FormWindow& fw = *me(self);
+                    fw.m_sizeIdle = 0;
+                    if (fw.m_form->isLoaded())
+                        gtk_window_set_default_size(fw.m_window, fw.clientWidth(), fw.clientHeight());
+                    return G_SOURCE_REMOVE;
+                },
+                this);
+        }
+    } else {
         GtkDrawingArea* area = GTK_DRAWING_AREA(m_canvas);
         if (gtk_drawing_area_get_content_width(area) != clientWidth())
             gtk_drawing_area_set_content_width(area, clientWidth());

@@ -18,7 +18,8 @@ class WindowHost;
 //
 // The window takes the form's Caption as its title and its client size (ScaleWidth × ScaleHeight) as its
 // size; it is resizable when the form's BorderStyle is sizable (2 or 5), and a size the user gives it is
-// handed to the form (Form::Move), which docks its controls again and raises Resize. The close button
+// handed to the form (Form::Move), which docks its controls again and raises Resize; a form that then
+// has another size (its Resize handler keeps a minimum, say) has the window follow it. The close button
 // unloads the form (its Unload handlers may refuse).
 //
 // Mouse: a press goes to the control under the pointer (HitTest), which takes the focus first when it
@@ -85,6 +86,7 @@ private:
     GtkWidget* m_canvas = nullptr;
     GdkSurface* m_surface = nullptr;
     gulong m_stateHandler = 0;
+    guint m_sizeIdle = 0; // a size for the window, waiting to be asked for
     uint64_t m_frames = 0;
     uint64_t m_inputs = 0;
     uint64_t m_framesAtInput = 0;

@@ -37,8 +37,8 @@ class FormWindow;
 // changes forms from outside an input calls update() itself.
 //
 // The model changes only inside the input the host delivers (the library has no timers), so the host
-// repaints every window, whole, after each input: rendering a 640 × 480 form takes well under a
-// millisecond (bench/WindowHostBench.cpp).
+// repaints every window, whole, after each input: rendering a 640 × 480 form takes about a millisecond
+// (bench/WindowHostBench.cpp).
 class WindowHost {
 public:
     WindowHost();

@@ -144,7 +144,7 @@ TEST_F(FormInWindow, MinimizingTheWindowGoesThroughTheWindowTable) {
 
 // A sizable form (the information panel's, BorderStyle 2) takes the size the window is given and raises
 // Resize; the window then shows the whole form at that size.
-TEST_F(FormInWindow, SizableFormFollowsTheWindowsSize) {
+TEST_F(FormInWindow, SizableFormAndItsWindowAgreeOnTheSize) {
     open("info-panel.json");
     int resizes = 0;
     form->Resize.connect([&] { ++resizes; });
@@ -157,6 +157,17 @@ TEST_F(FormInWindow, SizableFormFollowsTheWindowsSize) {
     }));
     EXPECT_GE(resizes, 1);
     EXPECT_EQ(host.renderer().render(*form).width(), 700);
+    // A form that keeps a minimum width has the window follow it.
+    form->Resize.connect([&] {
+        if (form->ScaleWidth() < 600 * tpp) form->setWidth(600 * tpp + (form->Width() - form->ScaleWidth()));
+    });
+    gtk_window_set_default_size(window->window(), 400, 300);
+    ASSERT_TRUE(driver->waitFor([&] {
+        return gtk_widget_get_width(window->canvas()) == 600 &&
+               gtk_widget_get_height(window->canvas()) == 300;
+    }));
+    EXPECT_EQ(form->ScaleWidth(), 600 * tpp);
+    EXPECT_EQ(form->ScaleHeight(), 300 * tpp);
 }
 
 class OptionsWindow : public FormInWindow {
