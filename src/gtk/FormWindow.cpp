@@ -143,18 +143,23 @@ void FormWindow::update() {
 
 void FormWindow::draw(GtkDrawingArea*, cairo_t* cr, int, int, gpointer self) {
     FormWindow& w = *me(self);
-    w.m_host.guard("paint", [&] {
-        // GTK records the paint and reads the pixels later: the surface owns the frame until cairo lets go.
-        auto* frame = new Bitmap(w.m_host.renderer().render(*w.m_form));
-        cairo_surface_t* image = cairo_image_surface_create_for_data(
-            reinterpret_cast<unsigned char*>(frame->pixels().data()), CAIRO_FORMAT_ARGB32, frame->width(),
-            frame->height(), frame->stride());
-        static cairo_user_data_key_t owner;
-        cairo_surface_set_user_data(image, &owner, frame, [](void* p) { delete static_cast<Bitmap*>(p); });
-        cairo_set_source_surface(cr, image, 0, 0);
-        cairo_paint(cr);
-        cairo_surface_destroy(image);
-    });
+    w.m_host.guard(
+        "paint",
+        [&] {
+            // GTK records the paint and reads the pixels later: the surface owns the frame until cairo lets
+            // go.
+            auto* frame = new Bitmap(w.m_host.renderer().render(*w.m_form));
+            cairo_surface_t* image = cairo_image_surface_create_for_data(
+                reinterpret_cast<unsigned char*>(frame->pixels().data()), CAIRO_FORMAT_ARGB32, frame->width(),
+                frame->height(), frame->stride());
+            static cairo_user_data_key_t owner;
+            cairo_surface_set_user_data(image, &owner, frame,
+                                        [](void* p) { delete static_cast<Bitmap*>(p); });
+            cairo_set_source_surface(cr, image, 0, 0);
+            cairo_paint(cr);
+            cairo_surface_destroy(image);
+        },
+        true);
     ++w.m_frames;
 }
 

@@ -100,7 +100,7 @@ void WindowHost::update() {
         w->update();
 }
 
-void WindowHost::guard(std::string_view what, const std::function<void()>& body) {
+void WindowHost::guard(std::string_view what, const std::function<void()>& body, bool quiet) {
     std::string message;
     try {
         body();
@@ -112,6 +112,7 @@ void WindowHost::guard(std::string_view what, const std::function<void()>& body)
     }
     message += "\n\n(" + std::string(what) + ")";
     std::cerr << message << "\n";
+    if (quiet) return;
     Runtime& rt = Runtime::current();
     rt.messageBox().show(message, 16, rt.application().title);
 }

@@ -65,10 +65,11 @@ public:
     Renderer& renderer() { return *m_renderer; }
     int32_t twipsPerPixel() const { return m_twipsPerPixel; }
 
-    // Runs `body`; a failure escaping it (from the form or a control's handler) is shown in a message box
-    // (style 16, "Run-time error '<number>':" and the description) through the runtime, as an unhandled
-    // error in an event is, and the host goes on. `what` names the input or paint in the message.
-    void guard(std::string_view what, const std::function<void()>& body);
+    // Runs `body`; a failure escaping it (from the form or a control's handler) is written to standard
+    // error and, unless `quiet`, shown in a message box (style 16, "Run-time error '<number>':" and the
+    // description) through the runtime, as an unhandled error in an event is; the host goes on. `what`
+    // names the input in the message. Painting is quiet: a box opened from a paint would paint again.
+    void guard(std::string_view what, const std::function<void()>& body, bool quiet = false);
     // guard(), then update(): how every input reaches a form.
     void deliver(std::string_view what, const std::function<void()>& input);
 
