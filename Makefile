@@ -9,6 +9,10 @@ BASE_PACKAGES := build-essential cmake pkg-config nlohmann-json3-dev libcairo2-d
                  libjpeg62-turbo-dev fonts-liberation2 fonts-dejavu-core
 # The renderer's packages are in BASE_PACKAGES, which the test and benchmark lists include.
 TEST_PACKAGES := $(BASE_PACKAGES) libgtest-dev
+# The window host and its tests under Xvfb (real key and pointer events through XTest); a build
+# without GTK 4 skips them.
+WINDOW_PACKAGES := libgtk-4-dev xvfb xauth libxtst-dev
+TEST_PACKAGES += $(WINDOW_PACKAGES)
 BENCH_PACKAGES := $(BASE_PACKAGES) libbenchmark-dev
 FUZZ_PACKAGES := $(BASE_PACKAGES) clang-14 libclang-rt-14-dev
 

@@ -18,5 +18,6 @@ int renderCommand(const Arguments& args);
 int captionsCommand(const Arguments& args);
 int checkCommand(const Arguments& args);
 int pagesCommand(const Arguments& args);
+int runCommand(const Arguments& args);
 
 } // namespace ovhost

@@ -18,7 +18,8 @@ void usage(std::ostream& out) {
            "                    bring edited captions files (FOLDER/<page>.txt) back into a saved wizard\n"
            "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n"
            "  pages FORMFILE CONTROL --out DIR\n"
-           "                    render the property pages of a control of a saved form to PNG files\n";
+           "                    render the property pages of a control of a saved form to PNG files\n"
+           "  run [FORMFILE]    open a saved form in a window (GTK 4); without one, a list of the examples\n";
 }
 
 } // namespace
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
         if (command == "captions") return ovhost::captionsCommand(args);
         if (command == "check") return ovhost::checkCommand(args);
         if (command == "pages") return ovhost::pagesCommand(args);
+        if (command == "run") return ovhost::runCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;
