@@ -51,6 +51,7 @@ void OvLabel::registerTypes(TypeRegistry& r) {
 
 OvLabel::OvLabel() : m_back(addChild<Label>("lblBack")), m_front(addChild<Label>("lblFront")) {
     setSize(1455, 270);
+    setCanGetFocus(false); // a label is read, never a stop of the tab order or a click target for the focus
     for (Label* l : {&m_back, &m_front}) {
         l->setBackStyle(0);
         l->Move(0, 0, 1455, 270);

@@ -1,7 +1,7 @@
 #include "gtk/FormWindow.h"
 
 #include "gtk/KeyMap.h"
-#include "gtk/TabOrder.h"
+#include "platform/TabOrder.h"
 #include "gtk/WindowHost.h"
 #include "platform/ConstituentControl.h"
 #include "platform/Extender.h"
@@ -19,7 +19,6 @@ namespace {
 
 enum MouseKind { Down, Move, Up };
 
-constexpr int16_t kKeyTab = 9;
 constexpr int16_t kKeyF4 = 115;
 constexpr int16_t kShiftAlt = 4;
 
@@ -373,10 +372,6 @@ gboolean FormWindow::keyPressed(GtkEventControllerKey*, guint keyval, guint, Gdk
 bool FormWindow::key(guint keyval, GdkModifierType state) {
     const auto stroke = keyFromGdk(keyval, state);
     if (!stroke || !m_form->isLoaded()) return false;
-    if (stroke->keyCode == kKeyTab && (stroke->shift & ~1) == 0) {
-        moveFocus(*m_form, stroke->shift & 1);
-        return true;
-    }
     m_form->pressKey(stroke->keyCode, stroke->shift);
     if (stroke->keyCode == kKeyF4 && stroke->shift == kShiftAlt && m_form->isLoaded() && m_form->Visible())
         close();

@@ -28,8 +28,8 @@ class WindowHost;
 // in a double click raises DblClick in place of MouseDown. Moves with no button held go to the control
 // under the pointer. Coordinates are twips from the target's corner.
 //
-// Keys: Tab and Shift+Tab move the focus (moveFocus); every other key with a code (KeyMap) goes to
-// Form::pressKey, which handles Enter and Esc (default and cancel buttons), access keys and typing. A
+// Keys: every key with a code (KeyMap) goes to Form::pressKey, which handles Tab and Shift+Tab (the
+// tab order), Enter and Esc (default and cancel buttons), access keys and typing. A
 // key with Alt+F4 that leaves the form shown closes the window as the close button does.
 class FormWindow {
 public:

@@ -213,7 +213,8 @@ public:
     // control that has the focus is hidden, disabled, moved to another container or removed.
     void clearFocus();
 
-    // A key press: key down, the character it types (if any), key up. Enter and Escape first go to the
+    // A key press: key down, the character it types (if any), key up. Tab and Shift+Tab move the focus
+    // along the tab order (see TabOrder.h) and go nowhere else. Enter and Escape first go to the
     // command buttons: Enter clicks the focused command button, or else the default button (Default
     // true, visible and enabled) of the control that has the focus, or else of the form's default
     // control (extender Default); Escape clicks the cancel button found the same way (extender
@@ -221,9 +222,10 @@ public:
     // nothing has the focus, then to the surface of the focused control when its KeyPreview is set or
     // it has the focus itself, then to the focused constituent control; a handler that sets KeyCode
     // (KeyAscii) to 0 stops the delivery of that event. The space key also clicks a focused command
-    // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits,
-    // space, Enter (13), Escape (27), Backspace (8), "-" "." "," "=" (keys 189, 190, 188, 187, and
-    // 109, 110, 107 on the keypad); Ctrl (shift bit 2) with a letter types its control character
+    // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), the
+    // digits and punctuation of a US keyboard with and without Shift (keys 48-57, 186-192, 219-222),
+    // the keypad's operators (106, 107, 109, 110, 111), space, Enter (13), Escape (27), Backspace
+    // (8); Ctrl (shift bit 2) with a letter types its control character
     // (Ctrl+C is 3); a key with Alt (shift bit 4) types nothing. A focused text box acts on the key
     // after its own KeyDown and KeyPress handlers (see TextBox).
     // Access keys: Alt with a letter or digit (letter case ignored) presses the visible, enabled

@@ -4,6 +4,7 @@
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/Text.h"
+#include "platform/TabOrder.h"
 #include "platform/TextBox.h"
 #include "platform/UserControl.h"
 
@@ -16,6 +17,7 @@ namespace {
 constexpr int16_t kKeyReturn = 13;
 constexpr int16_t kKeyEscape = 27;
 constexpr int16_t kKeySpace = 32;
+constexpr int16_t kKeyTab = 9;
 constexpr int16_t kShiftCtrl = 2;
 constexpr int16_t kShiftAlt = 4;
 
@@ -292,6 +294,12 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
             pressAccessKey(*button);
             return true;
         }
+    }
+    // Tab and Shift+Tab belong to the form: they move the focus along its tab order, and no control
+    // hears them (Ctrl+Tab and Alt+Tab are left to the controls and the desktop).
+    if (keyCode == kKeyTab && (shift & ~1) == 0) {
+        moveFocus(*this, shift & 1);
+        return true;
     }
     if (keyCode == kKeyReturn || keyCode == kKeyEscape) {
         CommandButton* button = nullptr;

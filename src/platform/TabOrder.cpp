@@ -1,4 +1,4 @@
-#include "gtk/TabOrder.h"
+#include "platform/TabOrder.h"
 
 #include "platform/ConstituentControl.h"
 #include "platform/Extender.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace ov::gtk {
+namespace ov {
 
 namespace {
 
@@ -78,4 +78,4 @@ bool moveFocus(Form& form, bool backwards) {
     return true;
 }
 
-} // namespace ov::gtk
+} // namespace ov

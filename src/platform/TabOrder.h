@@ -2,14 +2,15 @@
 
 #include "platform/Forward.h"
 
-namespace ov::gtk {
+namespace ov {
 
-// Tab and Shift+Tab: moves the focus of a running, shown form to the next (previous) stop of its tab
-// order, wrapping at the ends. The stops are the controls in creation order whose TabStop is true and
-// that a user can reach (visible and enabled through their containers); within one, its constituent
-// controls that take the focus and have TabStop set, by TabIndex, or the control's surface itself when
-// it takes the focus and none of them does. The focus moves through Form::focus, so the form raises
-// every focus event. Returns false when the form has no stop other than the current one.
+// Tab and Shift+Tab (Form::pressKey calls this; a window host needs nothing more): moves the focus of a
+// running, shown form to the next (previous) stop of its tab order, wrapping at the ends. The stops are the
+// controls in creation order whose TabStop is true and that a user can reach (visible and enabled through
+// their containers); within one, its constituent controls that take the focus and have TabStop set, by
+// TabIndex, or the control's surface itself when it takes the focus and none of them does. The focus moves
+// through Form::focus, so the form raises every focus event. Returns false when the form has no stop other
+// than the current one.
 bool moveFocus(Form& form, bool backwards);
 
 // Whether a user can reach `control`: it is visible on its form, and it and every control holding it
@@ -21,4 +22,4 @@ bool canReach(const Extender& control);
 // when it can and none of its constituent controls can.
 bool canClickFocus(const Extender& control, const ConstituentControl* child);
 
-} // namespace ov::gtk
+} // namespace ov
