@@ -221,9 +221,11 @@ public:
     // nothing has the focus, then to the surface of the focused control when its KeyPreview is set or
     // it has the focus itself, then to the focused constituent control; a handler that sets KeyCode
     // (KeyAscii) to 0 stops the delivery of that event. The space key also clicks a focused command
-    // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits,
-    // space, Enter (13), Escape (27), Backspace (8), "-" "." "," "=" (keys 189, 190, 188, 187, and
-    // 109, 110, 107 on the keypad); Ctrl (shift bit 2) with a letter types its control character
+    // button, after key up. Typed characters: letters (lower case unless shift bit 1 is set), digits
+    // (with shift ")!@#$%^&*("), space, Enter (13), Escape (27), Backspace (8), the punctuation keys of
+    // a US keyboard with and without shift ("-_" 189, ".>" 190, ",<" 188, "=+" 187, ";:" 186, "/?" 191,
+    // "`~" 192, "[{" 219, "\|" 220, "]}" 221, "'\"" 222), and "-" "." "+" on the keypad (109, 110,
+    // 107); Ctrl (shift bit 2) with a letter types its control character
     // (Ctrl+C is 3); a key with Alt (shift bit 4) types nothing. A focused text box acts on the key
     // after its own KeyDown and KeyPress handlers (see TextBox).
     // Access keys: Alt with a letter or digit (letter case ignored) presses the visible, enabled

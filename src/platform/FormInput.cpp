@@ -8,6 +8,7 @@
 #include "platform/UserControl.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ov {
 
@@ -19,6 +20,27 @@ constexpr int16_t kKeySpace = 32;
 constexpr int16_t kShiftCtrl = 2;
 constexpr int16_t kShiftAlt = 4;
 
+// What shift with a digit key types on a US keyboard, from 0 to 9.
+constexpr char kShiftedDigits[] = ")!@#$%^&*(";
+
+// The punctuation keys of a US keyboard: key code, the character typed, the one typed with shift.
+struct PunctuationKey {
+    int16_t key;
+    char plain;
+    char shifted;
+};
+constexpr std::array<PunctuationKey, 11> kPunctuation{{{189, '-', '_'},
+                                                       {190, '.', '>'},
+                                                       {188, ',', '<'},
+                                                       {187, '=', '+'},
+                                                       {186, ';', ':'},
+                                                       {191, '/', '?'},
+                                                       {192, '`', '~'},
+                                                       {219, '[', '{'},
+                                                       {220, '\\', '|'},
+                                                       {221, ']', '}'},
+                                                       {222, '\'', '"'}}};
+
 int16_t typedChar(int16_t keyCode, int16_t shift) {
     if (shift & kShiftAlt)
         return 0; // Alt+key is a command (an access key or the host's menu), never typed text
@@ -27,26 +49,22 @@ int16_t typedChar(int16_t keyCode, int16_t shift) {
         return keyCode >= 'A' && keyCode <= 'Z' ? static_cast<int16_t>(keyCode - 'A' + 1) : 0;
     if (keyCode >= 'A' && keyCode <= 'Z')
         return shifted ? keyCode : static_cast<int16_t>(keyCode + ('a' - 'A'));
-    if ((keyCode >= '0' && keyCode <= '9') || keyCode == kKeySpace || keyCode == kKeyReturn ||
-        keyCode == kKeyEscape || keyCode == 8)
+    if (keyCode >= '0' && keyCode <= '9')
+        return shifted ? kShiftedDigits[keyCode - '0'] : keyCode;
+    if (keyCode == kKeySpace || keyCode == kKeyReturn || keyCode == kKeyEscape || keyCode == 8)
         return keyCode;
-    // The punctuation keys of a US keyboard and of the numeric keypad that numbers are typed with.
-    switch (keyCode) {
-    case 107:
+    // The keys of the numeric keypad that numbers are typed with.
+    if (keyCode == 107)
         return '+';
-    case 109:
-    case 189:
-        return shifted ? '_' : '-';
-    case 110:
-    case 190:
-        return shifted ? '>' : '.';
-    case 187:
-        return shifted ? '+' : '=';
-    case 188:
-        return shifted ? '<' : ',';
-    default:
-        return 0;
+    if (keyCode == 109)
+        return '-';
+    if (keyCode == 110)
+        return '.';
+    for (const auto& p : kPunctuation) {
+        if (p.key == keyCode)
+            return shifted ? p.shifted : p.plain;
     }
+    return 0;
 }
 
 // The key (and shift state) that types `c` on a US keyboard; key code 0 for a character none types.
@@ -54,25 +72,15 @@ std::pair<int16_t, int16_t> keyFor(char c) {
     if (c >= 'a' && c <= 'z') return {static_cast<int16_t>(c - 'a' + 'A'), 0};
     if (c >= 'A' && c <= 'Z') return {static_cast<int16_t>(c), 1};
     if ((c >= '0' && c <= '9') || c == ' ') return {static_cast<int16_t>(c), 0};
-    switch (c) {
-    case '-':
-        return {189, 0};
-    case '_':
-        return {189, 1};
-    case '.':
-        return {190, 0};
-    case ',':
-        return {188, 0};
-    case '+':
-        return {187, 1};
-    case '=':
-        return {187, 0};
-    case '\r':
-    case '\n':
-        return {kKeyReturn, 0};
-    default:
-        return {0, 0};
+    if (c == '\r' || c == '\n') return {kKeyReturn, 0};
+    for (int16_t digit = 0; digit < 10; ++digit) {
+        if (c == kShiftedDigits[digit]) return {static_cast<int16_t>('0' + digit), 1};
     }
+    for (const auto& p : kPunctuation) {
+        if (c == p.plain) return {p.key, 0};
+        if (c == p.shifted) return {p.key, 1};
+    }
+    return {0, 0};
 }
 
 bool isInside(const Extender* e, const Extender* container) {

@@ -138,7 +138,7 @@ TEST_F(PropertyDialogTest, OpeningLoadsEveryPageFromTheFirstSelectedControlUncha
 }
 
 TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName) {
-    EXPECT_TRUE(dialog.typeInto("txtCaption", "World"));
+    EXPECT_TRUE(dialog.typeInto("txtCaption", "&Next > (\"~!@#$%^*_+{}|:<?/\\;'[]`\")"));
     EXPECT_TRUE(dialog.page("TagTestPage").Changed() == false);
     EXPECT_TRUE(general().Changed());
     general().setChanged(false);
@@ -152,7 +152,8 @@ TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName)
 
     EXPECT_TRUE(dialog.apply());
     EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle", "apply General"}));
-    EXPECT_EQ(label->get("Caption").toString(), "World");
+    EXPECT_EQ(label->get("Caption").toString(), "&Next > (\"~!@#$%^*_+{}|:<?/\\;'[]`\")")
+        << "every key of the keyboard";
     EXPECT_TRUE(label->get("Enabled").toBool());
     EXPECT_EQ(label->get("Alignment").toInt32(), 1);
     EXPECT_TRUE(label->get("AutoSize").toBool());
