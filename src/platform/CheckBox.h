@@ -9,8 +9,9 @@ namespace ov {
 
 // A check box with a caption beside it. Value is 0 (cleared), 1 (ticked) or 2 (grayed: neither, as for
 // a selection whose controls differ); other values are failure 380. A change of Value, by code or by
-// the user, raises Click; writing the value it already has raises nothing. A user's click (Form::click)
-// ticks a cleared or grayed box and clears a ticked one. Alignment 0 puts the box left of the caption,
+// the user, raises Click; writing the value it already has raises nothing. A user's click (Form::click),
+// or the space key while the box has the focus (after key up), ticks a cleared or grayed box and
+// clears a ticked one. Alignment 0 puts the box left of the caption,
 // 1 right of it; others are 380.
 class CheckBox : public ConstituentControl {
     OV_OBJECT(CheckBox)

@@ -1,8 +1,10 @@
 // Form: focus, keyboard and mouse delivery (the rest of Form is in Form.cpp).
+#include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
 #include "platform/EmbeddedControl.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
+#include "platform/OptionButton.h"
 #include "platform/Text.h"
 #include "platform/TabOrder.h"
 #include "platform/TextBox.h"
@@ -358,6 +360,8 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (keyCode == kKeySpace && child && child == m_focusChild && canReceive(*child)) {
         if (auto* b = dynamic_cast<CommandButton*>(child.get()))
             clickButton(*b);
+        else if (dynamic_cast<CheckBox*>(child.get()) || dynamic_cast<OptionButton*>(child.get()))
+            child->userClick(); // the space bar ticks a check box and chooses an option button
     }
     return true;
 }

@@ -24,7 +24,12 @@ namespace {
 PropertyDialog::PropertyDialog() = default;
 
 PropertyDialog::~PropertyDialog() {
-    if (isOpen()) close();
+    // A dialog dropped while open is cancelled; a page whose terminate hook fails cannot report it from
+    // here, and the pages are gone either way.
+    try {
+        if (isOpen()) close();
+    } catch (...) {
+    }
 }
 
 void PropertyDialog::open(std::vector<ObjectRef> selection) {

@@ -94,7 +94,7 @@ StandardFontPage::StandardFontPage() : StandardPropertyPage("Font", "StdFont") {
     m_sample = &addChild<Label>("lblSample", &sample);
     m_sample->setCaption("AaBbYyZz");
     m_sample->setAlignment(2);
-    m_sample->Move(120, 300, 2280, 1020);
+    m_sample->Move(120, 600, 2280, 480);
 
     m_name->Change.connect([this] {
         Font::Attributes* a = shownValue();

@@ -138,7 +138,7 @@ TEST_F(PropertyDialogTest, OpeningLoadsEveryPageFromTheFirstSelectedControlUncha
 }
 
 TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName) {
-    EXPECT_TRUE(dialog.typeInto("txtCaption", "World"));
+    EXPECT_TRUE(dialog.typeInto("txtCaption", "&Next > (\"~!@#$%^*_+{}|:<?/\\;'[]`\")"));
     EXPECT_TRUE(dialog.page("TagTestPage").Changed() == false);
     EXPECT_TRUE(general().Changed());
     general().setChanged(false);
@@ -152,7 +152,8 @@ TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName)
 
     EXPECT_TRUE(dialog.apply());
     EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle", "apply General"}));
-    EXPECT_EQ(label->get("Caption").toString(), "World");
+    EXPECT_EQ(label->get("Caption").toString(), "&Next > (\"~!@#$%^*_+{}|:<?/\\;'[]`\")")
+        << "every key of the keyboard";
     EXPECT_TRUE(label->get("Enabled").toBool());
     EXPECT_EQ(label->get("Alignment").toInt32(), 1);
     EXPECT_TRUE(label->get("AutoSize").toBool());
@@ -214,7 +215,7 @@ TEST_F(PropertyDialogTest, CheckBoxValuesAndClicks) {
     chk.setValue(2);
     dialog.click("chkEnabled");
     EXPECT_EQ(chk.Value(), 1) << "a click ticks a grayed box";
-    dialog.click("chkEnabled");
+    dialog.form()->pressKey(32); // the space bar, with the focus the click gave it
     EXPECT_EQ(chk.Value(), 0);
     chk.setEnabled(false);
     EXPECT_FALSE(dialog.click("chkEnabled"));
@@ -232,6 +233,7 @@ TEST_F(PropertyDialogTest, OptionButtonsAreExclusiveWithinTheirContainerOnly) {
     loose.setValue(true);
     dialog.click("optAutoSize");
     dialog.click("optAutoSize"); // already chosen: nothing
+    dialog.form()->pressKey(32);
     EXPECT_TRUE(loose.Value() && autoSize.Value() && !fixed.Value());
     fixed.let("Value", true);
     EXPECT_TRUE(loose.Value() && !autoSize.Value() && fixed.Value());

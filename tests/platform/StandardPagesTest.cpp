@@ -54,7 +54,7 @@ TEST_F(StandardPagesTest, ColorPageEditsEveryColourPropertyAndWritesOnlyTheEdite
     EXPECT_EQ(text("txtColor"), "&H00336699&");
     EXPECT_EQ(field<ComboBox>("cboSystem").ListIndex(), -1);
     EXPECT_FALSE(dialog.anyChanged()) << "showing another property is no edit";
-    dialog.typeInto("txtColor", "255");
+    dialog.typeInto("txtColor", "&hff");
     EXPECT_EQ(field<PictureBox>("picPreview").BackColor(), 0xFFu);
     dialog.choose("cboProperty", 0);
     dialog.choose("cboSystem", 5);
