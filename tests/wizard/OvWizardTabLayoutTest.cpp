@@ -154,7 +154,7 @@ TEST_F(WizardTabLayoutTest, OnlyTheStandardBackColoursFollowTheView) {
     EXPECT_EQ(welcome->BackColor(), Yellow);
 }
 
-TEST_F(WizardTabLayoutTest, ALongWatermarkTitlePushesTheDescriptionDown) {
+TEST_F(WizardTabLayoutTest, ALongWatermarkTitleWrapsAndPushesTheDescriptionDown) {
     struct Case {
         const char* title;
         float size;
@@ -174,10 +174,9 @@ TEST_F(WizardTabLayoutTest, ALongWatermarkTitlePushesTheDescriptionDown) {
         EXPECT_EQ(description.Top(), c.descriptionTop) << c.title << " " << c.size;
     }
     EXPECT_EQ(welcome->ClientTop(), 1752 + 198 + 100);
-}
-
-TEST_F(WizardTabLayoutTest, TheWatermarkTitleWrapsToTheRoomLeftOnThePage) {
-    // 38 characters of 120 twips fit in the 4605 twips left of the page's right edge.
+    // It wraps to the room left: 38 characters of 120 twips fit in the 4605 twips left of the page's
+    // right edge.
+    welcome->setWaterMarkTitleFont(Font::create("Arial Unicode MS", 12, true));
     welcome->setWatermarkTitle("Welcome to the Example Setup Wizard for the Deluxe Edition");
     EXPECT_EQ(part<Label>(welcome, "lblWatermarkTitle").lines(),
               (std::vector<std::string>{"Welcome to the Example Setup Wizard", "for the Deluxe Edition"}));
