@@ -77,6 +77,14 @@ TEST(VariantTest, ConversionsAtTheEdgesOfTheirRanges) {
     EXPECT_FALSE(Variant::isNumericText("1,5"));
     EXPECT_TRUE(Variant(nullptr).isNothing());
     EXPECT_EQ(Variant().toObject(), nullptr);
+    // What counts as numeric.
+    EXPECT_TRUE(Variant().isNumeric());
+    EXPECT_TRUE(Variant(true).isNumeric());
+    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
+    EXPECT_TRUE(Variant("&HFF").isNumeric());
+    for (const Variant& v :
+         {Variant(Variant::Null), Variant(""), Variant("1.2.3"), Variant("nan"), Variant(nullptr)})
+        EXPECT_FALSE(v.isNumeric()) << v.typeName();
 }
 
 TEST(VariantTest, HexTextWidths) {
@@ -92,18 +100,6 @@ TEST(VariantTest, HexTextWidths) {
         EXPECT_EQ(Variant(c.text).toInt32(), c.value) << c.text;
     for (const char* bad : {"&H", "&H100000000", "&HG", "&H-1", "H10"})
         EXPECT_EQ(failureOf([&] { Variant(bad).toInt32(); }), 13) << bad;
-}
-
-TEST(VariantTest, NumericTest) {
-    EXPECT_TRUE(Variant().isNumeric());
-    EXPECT_TRUE(Variant(true).isNumeric());
-    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
-    EXPECT_TRUE(Variant("&HFF").isNumeric());
-    EXPECT_FALSE(Variant(Variant::Null).isNumeric());
-    EXPECT_FALSE(Variant("").isNumeric());
-    EXPECT_FALSE(Variant("1.2.3").isNumeric());
-    EXPECT_FALSE(Variant("nan").isNumeric());
-    EXPECT_FALSE(Variant(nullptr).isNumeric());
 }
 
 TEST(VariantTest, TypeNames) {
