@@ -2,6 +2,7 @@
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "support/TestFiles.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -24,15 +25,8 @@ struct Outcome {
 class OvhostTest : public ::testing::Test {
 protected:
     ov::Runtime runtime;
-    fs::path dir;
-
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("ovhost-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    ovtest::TestFolder folder{"ovhost"};
+    const fs::path& dir = folder.path;
 
     static std::string quote(const std::string& s) {
         std::string q = "'";

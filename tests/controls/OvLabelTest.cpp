@@ -8,6 +8,7 @@
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "render/RenderFixture.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -110,10 +111,7 @@ TEST_F(OvLabelTest, PropertiesAreWrittenInOrderAndEnabledComparesWithTrue) {
     ext->let("MousePointer", 11);
     PropertyBag bag;
     ext->writeProperties(bag);
-    std::vector<std::string> keys;
-    for (const auto& e : bag.entries())
-        keys.push_back(e.key);
-    EXPECT_EQ(keys,
+    EXPECT_EQ(keysOf(bag),
               (std::vector<std::string>{"Caption", "Enabled", "ForeColor", "Alignment", "MousePointer"}));
     bag.remove("ForeColor");
     auto loaded = form->addLoaded("OvComCtl.OvLabel", "lblLoaded", bag, ExtenderValues{});

@@ -138,7 +138,7 @@ TEST_F(EntryPointsTest, ARegistryThatCannotBeWrittenRefusesRegistration) {
         << "nothing went to the in-memory registry either";
 }
 
-TEST_F(EntryPointsTest, ClassObjectsAreFoundByProgramIdOrClassId) {
+TEST_F(EntryPointsTest, ClassObjectsAreFoundByProgramIdOrClassIdAndMakeInstances) {
     const std::string tab = guidOf("OvWizardTab");
     std::string lowerBare = tab.substr(1, tab.size() - 2);
     for (auto& ch : lowerBare)
@@ -153,9 +153,7 @@ TEST_F(EntryPointsTest, ClassObjectsAreFoundByProgramIdOrClassId) {
         EXPECT_EQ(factory->classInfo().name, "OvWizardTab") << id;
         EXPECT_EQ(factory->Release(), 0u);
     }
-}
-
-TEST_F(EntryPointsTest, ClassObjectsMakeInstances) {
+    // They make a new instance each time.
     void* out = nullptr;
     ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
     auto* factory = static_cast<ov::ClassFactory*>(out);
@@ -182,7 +180,7 @@ TEST_F(EntryPointsTest, GetClassObjectRefusesWhatItCannotServe) {
     EXPECT_EQ(DllGetClassObject("OvComCtl.CPages", nullptr), ov::hresult::Pointer);
 }
 
-TEST_F(EntryPointsTest, CanUnloadOnlyWhenNothingOfTheLibraryIsAlive) {
+TEST_F(EntryPointsTest, CanUnloadOnlyWhenNothingOfTheLibraryIsAliveTheStandardFontIncluded) {
     ASSERT_EQ(DllCanUnloadNow(), 0) << "nothing alive at the start; objects alive: "
                                     << ov::Object::liveCount();
 
@@ -223,10 +221,7 @@ TEST_F(EntryPointsTest, CanUnloadOnlyWhenNothingOfTheLibraryIsAlive) {
     factory->LockServer(false);
     factory->Release();
     EXPECT_EQ(DllCanUnloadNow(), 0);
-}
-
-TEST_F(EntryPointsTest, TheStandardFontCountsOnlyWhileSomeoneHoldsIt) {
-    ASSERT_EQ(DllCanUnloadNow(), 0);
+    // The standard font counts only while someone holds it.
     ov::FontRef held = ov::Font::standard();
     EXPECT_EQ(DllCanUnloadNow(), 1);
     held.reset();

@@ -48,53 +48,38 @@ TEST_F(GetKeyValueTest, MissingKeyOrValueAnswersFalseAndEmptiesTheResult) {
     EXPECT_EQ(out, "");
 }
 
-struct NumberCase {
-    uint32_t value;
-    const char* text;
-};
-
-TEST_F(GetKeyValueTest, NumbersReadAsTheHexadecimalDigitsOfTheirCutBufferBackwards) {
-    // The cut drops a NUL high byte; each remaining byte gives its hexadecimal code without leading
-    // zeros, last byte first; four digits or fewer read as a 16-bit value, more as a 32-bit one.
-    const NumberCase cases[] = {
-        {0, "0"},                  // "000"
-        {1, "1"},                  // "001"
-        {255, "255"},              // "00FF"
-        {256, "16"},               // "010"
-        {0x8000, "2048"},          // "0800"
-        {0xFFFF, "65535"},         // "0FFFF"
-        {0x01000001, "4097"},      // no NUL at the end, so nothing is cut: "1001"
-        {0x12345678, "305419896"}, // "12345678"
-        {0x0F0F0F0F, "-1"},        // "FFFF" as 16 bits
-        {0x0F0F0F08, "-8"},        // "FFF8"
-        {0xFFFFFFFF, "-1"},        // "FFFFFFFF" as 32 bits
-        {0x80000000, "524288"},    // "80000"
-    };
-    for (const auto& c : cases) {
-        store("Number", RegistryValue::dword(c.value));
-        EXPECT_EQ(read("Number"), c.text) << "value " << c.value;
-        EXPECT_TRUE(found);
-    }
-}
-
-TEST_F(GetKeyValueTest, NumberBuffersThatMakeNoNumberStayHexadecimalText) {
-    store("Empty", RegistryValue{ov::regType::Dword, ""s});
-    EXPECT_EQ(read("Empty"), "&h");
-    EXPECT_TRUE(found);
-    store("OnlyNul", RegistryValue{ov::regType::Dword, "\0"s});
-    EXPECT_EQ(read("OnlyNul"), "&h");
-    store("Long", RegistryValue{ov::regType::Dword, std::string(9, '\x11')});
-    EXPECT_EQ(read("Long"), "&h111111111111111111") << "nine bytes, eighteen digits";
-}
-
-struct TextCase {
+// What one stored value reads as: the text, whether it was found, from a result that held `start`.
+struct ValueCase {
     const char* what;
     RegistryValue stored;
     std::string expected;
+    bool found = true;
+    std::string start = "stale";
 };
 
-TEST_F(GetKeyValueTest, StringsLoseOneTrailingNulAndNothingElse) {
-    const TextCase cases[] = {
+TEST_F(GetKeyValueTest, EachStoredValueReadsAsItsText) {
+    // Numbers read as the hexadecimal digits of their cut buffer backwards: the cut drops a NUL high byte;
+    // each remaining byte gives its code without leading zeros, last byte first; four digits or fewer
+    // read as a 16-bit value, more as a 32-bit one. Buffers that make no number stay hexadecimal text.
+    // Strings lose one trailing NUL and nothing else; values longer than the 1024-byte buffer cannot be
+    // read; other types leave the result as it was.
+    const ValueCase cases[] = {
+        {"0: 000", RegistryValue::dword(0), "0"},
+        {"1: 001", RegistryValue::dword(1), "1"},
+        {"255: 00FF", RegistryValue::dword(255), "255"},
+        {"256: 010", RegistryValue::dword(256), "16"},
+        {"0x8000: 0800", RegistryValue::dword(0x8000), "2048"},
+        {"0xFFFF: 0FFFF", RegistryValue::dword(0xFFFF), "65535"},
+        {"no NUL at the end, nothing cut: 1001", RegistryValue::dword(0x01000001), "4097"},
+        {"12345678", RegistryValue::dword(0x12345678), "305419896"},
+        {"FFFF as 16 bits", RegistryValue::dword(0x0F0F0F0F), "-1"},
+        {"FFF8", RegistryValue::dword(0x0F0F0F08), "-8"},
+        {"FFFFFFFF as 32 bits", RegistryValue::dword(0xFFFFFFFF), "-1"},
+        {"80000", RegistryValue::dword(0x80000000), "524288"},
+        {"an empty number", RegistryValue{ov::regType::Dword, ""s}, "&h"},
+        {"a number of one NUL", RegistryValue{ov::regType::Dword, "\0"s}, "&h"},
+        {"nine bytes, eighteen digits", RegistryValue{ov::regType::Dword, std::string(9, '\x11')},
+         "&h111111111111111111"},
         {"plain", RegistryValue::string("C:\\Tools\\msinfo32.exe"), "C:\\Tools\\msinfo32.exe"},
         {"empty", RegistryValue::string(""), ""},
         {"ending with NUL", RegistryValue::string("ab\0"s), "ab\0"s},
@@ -103,33 +88,18 @@ TEST_F(GetKeyValueTest, StringsLoseOneTrailingNulAndNothingElse) {
         {"no bytes at all", RegistryValue{ov::regType::String, ""s}, ""},
         {"1023 characters fill the buffer", RegistryValue::string(std::string(1023, 'x')),
          std::string(1023, 'x')},
+        {"1025 bytes with the NUL", RegistryValue::string(std::string(1024, 'x')), "", false},
+        {"1025 raw bytes", RegistryValue{ov::regType::String, std::string(1025, 'y')}, "", false},
+        {"1024 raw bytes fit", RegistryValue{ov::regType::String, std::string(1024, 'z')},
+         std::string(1024, 'z')},
+        {"expandable text", RegistryValue{2, "%windir%\0"s}, "before", true, "before"},
+        {"binary", RegistryValue{3, "\x01\x02"s}, "", true, ""},
     };
     for (const auto& c : cases) {
-        store("Text", c.stored);
-        EXPECT_EQ(read("Text"), c.expected) << c.what;
-        EXPECT_TRUE(found) << c.what;
+        store("Value", c.stored);
+        EXPECT_EQ(read("Value", c.start), c.expected) << c.what;
+        EXPECT_EQ(found, c.found) << c.what;
     }
-}
-
-TEST_F(GetKeyValueTest, ValuesLongerThanTheBufferCannotBeRead) {
-    store("Text", RegistryValue::string(std::string(1024, 'x'))); // 1025 bytes with the NUL
-    EXPECT_EQ(read("Text"), "");
-    EXPECT_FALSE(found);
-    store("Raw", RegistryValue{ov::regType::String, std::string(1025, 'y')});
-    EXPECT_EQ(read("Raw"), "");
-    EXPECT_FALSE(found);
-    store("Fits", RegistryValue{ov::regType::String, std::string(1024, 'z')});
-    EXPECT_EQ(read("Fits"), std::string(1024, 'z'));
-    EXPECT_TRUE(found);
-}
-
-TEST_F(GetKeyValueTest, OtherTypesLeaveTheResultAsItWas) {
-    store("Expand", RegistryValue{2, "%windir%\0"s});
-    EXPECT_EQ(read("Expand", "before"), "before");
-    EXPECT_TRUE(found);
-    store("Binary", RegistryValue{3, "\x01\x02"s});
-    EXPECT_EQ(read("Binary", ""), "");
-    EXPECT_TRUE(found);
 }
 
 // ---- StartSysInfo ----

@@ -2,6 +2,7 @@
 #include "platform/Line.h"
 #include "platform/PropertyBag.h"
 #include "platform/Shape.h"
+#include "support/TestFiles.h"
 
 using namespace ov;
 
@@ -164,11 +165,8 @@ TEST_F(TvrInfoPanelTest, PropertiesAreWrittenInOrderWithoutDefaultsAndReadBack) 
     stats->let("TitleColor", 0x000080);
     PropertyBag bag;
     stats->writeProperties(bag);
-    std::vector<std::string> keys;
-    for (const auto& e : bag.entries())
-        keys.push_back(e.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"TitleColor", "InfoBorderColor", "Title", "Redraw",
-                                              "AutoRedraw", "BackColor"}));
+    EXPECT_EQ(keysOf(bag), (std::vector<std::string>{"TitleColor", "InfoBorderColor", "Title", "Redraw",
+                                                     "AutoRedraw", "BackColor"}));
     auto loaded = form->addLoaded("OvComCtl.TvrInfoPanel", "Loaded", bag, ExtenderValues{});
     EXPECT_EQ(loaded->get("Title").toString(), "Copy");
     EXPECT_FALSE(loaded->get("Redraw").toBool());

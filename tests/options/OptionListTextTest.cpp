@@ -15,15 +15,7 @@ namespace {
 
 class OptionListTextTest : public ovtest::OptionsFixture {
 protected:
-    std::filesystem::path folder;
-    void SetUp() override {
-        folder =
-            std::filesystem::path(::testing::TempDir()) /
-            ("ov_options_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    ovtest::TestFolder folder{"ov_options"};
     std::string path(const char* name) { return (folder / name).string(); }
 };
 

@@ -56,6 +56,10 @@ TEST_F(ExtenderTest, ANameNeitherKnowsIsFailure438NamingTheControlClass) {
     EXPECT_EQ(f->description(), "Object doesn't support this property or method (Probe.Nonsense)");
     EXPECT_EQ(failureNumber([&] { ext->on("Nonsense", [](Args&) {}); }), 438);
     EXPECT_EQ(failureNumber([&] { ext->let("Parent", 1); }), 450); // read-only
+    // Typed lookup checks the class.
+    EXPECT_NE(form->control<Probe>("PROBE1"), nullptr);
+    EXPECT_EQ(failureNumber([&] { form->control<Probe>("Other"); }), 730);
+    EXPECT_EQ(failureNumber([&] { form->control<ov::Form>("Probe1"); }), 13);
 }
 
 TEST_F(ExtenderTest, ExtenderMembersByNameIncludeMoveZOrderAndParent) {
@@ -96,15 +100,7 @@ TEST_F(ExtenderTest, TheControlsCollectionListsExtendersByPositionAndName) {
     EXPECT_EQ(controls->get("Count").toInt32(), 1);
 }
 
-TEST_F(ExtenderTest, TypedLookupChecksTheClass) {
-    auto form = Form::create("frmMain", Mode::Design);
-    form->add(Probe::kProgId, "Probe1");
-    EXPECT_NE(form->control<Probe>("PROBE1"), nullptr);
-    EXPECT_EQ(failureNumber([&] { form->control<Probe>("Other"); }), 730);
-    EXPECT_EQ(failureNumber([&] { form->control<ov::Form>("Probe1"); }), 13);
-}
-
-TEST_F(ExtenderTest, RenamingAtDesignTimeTellsTheControlItsDisplayNameChanged) {
+TEST_F(ExtenderTest, RenamingAtDesignTimeTellsTheControlAndAtRunTimeIsRefused) {
     auto form = Form::create("frmMain", Mode::Design);
     auto ext = form->add(Probe::kProgId, "Probe1");
     form->add(Probe::kProgId, "Other");
@@ -119,14 +115,12 @@ TEST_F(ExtenderTest, RenamingAtDesignTimeTellsTheControlItsDisplayNameChanged) {
     EXPECT_EQ(failureNumber([&] { ext->setName("2nd"); }), 380);
     EXPECT_TRUE(log().empty());
     EXPECT_EQ(ext->Name(), "Renamed");
-}
-
-TEST_F(ExtenderTest, RenamingAtRunTimeIsRefused) {
-    auto form = Form::create("frmMain", Mode::Run);
-    auto ext = form->add(Probe::kProgId, "Probe1");
+    // At run time a rename is refused.
+    auto runForm = Form::create("frmRun", Mode::Run);
+    auto run = runForm->add(Probe::kProgId, "Probe1");
     log().clear();
-    EXPECT_EQ(failureNumber([&] { ext->let("Name", "Renamed"); }), 382);
-    EXPECT_EQ(ext->Name(), "Probe1");
+    EXPECT_EQ(failureNumber([&] { run->let("Name", "Renamed"); }), 382);
+    EXPECT_EQ(run->Name(), "Probe1");
     EXPECT_TRUE(log().empty());
 }
 

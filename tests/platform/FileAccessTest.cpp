@@ -1,11 +1,11 @@
 // Reading and writing whole files: regular files only, a stated size, nothing through a link.
 #include "platform/FileAccess.h"
-#include "support/TestFiles.h"
 
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "support/TestFiles.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -26,18 +26,8 @@ using ovtest::readAll;
 class FileAccessTest : public ::testing::Test {
 protected:
     Runtime runtime;
-    fs::path dir;
-
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("ovfileaccess-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        chmod(dir.c_str(), 0755);
-        fs::remove_all(dir);
-    }
+    ovtest::TestFolder folder{"ovfileaccess"};
+    const fs::path& dir = folder.path;
     // The failure `run` raises, as "<number> <description>"; "none" when it raises none.
     static std::string failureOf(const std::function<void()>& run) {
         try {

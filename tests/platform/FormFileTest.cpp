@@ -311,7 +311,8 @@ TEST_F(FormFileTest, ContainersComeFirstAndZOrderIsKept) {
     EXPECT_FALSE(back->needsSaving());
 }
 
-// Keys are found whatever their letter case; keys this library does not know are passed over.
+// Keys are found whatever their letter case; keys this library does not know are passed over; what is
+// left out takes its default.
 TEST_F(FormFileTest, KeysIgnoreLetterCaseAndUnknownKeysAreIgnored) {
     spit(pathOf("loose.json"), R"({
         "FORMAT": "ovcomctl.form", "Version": 1, "NAME": "frmLoose", "written by": "hand",
@@ -339,17 +340,14 @@ TEST_F(FormFileTest, KeysIgnoreLetterCaseAndUnknownKeysAreIgnored) {
     EXPECT_EQ(one->containerControl(), nullptr);
     EXPECT_EQ(sampler(f, "One")->value("Count").toInt32(), 7);
     EXPECT_EQ(sampler(f, "One")->value("Tag").toString(), "t");
-}
-
-// A file with no controls, no properties: a form with its defaults.
-TEST_F(FormFileTest, SmallestFileGivesADefaultForm) {
+    // A file with no controls, no properties: a form with its defaults.
     spit(pathOf("min.json"), R"({"format": "OvComCtl.Form", "version": 1, "name": "frmMin"})");
-    auto f = Form::load(pathOf("min.json"), Mode::Design);
+    auto min = Form::load(pathOf("min.json"), Mode::Design);
     auto fresh = Form::create("frmMin", Mode::Design);
-    EXPECT_EQ(f->Caption(), fresh->Caption());
-    EXPECT_EQ(f->Width(), fresh->Width());
-    EXPECT_EQ(f->BorderStyle(), fresh->BorderStyle());
-    EXPECT_TRUE(f->controls().empty());
+    EXPECT_EQ(min->Caption(), fresh->Caption());
+    EXPECT_EQ(min->Width(), fresh->Width());
+    EXPECT_EQ(min->BorderStyle(), fresh->BorderStyle());
+    EXPECT_TRUE(min->controls().empty());
 }
 
 // Saving the loaded form again writes the same text: nothing drifts through a round trip.

@@ -336,50 +336,48 @@ protected:
     }
 };
 
-TEST_F(ModalTest, WithoutAHookAModalFormIsUnloadedAtOnce) {
-    auto form = Form::create("frmDialog", Mode::Run);
-    form->add(Probe::kProgId, "P");
-    log().clear();
-    form->showModal();
-    EXPECT_EQ(log(), (Log{"P Show", "P Hide", "P Terminate"}));
-    EXPECT_FALSE(form->isLoaded());
-    EXPECT_FALSE(form->isModal());
-}
-
-TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturns) {
-    auto form = Form::create("frmDialog", Mode::Run);
-    auto p = form->add(Probe::kProgId, "P");
-    auto okClicked = probe(p)->ok().Click.connect([&] { form->unload(); });
+// What became of a modal form of one probe, by the hook that drove it.
+TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRemains) {
     Log seen;
-    previous = Form::setModalHook([&](Form& f) {
-        seen.push_back(f.Name() + (f.isModal() ? " modal" : "") + (f.Visible() ? " visible" : ""));
-        f.pressKey(13);
-        seen.push_back(f.isLoaded() ? "still loaded" : "unloaded");
-    });
-    log().clear();
-    form->Show(int16_t{1});
+    struct Case {
+        const char* what;
+        std::function<void(Form&)> hook;
+        Log hooks;
+        bool loaded;
+        int failure;
+    } cases[] = {
+        {"no hook: unloaded at once", nullptr, {"P Show", "P Hide", "P Terminate"}, false, 0},
+        {"the hook presses Enter: OK unloads",
+         [&](Form& f) {
+             seen.push_back(f.Name() + (f.isModal() ? " modal" : "") + (f.Visible() ? " visible" : ""));
+             f.pressKey(13);
+             seen.push_back(f.isLoaded() ? "still loaded" : "unloaded");
+         },
+         {"P Show", "P Hide", "P Terminate"},
+         false,
+         0},
+        {"the hook only hides", [](Form& f) { f.hide(); }, {"P Show", "P Hide"}, true, 0},
+        {"the hook fails", [](Form&) { throw ov::Failure(ov::err::InvalidProcedureCall); }, {}, false, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto form = Form::create("frmDialog", Mode::Run);
+        auto p = form->add(Probe::kProgId, "P");
+        auto okClicked = probe(p)->ok().Click.connect([&] { form->unload(); });
+        previous = Form::setModalHook(c.hook);
+        log().clear();
+        EXPECT_EQ(failureNumber([&] {
+                      c.hook && !c.loaded && !c.failure ? form->Show(int16_t{1}) : form->showModal();
+                  }),
+                  c.failure);
+        if (!c.failure) {
+            EXPECT_EQ(log(), c.hooks);
+        }
+        EXPECT_EQ(form->isLoaded(), c.loaded);
+        EXPECT_FALSE(form->isModal());
+        Form::setModalHook(previous);
+    }
     EXPECT_EQ(seen, (Log{"frmDialog modal visible", "unloaded"}));
-    EXPECT_EQ(log(), (Log{"P Show", "P Hide", "P Terminate"}));
-}
-
-TEST_F(ModalTest, AHookThatOnlyHidesTheFormKeepsItLoaded) {
-    auto form = Form::create("frmDialog", Mode::Run);
-    form->add(Probe::kProgId, "P");
-    previous = Form::setModalHook([](Form& f) { f.hide(); });
-    log().clear();
-    form->showModal();
-    EXPECT_EQ(log(), (Log{"P Show", "P Hide"}));
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_FALSE(form->isModal());
-}
-
-TEST_F(ModalTest, AFailingHookUnloadsTheFormAndPassesTheFailureOn) {
-    auto form = Form::create("frmDialog", Mode::Run);
-    form->add(Probe::kProgId, "P");
-    previous = Form::setModalHook([](Form&) { throw ov::Failure(ov::err::InvalidProcedureCall); });
-    EXPECT_EQ(failureNumber([&] { form->showModal(); }), 5);
-    EXPECT_FALSE(form->isLoaded());
-    EXPECT_FALSE(form->isModal());
 }
 
 TEST_F(ModalTest, ModalFormsNest) {
@@ -388,8 +386,7 @@ TEST_F(ModalTest, ModalFormsNest) {
     Log seen;
     previous = Form::setModalHook([&](Form& f) {
         seen.push_back("open " + f.Name());
-        if (&f == outer.get())
-            inner->showModal();
+        if (&f == outer.get()) inner->showModal();
         seen.push_back("close " + f.Name());
         f.unload();
     });

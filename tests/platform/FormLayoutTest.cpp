@@ -65,14 +65,12 @@ TEST_F(FormLayoutTest, InnerSizeAllowsForTheFrameAndTitleBarOfEachBorderStyle) {
     EXPECT_EQ(failureNumber([&] { form->setBorderStyle(6); }), 380);
     EXPECT_EQ(failureNumber([&] { form->setScaleMode(3); }), 380);
     EXPECT_NO_THROW(form->setScaleMode(1));
-}
-
-TEST_F(FormLayoutTest, DesignOnlyFormPropertiesAreRefusedAtRunTime) {
-    auto form = Form::create("frmMain", Mode::Run);
-    EXPECT_EQ(failureNumber([&] { form->setBorderStyle(1); }), 382);
-    EXPECT_EQ(failureNumber([&] { form->setControlBox(false); }), 382);
-    EXPECT_EQ(failureNumber([&] { form->let("StartUpPosition", int16_t{2}); }), 382);
-    EXPECT_EQ(form->BorderStyle(), 2);
+    // The design-only properties are refused at run time.
+    auto run = Form::create("frmRun", Mode::Run);
+    EXPECT_EQ(failureNumber([&] { run->setBorderStyle(1); }), 382);
+    EXPECT_EQ(failureNumber([&] { run->setControlBox(false); }), 382);
+    EXPECT_EQ(failureNumber([&] { run->let("StartUpPosition", int16_t{2}); }), 382);
+    EXPECT_EQ(run->BorderStyle(), 2);
 }
 
 TEST_F(FormLayoutTest, DockedControlsStackFromTheirEdgesInZOrder) {

@@ -138,7 +138,7 @@ protected:
     std::shared_ptr<Widget> widget = std::make_shared<Widget>(7);
 };
 
-TEST_F(ObjectByNameTest, NamesIgnoreLetterCase) {
+TEST_F(ObjectByNameTest, NamesIgnoreLetterCaseAndTheEmptyNameIsTheDispidZeroMember) {
     gadget->let("CAPTION", "Next >");
     EXPECT_EQ(gadget->Caption(), "Next >");
     EXPECT_EQ(gadget->get("caption").toString(), "Next >");
@@ -147,9 +147,7 @@ TEST_F(ObjectByNameTest, NamesIgnoreLetterCase) {
     EXPECT_EQ(gadget->Partner(), widget);
     EXPECT_TRUE(gadget->hasMember("PASSWORD"));
     EXPECT_FALSE(gadget->hasMember("Passwords"));
-}
-
-TEST_F(ObjectByNameTest, EmptyNameReachesTheDispidZeroMember) {
+    // An empty name reaches the DISPID 0 member.
     gadget->let("", "Finish");
     EXPECT_EQ(gadget->Caption(), "Finish");
     EXPECT_EQ(gadget->get("").toString(), "Finish");
@@ -283,9 +281,7 @@ TEST_F(ObjectByNameTest, MethodsAndPropertiesAreReachableEitherWay) {
     gadget->setCaption("b");
     EXPECT_EQ(gadget->call("Count"), Variant(int32_t{2}));
     EXPECT_EQ(gadget->call("Caption").toString(), "b");
-}
-
-TEST_F(ObjectByNameTest, NoexceptMembersAreReachable) {
+    // Members declared noexcept are members like any other.
     gadget->let("Serial", "41");
     EXPECT_EQ(gadget->get("serial").toInt32(), 41);
     EXPECT_EQ(gadget->call("Twice", {21}).toInt32(), 42);
@@ -389,10 +385,7 @@ TEST_F(ObjectByNameTest, DescriptorRecordsTypesAndParameters) {
     EXPECT_EQ(pad->params[1].type, "Integer");
     EXPECT_TRUE(pad->params[2].optional);
     EXPECT_EQ(pad->params[2].type, "String");
-}
-
-TEST_F(ObjectByNameTest, OnlyWritableReferencesAreByReference) {
-    const ClassInfo& info = Gadget::staticClass();
+    // Only writable references are by reference.
     const MemberInfo* swap = info.findMember("Swap");
     ASSERT_EQ(swap->params.size(), 2u);
     EXPECT_TRUE(swap->params[0].byRef);
@@ -403,9 +396,7 @@ TEST_F(ObjectByNameTest, OnlyWritableReferencesAreByReference) {
     EXPECT_EQ(widen->params[0].type, "Margins");
     EXPECT_FALSE(widen->params[1].byRef);
 
-    // A const reference is how C++ passes a string cheaply; nothing comes back through it.
-    const MemberInfo* pad = info.findMember("Pad");
-    EXPECT_FALSE(pad->params[0].byRef);
+    EXPECT_FALSE(pad->params[0].byRef); // a const reference passes a string cheaply; nothing comes back
 }
 
 } // namespace

@@ -42,10 +42,15 @@ std::string pngHeader(uint32_t width, uint32_t height) {
     return png;
 }
 
+// The size comes from the header; a zero or oversized side is 481.
 TEST(PictureTest, SizeComesFromTheHeader) {
     struct Case {
         uint32_t width, height;
-    } cases[] = {{1, 1}, {640, 480}, {0x7FFFFFFF, 3}, {3, 0x7FFFFFFF}};
+    } cases[] = {{1, 1}, {640, 480}, {0x7FFFFFFF, 3}, {3, 0x7FFFFFFF}},
+      bad[] = {{0, 10}, {10, 0}, {0, 0}, {0x80000000u, 1}, {1, 0xFFFFFFFFu}};
+    for (const auto& c : bad)
+        EXPECT_EQ(failureNumber([&] { Picture::fromPng(pngHeader(c.width, c.height)); }), 481)
+            << c.width << "x" << c.height;
     for (const auto& c : cases) {
         std::string bytes = pngHeader(c.width, c.height);
         ASSERT_EQ(bytes.size(), 33u);
@@ -60,7 +65,7 @@ TEST(PictureTest, SizeComesFromTheHeader) {
     EXPECT_EQ(p->typeName(), "StdPicture");
 }
 
-TEST(PictureTest, BadSignatureIs481) {
+TEST(PictureTest, ABadSignatureOrAnIncompleteImageHeaderIs481) {
     std::string good = pngHeader(10, 10);
     for (size_t at = 0; at < 8; ++at) {
         std::string bad = good;
@@ -68,10 +73,7 @@ TEST(PictureTest, BadSignatureIs481) {
         EXPECT_EQ(failureText([&] { Picture::fromPng(bad); }), "481 Invalid picture") << at;
     }
     EXPECT_EQ(failureNumber([] { Picture::fromPng("GIF89a plus enough bytes to pass for a header"); }), 481);
-}
-
-TEST(PictureTest, FirstChunkMustBeACompleteImageHeader) {
-    std::string good = pngHeader(10, 10);
+    // The first chunk must be a complete image header.
     for (size_t length : {size_t{0}, size_t{8}, size_t{16}, size_t{23}, size_t{24}, size_t{28}})
         EXPECT_EQ(failureNumber([&] { Picture::fromPng(good.substr(0, length)); }), 481) << length;
     EXPECT_EQ(Picture::fromPng(good.substr(0, 29))->widthPixels(), 10); // the header's data is all it reads
@@ -83,15 +85,6 @@ TEST(PictureTest, FirstChunkMustBeACompleteImageHeader) {
     std::string wrongLength = good;
     wrongLength[11] = 12; // IHDR is always 13 bytes long
     EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongLength); }), 481);
-}
-
-TEST(PictureTest, ZeroOrOversizedDimensionIs481) {
-    struct Case {
-        uint32_t width, height;
-    } cases[] = {{0, 10}, {10, 0}, {0, 0}, {0x80000000u, 1}, {1, 0xFFFFFFFFu}};
-    for (const auto& c : cases)
-        EXPECT_EQ(failureNumber([&] { Picture::fromPng(pngHeader(c.width, c.height)); }), 481)
-            << c.width << "x" << c.height;
 }
 
 TEST(PictureTest, LoadReadsAFileAndRefusesAMissingOneOrOneThatIsNoPicture) {

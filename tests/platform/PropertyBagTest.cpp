@@ -4,8 +4,10 @@
 #include "platform/FormFileSamples.h"
 #include "platform/Picture.h"
 #include "platform/VariantTraits.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -16,13 +18,6 @@ using ov::Variant;
 template <class X>
 Variant obj(const std::shared_ptr<const X>& p) {
     return ov::VariantTraits<std::shared_ptr<const X>>::to(p);
-}
-
-std::vector<std::string> keys(const PropertyBag& bag) {
-    std::vector<std::string> out;
-    for (const auto& e : bag.entries())
-        out.push_back(e.key);
-    return out;
 }
 
 ov::PictureRef png(uint32_t size) {
@@ -46,13 +41,13 @@ TEST(PropertyBagTest, EntriesKeepTheOrderTheyWereFirstWrittenIn) {
     bag.write("Enabled", false, true);
     bag.write("StartPage", int32_t{2}, int32_t{1});
     bag.write("backcolor", int32_t{5}, int32_t{0}); // rewritten in place, first spelling kept
-    EXPECT_EQ(keys(bag), (std::vector<std::string>{"BackColor", "Enabled", "StartPage"}));
+    EXPECT_EQ(ovtest::keysOf(bag), (std::vector<std::string>{"BackColor", "Enabled", "StartPage"}));
     EXPECT_EQ(bag.read("BackColor").toInt32(), 5);
     // Writing the default again drops the earlier entry.
     bag.write("ENABLED", true, true);
-    EXPECT_EQ(keys(bag), (std::vector<std::string>{"BackColor", "StartPage"}));
+    EXPECT_EQ(ovtest::keysOf(bag), (std::vector<std::string>{"BackColor", "StartPage"}));
     bag.put("Enabled", true); // stored whatever its value
-    EXPECT_EQ(keys(bag), (std::vector<std::string>{"BackColor", "StartPage", "Enabled"}));
+    EXPECT_EQ(ovtest::keysOf(bag), (std::vector<std::string>{"BackColor", "StartPage", "Enabled"}));
     EXPECT_TRUE(bag.remove("startpage"));
     EXPECT_FALSE(bag.remove("StartPage"));
 }
@@ -86,6 +81,103 @@ TEST(PropertyBagTest, DefaultsCompareAsTheHostComparesVariants) {
         bag.write("Key", c.value, c.def);
         EXPECT_EQ(bag.contains("Key"), !c.same) << c.what;
     }
+}
+
+// Reading a stored value as its property takes it: conversions as a by-name write makes them, ranges,
+// and the refusal a bag keeps for whoever filled it.
+TEST(PropertyBagReadAsTest, ConvertsLikeAByNameWriteAndKeepsTheFirstRefusal) {
+    PropertyBag bag;
+    bag.put("Width", Variant("1500"));
+    bag.put("gap", Variant(std::numeric_limits<double>::quiet_NaN()));
+    bag.put("Visible", Variant("abc"));
+    bag.put("Size", Variant(2000000));
+    bag.put("Font", Variant(12));
+
+    EXPECT_EQ(bag.readAs<int32_t>("width", 0), 1500); // numeric text converts; keys ignore case
+    EXPECT_EQ(bag.readAs<int32_t>("Missing", 7), 7);
+    EXPECT_FALSE(bag.refusal());
+
+    EXPECT_EQ(bag.readAs<int32_t>("GAP", 165), 165); // refused: the default
+    EXPECT_EQ(bag.readAs<bool>("Visible", true), true);
+    EXPECT_EQ(bag.readAs<int32_t>("Size", 5, {0, 1000000}), 5);
+    EXPECT_EQ(bag.readAs<ov::FontRef>("Font", nullptr), nullptr);
+    ASSERT_TRUE(bag.refusal());
+    // The first one is kept, under the key as the bag stores it.
+    EXPECT_EQ(bag.refusal()->key, "gap");
+    EXPECT_EQ(bag.refusal()->problem, "the Double NaN does not convert to Long");
+    bag.clear();
+    EXPECT_FALSE(bag.refusal());
+
+    // The refusal texts.
+    struct Case {
+        Variant stored;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {Variant("abc"), "the String \"abc\" does not convert to Integer"},
+        {Variant(40000), "the Long 40000 does not convert to Integer"},
+        {Variant(int16_t{-3}), "the Integer -3 is outside 0 to 1"},
+        {Variant(1.5), "the Double 1.5 is outside 0 to 1"},
+        {Variant(std::string(50, 'x')),
+         "the String \"" + std::string(40, 'x') + "...\" does not convert to Integer"},
+        {Variant(std::const_pointer_cast<ov::Font>(ov::Font::create("Arial", 9, false))),
+         "the StdFont object does not convert to Integer"},
+    };
+    for (const Case& c : cases) {
+        bag.clear();
+        bag.put("BorderStyle", c.stored);
+        EXPECT_EQ(bag.readAs<int16_t>("BorderStyle", 0, {0, 1}), 0);
+        ASSERT_TRUE(bag.refusal());
+        EXPECT_EQ(bag.refusal()->problem, c.problem);
+    }
+}
+
+// Writing with the range a property declares mirrors reading with it: a number outside is stored as
+// given and refused, so that whoever empties the bag (a form-file save) can refuse what a load would.
+TEST(PropertyBagWriteRangeTest, ANumberOutsideIsStoredAndTheFirstRefusalKept) {
+    const PropertyBag::Range sizes{0, 1000000};
+    struct Case {
+        Variant value;
+        Variant defaultValue;
+        const char* problem; // nullptr: taken
+    };
+    const Case cases[] = {
+        {Variant(0), Variant(1120), nullptr},
+        {Variant(1000000), Variant(1120), nullptr},
+        {Variant(1120), Variant(1120), nullptr}, // the default: not stored
+        {Variant(-1), Variant(1120), "the Long -1 is outside 0 to 1000000"},
+        {Variant(1000001), Variant(1120), "the Long 1000001 is outside 0 to 1000000"},
+        {Variant(1000000.5), Variant(1120), "the Double 1000000.5 is outside 0 to 1000000"},
+        {Variant(std::numeric_limits<double>::quiet_NaN()), Variant(1120),
+         "the Double NaN is outside 0 to 1000000"},
+        {Variant("2000000"), Variant(1120), nullptr}, // text is no number: the range is the reader's to apply
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problem ? c.problem : "taken");
+        PropertyBag bag;
+        bag.write("ButtonWidth", c.value, c.defaultValue, sizes);
+        EXPECT_EQ(bag.contains("buttonwidth"), !PropertyBag::sameAsDefault(c.value, c.defaultValue));
+        ASSERT_EQ(bag.refusal().has_value(), c.problem != nullptr);
+        if (c.problem) {
+            EXPECT_EQ(bag.refusal()->key, "ButtonWidth");
+            EXPECT_EQ(bag.refusal()->problem, c.problem);
+        }
+    }
+
+    PropertyBag bag;
+    bag.write("ButtonGapTop", Variant(-1000001), Variant(210), {-1000000, 1000000});
+    bag.write("ButtonWidth", Variant(2000000), Variant(1120), sizes);
+    bag.write("ButtonHeight", Variant(345), Variant(345)); // no range: nothing to refuse
+    ASSERT_TRUE(bag.refusal());
+    EXPECT_EQ(bag.refusal()->key, "ButtonGapTop");
+    EXPECT_EQ(bag.read("ButtonWidth"), Variant(2000000)); // the bag describes the control as it is
+    // A read of the same value refuses it the same way.
+    PropertyBag loaded;
+    loaded.put("ButtonGapTop", Variant(-1000001));
+    EXPECT_EQ(loaded.readAs<int32_t>("ButtonGapTop", 210, {-1000000, 1000000}), 210);
+    EXPECT_EQ(loaded.refusal()->problem, bag.refusal()->problem);
+    bag.clear();
+    EXPECT_FALSE(bag.refusal());
 }
 
 } // namespace

@@ -161,7 +161,8 @@ TEST_F(ThreadAffinityTest, EveryOperationOfAFormFailsAtOnceOnAnotherThread) {
     EXPECT_EQ(current(), "License");
 }
 
-TEST_F(ThreadAffinityTest, ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAnotherThread) {
+TEST_F(ThreadAffinityTest,
+       ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAnotherThreadButFontsAreShared) {
     ExtenderRef navSite = form->control("Nav");
     auto pages = nav->WizardPages();
     auto page = pages->Item(ov::Variant(2));
@@ -188,6 +189,11 @@ TEST_F(ThreadAffinityTest, ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAn
     EXPECT_EQ(page->PageNext(), 3);
     EXPECT_EQ(button.Caption(), caption);
     EXPECT_EQ(current(), "Welcome");
+    // Immutable fonts are shared by every thread.
+    ov::ObjectRef font = form->get("Font").toObject();
+    std::string name;
+    EXPECT_FALSE(onAnotherThread([&] { name = font->get("Name").toString(); }).failure);
+    EXPECT_EQ(name, "MS Sans Serif");
 }
 
 // Typed procedures of the wizard controls check the thread before their body runs: the failure
@@ -252,14 +258,6 @@ TEST_F(ThreadAffinityTest, APageAddedFromAnotherThreadRegistersNowhere) {
     EXPECT_EQ(nav->WizardPages()->Count(), 4);
 }
 
-TEST_F(ThreadAffinityTest, ImmutableFontsAreSharedByEveryThread) {
-    ov::ObjectRef font = form->get("Font").toObject();
-    std::string name;
-    Elsewhere there = onAnotherThread([&] { name = font->get("Name").toString(); });
-    EXPECT_FALSE(there.failure);
-    EXPECT_EQ(name, "MS Sans Serif");
-}
-
 std::string disconnected(const std::string& subject) {
     return "The object invoked has disconnected from its clients (" + subject +
            ": the runtime the form was made under has ended)";
@@ -314,7 +312,7 @@ TEST(FormRuntimeTest, AFormOutlivingItsRuntimeEndsWithItAndRefusesEveryLaterUse)
     EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
 }
 
-TEST(FormRuntimeTest, ARuntimeEndedOutOfTurnEndsItsFormsUnderItself) {
+TEST(FormRuntimeTest, ARuntimeEndedOutOfTurnOrDroppedUnderANewerOneEndsItsFormsUnderItself) {
     auto first = std::make_unique<Runtime>();
     Runtime* made = first.get();
     FormRef form = Form::create("frmFirst", Mode::Design);
@@ -325,17 +323,16 @@ TEST(FormRuntimeTest, ARuntimeEndedOutOfTurnEndsItsFormsUnderItself) {
     EXPECT_EQ(witness->terminatedUnder, made);
     EXPECT_EQ(&Runtime::current(), &second);
     EXPECT_EQ(failureFrom([&] { form->show(); })->number(), ov::err::Disconnected);
-}
-
-TEST(FormRuntimeTest, AFormDroppedWhileANewerRuntimeIsCurrentEndsUnderItsOwn) {
-    Runtime rt;
-    auto witness = std::make_shared<Witness>();
-    FormRef form = Form::create("frmShort", Mode::Design);
-    form->add(witness, "Witness");
-    Runtime nested;
-    form.reset();
-    EXPECT_EQ(witness->terminatedUnder, &rt);
-    EXPECT_EQ(&Runtime::current(), &nested);
+    // A form dropped while a newer runtime is current ends under its own.
+    auto late = std::make_shared<Witness>();
+    FormRef own = Form::create("frmShort", Mode::Design);
+    own->add(late, "Witness");
+    {
+        Runtime nested;
+        own.reset();
+        EXPECT_EQ(late->terminatedUnder, &second);
+        EXPECT_EQ(&Runtime::current(), &nested);
+    }
 }
 
 TEST(FormRuntimeTest, AFormOfAThreadThatHasEndedIsRefusedAndMayBeDroppedAnywhere) {

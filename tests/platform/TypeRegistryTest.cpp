@@ -14,27 +14,7 @@ namespace {
 
 using test::failureFrom;
 
-TEST(TypeRegistryTest, RecordLayoutFollowsHostAlignment) {
-    RecordInfo r = RecordInfo::layout("PageButtons", "{00000000-0000-0000-0000-000000000001}",
-                                      {{"BackVisible", "Boolean"},
-                                       {"NextVisible", "Boolean"},
-                                       {"Caption", "String"},
-                                       {"First", "Long"},
-                                       {"Last", "Long"},
-                                       {"CancelVisible", "Boolean"},
-                                       {"HelpVisible", "Boolean"}});
-    EXPECT_EQ(r.name, "PageButtons");
-    ASSERT_EQ(r.fields.size(), 7u);
-    std::vector<size_t> offsets;
-    for (const auto& f : r.fields)
-        offsets.push_back(f.offset);
-    EXPECT_EQ(offsets, (std::vector<size_t>{0, 2, 4, 8, 12, 16, 18}));
-    EXPECT_EQ(r.size, 20u);
-    EXPECT_EQ(r.fields[2].name, "Caption");
-    EXPECT_EQ(r.fields[2].type, "String");
-}
-
-TEST(TypeRegistryTest, RecordSizeRoundsUpToItsWidestField) {
+TEST(TypeRegistryTest, RecordLayoutFollowsHostAlignmentAndRoundsUpToItsWidestField) {
     struct Case {
         std::vector<std::pair<std::string, std::string>> fields;
         std::vector<size_t> offsets;
@@ -46,9 +26,23 @@ TEST(TypeRegistryTest, RecordSizeRoundsUpToItsWidestField) {
         {{{"A", "Integer"}, {"B", "Integer"}, {"C", "Integer"}}, {0, 2, 4}, 6},
         {{{"A", "Boolean"}, {"B", "Single"}}, {0, 4}, 8},
         {{}, {}, 0},
+        {{{"BackVisible", "Boolean"},
+          {"NextVisible", "Boolean"},
+          {"Caption", "String"},
+          {"First", "Long"},
+          {"Last", "Long"},
+          {"CancelVisible", "Boolean"},
+          {"HelpVisible", "Boolean"}},
+         {0, 2, 4, 8, 12, 16, 18},
+         20},
     };
     for (const auto& c : cases) {
         RecordInfo r = RecordInfo::layout("R", "", c.fields);
+        ASSERT_EQ(r.fields.size(), c.fields.size());
+        for (size_t i = 0; i < c.fields.size(); ++i) {
+            EXPECT_EQ(r.fields[i].name, c.fields[i].first);
+            EXPECT_EQ(r.fields[i].type, c.fields[i].second);
+        }
         std::vector<size_t> offsets;
         for (const auto& f : r.fields)
             offsets.push_back(f.offset);

@@ -77,6 +77,14 @@ TEST(VariantTest, ConversionsAtTheEdgesOfTheirRanges) {
     EXPECT_FALSE(Variant::isNumericText("1,5"));
     EXPECT_TRUE(Variant(nullptr).isNothing());
     EXPECT_EQ(Variant().toObject(), nullptr);
+    // What counts as numeric.
+    EXPECT_TRUE(Variant().isNumeric());
+    EXPECT_TRUE(Variant(true).isNumeric());
+    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
+    EXPECT_TRUE(Variant("&HFF").isNumeric());
+    for (const Variant& v :
+         {Variant(Variant::Null), Variant(""), Variant("1.2.3"), Variant("nan"), Variant(nullptr)})
+        EXPECT_FALSE(v.isNumeric()) << v.typeName();
 }
 
 TEST(VariantTest, HexTextWidths) {
@@ -92,18 +100,6 @@ TEST(VariantTest, HexTextWidths) {
         EXPECT_EQ(Variant(c.text).toInt32(), c.value) << c.text;
     for (const char* bad : {"&H", "&H100000000", "&HG", "&H-1", "H10"})
         EXPECT_EQ(failureOf([&] { Variant(bad).toInt32(); }), 13) << bad;
-}
-
-TEST(VariantTest, NumericTest) {
-    EXPECT_TRUE(Variant().isNumeric());
-    EXPECT_TRUE(Variant(true).isNumeric());
-    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
-    EXPECT_TRUE(Variant("&HFF").isNumeric());
-    EXPECT_FALSE(Variant(Variant::Null).isNumeric());
-    EXPECT_FALSE(Variant("").isNumeric());
-    EXPECT_FALSE(Variant("1.2.3").isNumeric());
-    EXPECT_FALSE(Variant("nan").isNumeric());
-    EXPECT_FALSE(Variant(nullptr).isNumeric());
 }
 
 TEST(VariantTest, TypeNames) {
@@ -154,4 +150,33 @@ TEST(VariantTest, EqualityIsByTypeAndValue) {
     EXPECT_FALSE(Variant(int16_t{1}) == Variant(int32_t{1})); // different types
     EXPECT_FALSE(Variant() == Variant(Variant::Null));
     EXPECT_EQ(Variant(nullptr), Variant(nullptr));
+}
+
+// The numeric test and whole-number conversion of typed text, as a spin box reads what was typed.
+TEST(NumericTextTest, SignsCurrencyGroupsAndExponentsReadAsTheHostReadsThem) {
+    struct Case {
+        const char* text;
+        bool numeric;
+        double value;
+    };
+    const Case cases[] = {
+        {" -12 ", true, -12}, {"12-", true, -12}, {"(12)", true, -12}, {"$1,234.50", true, 1234.5},
+        {"-$5", true, -5},    {"$-5", true, -5},  {"5 $", true, 5},    {"1.5E3", true, 1500},
+        {"2D-1", true, 0.2},  {".5", true, 0.5},  {"&H10", true, 16},  {"1,5", false, 0},
+        {"--5", false, 0},    {"-5-", false, 0},  {"(-5)", false, 0},  {"(5", false, 0},
+        {"$$5", false, 0},    {"1e", false, 0},   {",123", false, 0},  {"1,234,5", false, 0},
+        {"inf", false, 0},    {".", false, 0},
+    };
+    for (const Case& c : cases) {
+        double d = 0;
+        EXPECT_EQ(ov::Variant::parseNumber(c.text, d), c.numeric) << c.text;
+        if (c.numeric) {
+            EXPECT_DOUBLE_EQ(d, c.value) << c.text;
+        }
+    }
+}
+
+TEST(NumericTextTest, WholeNumbersFromTextRoundHalvesToEven) {
+    for (auto [text, whole] : {std::pair{"4.5", 4}, {"5.5", 6}, {"-2.5", -2}, {"$7.5", 8}, {"(0.5)", 0}})
+        EXPECT_EQ(ov::Variant(text).toInt32(), whole) << text;
 }

@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
+#include "support/TestFiles.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -135,11 +136,8 @@ TEST_F(OvProgressBarTest, WritesOnlyWhatDiffersFromTheDefaultsInItsOrder) {
     ext->let("Max", 9);
     PropertyBag bag;
     ext->writeProperties(bag);
-    std::vector<std::string> keys;
-    for (const auto& e : bag.entries())
-        keys.push_back(e.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"Max", "Min", "Value", "Caption", "Align", "BorderStyle",
-                                              "ErrorsNotify", "DisplayFont"}));
+    EXPECT_EQ(keysOf(bag), (std::vector<std::string>{"Max", "Min", "Value", "Caption", "Align", "BorderStyle",
+                                                     "ErrorsNotify", "DisplayFont"}));
 
     const std::string path = ::testing::TempDir() + "progress-bar-form.json";
     FormFile::save(*form, path);

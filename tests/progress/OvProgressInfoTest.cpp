@@ -10,6 +10,7 @@
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "progress/OvProgressBar.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -199,13 +200,11 @@ TEST_F(OvProgressInfoTest, WritesItsPropertiesInOrderAndReadsThemBack) {
     ext->let("ProgressMax", 100);
     PropertyBag bag;
     ext->writeProperties(bag);
-    std::vector<std::string> keys;
-    for (const auto& e : bag.entries())
-        keys.push_back(e.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"Description", "Status", "StepDescription0", "StepDescription1",
-                                              "StepDescription2", "StepDescription3", "DisplayElapsedTime",
-                                              "DisplayEstimatedTime", "DisplayProcessed", "DisplayErrors",
-                                              "ShowPercentCompleted", "ProgressMax"}));
+    EXPECT_EQ(keysOf(bag),
+              (std::vector<std::string>{"Description", "Status", "StepDescription0", "StepDescription1",
+                                        "StepDescription2", "StepDescription3", "DisplayElapsedTime",
+                                        "DisplayEstimatedTime", "DisplayProcessed", "DisplayErrors",
+                                        "ShowPercentCompleted", "ProgressMax"}));
 
     PropertyBag stored = bag;
     stored.put("Image", "not a picture");

@@ -27,9 +27,12 @@ protected:
     }
 };
 
-TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFace) {
+TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFaceInTheButtonsBackColor) {
     button("cmdPlain", 10);
+    button("cmdRed", 100).setBackColor(rgb(200, 0, 0));
     Bitmap b = render();
+    EXPECT_EQ(b.pixel(150, 35), (Rgb{200, 0, 0}));
+    EXPECT_EQ(b.pixel(110, 20), kWhite);
     const int x = 20, y = 20;
     struct Probe {
         int dx, dy;
@@ -51,13 +54,6 @@ TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFace) {
     };
     for (const auto& p : probes)
         EXPECT_EQ(b.pixel(x + p.dx, y + p.dy), p.color) << p.where;
-}
-
-TEST_F(ButtonPaintTest, FaceTakesTheButtonsBackColor) {
-    button("cmdRed", 10).setBackColor(rgb(200, 0, 0));
-    Bitmap b = render();
-    EXPECT_EQ(b.pixel(60, 35), (Rgb{200, 0, 0}));
-    EXPECT_EQ(b.pixel(20, 20), kWhite);
 }
 
 TEST_F(ButtonPaintTest, DefaultButtonHasABlackRingOutsideItsEdge) {
@@ -144,7 +140,7 @@ TEST_F(ButtonPaintTest, FocusedButtonHasADottedRingAndTheDefaultLook) {
     EXPECT_EQ(again.pixel(24, 24), kBlack);
 }
 
-TEST_F(ButtonPaintTest, AccessKeyMarksAreNotDrawnButUnderlineTheirLetter) {
+TEST_F(ButtonPaintTest, AccessKeyMarksAreNotDrawnButUnderlineTheirLetterAndADoubledMarkIsOneAmpersand) {
     button("cmdPlain", 10, "Next");
     button("cmdKey", 100, "&Next");
     Bitmap b = render();
@@ -154,12 +150,10 @@ TEST_F(ButtonPaintTest, AccessKeyMarksAreNotDrawnButUnderlineTheirLetter) {
     EXPECT_EQ(key.width(), plain.width()) << "the & takes no room";
     EXPECT_GT(key.count, plain.count) << "the underline adds ink";
     EXPECT_GE(key.bottom, plain.bottom);
-}
-
-TEST_F(ButtonPaintTest, DoubledMarkIsOneAmpersandAndALoneMarkIsNothing) {
-    button("cmdLone", 10, "&");
-    button("cmdDouble", 100, "&&");
-    Bitmap b = render();
+    // A doubled mark is one ampersand; a lone mark is nothing.
+    sketch->child<CommandButton>("cmdPlain").setCaption("&");
+    sketch->child<CommandButton>("cmdKey").setCaption("&&");
+    b = render();
     EXPECT_EQ(inkIn(b, 23, 23, 74, 24, kFace).count, 0);
     EXPECT_GT(inkIn(b, 113, 23, 74, 24, kFace).count, 0);
 }

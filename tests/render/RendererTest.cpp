@@ -12,16 +12,14 @@ using namespace ov;
 
 using RendererTest = RenderFixture;
 
-TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColor) {
+TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColorSystemColoursResolved) {
     Bitmap b = render();
     EXPECT_EQ(b.width(), 300);
     EXPECT_EQ(b.height(), 200);
     EXPECT_EQ(b.pixel(0, 0), kWhite);
     EXPECT_EQ(b.pixel(299, 199), kWhite);
     EXPECT_EQ(b.argb(150, 100) >> 24, 0xFFu) << "opaque";
-}
-
-TEST_F(RendererTest, SystemBackColorIsResolved) {
+    // A system back colour is resolved.
     form->setBackColor(sysColor::ButtonFace);
     EXPECT_EQ(render().pixel(10, 10), kFace);
     form->setBackColor(sysColor::InfoBackground);
@@ -43,13 +41,11 @@ TEST_F(RendererTest, SizeFollowsScaleSizeAndTwipsPerPixel) {
     Bitmap big = renderer.render(*form);
     EXPECT_EQ(big.width(), 375);
     EXPECT_EQ(big.height(), 250);
-}
-
-TEST_F(RendererTest, EmptyClientAreaStillGivesOnePixel) {
+    // An empty client area still gives one pixel.
     form->Move(0, 0, 0, 0);
-    Bitmap b = render();
-    EXPECT_EQ(b.width(), 1);
-    EXPECT_EQ(b.height(), 1);
+    Bitmap empty = render();
+    EXPECT_EQ(empty.width(), 1);
+    EXPECT_EQ(empty.height(), 1);
 }
 
 TEST_F(RendererTest, SurfaceHasItsBackColorAndBorder) {
@@ -137,7 +133,7 @@ TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
     EXPECT_EQ(inkIn(render(), 0, 0, 300, 200, kWhite).count, 0) << "hidden with its container";
 }
 
-TEST_F(RendererTest, RenderToPngWritesTheImage) {
+TEST_F(RendererTest, RenderToPngWritesTheImageAndTheOneShotFunctionMatches) {
     addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
     const auto dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_render_png";
     std::filesystem::create_directories(dir);
@@ -147,10 +143,7 @@ TEST_F(RendererTest, RenderToPngWritesTheImage) {
     EXPECT_EQ(picture->widthPixels(), 300);
     EXPECT_EQ(picture->heightPixels(), 200);
     std::filesystem::remove_all(dir);
-}
-
-TEST_F(RendererTest, OneShotFunctionsMatchTheRenderer) {
-    addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
+    // The one-shot function draws what the renderer draws.
     Bitmap once = renderForm(*form);
     Bitmap b = render();
     EXPECT_EQ(once.pixels(), b.pixels());

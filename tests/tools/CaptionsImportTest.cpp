@@ -29,14 +29,11 @@ const char* const kPages[] = {"Welcome", "License", "Options", "Finish"};
 class CaptionsImportTest : public ::testing::Test {
 protected:
     Runtime runtime;
-    fs::path dir;
+    ovtest::TestFolder folder{"ovcaptions-import"};
+    const fs::path& dir = folder.path;
     FormRef form;
 
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("ovcaptions-import-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         runtime.application().path = dir.string();
         const auto sample =
             fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" / "setup-wizard.json";
@@ -44,7 +41,6 @@ protected:
     }
     void TearDown() override {
         if (form) form->unload();
-        fs::remove_all(dir);
     }
 
     std::shared_ptr<OvWizardTab> page(const std::string& name) { return form->control<OvWizardTab>(name); }

@@ -20,13 +20,11 @@ namespace fs = std::filesystem;
 class OvhostToolsTest : public ::testing::Test {
 protected:
     ov::Runtime runtime;
-    fs::path dir;
+    ovtest::TestFolder folder{"ovhost-tools"};
+    const fs::path& dir = folder.path;
     std::string wizard;
 
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("ovhost-tools-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
         fs::create_directories(dir / "captions");
         wizard = (dir / "setup.json").string();
         fs::copy_file(fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
@@ -34,7 +32,6 @@ protected:
                       wizard);
         runtime.application().path = (dir / "captions").string();
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // ovhost's exit status for these arguments (-1 when it did not exit normally).
     int ovhost(const std::string& args) {

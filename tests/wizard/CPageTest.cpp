@@ -1,4 +1,5 @@
 #include "platform/Failure.h"
+#include "platform/FailureCapture.h"
 #include "platform/TypeRegistry.h"
 #include "support/WizardFixture.h"
 
@@ -27,6 +28,16 @@ TEST_F(CPageTest, PropertiesReachThePageByName) {
     // ...and so do the host's calls by name on the descriptor.
     d.let("pageback", Variant(4));
     EXPECT_EQ(p->PageBack(), 4);
+    // Reading the mode changes nothing else.
+    EXPECT_EQ(d.PageMode(), 1);
+    EXPECT_EQ(p->PageNext(), 7);
+    EXPECT_EQ(p->BannerTitle(), "Choose a folder");
+    // TagVariant keeps an object by reference and a value by copy.
+    auto other = loadPage("Other", 4);
+    d.set("TagVariant", Variant(ObjectRef(other)));
+    EXPECT_EQ(d.TagVariant().toObject(), other);
+    d.let("TagVariant", Variant(42));
+    EXPECT_EQ(d.TagVariant().toInt32(), 42);
 }
 
 TEST_F(CPageTest, PageIndexCannotBeWrittenThroughADescriptor) {
@@ -44,25 +55,6 @@ TEST_F(CPageTest, PageIndexCannotBeWrittenThroughADescriptor) {
             EXPECT_TRUE(boxes().empty());
         }
     }
-}
-
-TEST_F(CPageTest, ReadingPageModeChangesNothingElse) {
-    auto p = loadPage("P1", 1, 0, 2, 2);
-    p->setBannerTitle("kept");
-    EXPECT_EQ(p->descriptor()->PageMode(), 2);
-    EXPECT_EQ(p->PageIndex(), 1);
-    EXPECT_EQ(p->PageNext(), 2);
-    EXPECT_EQ(p->PageMode(), En_Page_Mode::CompletePage);
-    EXPECT_EQ(p->BannerTitle(), "kept");
-}
-
-TEST_F(CPageTest, TagVariantKeepsObjectsByReferenceAndValuesByCopy) {
-    auto p = loadPage("P1", 1);
-    auto other = loadPage("P2", 2);
-    p->descriptor()->set("TagVariant", Variant(ObjectRef(other)));
-    EXPECT_EQ(p->descriptor()->TagVariant().toObject(), other);
-    p->descriptor()->let("TagVariant", Variant(42));
-    EXPECT_EQ(p->descriptor()->TagVariant().toInt32(), 42);
 }
 
 // Every descriptor procedure with a handler: what it calls and the source text it reports under.
@@ -118,41 +110,30 @@ TEST_F(CPageTest, FailuresAreShownWithTheProcedureSourceAndReadersGiveZero) {
     }
 }
 
-TEST_F(CPageTest, APageTheHostLacksAPropertyOfIsReportedNotThrown) {
-    ObjectRef notAPage = TypeRegistry::instance().create("OvComCtl.CPages");
-    CPage d;
-    d.setWizardPage(Variant(notAPage));
+// Outside the table: a late-bound read the page lacks is reported, HelpContextID fails to the caller, a
+// non-object WizardPage is reported and leaves it empty, and a descriptor does not keep its page alive.
+TEST_F(CPageTest, TheProceduresOutsideTheTableKeepTheirOwnRules) {
     showErrors(true);
-    // A page collection has no WatermarkTitle: the late-bound read fails with 438.
-    EXPECT_EQ(d.WatermarkTitle(), "");
+    CPage notAPage;
+    ObjectRef pages = TypeRegistry::instance().create("OvComCtl.CPages"); // held: a descriptor does not
+    notAPage.setWizardPage(Variant(pages));
+    EXPECT_EQ(notAPage.WatermarkTitle(), ""); // a page collection has no WatermarkTitle: 438
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].prompt.rfind("Error: 438\r\nObject doesn't support this property or method", 0), 0u);
-}
+    runtime.headlessMessageBox().clear();
 
-TEST_F(CPageTest, HelpContextIdFailuresReachTheCaller) {
     CPage detached;
-    showErrors(true);
-    try {
-        detached.HelpContextID();
-        FAIL() << "expected a failure";
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), 91);
-    }
+    EXPECT_EQ(test::failureNumber([&] { detached.HelpContextID(); }), 91);
     EXPECT_TRUE(boxes().empty());
-}
 
-TEST_F(CPageTest, ADescriptorDoesNotKeepItsPageAlive) {
-    CPageRef d = loadPage("Gone", 1)->descriptor();
-    form.reset();
-    EXPECT_TRUE(d->WizardPage().isNothing());
-    EXPECT_EQ(d->PageIndex(), 0);
-}
-
-TEST_F(CPageTest, SettingWizardPageToANonObjectIsReportedAndLeavesItEmpty) {
     auto p = loadPage("P1", 1);
-    showErrors(true);
     p->descriptor()->setWizardPage(Variant(5));
     EXPECT_TRUE(p->descriptor()->WizardPage().isNothing());
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].title, runtime.application().title + " - CPage:WizardPage Set");
+
+    CPageRef d = loadPage("Gone", 2)->descriptor();
+    form.reset();
+    EXPECT_TRUE(d->WizardPage().isNothing());
+    EXPECT_EQ(d->PageIndex(), 0);
 }

@@ -37,9 +37,9 @@ void writeText(const fs::path& p, const std::string& text) {
 class CaptionsFileTest : public ::testing::Test {
 protected:
     Runtime runtime;
-    fs::path root;
-    fs::path app;
-    fs::path outside;
+    ovtest::TestFolder root{"ovcaptions"};
+    fs::path app = root / "app";
+    fs::path outside = root / "outside";
     FormRef form;
     std::shared_ptr<OvWizardNavigator> nav;
     std::shared_ptr<OvWizardTab> step, last;
@@ -47,11 +47,6 @@ protected:
     std::vector<ScopedConnection> watching;
 
     void SetUp() override {
-        root = fs::temp_directory_path() / ("ovcaptions-" + std::to_string(getpid()) + "-" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        app = root / "app";
-        outside = root / "outside";
         fs::create_directories(app);
         fs::create_directories(outside);
         runtime.application().path = app.string();
@@ -70,7 +65,6 @@ protected:
     void TearDown() override {
         watching.clear();
         form.reset();
-        fs::remove_all(root);
     }
     const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };

@@ -56,29 +56,25 @@ TEST_F(WizardTabButtonSetTest, WritingAViewStoresEachFieldAndTakesTheRoles) {
     EXPECT_EQ(p->CancelButton(), 1);
 }
 
+// SetButton places a record at one of the four positions and answers whether it moved the button that
+// had the rule before (to the position written); elsewhere it changes nothing.
 TEST_F(WizardTabButtonSetTest, SetButtonKeepsRulesUniqueByMovingTheReplacedButton) {
-    PageButtons exit = record(true, true, "E&xit", Cancel);
-    EXPECT_TRUE(p->SetButton(Left, exit));
-    EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Cancel, Back, Next, Help}));
-    EXPECT_EQ(p->buttonCaption(Left), "E&xit");
-    EXPECT_EQ(p->buttonCaption(Right), "&Help");
-    EXPECT_FALSE(p->buttonVisible(Right));
-}
-
-TEST_F(WizardTabButtonSetTest, SetButtonWithAnUnusedRuleOnlyPlacesTheButton) {
-    PageButtons finish = record(true, true, "&Finish", Finish);
-    EXPECT_FALSE(p->SetButton(RightMiddle, finish));
-    EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Help, Back, Finish, Cancel}));
-    EXPECT_EQ(p->buttonCaption(RightMiddle), "&Finish");
-}
-
-TEST_F(WizardTabButtonSetTest, SetButtonOutsideTheFourPositionsChangesNothing) {
     for (int32_t position : {0, 5, -1}) {
         PageButtons b = record(true, true, "X", Exit);
         EXPECT_FALSE(p->SetButton(static_cast<ovEn_Button_Position>(position), b)) << position;
     }
     EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Help, Back, Next, Cancel}));
     EXPECT_TRUE(changed().empty());
+    PageButtons finish = record(true, true, "&Finish", Finish);
+    EXPECT_FALSE(p->SetButton(RightMiddle, finish)); // an unused rule: only placed
+    EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Help, Back, Finish, Cancel}));
+    EXPECT_EQ(p->buttonCaption(RightMiddle), "&Finish");
+    PageButtons exit = record(true, true, "E&xit", Cancel);
+    EXPECT_TRUE(p->SetButton(Left, exit));
+    EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Cancel, Back, Finish, Help}));
+    EXPECT_EQ(p->buttonCaption(Left), "E&xit");
+    EXPECT_EQ(p->buttonCaption(Right), "&Help");
+    EXPECT_FALSE(p->buttonVisible(Right));
 }
 
 TEST_F(WizardTabButtonSetTest, SetButtonByNameTakesTheRecordByReference) {

@@ -66,7 +66,7 @@ TEST_F(WizardTabLayoutTest, EachModeShowsItsView) {
     EXPECT_EQ(ext("Page2").Align(), 1);
 }
 
-TEST_F(WizardTabLayoutTest, TheBannerPictureSitsInTheTopRightCornerForEachStyle) {
+TEST_F(WizardTabLayoutTest, TheBannerPictureSitsInTheTopRightCornerForEachStyleAndStretchesOnAnotherScreen) {
     mediator().setBannerImage(picture(50, 50));
     auto& image = part<Image>(interior, "imgHeaderBanner");
     EXPECT_FALSE(image.Stretch());
@@ -75,11 +75,8 @@ TEST_F(WizardTabLayoutTest, TheBannerPictureSitsInTheTopRightCornerForEachStyle)
     EXPECT_EQ(boxOf(image), (Box{6750, 0, 750, 750}));
     mediator().setBannerStyle(static_cast<int32_t>(ovBannerStyleEnum::ovOSWindows2k));
     EXPECT_EQ(boxOf(image), (Box{6675, 75, 750, 750}));
-}
-
-TEST_F(WizardTabLayoutTest, OnAnotherScreenThePicturesAreStretchedToTheirPlaces) {
+    // On another screen the pictures are stretched to their places.
     mediator().setBannerStyle(static_cast<int32_t>(ovBannerStyleEnum::ovVelmar));
-    mediator().setBannerImage(picture(50, 50));
     mediator().setWaterMarkImage(picture(165, 313));
     runtime.setTwipsPerPixel(12, 12);
     mediator().setTabHeight(5000);
@@ -118,7 +115,7 @@ TEST_F(WizardTabLayoutTest, TheClientRectangleDependsOnTheMode) {
     EXPECT_EQ(complete->ClientHeight(), 0);
 }
 
-TEST_F(WizardTabLayoutTest, AWatermarkPageKeepsItsClientAreaBelowTheDescription) {
+TEST_F(WizardTabLayoutTest, AWatermarkPageKeepsItsClientAreaBelowTheDescriptionAndNeverNegative) {
     // The description is 198 high in the standard font; the area starts 100 under it, at least at 1830.
     const std::pair<float, int32_t> cases[] = {{1350, 1830}, {1532, 1830},    {1533, 1831},
                                                {1802, 2100}, {1802.5f, 2100}, {1803.5f, 2102}};
@@ -128,9 +125,8 @@ TEST_F(WizardTabLayoutTest, AWatermarkPageKeepsItsClientAreaBelowTheDescription)
         EXPECT_EQ(welcome->ClientTop(), clientTop) << top;
         EXPECT_EQ(welcome->ClientHeight(), 6000 - 1095 - clientTop) << top;
     }
-}
-
-TEST_F(WizardTabLayoutTest, TheClientHeightIsNeverNegative) {
+    // The client height is never negative.
+    description.setTop(1350); // the area at its least top, 1830
     const std::pair<int32_t, int32_t> interiorCases[] = {{1546, 1}, {1545, 0}, {1544, 1}, {300, 1}};
     for (auto [height, clientHeight] : interiorCases) {
         mediator().setTabHeight(height);
@@ -154,7 +150,7 @@ TEST_F(WizardTabLayoutTest, OnlyTheStandardBackColoursFollowTheView) {
     EXPECT_EQ(welcome->BackColor(), Yellow);
 }
 
-TEST_F(WizardTabLayoutTest, ALongWatermarkTitlePushesTheDescriptionDown) {
+TEST_F(WizardTabLayoutTest, ALongWatermarkTitleWrapsAndPushesTheDescriptionDown) {
     struct Case {
         const char* title;
         float size;
@@ -174,16 +170,15 @@ TEST_F(WizardTabLayoutTest, ALongWatermarkTitlePushesTheDescriptionDown) {
         EXPECT_EQ(description.Top(), c.descriptionTop) << c.title << " " << c.size;
     }
     EXPECT_EQ(welcome->ClientTop(), 1752 + 198 + 100);
-}
-
-TEST_F(WizardTabLayoutTest, TheWatermarkTitleWrapsToTheRoomLeftOnThePage) {
-    // 38 characters of 120 twips fit in the 4605 twips left of the page's right edge.
+    // It wraps to the room left: 38 characters of 120 twips fit in the 4605 twips left of the page's
+    // right edge.
+    welcome->setWaterMarkTitleFont(Font::create("Arial Unicode MS", 12, true));
     welcome->setWatermarkTitle("Welcome to the Example Setup Wizard for the Deluxe Edition");
     EXPECT_EQ(part<Label>(welcome, "lblWatermarkTitle").lines(),
               (std::vector<std::string>{"Welcome to the Example Setup Wizard", "for the Deluxe Edition"}));
 }
 
-TEST_F(WizardTabLayoutTest, AMinimizedPageIsAFloatingBarAsWideAsItsName) {
+TEST_F(WizardTabLayoutTest, AMinimizedPageIsAFloatingBarAsWideAsItsNameThatReturnsWhereItFloated) {
     const std::pair<const char*, float> cases[] = {{"Page1", 690 + 5 * 82.5f + 150},
                                                    {"Welcome_Page_Of_Setup", 690 + 21 * 82.5f + 150}};
     for (auto [name, width] : cases) {
@@ -202,20 +197,17 @@ TEST_F(WizardTabLayoutTest, AMinimizedPageIsAFloatingBarAsWideAsItsName) {
     EXPECT_EQ(endsOf(part<Line>(welcome, "LRight")), (Ends{w - 15, 0, w - 15, 300}));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LLeft")), (Ends{0, 0, 0, 300}));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LBottom")), (Ends{0, 285, w, 285}));
-}
-
-TEST_F(WizardTabLayoutTest, AMinimizedPageReturnsToWhereItFloatedBeforeItWasMaximized) {
-    welcome->setPageState(En_Page_State::Minimized);
-    EXPECT_EQ(ext("Page1").Left(), 0);
-    EXPECT_EQ(ext("Page1").Top(), 0);
-    ext("Page1").Move(300, 450);
+    // It returns to where it floated before it was maximized.
+    EXPECT_EQ(ext(cases[1].first).Left(), 0);
+    EXPECT_EQ(ext(cases[1].first).Top(), 0);
+    ext(cases[1].first).Move(300, 450);
     welcome->setPageState(En_Page_State::Maximized);
-    EXPECT_EQ(ext("Page1").Align(), 1);
+    EXPECT_EQ(ext(cases[1].first).Align(), 1);
     EXPECT_EQ(welcome->Height(), 6000);
-    EXPECT_EQ(form->zOrder().back(), &ext("Page1"));
+    EXPECT_EQ(form->zOrder().back(), &ext(cases[1].first));
     welcome->setPageState(En_Page_State::Minimized);
-    EXPECT_EQ(ext("Page1").Left(), 300);
-    EXPECT_EQ(ext("Page1").Top(), 450);
+    EXPECT_EQ(ext(cases[1].first).Left(), 300);
+    EXPECT_EQ(ext(cases[1].first).Top(), 450);
 }
 
 TEST_F(WizardTabLayoutTest, TheDesignerShowsThePictureAreaAndTheClientFrame) {

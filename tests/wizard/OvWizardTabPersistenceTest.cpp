@@ -1,5 +1,6 @@
 #include "platform/Font.h"
 #include "platform/Image.h"
+#include "support/TestFiles.h"
 #include "wizard/OvWizardTabFixture.h"
 
 using namespace ov;
@@ -7,15 +8,8 @@ using ovtest::WizardTabFixture;
 
 namespace {
 
-class WizardTabPersistenceTest : public WizardTabFixture {
-protected:
-    static std::vector<std::string> keys(const PropertyBag& bag) {
-        std::vector<std::string> out;
-        for (const auto& e : bag.entries())
-            out.push_back(e.key);
-        return out;
-    }
-};
+using WizardTabPersistenceTest = WizardTabFixture;
+using ovtest::keysOf;
 
 FontRef courier() {
     return Font::create("Courier New", 10, false);
@@ -31,9 +25,9 @@ TEST_F(WizardTabPersistenceTest, ANewWizardStoresOnlyWhatDiffersFromTheDefaults)
     addPage("Page2");
     auto saved = save();
     // Watermark pages are white; the titles have their own fonts; the navigator's buttons are defaults.
-    EXPECT_EQ(keys(saved[0].bag), (std::vector<std::string>{"BackColor", "BannerTitleFont",
-                                                            "WatermarkTitleFont", "PageNext", "PageMode"}));
-    EXPECT_EQ(keys(saved[1].bag),
+    EXPECT_EQ(keysOf(saved[0].bag), (std::vector<std::string>{"BackColor", "BannerTitleFont",
+                                                              "WatermarkTitleFont", "PageNext", "PageMode"}));
+    EXPECT_EQ(keysOf(saved[1].bag),
               (std::vector<std::string>{"BackColor", "BannerTitleFont", "WatermarkTitleFont", "PageIndex",
                                         "PageBack", "PageMode"}));
     EXPECT_EQ(saved[1].bag.read("PageMode").toInt32(), 2);
@@ -118,7 +112,7 @@ TEST_F(WizardTabPersistenceTest, FourKeysAreWrittenWithALowerCaseMAndReadWithAnU
     p->setWaterMarkDescriptionColor(0x00000080);
     p->setWaterMarkTitleColor(0x00008000);
     auto saved = save();
-    const auto written = keys(saved[0].bag);
+    const auto written = keysOf(saved[0].bag);
     for (const char* key : {"WatermarkDescriptionFont", "WatermarkDescriptionColor", "WatermarkTitleFont",
                             "WatermarkTitleColor"})
         EXPECT_NE(std::find(written.begin(), written.end(), key), written.end()) << key;
