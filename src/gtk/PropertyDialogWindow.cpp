@@ -2,10 +2,13 @@
 
 #include "gtk/FormWindow.h"
 #include "gtk/WindowHost.h"
+#include "platform/ComboBox.h"
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/PropertyDialog.h"
 #include "platform/PropertyPage.h"
+
+#include <utility>
 
 namespace ov::gtk {
 
@@ -68,6 +71,7 @@ PropertyDialogWindow::PropertyDialogWindow(WindowHost& host, PropertyDialog& dia
     gtk_window_set_resizable(m_window, FALSE);
     gtk_widget_grab_focus(canvas);
     connectFrameClock();
+    watchLists();
     refresh();
 }
 
@@ -139,6 +143,95 @@ void PropertyDialogWindow::connectFrameClock() {
     if (gtk_widget_get_realized(GTK_WIDGET(m_window))) connect(GTK_WIDGET(m_window), this);
 }
 
+void PropertyDialogWindow::watchLists() {
+    // The form window delivers the press and release; where the pointer was is kept here, to open a
+    // list there.
+    m_motion = gtk_event_controller_motion_new();
+    g_signal_connect(m_motion, "motion",
+                     G_CALLBACK(+[](GtkEventControllerMotion*, double x, double y, gpointer self) {
+                         me(self)->m_pointerX = x;
+                         me(self)->m_pointerY = y;
+                     }),
+                     this);
+    gtk_widget_add_controller(m_formWindow->canvas(), m_motion);
+    for (size_t i = 0; i < m_dialog.pageCount(); ++i) {
+        for (const auto& child : m_dialog.page(i).children()) {
+            auto* box = dynamic_cast<ComboBox*>(child.get());
+            if (!box) continue;
+            m_listClicks.emplace_back(
+                box->MouseUp.connect([this, box](int16_t& button, int16_t&, float& x, float& y) {
+                    if (button == 1 && x >= 0 && y >= 0 && x < box->Width() && y < box->Height())
+                        openList(*box);
+                }));
+        }
+    }
+}
+
+void PropertyDialogWindow::openList(ComboBox& box) {
+    closeList();
+    m_list = gtk_popover_new();
+    gtk_widget_set_parent(m_list, m_formWindow->canvas());
+    gtk_popover_set_has_arrow(GTK_POPOVER(m_list), FALSE);
+    gtk_popover_set_position(GTK_POPOVER(m_list), GTK_POS_BOTTOM);
+    const GdkRectangle at{static_cast<int>(m_pointerX), static_cast<int>(m_pointerY), 1, 1};
+    gtk_popover_set_pointing_to(GTK_POPOVER(m_list), &at);
+    GtkWidget* column = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+    const std::string name = box.Name();
+    for (int16_t i = 0; i < box.ListCount(); ++i) {
+        GtkWidget* entry = gtk_button_new_with_label(box.List(i).c_str());
+        gtk_widget_add_css_class(entry, "flat");
+        gtk_label_set_xalign(GTK_LABEL(gtk_button_get_child(GTK_BUTTON(entry))), 0);
+        g_object_set_data(G_OBJECT(entry), kPageKey, GSIZE_TO_POINTER(static_cast<size_t>(i)));
+        g_object_set_data_full(G_OBJECT(entry), "ov-list", g_strdup(name.c_str()), g_free);
+        g_signal_connect(entry, "clicked", G_CALLBACK(+[](GtkButton* b, gpointer self) {
+                             PropertyDialogWindow& w = *me(self);
+                             const auto index = static_cast<int16_t>(
+                                 GPOINTER_TO_SIZE(g_object_get_data(G_OBJECT(b), kPageKey)));
+                             const std::string list =
+                                 static_cast<const char*>(g_object_get_data(G_OBJECT(b), "ov-list"));
+                             w.closeList();
+                             w.act("Choose", false, [&w, &list, index] { w.m_dialog.choose(list, index); });
+                         }),
+                         this);
+        gtk_box_append(GTK_BOX(column), entry);
+        m_entries.push_back(entry);
+    }
+    gtk_popover_set_child(GTK_POPOVER(m_list), column);
+    g_signal_connect(m_list, "closed", G_CALLBACK(+[](GtkPopover*, gpointer self) { me(self)->closeList(); }),
+                     this);
+    gtk_popover_popup(GTK_POPOVER(m_list));
+}
+
+void PropertyDialogWindow::closeList(bool now) {
+    if (m_listIdle) { // a list closed before, still waiting to go
+        g_source_remove(std::exchange(m_listIdle, 0));
+        gtk_widget_unparent(std::exchange(m_closedList, nullptr));
+    }
+    if (!m_list) return;
+    GtkWidget* list = std::exchange(m_list, nullptr);
+    m_entries.clear();
+    g_signal_handlers_disconnect_by_data(list, this);
+    gtk_popover_popdown(GTK_POPOVER(list));
+    if (now) {
+        gtk_widget_unparent(list);
+        return;
+    }
+    // From the list's own signals it goes on an idle callback, once GTK has finished with it.
+    m_closedList = list;
+    m_listIdle = g_idle_add(
+        +[](gpointer self) -> gboolean {
+            PropertyDialogWindow& w = *me(self);
+            w.m_listIdle = 0;
+            gtk_widget_unparent(std::exchange(w.m_closedList, nullptr));
+            return G_SOURCE_REMOVE;
+        },
+        this);
+}
+
+GtkWidget* PropertyDialogWindow::listEntry(size_t index) const {
+    return index < m_entries.size() ? m_entries[index] : nullptr;
+}
+
 void PropertyDialogWindow::refresh() {
     if (!m_window || !m_dialog.isOpen()) return;
     m_syncing = true;
@@ -182,6 +275,8 @@ void PropertyDialogWindow::closed(Result result) {
 void PropertyDialogWindow::forget() {
     // The host lets the form's window go on its next loop turn; nothing of it may call back here.
     m_unload.disconnect();
+    m_listClicks.clear();
+    closeList(true); // before the canvas it hangs on goes
     if (m_clock) {
         g_signal_handler_disconnect(m_clock, m_clockHandler);
         g_object_unref(m_clock);
@@ -189,6 +284,7 @@ void PropertyDialogWindow::forget() {
     }
     if (m_window) {
         g_signal_handler_disconnect(m_window, m_realizeHandler);
+        g_signal_handlers_disconnect_by_data(m_motion, this);
         for (GtkWidget* w : m_tabs)
             g_signal_handlers_disconnect_by_data(w, this);
         for (GtkWidget* w : {m_ok, m_cancel, m_apply})

@@ -8,8 +8,9 @@
 #include <vector>
 
 namespace ov {
+class ComboBox;
 class PropertyDialog;
-}
+} // namespace ov
 
 namespace ov::gtk {
 
@@ -28,6 +29,10 @@ class WindowHost;
 // the window (its close button, Alt+F4) is Cancel: the form's own unload is turned into the dialog's
 // cancel, so the pages are let go the one way the dialog knows. The buttons act through the host's
 // deliver, so a failure of a page's ApplyChanges is shown as any failure in an event is.
+//
+// A drop-down list (ComboBox) of a page opens, when a left click on it is released over it, as a list of
+// its entries below the pointer; choosing one is PropertyDialog::choose, as a user picking from the open
+// list (the list raises Click, which marks the page changed). The list takes no keys.
 //
 // The GTK buttons take no keys: the window gives every key to the form (FormWindow), so Tab, typing and
 // Enter stay with the page. The dialog form keeps the size of its largest page; the window is not
@@ -54,6 +59,8 @@ public:
     GtkWidget* okButton() const { return m_ok; }
     GtkWidget* cancelButton() const { return m_cancel; }
     GtkWidget* applyButton() const { return m_apply; }
+    // Entry `index` of the drop-down list now open; null when none is open or it has no such entry.
+    GtkWidget* listEntry(size_t index) const;
 
     // Brings the tabs and the Apply button in line with the dialog (done after every frame and every
     // button; code that changes the dialog from outside an input calls it itself).
@@ -64,6 +71,10 @@ private:
     GtkWidget* makeButtons();
     GtkWidget* button(GtkWidget* row, const char* label, GCallback clicked);
     void connectFrameClock();
+    void watchLists();
+    void openList(ComboBox& box);
+    // `now` unless called from the list's own signals.
+    void closeList(bool now = false);
     // Runs `action` on the dialog as an input of the window; `closing` for the calls that may unload
     // its form, whose unload is then the dialog's own.
     void act(const char* what, bool closing, const std::function<void()>& action);
@@ -83,6 +94,13 @@ private:
     GdkFrameClock* m_clock = nullptr;
     gulong m_clockHandler = 0;
     gulong m_realizeHandler = 0;
+    GtkWidget* m_list = nullptr;       // the open list of a drop-down list (a popover on the canvas)
+    GtkWidget* m_closedList = nullptr; // a list closed from its own signals, unparented on m_listIdle
+    guint m_listIdle = 0;
+    std::vector<GtkWidget*> m_entries;     // its entries
+    double m_pointerX = 0, m_pointerY = 0; // the pointer over the canvas, where a list opens
+    GtkEventController* m_motion = nullptr;
+    std::vector<ScopedConnection> m_listClicks;
     guint m_cancelIdle = 0; // a close of the window, waiting to become the dialog's cancel
     ScopedConnection m_unload;
     bool m_closing = false; // inside the dialog's own ok or cancel

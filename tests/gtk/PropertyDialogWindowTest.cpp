@@ -89,6 +89,23 @@ TEST_F(PropertyDialogInWindow, TypedCaptionAndTickedBoxReachTheLabelOnApplyAndOk
     EXPECT_TRUE(form->needsSaving());
 }
 
+TEST_F(PropertyDialogInWindow, DropDownListOpensOnAClickAndAnEntryIsChosenFromIt) {
+    ASSERT_TRUE(clickField("cboAlignment", 20));
+    ASSERT_TRUE(driver->waitFor([&] {
+        return window->listEntry(2) && gtk_widget_get_mapped(window->listEntry(2));
+    })) << "no list opened";
+    EXPECT_FALSE(window->listEntry(3));
+    EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(window->listEntry(2))), "ovCenter");
+    EXPECT_FALSE(applyEnabled()); // opening the list chose nothing
+
+    driver->clickWidget(window->listEntry(2));
+    ASSERT_TRUE(driver->waitFor([&] { return applyEnabled() && !window->listEntry(0); }));
+    EXPECT_EQ(label->get("Alignment").toInt32(), 0);
+    driver->clickWidget(window->applyButton());
+    ASSERT_TRUE(driver->waitFor([&] { return !applyEnabled(); }));
+    EXPECT_EQ(label->get("Alignment").toInt32(), 2);
+}
+
 TEST_F(PropertyDialogInWindow, TabsSwitchPagesAndCancelOrClosingAppliesNothing) {
     typeIntoCaption();
     const std::string font = dialog.page(dialog.pageCount() - 1).Caption();
