@@ -25,15 +25,18 @@ namespace ovhost {
 #if OVHOST_HAVE_GTK
 namespace {
 
-// The control's readable properties as texts, by name: what the dialog changed is told by comparing
-// them before and after. A property that cannot be read or shown as text (an object) is left out.
-std::map<std::string, std::string> propertyTexts(ov::Object& control) {
+// The readable properties of a control and its extender (Left, Width...) as texts, by name: what the
+// dialog changed is told by comparing them before and after. A property that cannot be read or shown as
+// text (an object) is left out.
+std::map<std::string, std::string> propertyTexts(ov::Extender& control) {
     std::map<std::string, std::string> texts;
-    for (const ov::MemberInfo& m : control.classInfo().members()) {
-        if (!m.get || !m.params.empty() || m.call) continue;
-        try {
-            texts[m.name] = control.get(m.name).toString();
-        } catch (const ov::Failure&) {
+    for (const ov::ClassInfo* cls : {&control.classInfo(), &control.control().classInfo()}) {
+        for (const ov::MemberInfo& m : cls->members()) {
+            if (!m.get || !m.params.empty() || m.call) continue;
+            try {
+                texts[m.name] = control.get(m.name).toString();
+            } catch (const ov::Failure&) {
+            }
         }
     }
     return texts;
@@ -57,7 +60,7 @@ int designCommand(const Arguments& args) {
     runtime.setMessageBox(std::make_unique<ov::gtk::MessageBoxWindow>(host));
     auto form = ov::FormFile::load(path, ov::Mode::Design);
     ov::ExtenderRef control = form->control(args[1]);
-    const auto before = propertyTexts(control->control());
+    const auto before = propertyTexts(*control);
     ov::PropertyDialog dialog;
     dialog.open({control});
     ov::gtk::PropertyDialogWindow window(host, dialog);
@@ -67,7 +70,7 @@ int designCommand(const Arguments& args) {
     }
     ov::FormFile::save(*form, path);
     std::cout << "saved " << path << "\n";
-    for (const auto& [name, text] : propertyTexts(control->control())) {
+    for (const auto& [name, text] : propertyTexts(*control)) {
         if (auto old = before.find(name); old == before.end() || old->second != text)
             std::cout << "  " << control->Name() << "." << name << " = " << text << "\n";
     }
