@@ -19,5 +19,6 @@ int captionsCommand(const Arguments& args);
 int checkCommand(const Arguments& args);
 int pagesCommand(const Arguments& args);
 int runCommand(const Arguments& args);
+int designCommand(const Arguments& args);
 
 } // namespace ovhost

@@ -19,7 +19,9 @@ void usage(std::ostream& out) {
            "  check FORMFILE    check a saved wizard's page order; status 1 on errors\n"
            "  pages FORMFILE CONTROL --out DIR\n"
            "                    render the property pages of a control of a saved form to PNG files\n"
-           "  run [FORMFILE]    open a saved form in a window (GTK 4); without one, a list of the examples\n";
+           "  run [FORMFILE]    open a saved form in a window (GTK 4); without one, a list of the examples\n"
+           "  design FORMFILE CONTROL\n"
+           "                    edit a control of a saved form in its property dialog (GTK 4); OK saves the form\n";
 }
 
 } // namespace
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
         if (command == "check") return ovhost::checkCommand(args);
         if (command == "pages") return ovhost::pagesCommand(args);
         if (command == "run") return ovhost::runCommand(args);
+        if (command == "design") return ovhost::designCommand(args);
         if (command == "--help" || command == "-h" || command == "help") {
             usage(std::cout);
             return 0;

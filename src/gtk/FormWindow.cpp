@@ -332,10 +332,11 @@ void FormWindow::release(double x, double y, int16_t button, int16_t shift) {
     const float tpp = static_cast<float>(m_host.twipsPerPixel());
     const bool delivered = mouse(Up, target, button, shift, static_cast<float>((x - m_originX) * tpp),
                                  static_cast<float>((y - m_originY) * tpp));
-    // A left press released over the control it went down on is a click.
+    // A left press released over the control it went down on is a click: the user's click, which ticks a
+    // check box, chooses an option button and opens nothing on a drop-down list, as Form::click does.
     if (delivered && button == 1 && !m_doubleClick && targetOf(hitAt(x, y)) == target && reaches(target)) {
         if (target.child)
-            target.child->Click();
+            target.child->userClick();
         else
             target.control->control().surface().Click();
     }

@@ -45,14 +45,17 @@ bool WindowDriver::ready() {
 }
 
 std::pair<int, int> WindowDriver::rootPoint(GtkWidget* widget, int x, int y) const {
+    // From the surface the widget is on: the window's, or a popover's of its own.
+    GtkNative* native = gtk_widget_get_native(widget);
     graphene_point_t origin;
     const graphene_point_t zero = GRAPHENE_POINT_INIT(0, 0);
-    if (!gtk_widget_compute_point(widget, GTK_WIDGET(m_window), &zero, &origin)) origin = zero;
+    if (!gtk_widget_compute_point(widget, GTK_WIDGET(native), &zero, &origin)) origin = zero;
     double sx = 0, sy = 0;
-    gtk_native_get_surface_transform(GTK_NATIVE(m_window), &sx, &sy);
+    gtk_native_get_surface_transform(native, &sx, &sy);
     int rx = 0, ry = 0;
     Window child;
-    XTranslateCoordinates(m_display, xid(), DefaultRootWindow(m_display), static_cast<int>(origin.x + sx) + x,
+    XTranslateCoordinates(m_display, gdk_x11_surface_get_xid(gtk_native_get_surface(native)),
+                          DefaultRootWindow(m_display), static_cast<int>(origin.x + sx) + x,
                           static_cast<int>(origin.y + sy) + y, &rx, &ry, &child);
     return {rx, ry};
 }

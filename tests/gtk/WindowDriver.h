@@ -51,7 +51,7 @@ public:
 
 private:
     unsigned long xid() const;
-    // Pixel (x, y) of `widget` on the root window.
+    // Pixel (x, y) of `widget` (in this window or a popover of it) on the root window.
     std::pair<int, int> rootPoint(GtkWidget* widget, int x, int y) const;
     void clickAt(std::pair<int, int> root, int times);
     // Until `count` inputs have reached the form and a frame has been drawn after the last.
