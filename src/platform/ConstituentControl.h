@@ -8,6 +8,7 @@
 #include "platform/Object.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -74,10 +75,14 @@ public:
     int16_t TabIndex() const { return m_tabIndex; }
     // Negative indices are failure 380.
     void setTabIndex(int16_t v);
-    std::string Tag() const { return m_tag; }
-    void setTag(const std::string& v) { m_tag = v; }
-    std::string ToolTipText() const { return m_toolTipText; }
-    void setToolTipText(const std::string& v) { m_toolTipText = v; }
+    std::string Tag() const { return m_texts ? m_texts->tag : std::string(); }
+    void setTag(const std::string& v) {
+        if (m_texts || !v.empty()) texts().tag = v;
+    }
+    std::string ToolTipText() const { return m_texts ? m_texts->toolTipText : std::string(); }
+    void setToolTipText(const std::string& v) {
+        if (m_texts || !v.empty()) texts().toolTipText = v;
+    }
     FontRef Font() const { return m_font; }
     // Nothing is failure 380 (a control always has a font).
     void setFont(FontRef v);
@@ -158,8 +163,17 @@ private:
     bool m_tabStop = true;
     bool m_sizeDeferred = false;
     int16_t m_tabIndex = 0;
-    std::string m_tag;
-    std::string m_toolTipText;
+    // Texts most controls never get, made with the first one that is not empty.
+    struct Texts {
+        std::string tag;
+        std::string toolTipText;
+    };
+    Texts& texts() {
+        if (!m_texts) m_texts = std::make_unique<Texts>();
+        return *m_texts;
+    }
+
+    std::unique_ptr<Texts> m_texts;
     FontRef m_font;
     OleColor m_foreColor = sysColor::ButtonText;
     OleColor m_backColor = sysColor::ButtonFace;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -12,13 +13,28 @@ namespace ov {
 
 namespace detail {
 // The handler list of one event. Counted by hand rather than through shared_ptr so that an event is
-// two words (the list and its thread): controls carry many events that nobody listens to.
+// one word (its list, or its thread while it has none): controls carry many events that nobody
+// listens to.
 struct SlotListBase {
     virtual ~SlotListBase() = default;
     virtual void disconnect(uint64_t id) = 0;
     uint32_t refs = 0;      // the event while it lives, each connection, each raise in progress
     bool eventGone = false; // the event has been destroyed; connections then do nothing
+    std::thread::id thread; // the thread the event belongs to
 };
+
+// A thread id as a word whose lowest bit is clear: an event tells its thread from its handler list
+// (a heap address, tagged with that bit) by it. Thread ids are the addresses of the threads'
+// descriptors where std::thread runs on POSIX threads; the check below keeps another layout out.
+static_assert(sizeof(std::thread::id) == sizeof(uintptr_t), "an event keeps its thread in one word");
+inline uintptr_t threadWord(std::thread::id id) {
+    return std::bit_cast<uintptr_t>(id);
+}
+inline std::thread::id threadOfWord(uintptr_t w) {
+    return std::bit_cast<std::thread::id>(w);
+}
+// The calling thread's word; fails (std::terminate) on a platform whose thread ids are odd numbers.
+uintptr_t currentThreadWord() noexcept;
 
 // A counted reference to a handler list.
 class SlotRef {
@@ -107,27 +123,31 @@ public:
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     ~Event() {
-        if (!m_slots) return;
-        m_slots->eventGone = true;
-        if (m_slots->depth == 0) m_slots->items.clear(); // else when the raise in progress ends
-        if (--m_slots->refs == 0) delete m_slots;        // the event's own count
+        Slots* slots = list();
+        if (!slots) return;
+        slots->eventGone = true;
+        if (slots->depth == 0) slots->items.clear(); // else when the raise in progress ends
+        if (--slots->refs == 0) delete slots;        // the event's own count
     }
 
     Connection connect(Handler handler) {
         affirmThread("connecting to");
-        if (!m_slots) {
-            m_slots = new Slots;
-            m_slots->refs = 1; // the event's own
+        Slots* slots = list();
+        if (!slots) {
+            slots = new Slots;
+            slots->refs = 1; // the event's own
+            slots->thread = detail::threadOfWord(m_word);
+            m_word = reinterpret_cast<uintptr_t>(slots) | kListTag;
         }
-        uint64_t id = ++m_slots->nextId;
-        m_slots->items.push_back({id, std::make_unique<Handler>(std::move(handler)), true});
-        return Connection(detail::SlotRef(m_slots), id);
+        uint64_t id = ++slots->nextId;
+        slots->items.push_back({id, std::make_unique<Handler>(std::move(handler)), true});
+        return Connection(detail::SlotRef(slots), id);
     }
 
     void operator()(A... args) const {
         affirmThread("raising");
-        if (!m_slots || m_slots->items.empty()) return;
-        Slots* slots = m_slots;
+        Slots* slots = list();
+        if (!slots || slots->items.empty()) return;
         const detail::SlotRef keep(slots); // the owner may be destroyed by a handler
         ++slots->depth;
         struct Leave {
@@ -143,12 +163,16 @@ public:
         }
     }
 
-    size_t handlerCount() const { return m_slots ? m_slots->items.size() - m_slots->dead : 0; }
+    size_t handlerCount() const {
+        const Slots* slots = list();
+        return slots ? slots->items.size() - slots->dead : 0;
+    }
 
 private:
     void affirmThread(const char* use) const {
-        if (m_thread != std::this_thread::get_id()) [[unlikely]]
-            detail::throwEventWrongThread(m_thread, use);
+        const std::thread::id owner = thread();
+        if (owner != std::this_thread::get_id()) [[unlikely]]
+            detail::throwEventWrongThread(owner, use);
     }
 
     struct Slot {
@@ -196,8 +220,17 @@ private:
             dead = 0;
         }
     };
-    Slots* m_slots = nullptr; // owns one count of the list
-    std::thread::id m_thread = std::this_thread::get_id();
+    static constexpr uintptr_t kListTag = 1;
+    Slots* list() const {
+        return (m_word & kListTag) ? reinterpret_cast<Slots*>(m_word & ~kListTag) : nullptr;
+    }
+    std::thread::id thread() const {
+        const Slots* slots = list();
+        return slots ? slots->thread : detail::threadOfWord(m_word);
+    }
+    // The handler list (owning one count of it) tagged with kListTag, or, until the first connection,
+    // the word of the thread the event belongs to.
+    uintptr_t m_word = detail::currentThreadWord();
 };
 
 } // namespace ov

@@ -5,6 +5,7 @@
 #include "platform/Font.h"
 #include "platform/FormFile.h"
 #include "platform/FormFileWhere.h"
+#include "platform/JsonFastParse.h"
 #include "platform/Persistable.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
@@ -16,6 +17,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace ov {
 
@@ -49,7 +52,10 @@ public:
             return true;
         };
         try {
-            doc = Json::parse(text.begin(), text.end(), count);
+            // Plain JSON in UTF-8 is read by the fast reader; anything else goes to the full parser, which
+            // reports the problem.
+            if (!parseJsonFast(text, doc, FormFile::kMaxValues))
+                doc = Json::parse(text.begin(), text.end(), count);
         } catch (const TooManyValues&) {
             fail("more than " + std::to_string(FormFile::kMaxValues) + " JSON values");
         } catch (const Json::parse_error& e) {
@@ -180,7 +186,14 @@ private:
         }
         if (const Json* j = member(v, "charset"))
             s.charset = static_cast<int16_t>(whole(*j, "the font charset", 0, 255));
-        return Font::create(std::move(s));
+        // Fonts are immutable: the controls of a file (a wizard's pages) share one object for each font
+        // described the same way.
+        for (const auto& [described, made] : m_fonts) {
+            if (described == s) return made;
+        }
+        FontRef made = Font::create(s);
+        if (m_fonts.size() < kSharedFonts) m_fonts.emplace_back(std::move(s), made);
+        return made;
     }
 
     void formProperties(const Json& p, FormFilePlan& plan) {
@@ -369,6 +382,8 @@ private:
 
     std::string m_path;
     std::string m_where;
+    static constexpr size_t kSharedFonts = 16;
+    mutable std::vector<std::pair<Font::Attributes, FontRef>> m_fonts;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 
 #include <atomic>
+#include <exception>
 #include <sstream>
 
 namespace ov {
@@ -44,6 +45,12 @@ namespace detail {
 
 void throwEventWrongThread(std::thread::id owner, const char* use) {
     throwWrongThread(std::string(use) + " an event", owner);
+}
+
+uintptr_t currentThreadWord() noexcept {
+    const uintptr_t w = threadWord(std::this_thread::get_id());
+    if (w & 1) std::terminate();
+    return w;
 }
 
 } // namespace detail

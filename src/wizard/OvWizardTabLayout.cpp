@@ -46,6 +46,30 @@ const std::string& logoPng() {
     return bytes;
 }
 
+// One immutable font or picture for every page of the thread while any page holds it; none is kept
+// once no page does (a kept object would hold the library loaded, see Object::liveCount).
+template <class T, class Make>
+std::shared_ptr<const T> sharedWhileUsed(std::weak_ptr<const T>& cache, Make make) {
+    if (auto kept = cache.lock()) return kept;
+    std::shared_ptr<const T> made = make();
+    cache = made;
+    return made;
+}
+
+FontRef pageFont(int which) {
+    static thread_local std::weak_ptr<const Font> fonts[3];
+    return sharedWhileUsed(fonts[which], [which] {
+        switch (which) {
+        case 0:
+            return Font::create("Arial Unicode MS", 12, true);
+        case 1:
+            return Font::create("Arial Unicode MS", 8.25f, true);
+        default:
+            return Font::create("Arial", 8.25f, true);
+        }
+    });
+}
+
 float pixelX() {
     return static_cast<float>(Runtime::current().twipsPerPixelX());
 }
@@ -110,7 +134,7 @@ void OvWizardTab::buildSurface() {
     auto& watermark = addChild<Image>("ImageWaterMark");
     watermark.Move(0, 0, kWatermarkWidth, 4695);
     auto& title = addLabel(*this, "lblWatermarkTitle", nullptr, 2595, 300, 4635, 315, "Welcome to ...");
-    title.setFont(Font::create("Arial Unicode MS", 12, true));
+    title.setFont(pageFont(0));
     headerText(title, true);
     headerText(addLabel(*this, "lblWatermarkDescription", nullptr, 2600, 1350, 4575, 195, "Description"),
                true);
@@ -123,7 +147,7 @@ void OvWizardTab::buildSurface() {
     banner.setTabStop(false);
     banner.Move(0, 0, 7500, kBannerHeight);
     auto& headerTitle = addLabel(*this, "lblHeaderTitle", &banner, 300, 150, 6030, 225, "Step Title");
-    headerTitle.setFont(Font::create("Arial Unicode MS", 8.25f, true));
+    headerTitle.setFont(pageFont(1));
     headerText(headerTitle, true);
     headerText(addLabel(*this, "lblHeaderDescription", &banner, 600, 375, 5715, 195, "Step Description"),
                true);
@@ -162,9 +186,10 @@ void OvWizardTab::buildSurface() {
     addLine(*this, "RRHand", &bar, sysColor::ButtonShadow).setEnds(140, 45, 140, 255);
     auto& logo = addChild<Image>("imgLogo", &bar);
     logo.Move(195, 30, 210, 210);
-    logo.setPicture(Picture::fromPng(logoPng()));
+    static thread_local std::weak_ptr<const Picture> logoPicture;
+    logo.setPicture(sharedWhileUsed(logoPicture, [] { return Picture::fromPng(logoPng()); }));
     auto& index = addLabel(*this, "lblPageIndex", &bar, 450, 30, 120, 195, "");
-    index.setFont(Font::create("Arial", 8.25f, true));
+    index.setFont(pageFont(2));
     index.setAutoSize(true);
     m_parts.pageIndex = &index;
     addLabel(*this, "lblDisplayName", &bar, 690, 30, 780, 195, "").setAutoSize(true);
