@@ -53,7 +53,9 @@ public:
     static void describe(ClassBuilder<CTabManager>& b);
 
 private:
-    static std::string registryKey(int32_t index) { return "_" + std::to_string(index); }
+    static std::string registryKey(int32_t index) {
+        return std::string(1, '_').append(std::to_string(index));
+    }
 
     int32_t m_clientLeft = 0, m_clientTop = 0, m_clientWidth = 0, m_clientHeight = 0;
     int16_t m_currentTab = 0;

@@ -39,12 +39,13 @@ void ppOptionsTree::addItem() {
         item->strParentKey = upperCase(m_selectedKey);
     } else {
         item->strKey = optionKeyFor(" ", name);
-        item->strParentKey = " ";
+        // assign(1, ' '), not = " ": GCC 12 raises a false -Wrestrict on the latter here.
+        item->strParentKey.assign(1, ' ');
     }
     if (page)
         item->iTabIndex = dialog->iPageIndex();
     else
-        item->strSelectedProperty = " ";
+        item->strSelectedProperty.assign(1, ' ');
     if (refuseDuplicate(item->strKey, name)) return;
 
     Nodes& nodes = tvOptions().nodes();

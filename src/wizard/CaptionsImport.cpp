@@ -22,7 +22,13 @@ constexpr ovEn_Button_Position kCaptionPositions[] = {
 constexpr size_t kFirstButton = 5; // fields 5..8 are the button captions
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    // Appended piece by piece: GCC 12 misreads `"\"" + std::string(...)` as an overlapping copy.
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    out += text;
+    out += '"';
+    return out;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
