@@ -1,7 +1,6 @@
 #include "platform/FormFile.h"
 
 #include "platform/Extender.h"
-#include "platform/FailureCapture.h"
 #include "platform/Font.h"
 #include "platform/Form.h"
 #include "platform/FormFileFixture.h"
@@ -18,7 +17,6 @@ namespace ovtest {
 namespace {
 
 using namespace ov;
-using ov::test::failureFrom;
 using Json = nlohmann::json;
 
 class FormFileTest : public FormFileFixture {

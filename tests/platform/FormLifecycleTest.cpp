@@ -226,18 +226,5 @@ TEST_F(FormLifecycleTest, DesignChangesMarkTheFormForSaving) {
     EXPECT_TRUE(run->needsSaving());
 }
 
-TEST_F(FormLifecycleTest, WritePropertiesStoresOnlyWhatDiffersFromTheDefaults) {
-    auto form = Form::create("frmMain", Mode::Design);
-    auto ext = form->add(Probe::kProgId, "Probe1");
-    PropertyBag bag;
-    ext->writeProperties(bag);
-    EXPECT_TRUE(bag.empty());
-    probe(ext)->setCount(4);
-    ext->writeProperties(bag);
-    ASSERT_EQ(bag.size(), 1u);
-    EXPECT_EQ(bag.entries()[0].key, "Count");
-    EXPECT_EQ(bag.entries()[0].value.toInt32(), 4);
-}
-
 } // namespace
 } // namespace ovtest
