@@ -17,7 +17,7 @@ using Log = std::vector<std::string>;
 
 class ExtenderTest : public FormFixture {};
 
-TEST_F(ExtenderTest, LateBoundCallsReachTheExtenderFirstThenTheControl) {
+TEST_F(ExtenderTest, LateBoundCallsReachTheExtenderFirstThenTheControlAndANameNeitherKnowsIs438) {
     auto form = Form::create("frmMain", Mode::Run);
     auto ext = form->add(Probe::kProgId, "Probe1");
     EXPECT_EQ(ext->typeName(), "Probe");
@@ -45,11 +45,7 @@ TEST_F(ExtenderTest, LateBoundCallsReachTheExtenderFirstThenTheControl) {
     probe(ext)->Ping(value);
     EXPECT_EQ(pings, 1);
     EXPECT_EQ(value, 42);
-}
-
-TEST_F(ExtenderTest, ANameNeitherKnowsIsFailure438NamingTheControlClass) {
-    auto form = Form::create("frmMain", Mode::Run);
-    auto ext = form->add(Probe::kProgId, "Probe1");
+    // A name neither knows is failure 438 naming the control's class.
     EXPECT_NE(form->control<Probe>("PROBE1"), nullptr);
     expectRefusals({
         {[&] { ext->get("Nonsense"); },

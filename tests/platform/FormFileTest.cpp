@@ -56,8 +56,7 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
         {"ForeColor", static_cast<int32_t>(0x80000008)},
         {"Font", std::const_pointer_cast<Font>(customFont())},
         {"Picture", std::const_pointer_cast<Picture>(Picture::fromPng(samplePng(32, 16, "rest")))},
-        {"Tag", Variant(Variant::Null)},
-    };
+        {"Tag", Variant(Variant::Null)}};
     // Left, top, width, height, visible, tag, help context, align, tab stop, tip, default, cancel, container.
     const ExtenderValues extender{120, 240,   3000,  1500, false, "the tag", 77,
                                   0,   false, "tip", true, false, ""};
@@ -196,19 +195,17 @@ TEST_F(FormFileTest, VariantValuesKeepTheirTypes) {
         const char* what;
         Variant value;
     };
-    const Row rows[] = {
-        {"Empty", Variant()},
-        {"Null", Variant(Variant::Null)},
-        {"Boolean false", Variant(false)},
-        {"Integer", Variant(int16_t{-32768})},
-        {"Long", Variant(std::numeric_limits<int32_t>::max())},
-        {"Single", Variant(-3.25e-20f)},
-        {"Double", Variant(1e300)},
-        {"Single infinity", Variant(std::numeric_limits<float>::infinity())},
-        {"Double -infinity", Variant(-std::numeric_limits<double>::infinity())},
-        {"empty String", Variant("")},
-        {"Font", Variant(std::const_pointer_cast<Font>(customFont()))},
-    };
+    const Row rows[] = {{"Empty", Variant()},
+                        {"Null", Variant(Variant::Null)},
+                        {"Boolean false", Variant(false)},
+                        {"Integer", Variant(int16_t{-32768})},
+                        {"Long", Variant(std::numeric_limits<int32_t>::max())},
+                        {"Single", Variant(-3.25e-20f)},
+                        {"Double", Variant(1e300)},
+                        {"Single infinity", Variant(std::numeric_limits<float>::infinity())},
+                        {"Double -infinity", Variant(-std::numeric_limits<double>::infinity())},
+                        {"empty String", Variant("")},
+                        {"Font", Variant(std::const_pointer_cast<Font>(customFont()))}};
     for (const Row& r : rows) {
         auto f = Form::create("frmTag", Mode::Design);
         f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Tag", r.value);

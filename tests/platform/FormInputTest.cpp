@@ -173,7 +173,10 @@ TEST_F(FormInputTest, HidingDisablingOrRemovingWhatHasTheFocusDropsItSilently) {
     EXPECT_EQ(events, (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
 }
 
-TEST_F(FormInputTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+TEST_F(FormInputTest, SpaceClicksTheFocusedButtonAfterKeyUpEnterTheDefaultAndEscapeTheCancelButton) {
+    form->pressKey(' ');
+    EXPECT_EQ(events,
+              (Log{"A.cmdOK KeyDown 32", "A.cmdOK KeyPress 32", "A.cmdOK KeyUp 32", "A.cmdOK Click"}));
     b->SetFocus();
     probe(b)->area().SetFocus();
     events.clear();
@@ -242,12 +245,6 @@ TEST_F(FormInputTest, WithNothingFocusedTheFormHearsTheKeys) {
     events.clear();
     form->pressKey(8);
     EXPECT_EQ(events, (Log{"B KeyDown 8/0", "B KeyPress 8", "B KeyUp 8"}));
-}
-
-TEST_F(FormInputTest, SpaceClicksTheFocusedButtonAfterKeyUp) {
-    form->pressKey(' ');
-    EXPECT_EQ(events,
-              (Log{"A.cmdOK KeyDown 32", "A.cmdOK KeyPress 32", "A.cmdOK KeyUp 32", "A.cmdOK Click"}));
 }
 
 TEST_F(FormInputTest, AClickFocusesThenPressesAndReleases) {
