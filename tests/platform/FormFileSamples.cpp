@@ -34,19 +34,6 @@ void Memo::describe(ClassBuilder<Memo>& b) {
     b.property("Lines", 2, &Memo::Lines, &Memo::setLines);
 }
 
-Memo::Memo() {
-    ++alive();
-}
-
-Memo::~Memo() {
-    --alive();
-}
-
-int& Memo::alive() {
-    static int count = 0;
-    return count;
-}
-
 void Memo::writeProperties(PropertyBag& bag) {
     bag.write("Text", m_text, "");
     bag.write("Lines", m_lines, int32_t{0});
@@ -83,21 +70,6 @@ void Sampler::registerOnce() {
     });
 }
 
-std::vector<std::string>& Sampler::journal() {
-    static std::vector<std::string> log;
-    return log;
-}
-
-std::string& Sampler::failAt() {
-    static std::string hook;
-    return hook;
-}
-
-int& Sampler::alive() {
-    static int count = 0;
-    return count;
-}
-
 const std::vector<Sampler::Key>& Sampler::keys() {
     static const std::vector<Key> k{
         {"Flag", Key::Boolean},    {"Small", Key::Integer}, {"Count", Key::Long},     {"Ratio", Key::Single},
@@ -105,15 +77,6 @@ const std::vector<Sampler::Key>& Sampler::keys() {
         {"Picture", Key::Picture}, {"Memo", Key::Memo},     {"Tag", Key::Any},
     };
     return k;
-}
-
-Sampler::Sampler() {
-    ++alive();
-    setControlContainer(true);
-}
-
-Sampler::~Sampler() {
-    --alive();
 }
 
 Variant Sampler::defaultValue(const Key& k) const {
@@ -170,66 +133,55 @@ void Sampler::note(const std::string& hook) {
     if (failAt() == entry) throw Failure(err::InvalidProcedureCall, "sampler fails in " + hook);
 }
 
-void Sampler::onInitialize() {
-    note("Initialize");
+namespace {
+
+// A value read from a bag, converted to the key's type; a value that does not convert fails.
+Variant typedValue(const Sampler::Key& k, const Variant& v) {
+    using Key = Sampler::Key;
+    auto checked = [&](bool ok, const char* what) {
+        if (!ok) throw Failure(err::TypeMismatch, std::string(k.name) + " must be " + what);
+        return v;
+    };
+    switch (k.kind) {
+    case Key::Boolean:
+        return Variant(v.toBool());
+    case Key::Integer:
+        return Variant(v.toInt16());
+    case Key::Long:
+        return Variant(v.toInt32());
+    case Key::Single:
+        return Variant(v.toSingle());
+    case Key::Double:
+        return Variant(v.toDouble());
+    case Key::String:
+        return Variant(v.toString());
+    case Key::Font:
+        return checked(std::dynamic_pointer_cast<const ov::Font>(v.toObject()) != nullptr, "a font");
+    case Key::Picture:
+        return checked(v.isEmpty() || !v.toObject() ||
+                           std::dynamic_pointer_cast<const ov::Picture>(v.toObject()),
+                       "a picture");
+    case Key::Memo:
+        return checked(!v.toObject() || std::dynamic_pointer_cast<ovtest::Memo>(v.toObject()), "a memo");
+    case Key::Any:
+        break;
+    }
+    return v;
 }
+
+} // namespace
 
 void Sampler::onReadProperties(PropertyBag& bag) {
     note("ReadProperties");
     m_values.clear();
-    for (const Key& k : keys()) {
-        const Variant v = bag.read(k.name, defaultValue(k));
-        Variant typed;
-        switch (k.kind) {
-        case Key::Boolean:
-            typed = Variant(v.toBool());
-            break;
-        case Key::Integer:
-            typed = Variant(v.toInt16());
-            break;
-        case Key::Long:
-            typed = Variant(v.toInt32());
-            break;
-        case Key::Single:
-            typed = Variant(v.toSingle());
-            break;
-        case Key::Double:
-            typed = Variant(v.toDouble());
-            break;
-        case Key::String:
-            typed = Variant(v.toString());
-            break;
-        case Key::Font:
-            if (!std::dynamic_pointer_cast<const ov::Font>(v.toObject()))
-                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a font");
-            typed = v;
-            break;
-        case Key::Picture:
-            if (!v.isEmpty() && v.toObject() && !std::dynamic_pointer_cast<const ov::Picture>(v.toObject()))
-                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a picture");
-            typed = v;
-            break;
-        case Key::Memo:
-            if (v.toObject() && !std::dynamic_pointer_cast<ovtest::Memo>(v.toObject()))
-                throw Failure(err::TypeMismatch, std::string(k.name) + " must be a memo");
-            typed = v;
-            break;
-        case Key::Any:
-            typed = v;
-            break;
-        }
-        m_values.emplace_back(k.name, typed);
-    }
+    for (const Key& k : keys())
+        m_values.emplace_back(k.name, typedValue(k, bag.read(k.name, defaultValue(k))));
 }
 
 void Sampler::onWriteProperties(PropertyBag& bag) {
     note("WriteProperties");
     for (const Key& k : keys())
         bag.write(k.name, value(k.name), defaultValue(k));
-}
-
-void Sampler::onTerminate() {
-    note("Terminate");
 }
 
 // ---- Pictures ----

@@ -21,10 +21,13 @@ class Memo : public ov::Object, public ov::Persistable {
     OV_OBJECT(Memo)
 public:
     static constexpr const char* kProgId = "OvComCtlTest.Memo";
-    Memo();
-    ~Memo() override;
+    Memo() { ++alive(); }
+    ~Memo() override { --alive(); }
     // How many notes exist now.
-    static int& alive();
+    static int& alive() {
+        static int count = 0;
+        return count;
+    }
 
     std::string Text() const { return m_text; }
     void setText(const std::string& v) { m_text = v; }
@@ -53,9 +56,18 @@ public:
     static constexpr const char* kProgId = "OvComCtlTest.Sampler";
     // Registers Sampler and Memo with the type registry.
     static void registerOnce();
-    static std::vector<std::string>& journal();
-    static std::string& failAt();
-    static int& alive();
+    static std::vector<std::string>& journal() {
+        static std::vector<std::string> log;
+        return log;
+    }
+    static std::string& failAt() {
+        static std::string hook;
+        return hook;
+    }
+    static int& alive() {
+        static int count = 0;
+        return count;
+    }
 
     struct Key {
         const char* name;
@@ -63,8 +75,11 @@ public:
     };
     static const std::vector<Key>& keys();
 
-    Sampler();
-    ~Sampler() override;
+    Sampler() {
+        ++alive();
+        setControlContainer(true);
+    }
+    ~Sampler() override { --alive(); }
 
     // The value under `key` (its default when never set).
     ov::Variant value(const std::string& key) const;
@@ -75,10 +90,10 @@ public:
     static void describe(ov::ClassBuilder<Sampler>& b);
 
 protected:
-    void onInitialize() override;
+    void onInitialize() override { note("Initialize"); }
     void onReadProperties(ov::PropertyBag& bag) override;
     void onWriteProperties(ov::PropertyBag& bag) override;
-    void onTerminate() override;
+    void onTerminate() override { note("Terminate"); }
 
 private:
     void note(const std::string& hook);

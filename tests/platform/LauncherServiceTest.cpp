@@ -13,7 +13,6 @@
 
 namespace {
 
-using ov::test::failureFrom;
 using ov::test::failureNumber;
 using ov::test::failureText;
 

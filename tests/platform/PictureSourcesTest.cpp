@@ -53,14 +53,11 @@ TEST_F(PictureSourcesTest, RawPixelsDrawAsGivenAndAlphaBlends) {
     EXPECT_EQ(picture->Width(), 3);
     EXPECT_EQ(picture->Height(), 2);
     Bitmap b = show(picture, 10, 20);
-    EXPECT_EQ(b.pixel(10, 20), (Rgb{255, 0, 0}));
-    EXPECT_EQ(b.pixel(11, 20), (Rgb{0, 255, 0}));
-    EXPECT_EQ(b.pixel(12, 20), (Rgb{0, 0, 255}));
-    EXPECT_EQ(b.pixel(10, 21), (Rgb{10, 20, 30}));
-    EXPECT_EQ(b.pixel(11, 21), (Rgb{200, 100, 50}));
-    EXPECT_EQ(b.pixel(12, 21), (Rgb{0, 0, 0}));
-    EXPECT_EQ(b.pixel(13, 20), kWhite);
-    EXPECT_EQ(b.pixel(10, 22), kWhite);
+    EXPECT_EQ(
+        (std::vector<Rgb>{b.pixel(10, 20), b.pixel(11, 20), b.pixel(12, 20), b.pixel(10, 21), b.pixel(11, 21),
+                          b.pixel(12, 21), b.pixel(13, 20), b.pixel(10, 22)}),
+        (std::vector<Rgb>{
+            {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {10, 20, 30}, {200, 100, 50}, {0, 0, 0}, kWhite, kWhite}));
 
     // RGBA with straight alpha: opaque blue, transparent (the sketch shows), half black.
     const std::vector<uint8_t> rgba = {0, 0, 255, 255, 0, 0, 255, 0, 0, 0, 0, 128};
@@ -118,13 +115,8 @@ TEST_F(PictureSourcesTest, PixelsThatDoNotMakeAPictureAreRefused) {
                   5)
             << c.width << " x " << c.height << " stride " << c.stride;
     }
-    try {
-        Picture::fromPixels(2, 2, PixelFormat::Rgb24, six);
-        FAIL();
-    } catch (const Failure& f) {
-        EXPECT_STREQ(f.what(),
-                     "Invalid procedure call or argument (Picture 2 x 2: 6 bytes of pixels, 12 needed)");
-    }
+    EXPECT_EQ(test::failureText([&] { Picture::fromPixels(2, 2, PixelFormat::Rgb24, six); }),
+              "5 Invalid procedure call or argument (Picture 2 x 2: 6 bytes of pixels, 12 needed)");
     // Exactly enough: the last row needs no padding after it.
     EXPECT_EQ(Picture::fromPixels(1, 2, PixelFormat::Rgb24, std::span<const uint8_t>(six.data(), 6), 3)
                   ->heightPixels(),

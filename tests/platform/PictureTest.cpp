@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include "platform/FailureCapture.h"
+#include "platform/FormFileSamples.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,32 +15,9 @@ namespace {
 using test::failureNumber;
 using test::failureText;
 
-void put32(std::string& s, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        s += static_cast<char>((v >> shift) & 0xFF);
-}
-
-uint32_t crc32(const std::string& bytes) {
-    uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char b : bytes) {
-        c ^= b;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    }
-    return c ^ 0xFFFFFFFFu;
-}
-
 // The signature and the IHDR chunk of a PNG image: everything that tells its size.
 std::string pngHeader(uint32_t width, uint32_t height) {
-    std::string png("\x89PNG\r\n\x1a\n", 8);
-    std::string chunk = "IHDR";
-    put32(chunk, width);
-    put32(chunk, height);
-    chunk += std::string("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA, deflate, no interlace
-    put32(png, 13);
-    png += chunk;
-    put32(png, crc32(chunk));
-    return png;
+    return ovtest::samplePng(width, height, "");
 }
 
 // The size comes from the header; a zero or oversized side is 481.

@@ -54,21 +54,10 @@ Probe::Probe() {
     area.setTabIndex(3);
 }
 
-void Probe::setCaption(const std::string& v) {
-    m_caption = v;
-    PropertyChanged("Caption");
-}
-
-void Probe::setCount(int32_t v) {
-    m_count = v;
-    PropertyChanged("Count");
-}
-
 void Probe::note(const std::string& hook) {
     std::string name = isSited() ? ambientDisplayName() : "(unsited)";
     journal().push_back(name + " " + hook);
-    if (failIn == hook)
-        throw Failure(err::InvalidProcedureCall, "probe fails in " + hook);
+    if (failIn == hook) throw Failure(err::InvalidProcedureCall, "probe fails in " + hook);
 }
 
 void Probe::onInitialize() {
@@ -76,15 +65,12 @@ void Probe::onInitialize() {
     journal().push_back(e.Name() + " Initialize at " + std::to_string(int(e.Left())) + "," +
                         std::to_string(int(e.Top())) + " size " + std::to_string(int(Width())) + "x" +
                         std::to_string(int(Height())));
-    if (failIn == "Initialize")
-        throw Failure(err::InvalidProcedureCall, "probe fails in Initialize");
+    if (failIn == "Initialize") throw Failure(err::InvalidProcedureCall, "probe fails in Initialize");
 }
 
 void Probe::onInitProperties() {
-    if (holdFormWidth > 0)
-        extender().setAlign(2);
-    if (takeDefault)
-        extender().setDefault(true);
+    if (holdFormWidth > 0) extender().setAlign(2);
+    if (takeDefault) extender().setDefault(true);
     note("InitProperties");
 }
 
@@ -100,29 +86,12 @@ void Probe::onWriteProperties(PropertyBag& bag) {
     note("WriteProperties");
 }
 
-void Probe::onShow() {
-    note("Show");
-}
-
-void Probe::onHide() {
-    note("Hide");
-}
-
 void Probe::onResize() {
     if (logSizes)
         note("Resize " + std::to_string(int(Width())) + "x" + std::to_string(int(Height())));
     else
         note("Resize");
-    if (holdFormWidth > 0 && isSited())
-        parentForm().setWidth(holdFormWidth);
-}
-
-void Probe::onAmbientChanged(const std::string& name) {
-    note("AmbientChanged " + name);
-}
-
-void Probe::onTerminate() {
-    note("Terminate");
+    if (holdFormWidth > 0 && isSited()) parentForm().setWidth(holdFormWidth);
 }
 
 } // namespace ovtest

@@ -25,9 +25,15 @@ public:
     Probe();
 
     std::string Caption() const { return m_caption; }
-    void setCaption(const std::string& v);
+    void setCaption(const std::string& v) {
+        m_caption = v;
+        PropertyChanged("Caption");
+    }
     int32_t Count() const { return m_count; }
-    void setCount(int32_t v);
+    void setCount(int32_t v) {
+        m_count = v;
+        PropertyChanged("Count");
+    }
     // Shadowed by the extender's own Tag.
     std::string Tag() const { return "probe's own tag"; }
     void Bump(int32_t& value) { value += m_count; }
@@ -56,11 +62,11 @@ protected:
     void onInitProperties() override;
     void onReadProperties(ov::PropertyBag& bag) override;
     void onWriteProperties(ov::PropertyBag& bag) override;
-    void onShow() override;
-    void onHide() override;
+    void onShow() override { note("Show"); }
+    void onHide() override { note("Hide"); }
     void onResize() override;
-    void onAmbientChanged(const std::string& name) override;
-    void onTerminate() override;
+    void onAmbientChanged(const std::string& name) override { note("AmbientChanged " + name); }
+    void onTerminate() override { note("Terminate"); }
 
 private:
     void note(const std::string& hook);

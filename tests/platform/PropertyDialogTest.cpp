@@ -19,7 +19,8 @@ using ov::test::failureNumber;
 namespace ovtest {
 namespace {
 
-std::vector<std::string> g_log; // what the pages did, in order
+using Log = std::vector<std::string>;
+Log g_log; // what the pages did, in order
 
 // Edits an OvLabel by name: Caption (text), Enabled (check box), Alignment (list), AutoSize (two
 // option buttons in a frame).
@@ -120,7 +121,7 @@ protected:
 };
 
 TEST_F(PropertyDialogTest, OpeningLoadsEveryPageFromTheFirstSelectedControlUnchanged) {
-    EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle"}));
+    EXPECT_EQ(g_log, (Log{"load lblTitle"}));
     ASSERT_EQ(dialog.pageCount(), 2u);
     EXPECT_EQ(&dialog.currentPage(), &general());
     EXPECT_EQ(dialog.form()->Caption(), "General");
@@ -151,7 +152,7 @@ TEST_F(PropertyDialogTest, EditsMarkThePageAndApplyWritesOnlyChangedPagesByName)
     EXPECT_EQ(form->needsSaving(), false) << "nothing is written before apply";
 
     EXPECT_TRUE(dialog.apply());
-    EXPECT_EQ(g_log, (std::vector<std::string>{"load lblTitle", "apply General"}));
+    EXPECT_EQ(g_log, (Log{"load lblTitle", "apply General"}));
     EXPECT_EQ(label->get("Caption").toString(), "&Next > (\"~!@#$%^*_+{}|:<?/\\;'[]`\")")
         << "every key of the keyboard";
     EXPECT_TRUE(label->get("Enabled").toBool());
@@ -177,8 +178,7 @@ TEST_F(PropertyDialogTest, OkAppliesInListOrderAndClosesCancelAndRefusalApplyNot
     general().refuse = false;
     EXPECT_TRUE(dialog.ok());
     EXPECT_FALSE(dialog.isOpen());
-    EXPECT_EQ(g_log,
-              (std::vector<std::string>{"load lblTitle", "apply General", "apply General", "apply Tag"}));
+    EXPECT_EQ(g_log, (Log{"load lblTitle", "apply General", "apply General", "apply Tag"}));
     EXPECT_EQ(label->get("Caption").toString(), "");
     EXPECT_EQ(label->get("Tag").toString(), "t1");
 
@@ -239,7 +239,7 @@ TEST_F(PropertyDialogTest, OptionButtonsAreExclusiveWithinTheirContainerOnly) {
     EXPECT_TRUE(loose.Value() && !autoSize.Value() && fixed.Value());
     fixed.setValue(false);
     EXPECT_FALSE(autoSize.Value() || fixed.Value());
-    EXPECT_EQ(clicks, (std::vector<std::string>{"optLoose", "optAutoSize", "optFixed"}));
+    EXPECT_EQ(clicks, (Log{"optLoose", "optAutoSize", "optFixed"}));
 }
 
 TEST_F(PropertyDialogTest, DropDownListIndexTextAndEntries) {

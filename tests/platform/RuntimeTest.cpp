@@ -168,23 +168,18 @@ TEST(RuntimeTest, HeadlessDefaults) {
 
 TEST(MessageBoxTest, QueuedAnswersComeFirstThenTheStylesFirstButton) {
     Runtime rt;
-    struct Case {
-        int32_t style;
-        int32_t answer;
-    } cases[] = {
-        {mb::OkOnly, mb::Ok},
-        {mb::OkCancel, mb::Ok},
-        {mb::AbortRetryIgnore, mb::Abort},
-        {mb::YesNoCancel, mb::Yes},
-        {mb::YesNo, mb::Yes},
-        {mb::RetryCancel, mb::Retry},
-        {mb::YesNo | mb::Question, mb::Yes},
-        {mb::RetryCancel | mb::Critical, mb::Retry},
-        {mb::OkCancel | mb::Exclamation, mb::Ok},
-        {mb::Information, mb::Ok},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(msgBox("?", c.style), c.answer) << c.style;
+    // Each style and the answer it gives: its first button.
+    for (auto [style, answer] : {std::pair{mb::OkOnly, mb::Ok},
+                                 {mb::OkCancel, mb::Ok},
+                                 {mb::AbortRetryIgnore, mb::Abort},
+                                 {mb::YesNoCancel, mb::Yes},
+                                 {mb::YesNo, mb::Yes},
+                                 {mb::RetryCancel, mb::Retry},
+                                 {mb::YesNo | mb::Question, mb::Yes},
+                                 {mb::RetryCancel | mb::Critical, mb::Retry},
+                                 {mb::OkCancel | mb::Exclamation, mb::Ok},
+                                 {mb::Information, mb::Ok}})
+        EXPECT_EQ(msgBox("?", style), answer) << style;
     // Queued answers come back in order before that.
     auto& box = rt.headlessMessageBox();
     box.queueAnswer(mb::No);

@@ -30,6 +30,7 @@ using ov::FormRef;
 using ov::Mode;
 using ov::Runtime;
 using ov::test::failureFrom;
+using ov::test::failureText;
 using Log = std::vector<std::string>;
 
 std::string text(std::thread::id id) {
@@ -37,6 +38,12 @@ std::string text(std::thread::id id) {
     s << id;
     return s.str();
 }
+
+// A call and the subject its refusal names.
+struct Use {
+    const char* subject;
+    std::function<void()> call;
+};
 
 // What a call made on a second user-interface thread (with a runtime of its own) raised.
 struct Elsewhere {
@@ -102,23 +109,38 @@ protected:
     ov::CommandButton& next() { return nav->button(ov::ovEn_Button_Position::ovBPRightMiddle); }
     std::string current() { return nav->CurrentPage()->Name(); }
 
-    // The call fails on another thread with the exact WrongThread failure naming `subject`.
-    void expectRefused(const std::string& subject, const std::function<void()>& call) {
-        Elsewhere there = onAnotherThread(call);
-        ASSERT_TRUE(there.failure) << subject << " was accepted from another thread";
-        EXPECT_EQ(there.failure->number(), ov::err::WrongThread) << subject;
-        EXPECT_EQ(there.failure->description(), wrongThread(subject, owner, there.thread));
+    // Each call fails on another thread with the exact WrongThread failure naming its subject.
+    void expectRefused(const std::vector<Use>& uses) {
+        for (const Use& u : uses) {
+            Elsewhere there = onAnotherThread(u.call);
+            ASSERT_TRUE(there.failure) << u.subject << " was accepted from another thread";
+            EXPECT_EQ(there.failure->number(), ov::err::WrongThread) << u.subject;
+            EXPECT_EQ(there.failure->description(), wrongThread(u.subject, owner, there.thread));
+        }
     }
 };
 
-TEST_F(ThreadAffinityTest, EveryOperationOfAFormFailsAtOnceOnAnotherThread) {
+// Every operation of a form, its controls and the objects they hand out, typed or by name, fails at
+// once on another thread: typed procedures of the wizard controls check the thread before their body
+// runs, so the failure reaches the caller, not the control's error reporting, and nothing moves.
+TEST_F(ThreadAffinityTest, EveryUseOfAFormAndItsControlsFailsAtOnceOnAnotherThread) {
     ExtenderRef welcome = form->control("Welcome");
+    ExtenderRef navSite = form->control("Nav");
+    auto pages = nav->WizardPages();
+    auto page = pages->Item(ov::Variant(2));
+    auto license = form->control<ov::OvWizardTab>("License");
+    ov::ObjectRef controls = form->Controls();
     ov::CommandButton& button = next();
     ov::PropertyBag bag;
-    const struct {
-        const char* subject;
-        std::function<void()> call;
-    } operations[] = {
+    const std::string caption = button.Caption();
+    const std::string title = license->BannerTitle();
+    int heard = 0;
+    auto connection = form->Resize.connect([&] { ++heard; });
+    Log errors;
+    auto c = nav->OnError.connect([&](int32_t n, std::string d, std::string s) {
+        errors.push_back(std::to_string(n) + " " + d + " " + s);
+    });
+    expectRefused({
         {"frmWizard.add", [&] { form->add("OvComCtl.OvWizardTab", "Done"); }},
         {"frmWizard.addLoaded", [&] { form->addLoaded("OvComCtl.OvWizardTab", "Done", bag, {}); }},
         {"frmWizard.remove", [&] { form->remove("Options"); }},
@@ -139,39 +161,13 @@ TEST_F(ThreadAffinityTest, EveryOperationOfAFormFailsAtOnceOnAnotherThread) {
         {"frmWizard.focus", [&] { form->focus(*welcome, nullptr); }},
         {"frmWizard.save", [&] { form->save("never-written.json"); }},
         {"frmWizard.write", [&] { ov::FormFile::write(*form, "never-written.json"); }},
-        // Calls by name.
         {"frmWizard.Caption", [&] { form->get("Caption"); }},
         {"frmWizard.Caption", [&] { form->let("Caption", "Setup"); }},
         {"frmWizard.Hide", [&] { form->call("Hide"); }},
         {"frmWizard.Resize", [&] { form->on("Resize", [](ov::Args&) {}); }},
-    };
-    for (const auto& op : operations)
-        expectRefused(op.subject, op.call);
-
-    // Nothing of the form was touched.
-    EXPECT_EQ(form->controls().size(), 4u);
-    EXPECT_EQ(nav->WizardPages()->Count(), 3);
-    EXPECT_EQ(current(), "Welcome");
-    EXPECT_TRUE(form->Visible());
-    EXPECT_EQ(form->Caption(), "frmWizard");
-    EXPECT_EQ(form->Resize.handlerCount(), 0u);
-    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
-    // And it still works on its own thread.
-    EXPECT_TRUE(form->click(next()));
-    EXPECT_EQ(current(), "License");
-}
-
-TEST_F(ThreadAffinityTest,
-       ControlsAndTheObjectsTheyHandOutRefuseCallsByNameOnAnotherThreadButFontsAreShared) {
-    ExtenderRef navSite = form->control("Nav");
-    auto pages = nav->WizardPages();
-    auto page = pages->Item(ov::Variant(2));
-    ov::ObjectRef controls = form->Controls();
-    ov::CommandButton& button = next();
-    const struct {
-        const char* subject;
-        std::function<void()> call;
-    } calls[] = {
+        {"connecting to an event", [&] { form->Resize.connect([] {}); }},
+        {"connecting to an event", [&] { nav->AfterPageChange.connect([](auto...) {}); }},
+        {"raising an event", [&] { form->Resize(); }},
         {"OvWizardNavigator.StartPage", [&] { navSite->let("StartPage", 2); }},
         {"OvWizardNavigator.WizardPages", [&] { nav->get("WizardPages"); }},
         {"OvWizardNavigator.GoToNewPage", [&] { navSite->call("GoToNewPage", {ov::Variant(page)}); }},
@@ -180,58 +176,35 @@ TEST_F(ThreadAffinityTest,
         {"CPage.PageNext", [&] { page->let("PageNext", 1); }},
         {"CommandButton.Caption", [&] { button.let("Caption", "&Onward"); }},
         {"Controls.Count", [&] { controls->get("Count"); }},
-    };
-    const std::string caption = button.Caption();
-    for (const auto& c : calls)
-        expectRefused(c.subject, c.call);
+        {"OvWizardNavigator.NextClick", [&] { nav->NextClick(); }},
+        {"OvWizardNavigator.StartPage (Let)", [&] { nav->setStartPage(2); }},
+        {"OvWizardTab.BannerTitle (Let)", [&] { license->setBannerTitle("Elsewhere"); }},
+    });
 
+    // Nothing was touched.
+    EXPECT_EQ(form->controls().size(), 4u);
+    EXPECT_EQ(nav->WizardPages()->Count(), 3);
+    EXPECT_EQ(current(), "Welcome");
+    EXPECT_TRUE(form->Visible());
+    EXPECT_EQ(form->Caption(), "frmWizard");
+    EXPECT_EQ(form->Resize.handlerCount(), 1u);
+    EXPECT_EQ(heard, 0);
     EXPECT_EQ(nav->StartPage(), 1);
     EXPECT_EQ(page->PageNext(), 3);
     EXPECT_EQ(button.Caption(), caption);
-    EXPECT_EQ(current(), "Welcome");
+    EXPECT_EQ(license->BannerTitle(), title);
+    EXPECT_EQ(errors, Log{});
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
     // Immutable fonts are shared by every thread.
     ov::ObjectRef font = form->get("Font").toObject();
     std::string name;
     EXPECT_FALSE(onAnotherThread([&] { name = font->get("Name").toString(); }).failure);
     EXPECT_EQ(name, "MS Sans Serif");
-}
-
-// Typed procedures of the wizard controls check the thread before their body runs: the failure
-// reaches the caller, not the control's error reporting, and nothing moves.
-TEST_F(ThreadAffinityTest, TypedWizardProceduresRefuseAnotherThreadBeforeTheyRun) {
-    auto page = form->control<ov::OvWizardTab>("License");
-    Log errors;
-    auto c = nav->OnError.connect([&](int32_t n, std::string d, std::string s) {
-        errors.push_back(std::to_string(n) + " " + d + " " + s);
-    });
-    const struct {
-        const char* subject;
-        std::function<void()> call;
-    } calls[] = {
-        {"OvWizardNavigator.NextClick", [&] { nav->NextClick(); }},
-        {"OvWizardNavigator.StartPage (Let)", [&] { nav->setStartPage(2); }},
-        {"OvWizardTab.BannerTitle (Let)", [&] { page->setBannerTitle("Elsewhere"); }},
-    };
-    const std::string title = page->BannerTitle();
-    for (const auto& c : calls)
-        expectRefused(c.subject, c.call);
-    EXPECT_EQ(current(), "Welcome");
-    EXPECT_EQ(nav->StartPage(), 1);
-    EXPECT_EQ(page->BannerTitle(), title);
-    EXPECT_EQ(errors, Log{});
-    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
-}
-
-TEST_F(ThreadAffinityTest, EventsRefuseToBeConnectedOrRaisedOnAnotherThread) {
-    int heard = 0;
-    auto connection = form->Resize.connect([&] { ++heard; });
-    expectRefused("connecting to an event", [&] { form->Resize.connect([] {}); });
-    expectRefused("connecting to an event", [&] { nav->AfterPageChange.connect([](auto...) {}); });
-    expectRefused("raising an event", [&] { form->Resize(); });
-    EXPECT_EQ(heard, 0);
-    EXPECT_EQ(form->Resize.handlerCount(), 1u);
+    // And it all still works on its own thread.
     form->Resize();
     EXPECT_EQ(heard, 1);
+    EXPECT_TRUE(form->click(next()));
+    EXPECT_EQ(current(), "License");
 }
 
 TEST_F(ThreadAffinityTest, APageAddedFromAnotherThreadRegistersNowhere) {
@@ -289,10 +262,7 @@ TEST(FormRuntimeTest, AFormOutlivingItsRuntimeEndsWithItAndRefusesEveryLaterUse)
     EXPECT_FALSE(form->Visible());
 
     ov::PropertyBag bag;
-    const struct {
-        const char* subject;
-        std::function<void()> call;
-    } uses[] = {
+    const Use uses[] = {
         {"frmInner.show", [&] { form->show(); }},
         {"frmInner.add", [&] { form->add(Probe::kProgId, "C"); }},
         {"frmInner.addLoaded", [&] { form->addLoaded(Probe::kProgId, "C", bag, {}); }},
@@ -302,12 +272,9 @@ TEST(FormRuntimeTest, AFormOutlivingItsRuntimeEndsWithItAndRefusesEveryLaterUse)
         {"frmInner.write", [&] { ov::FormFile::write(*form, "never-written.json"); }},
         {"frmInner.Caption", [&] { form->let("Caption", "Again"); }},
     };
-    for (const auto& use : uses) {
-        auto failure = failureFrom(use.call);
-        ASSERT_TRUE(failure) << use.subject << " was accepted after the runtime ended";
-        EXPECT_EQ(failure->number(), ov::err::Disconnected);
-        EXPECT_EQ(failure->description(), disconnected(use.subject));
-    }
+    for (const Use& use : uses)
+        EXPECT_EQ(failureText(use.call),
+                  std::to_string(ov::err::Disconnected) + " " + disconnected(use.subject));
     EXPECT_EQ(Probe::journal().size(), 4u);
     EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
 }

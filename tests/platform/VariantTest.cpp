@@ -1,25 +1,12 @@
 #include "platform/Variant.h"
 
-#include "platform/Failure.h"
+#include "platform/FailureCapture.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
-using ov::Failure;
 using ov::Variant;
-
-namespace {
-
-int failureOf(auto&& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-} // namespace
+using ov::test::failureNumber;
 
 TEST(VariantTest, WholeNumbersRoundHalvesToEven) {
     struct Case {
@@ -59,7 +46,7 @@ TEST(VariantTest, ConversionsThatFailGiveTheirNumber) {
         {"Nothing to Long", [] { Variant(nullptr).toInt32(); }, 91},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(failureOf(c.convert), c.failure) << c.what;
+        EXPECT_EQ(failureNumber(c.convert), c.failure) << c.what;
 }
 
 TEST(VariantTest, ConversionsAtTheEdgesOfTheirRanges) {
@@ -99,7 +86,7 @@ TEST(VariantTest, HexTextWidths) {
     for (const auto& c : cases)
         EXPECT_EQ(Variant(c.text).toInt32(), c.value) << c.text;
     for (const char* bad : {"&H", "&H100000000", "&HG", "&H-1", "H10"})
-        EXPECT_EQ(failureOf([&] { Variant(bad).toInt32(); }), 13) << bad;
+        EXPECT_EQ(failureNumber([&] { Variant(bad).toInt32(); }), 13) << bad;
 }
 
 TEST(VariantTest, TypeNames) {
