@@ -9,6 +9,7 @@
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -54,6 +55,11 @@ protected:
     // component below it).
     static int countIn(const ov::Bitmap& b, int x, int y, int w, int h, ov::Rgb color);
     static int darkIn(const ov::Bitmap& b, int x, int y, int w, int h, int darkerThan = 100);
+    // Every pixel at the (x, y) pairs of `xy` is `color`.
+    static void expectColor(const ov::Bitmap& b, ov::Rgb color, std::initializer_list<int> xy) {
+        for (auto i = xy.begin(); i != xy.end(); i += 2)
+            EXPECT_EQ(b.pixel(i[0], i[1]), color) << "at (" << i[0] << ", " << i[1] << ")";
+    }
     // A PNG of w × h pixels, all of one colour.
     static std::string solidPng(int w, int h, ov::Rgb color);
 };
