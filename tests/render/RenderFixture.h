@@ -14,6 +14,13 @@
 #include <optional>
 #include <string>
 
+namespace ov {
+// For readable failures of EXPECT_EQ on colours.
+inline void PrintTo(const Rgb& c, std::ostream* os) {
+    *os << "rgb(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
+}
+} // namespace ov
+
 namespace ovtest {
 
 // A bare control for the renderer tests, registered as "OvComCtlRenderTest.Sketch": no constituent
@@ -86,10 +93,3 @@ constexpr float px(int pixels) {
 }
 
 } // namespace ovtest
-
-namespace ov {
-// For readable failures of EXPECT_EQ on colours.
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << "rgb(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
-}
-} // namespace ov
