@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace ovtest {
@@ -46,13 +47,12 @@ protected:
 
 TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
     auto about = frmAbout::create();
-    EXPECT_EQ(about->Name(), "frmAbout");
-    EXPECT_EQ(about->Caption(), "About OvComCtl");
-    EXPECT_EQ(about->lblTitle().Caption(), "OvComCtl");
-    EXPECT_EQ(about->lblVersion().Caption(), versionText());
+    EXPECT_EQ(std::vector<std::string>({about->Name(), about->Caption(), about->lblTitle().Caption(),
+                                        about->lblVersion().Caption(), about->cmdOK().Caption(),
+                                        about->cmdSysInfo().Caption()}),
+              std::vector<std::string>(
+                  {"frmAbout", "About OvComCtl", "OvComCtl", versionText(), "OK", "&System Info..."}));
     EXPECT_FALSE(about->lblDescription().Caption().empty());
-    EXPECT_EQ(about->cmdOK().Caption(), "OK");
-    EXPECT_EQ(about->cmdSysInfo().Caption(), "&System Info...");
     EXPECT_EQ(about->picIcon().Picture(), nullptr) << "no icon file is needed";
     EXPECT_TRUE(about->userMode());
     EXPECT_FALSE(about->Visible()) << "loaded, not shown";
@@ -65,8 +65,8 @@ TEST_F(AboutBoxTest, LaysOutAClassicAboutBox) {
 
     ov::CommandButton& ok = about->cmdOK();
     ov::CommandButton& info = about->cmdSysInfo();
-    EXPECT_EQ(ok.Left(), info.Left()) << "System Info stands under OK";
-    EXPECT_EQ(ok.Width(), info.Width());
+    EXPECT_EQ(std::tuple(ok.Left(), ok.Width()), std::tuple(info.Left(), info.Width()))
+        << "System Info under OK";
     EXPECT_GT(info.Top(), ok.Top() + ok.Height());
     EXPECT_LE(info.Top() + info.Height(), about->ScaleHeight());
     EXPECT_GT(ok.Left(), about->lblDescription().Left() + about->lblDescription().Width() - ok.Width())
@@ -131,9 +131,7 @@ TEST_F(AboutBoxTest, OneWindowAtATime) {
     EXPECT_EQ(opened, 1);
     open([](frmAbout& about) { about.click(about.cmdOK()); });
     EXPECT_EQ(opened, 2) << "a closed window does not block the next";
-}
-
-TEST_F(AboutBoxTest, AWindowClosedByHidingIsUnloadedToo) {
+    // A window closed by hiding is unloaded too.
     std::shared_ptr<Form> kept;
     open([&](frmAbout& about) {
         kept = std::static_pointer_cast<Form>(about.shared_from_this());

@@ -39,16 +39,19 @@ protected:
         return v->bytes.substr(0, v->bytes.size() - 1);
     }
     bool key(const std::string& path) { return registry().keyExists(RegistryRoot::ClassesRoot, path); }
+    // The class object of OvComCtl.CPages.
+    static ov::ClassFactory* pagesFactory() {
+        void* out = nullptr;
+        EXPECT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
+        return static_cast<ov::ClassFactory*>(out);
+    }
 };
 
-TEST_F(EntryPointsTest, TheEntryPointsAreExportedUnmangled) {
+TEST_F(EntryPointsTest, RegisterWritesProgramIdClassIdAndTypeLibraryKeysThroughUnmangledEntryPoints) {
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "DllRegisterServer"), reinterpret_cast<void*>(&DllRegisterServer));
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "DllUnregisterServer"), reinterpret_cast<void*>(&DllUnregisterServer));
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "DllGetClassObject"), reinterpret_cast<void*>(&DllGetClassObject));
     EXPECT_EQ(dlsym(RTLD_DEFAULT, "DllCanUnloadNow"), reinterpret_cast<void*>(&DllCanUnloadNow));
-}
-
-TEST_F(EntryPointsTest, RegisterWritesProgramIdClassIdAndTypeLibraryKeys) {
     ASSERT_EQ(DllRegisterServer(), 0);
 
     const std::string tab = guidOf("OvWizardTab");
@@ -154,9 +157,7 @@ TEST_F(EntryPointsTest, ClassObjectsAreFoundByProgramIdOrClassIdAndMakeInstances
         EXPECT_EQ(factory->Release(), 0u);
     }
     // They make a new instance each time.
-    void* out = nullptr;
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    auto* factory = static_cast<ov::ClassFactory*>(out);
+    auto* factory = pagesFactory();
     ov::ObjectRef a = factory->CreateInstance();
     ov::ObjectRef b = factory->CreateInstance();
     ASSERT_NE(a, nullptr);
@@ -184,9 +185,7 @@ TEST_F(EntryPointsTest, CanUnloadOnlyWhenNothingOfTheLibraryIsAliveTheStandardFo
     ASSERT_EQ(DllCanUnloadNow(), 0) << "nothing alive at the start; objects alive: "
                                     << ov::Object::liveCount();
 
-    void* out = nullptr;
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    auto* factory = static_cast<ov::ClassFactory*>(out);
+    auto* factory = pagesFactory();
     EXPECT_EQ(DllCanUnloadNow(), 1) << "a class object is alive";
     EXPECT_EQ(factory->AddRef(), 2u);
     EXPECT_EQ(factory->Release(), 1u);
@@ -198,29 +197,17 @@ TEST_F(EntryPointsTest, CanUnloadOnlyWhenNothingOfTheLibraryIsAliveTheStandardFo
     pages.reset();
     EXPECT_EQ(DllCanUnloadNow(), 0);
 
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    factory = static_cast<ov::ClassFactory*>(out);
-    factory->LockServer(true);
-    factory->LockServer(true);
-    EXPECT_EQ(factory->Release(), 0u);
-    EXPECT_EQ(DllCanUnloadNow(), 1) << "locked twice";
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    factory = static_cast<ov::ClassFactory*>(out);
-    factory->LockServer(false);
-    factory->Release();
-    EXPECT_EQ(DllCanUnloadNow(), 1) << "still locked once";
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    factory = static_cast<ov::ClassFactory*>(out);
-    factory->LockServer(false);
-    factory->LockServer(false); // one unlock too many is ignored
-    factory->LockServer(true);
-    factory->Release();
-    EXPECT_EQ(DllCanUnloadNow(), 1) << "the lock taken after the extra unlock holds";
-    ASSERT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
-    factory = static_cast<ov::ClassFactory*>(out);
-    factory->LockServer(false);
-    factory->Release();
-    EXPECT_EQ(DllCanUnloadNow(), 0);
+    // Server locks, each sequence on a fresh class object released afterwards; one unlock too many is
+    // ignored, so the lock taken after it holds.
+    const std::pair<std::vector<bool>, int> locks[] = {
+        {{true, true}, 1}, {{false}, 1}, {{false, false, true}, 1}, {{false}, 0}};
+    for (const auto& [sequence, canUnload] : locks) {
+        factory = pagesFactory();
+        for (bool lock : sequence)
+            factory->LockServer(lock);
+        EXPECT_EQ(factory->Release(), 0u);
+        EXPECT_EQ(DllCanUnloadNow(), canUnload) << sequence.size() << " lock calls";
+    }
     // The standard font counts only while someone holds it.
     ov::FontRef held = ov::Font::standard();
     EXPECT_EQ(DllCanUnloadNow(), 1);

@@ -3,6 +3,8 @@
 #include "InfoPanelFixture.h"
 #include "platform/Failure.h"
 
+#include <tuple>
+
 using namespace ov;
 
 namespace ovtest {
@@ -30,13 +32,10 @@ TEST_F(ControlArrayTest, DesignedElementsStayAndRunTimeCopiesOfElementZeroComeAn
     }
     steps.item(0).setFont(Font::create("Arial", 8.25f, true));
     auto& copy = static_cast<Label&>(steps.load(7));
-    EXPECT_EQ(copy.Name(), "lblStep(7)");
-    EXPECT_EQ(copy.Caption(), "Step 1");
-    EXPECT_TRUE(copy.Font()->Bold());
-    EXPECT_EQ(copy.Top(), 780);
-    EXPECT_FALSE(copy.Visible()) << "a loaded element starts hidden";
-    EXPECT_EQ(steps.uBound(), 7);
-    EXPECT_EQ(steps.count(), 6);
+    // A loaded element starts hidden.
+    EXPECT_EQ(std::tuple(copy.Name(), copy.Caption(), copy.Font()->Bold(), copy.Top(), copy.Visible()),
+              std::tuple("lblStep(7)", "Step 1", true, 780.0f, false));
+    EXPECT_EQ(std::tuple(steps.uBound(), steps.count()), std::tuple(7, 6));
 
     struct Row {
         const char* what;
@@ -62,25 +61,20 @@ TEST_F(ControlArrayTest, ALibraryElementIsANewControlReadingWhatElementZeroWrite
     panel->setValueColor(0x00AA00); // not stored by the item: copied as a live value
     ASSERT_EQ(panel->AddInfoLabel("CPU", "1"), 0);
     EXPECT_NE(&item(1), &item(0));
-    EXPECT_EQ(holder(1).progId(), "OvComCtl.OvInfoItem");
-    EXPECT_EQ(item(1).TitleColor(), 0x123456u);
-    EXPECT_EQ(item(1).ValueColor(), 0x00AA00u);
-    EXPECT_EQ(item(1).extender().Name(), "ctlInfoItem(1)");
+    EXPECT_EQ(
+        std::tuple(holder(1).progId(), item(1).TitleColor(), item(1).ValueColor(), item(1).extender().Name()),
+        std::tuple("OvComCtl.OvInfoItem", 0x123456u, 0x00AA00u, "ctlInfoItem(1)"));
     EXPECT_EQ(item(1).extender().form(), nullptr) << "its extender belongs to no form";
 
     // The holder and the inner control's extender agree on what the owner sets.
     holder(1).setToolTipText("cpu load");
     holder(1).Move(45, 700, 4000, 300);
-    EXPECT_EQ(item(1).extender().ToolTipText(), "cpu load");
-    EXPECT_EQ(item(1).extender().Top(), 700);
-    EXPECT_EQ(item(1).Width(), 4000);
+    EXPECT_EQ(std::tuple(item(1).extender().ToolTipText(), item(1).extender().Top(), item(1).Width()),
+              std::tuple("cpu load", 700.0f, 4000.0f));
     // The inner control sizing itself moves the holder's bounds.
     item(1).setSize(3000, 255);
-    EXPECT_EQ(holder(1).Width(), 3000);
-    EXPECT_EQ(holder(1).Height(), 255);
-}
-
-TEST_F(ControlArrayTest, AnAlignedHolderTakesTheOwnersEdge) {
+    EXPECT_EQ(std::tuple(holder(1).Width(), holder(1).Height()), std::tuple(3000.0f, 255.0f));
+    // An aligned holder takes the owner's edge.
     EmbeddedControl& h = holder(0);
     h.setAlign(2);
     EXPECT_EQ(h.Width(), panel->ScaleWidth());

@@ -3,6 +3,8 @@
 #include "platform/TextBox.h"
 #include "platform/TypeRegistry.h"
 
+#include <tuple>
+
 using namespace ov;
 
 namespace ovtest {
@@ -37,8 +39,8 @@ TEST_F(OvInfoItemTest, TheValueIsCutForTheLinkOnlyWhenItsOneLineDoesNotFit) {
         SCOPED_TRACE(r.what);
         item(1).setValue(r.value);
         holder(1).setWidth(2070 + 3 * px + r.available);
-        EXPECT_EQ(part("lblFullInfo").Visible(), r.link);
-        EXPECT_EQ(part("lblValue").Width(), r.valueWidth);
+        EXPECT_EQ(std::tuple(part("lblFullInfo").Visible(), part("lblValue").Width()),
+                  std::tuple(r.link, r.valueWidth));
         if (r.linkLeft >= 0) {
             EXPECT_EQ(part("lblFullInfo").Left(), r.linkLeft);
         }
@@ -47,9 +49,7 @@ TEST_F(OvInfoItemTest, TheValueIsCutForTheLinkOnlyWhenItsOneLineDoesNotFit) {
     holder(1).setWidth(2000);
     EXPECT_TRUE(part("lblFullInfo").Visible());
     EXPECT_EQ(part("lblFullInfo").Left(), 2070);
-}
-
-TEST_F(OvInfoItemTest, LineBreaksAreMeasuredAsTwoBlanksAndKeptInTheValue) {
+    // Line breaks are measured as two blanks and kept in the value.
     holder(1).setWidth(6000);
     item(1).setValue("first\r\nsecond");
     EXPECT_EQ(part("lblCheck").Caption(), "first  second");
@@ -57,16 +57,12 @@ TEST_F(OvInfoItemTest, LineBreaksAreMeasuredAsTwoBlanksAndKeptInTheValue) {
     EXPECT_FALSE(part("lblFullInfo").Visible());
 }
 
-TEST_F(OvInfoItemTest, TheLinkIsBlueWithAHandPointer) {
+TEST_F(OvInfoItemTest, TheLinkIsBlueWithAHandPointerAndAClickOnItOpensTheDetailWindowWithTheWholeValue) {
     Label& link = part("lblFullInfo");
-    EXPECT_EQ(link.Caption(), "Full info...");
-    EXPECT_EQ(link.ForeColor(), 0x00FF0000u);
-    EXPECT_EQ(link.MousePointer(), 99);
+    EXPECT_EQ(std::tuple(link.Caption(), link.ForeColor(), link.MousePointer()),
+              std::tuple("Full info...", 0x00FF0000u, 99));
     ASSERT_TRUE(link.MouseIcon());
     EXPECT_EQ(link.MouseIcon()->widthPixels(), 16);
-}
-
-TEST_F(OvInfoItemTest, AClickOnTheLinkOpensTheDetailWindowWithTheWholeValue) {
     item(1).setAttributeName("Path");
     item(1).setValue("C:\\first\r\n" + std::string(200, 'W'));
     std::vector<std::string> shown;
@@ -92,9 +88,9 @@ TEST_F(OvInfoItemTest, ByNameThroughItsHolderWithRequiredWidthAndIndentation) {
     EXPECT_EQ(line->get("Top").toSingle(), 645) << "the holder's own geometry first";
     EXPECT_EQ(line->get("RequiredWidth").toSingle(), 2070 + 690 + 3 * tx());
     line->let("Indentation", 300.0f);
-    EXPECT_EQ(part("lblValue").Left(), 2370);
-    EXPECT_EQ(part("lblAttribute").Width(), 1995);
-    EXPECT_EQ(line->get("RequiredWidth").toSingle(), 2370 + 690 + 3 * tx());
+    EXPECT_EQ(std::tuple(part("lblValue").Left(), part("lblAttribute").Width(),
+                         line->get("RequiredWidth").toSingle()),
+              std::tuple(2370.0f, 1995.0f, 2370 + 690 + 3 * tx()));
 }
 
 TEST_F(OvInfoItemTest, MadeByProgramIdButLeftOutOfThePublishedLibrary) {

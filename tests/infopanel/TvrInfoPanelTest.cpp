@@ -4,6 +4,8 @@
 #include "platform/Shape.h"
 #include "support/TestFiles.h"
 
+#include <tuple>
+
 using namespace ov;
 
 namespace ovtest {
@@ -50,9 +52,7 @@ TEST_F(TvrInfoPanelTest, ASizeChangeMovesRuleAndFrameAndRaisesResizeOnlyAtDesign
     auto c = other->on("Resize", [&](Args&) { ++resizes; });
     other->setWidth(4000);
     EXPECT_EQ(resizes, 1);
-}
-
-TEST_F(TvrInfoPanelTest, ALineThatFitsKeepsItsNarrowWidthAndRaisesNothing) {
+    // A line that fits a panel tall enough keeps its narrow width and raises nothing.
     stats->setHeight(3000);
     log.clear();
     ASSERT_EQ(panel->AddInfoLabel("CPU", "42 %"), 0);
@@ -105,18 +105,15 @@ TEST_F(TvrInfoPanelTest, RedrawOffKeepsNewLinesHiddenUntilItIsSwitchedOn) {
     EXPECT_EQ(log, std::vector<std::string>{"Resize"});
 }
 
-TEST_F(TvrInfoPanelTest, ChangeValueReachesRecordAndLineAndIgnoresUnknownNames) {
-    ASSERT_EQ(panel->AddInfoLabel("Processed", "0"), 0);
+TEST_F(TvrInfoPanelTest, ChangeValueReachesRecordAndLineAndClearInfoLabelsEmptiesThePanel) {
+    for (const char* name : {"Processed", "Memory", "Disk"})
+        ASSERT_EQ(panel->AddInfoLabel(name, "x"), 0);
     stats->call("ChangeValue", {"PROCESSED", "120"});
     EXPECT_EQ(panel->items().Item(Variant("processed"))->Value(), "120");
     EXPECT_EQ(item(1).Value(), "120");
     EXPECT_NO_THROW(stats->call("ChangeValue", {"Missing", "1"}));
     EXPECT_EQ(stats->get("GetItemTop", {"Missing"}).toDouble(), 0);
-}
-
-TEST_F(TvrInfoPanelTest, ClearInfoLabelsEmptiesThePanelAndNumbersAgainFromOne) {
-    for (const char* name : {"CPU", "Memory", "Disk"})
-        ASSERT_EQ(panel->AddInfoLabel(name, "x"), 0);
+    // Cleared, the panel numbers its lines from one again.
     log.clear();
     stats->call("ClearInfoLabels");
     EXPECT_EQ(stats->Height(), 0);
@@ -136,18 +133,18 @@ TEST_F(TvrInfoPanelTest, ColoursAndIndentationReachEveryLineAndTheTemplate) {
     stats->let("ValueColor", 0x00FF00);
     stats->let("Indentation", 300.0f);
     stats->let("BackColor", 0xFFFFFF);
-    for (int32_t n : {0, 1}) {
-        SCOPED_TRACE(n);
-        EXPECT_EQ(item(n).TitleColor(), 0x0000FFu);
-        EXPECT_EQ(item(n).ValueColor(), 0x00FF00u);
-        EXPECT_EQ(item(n).Indentation(), 300);
-        EXPECT_EQ(item(n).BackColor(), 0xFFFFFFu);
-    }
-    EXPECT_EQ(panel->child<Line>("linSeparator").BorderColor(), 0x0000FFu);
-    EXPECT_EQ(panel->child<Label>("lblTitle").BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(panel->child<Shape>("shpBorder").BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(item(1).child<Label>("lblValue").Left(), 2370);
-    EXPECT_EQ(item(1).child<Label>("lblAttribute").Width(), 1995);
+    for (int32_t n : {0, 1})
+        EXPECT_EQ(std::tuple(item(n).TitleColor(), item(n).ValueColor(), item(n).Indentation(),
+                             item(n).BackColor()),
+                  std::tuple(0x0000FFu, 0x00FF00u, 300.0f, 0xFFFFFFu))
+            << n;
+    EXPECT_EQ(std::tuple(panel->child<Line>("linSeparator").BorderColor(),
+                         panel->child<Label>("lblTitle").BackColor(),
+                         panel->child<Shape>("shpBorder").BackColor()),
+              std::tuple(0x0000FFu, 0xFFFFFFu, 0xFFFFFFu));
+    EXPECT_EQ(
+        std::tuple(item(1).child<Label>("lblValue").Left(), item(1).child<Label>("lblAttribute").Width()),
+        std::tuple(2370.0f, 1995.0f));
     EXPECT_EQ(stats->changedKeys(),
               (std::vector<std::string>{"TitleColor", "ValueColor", "Indentation", "BackColor"}));
     EXPECT_EQ(stats->get("MinRecomendedWidth").toDouble(), 90 + 2370 + 690 + 3 * tx());

@@ -7,6 +7,7 @@
 #include "platform/TextBox.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace ovtest {
 namespace {
@@ -36,11 +37,9 @@ protected:
 
 TEST_F(FrmInfoTest, ShowsTitleAndTextModallyOwnedByTheCaller) {
     showAndPlay([&](frmInfo& w) {
-        EXPECT_TRUE(w.isModal());
-        EXPECT_EQ(w.Caption(), "Serial number");
-        EXPECT_EQ(w.lblTitle().Caption(), "Serial number");
-        EXPECT_EQ(w.txtInfo().Text(), "ABC-123\r\nsecond line");
-        EXPECT_TRUE(w.txtInfo().MultiLine());
+        EXPECT_EQ(std::tuple(w.isModal(), w.Caption(), w.lblTitle().Caption(), w.txtInfo().Text(),
+                             w.txtInfo().MultiLine()),
+                  std::tuple(true, "Serial number", "Serial number", "ABC-123\r\nsecond line", true));
         EXPECT_EQ(w.owner(), owner);
         w.typeText("x"); // read-only: the text stays
         EXPECT_EQ(w.txtInfo().Text(), "ABC-123\r\nsecond line");
@@ -74,10 +73,9 @@ TEST_F(FrmInfoTest, TheTextFillsTheAreaBelowTheStripLessOnePixelOnEverySize) {
         for (auto [width, height] : {std::pair{9000.f, 6000.f}, {3000.f, 1500.f}}) {
             w.Move(0, 0, width, height);
             const float top = w.Picture1().Height();
-            EXPECT_EQ(w.txtInfo().Left(), 15);
-            EXPECT_EQ(w.txtInfo().Top(), top + 15);
-            EXPECT_EQ(w.txtInfo().Width(), w.ScaleWidth() - 30);
-            EXPECT_EQ(w.txtInfo().Height(), w.ScaleHeight() - top - 30);
+            EXPECT_EQ(
+                std::tuple(w.txtInfo().Left(), w.txtInfo().Top(), w.txtInfo().Width(), w.txtInfo().Height()),
+                std::tuple(15.0f, top + 15, w.ScaleWidth() - 30, w.ScaleHeight() - top - 30));
             EXPECT_EQ(w.picClose().Left(), w.ScaleWidth() - 300);
         }
     });

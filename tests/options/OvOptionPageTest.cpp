@@ -4,6 +4,9 @@
 #include "platform/FailureCapture.h"
 #include "platform/Label.h"
 #include "platform/Line.h"
+#include "support/ShownBoxes.h"
+
+#include <tuple>
 
 using namespace ov;
 
@@ -34,9 +37,11 @@ TEST_F(OvOptionPageTest, ATakenOrInvalidIndexIsRefusedWithTheMessage) {
     for (int16_t v : {int16_t{2}, int16_t{0}, int16_t{-3}, int16_t{1}}) {
         runtime.headlessMessageBox().clear();
         view->let("PageIndex", v);
-        ASSERT_EQ(boxes().size(), 1u) << v;
-        EXPECT_EQ(boxes()[0].prompt, "You cannot change page index to specified bacause it is already used");
-        EXPECT_EQ(boxes()[0].style, 0);
+        EXPECT_EQ(ovtest::shownBoxes(runtime),
+                  std::vector<std::string>{
+                      runtime.application().title +
+                      " | 0 | You cannot change page index to specified bacause it is already used"})
+            << v;
         EXPECT_EQ(view->get("PageIndex").toInt32(), 1);
     }
     runtime.headlessMessageBox().clear();
@@ -63,41 +68,34 @@ TEST_F(OvOptionPageTest, HeaderModesStyleTheCaption) {
                  {2, false, false, 0x80000012, 0x8000000F, 8, false}};
     for (const Case& c : cases) {
         form->control("pgView")->let("HeaderMode", c.mode);
-        EXPECT_EQ(pg->child<Line>("LTop1").Visible(), c.lines) << c.mode;
-        EXPECT_EQ(pg->child<Line>("LTop2").Visible(), c.lines) << c.mode;
-        EXPECT_EQ(label.Visible(), c.label) << c.mode;
-        EXPECT_EQ(label.ForeColor(), c.fore) << c.mode;
-        EXPECT_EQ(label.BackColor(), c.back) << c.mode;
-        EXPECT_EQ(label.Font()->Size(), c.size) << c.mode;
-        EXPECT_EQ(label.Font()->Bold(), c.bold) << c.mode;
+        EXPECT_EQ(std::tuple(pg->child<Line>("LTop1").Visible(), pg->child<Line>("LTop2").Visible(),
+                             label.Visible(), label.ForeColor(), label.BackColor(), label.Font()->Size(),
+                             label.Font()->Bold()),
+                  std::tuple(c.lines, c.lines, c.label, c.fore, c.back, c.size, c.bold))
+            << c.mode;
         if (c.mode == 1) {
-            EXPECT_EQ(label.Height(), 360);
-            EXPECT_EQ(label.Width(), pg->ScaleWidth());
+            EXPECT_EQ(std::tuple(label.Height(), label.Width()), std::tuple(360.0f, pg->ScaleWidth()));
         }
     }
     form->control("pgView")->let("Caption", "Back again"); // a caption shows even without a header
     EXPECT_TRUE(label.Visible());
     form->control("pgView")->let("HeaderMode", 0);
     const Line& rule = pg->child<Line>("LTop1");
-    EXPECT_EQ(rule.X1(), label.Width() + 75);
-    EXPECT_EQ(rule.Y1(), label.Height() / 2);
-    EXPECT_EQ(pg->child<Line>("LTop2").Y1(), label.Height() / 2 + 15);
+    EXPECT_EQ(std::tuple(rule.X1(), rule.Y1(), pg->child<Line>("LTop2").Y1()),
+              std::tuple(label.Width() + 75, label.Height() / 2, label.Height() / 2 + 15));
 }
 
-TEST_F(OvOptionPageTest, TheClientAreaSitsUnderHalfTheCaption) {
+TEST_F(OvOptionPageTest, TheClientAreaSitsUnderHalfTheCaptionAndATabNoPageHoldsHidesThemAll) {
     build();
     auto pg = form->control("pgView");
     const float h = page("pgView")->child<Label>("lblPageCaption").Height();
-    EXPECT_EQ(pg->get("ClientTop").toInt32(), static_cast<int32_t>(h / 2) + 30);
-    EXPECT_EQ(pg->get("ClientLeft").toInt32(), 30);
-    EXPECT_EQ(pg->get("ClientWidth").toInt32(), static_cast<int32_t>(pg->Width()) - 45 - 30);
+    EXPECT_EQ(std::tuple(pg->get("ClientTop").toInt32(), pg->get("ClientLeft").toInt32(),
+                         pg->get("ClientWidth").toInt32()),
+              std::tuple(static_cast<int32_t>(h / 2) + 30, 30, static_cast<int32_t>(pg->Width()) - 45 - 30));
     pg->let("Caption", "");
-    EXPECT_EQ(pg->get("ClientTop").toInt32(), 30);
-    EXPECT_EQ(pg->get("ClientHeight").toInt32(), static_cast<int32_t>(pg->Height()) - 30 - 45);
-}
-
-TEST_F(OvOptionPageTest, ATabNoPageHoldsHidesThemAll) {
-    build();
+    EXPECT_EQ(std::tuple(pg->get("ClientTop").toInt32(), pg->get("ClientHeight").toInt32()),
+              std::tuple(30, static_cast<int32_t>(pg->Height()) - 30 - 45));
+    // A tab no page holds hides them all.
     int16_t none = 42;
     base->SetTab(none);
     EXPECT_EQ(shownPages(), "");

@@ -4,6 +4,9 @@
 #include "platform/CommandButton.h"
 #include "platform/FailureCapture.h"
 #include "platform/PictureBox.h"
+#include "support/ShownBoxes.h"
+
+#include <tuple>
 
 using namespace ov;
 
@@ -75,9 +78,8 @@ TEST_F(OvTreeBaseTest, ACancelledChangeKeepsThePageAndSelectsTheOldNodeAgain) {
     options->on("BeforePageChange", [](Args& a) { a[2] = a[1].toInt32() == 4; });
     click("_ADVANCED\\SECURITY");
     EXPECT_EQ(log, (std::vector<std::string>{"Before 1 4"}));
-    EXPECT_EQ(shownPages(), " [pgView]");
-    EXPECT_EQ(tree().selected()->Key(), "_GENERAL\\VIEW");
-    EXPECT_EQ(options->get("CurrentKey").toString(), "_GENERAL\\VIEW");
+    EXPECT_EQ(std::tuple(shownPages(), tree().selected()->Key(), options->get("CurrentKey").toString()),
+              std::tuple(" [pgView]", "_GENERAL\\VIEW", "_GENERAL\\VIEW"));
     EXPECT_EQ(images().find("SECURITY"), std::string::npos);
     // The typed event reaches the same Cancel.
     base->BeforePageChange.connect([](int16_t, int16_t to, bool& cancel) { cancel = cancel || to == 2; });
@@ -179,15 +181,16 @@ TEST_F(OvTreeBaseTest, TheClientAreaAndButtonBarFollowThePixelSize) {
     for (const Case& c : cases) {
         runtime.setTwipsPerPixel(c.tpp, c.tpp);
         build();
-        EXPECT_EQ(options->get("ClientTop").toInt32(), c.top) << c.tpp;
-        EXPECT_EQ(options->get("ClientLeft").toInt32(), c.left) << c.tpp;
-        EXPECT_EQ(options->get("ClientWidth").toInt32(), c.width) << c.tpp;
-        EXPECT_EQ(options->get("ClientHeight").toInt32(), c.height) << c.tpp;
-        EXPECT_EQ(tree().Height(), c.tree) << c.tpp;
-        EXPECT_EQ(base->button(en_Buttons::btnCustom).Left(), c.custom) << c.tpp;
-        EXPECT_EQ(base->button(en_Buttons::btnOK).Left(), c.ok) << c.tpp;
-        EXPECT_EQ(base->button(en_Buttons::btnCancel).Left(), c.cancel) << c.tpp;
-        EXPECT_EQ(base->button(en_Buttons::btnHelp).Left(), c.help) << c.tpp;
+        EXPECT_EQ(std::tuple(options->get("ClientTop").toInt32(), options->get("ClientLeft").toInt32(),
+                             options->get("ClientWidth").toInt32(), options->get("ClientHeight").toInt32()),
+                  std::tuple(c.top, c.left, c.width, c.height))
+            << c.tpp;
+        EXPECT_EQ(std::tuple(tree().Height(), base->button(en_Buttons::btnCustom).Left(),
+                             base->button(en_Buttons::btnOK).Left(),
+                             base->button(en_Buttons::btnCancel).Left(),
+                             base->button(en_Buttons::btnHelp).Left()),
+                  std::tuple(c.tree, c.custom, c.ok, c.cancel, c.help))
+            << c.tpp;
         auto page = form->control("pgView");
         EXPECT_EQ(page->Left(), static_cast<float>(c.left));
         EXPECT_EQ(page->Width(), static_cast<float>(c.width));
@@ -199,13 +202,11 @@ TEST_F(OvTreeBaseTest, ASecondTreeOnAFormIsToldOff) {
     form->add("OvComCtl.OvTreeBase", "One");
     EXPECT_TRUE(boxes().empty());
     form->add("OvComCtl.OvTreeBase", "Two");
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "OvTreeBase");
-    EXPECT_EQ(boxes()[0].prompt,
-              "Only one OvTreeBase may stand on a form. Please remove the OvTreeBase you have just added.");
-    EXPECT_EQ(form->Height(), 5625);
-    EXPECT_EQ(form->Width(), 8985);
+    EXPECT_EQ(
+        ovtest::shownBoxes(runtime),
+        std::vector<std::string>{"OvTreeBase | 48 | Only one OvTreeBase may stand on a form. Please remove "
+                                 "the OvTreeBase you have just added."});
+    EXPECT_EQ(std::tuple(form->Width(), form->Height()), std::tuple(8985.0f, 5625.0f));
 }
 
 TEST_F(OvTreeBaseTest, ALoaderStopsAtAPageWithoutParentAndAddNodesSwallowsIt) {

@@ -11,10 +11,12 @@
 #include "platform/Label.h"
 #include "platform/PropertyDialog.h"
 #include "platform/TextBox.h"
+#include "support/ShownBoxes.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 using namespace ov;
 
@@ -91,23 +93,22 @@ TEST_F(PpOptionsTreeTest, AddsFoldersAndPagesWithTheirKeysAndAppliesThroughAddNo
     for (CommandButton* b : {&page->cmdRemove(), &page->cmdUp(), &page->cmdDown()})
         EXPECT_FALSE(b->Enabled()) << b->Name();
     EXPECT_FALSE(addWith([&](frmAddOptItem& d) {
-        EXPECT_EQ(d.Caption(), "Add option tree item");
-        EXPECT_EQ(d.cmbItemType().Text(), "Container");
-        EXPECT_FALSE(d.cmbItemType().Enabled()); // the first item is a folder
-        EXPECT_FALSE(d.txtPageIndex().Visible());
+        // The first item is a folder.
+        EXPECT_EQ(std::tuple(d.Caption(), d.cmbItemType().Text(), d.cmbItemType().Enabled(),
+                             d.txtPageIndex().Visible()),
+                  std::tuple("Add option tree item", "Container", false, false));
         fill(d, 0, "  General ", "");
     }));
     add(1, "View", "3");
     EXPECT_EQ(layout(), "_GENERAL< >=_GENERAL\\VIEW _GENERAL\\VIEW<_GENERAL>");
     EXPECT_EQ(items().at("_GENERAL\\VIEW").iTabIndex, 3);
     Node& view = *editorTree().selected();
-    EXPECT_EQ(view.Key(), "_GENERAL\\VIEW");
-    EXPECT_EQ(view.SelectedImage(), "ARROW");
-    EXPECT_EQ(view.Parent()->Image(), "OPENEDFOLDER");
-    EXPECT_EQ(page->fActions().Caption(), "Property Page");
-    EXPECT_EQ(page->txtPageIndex().Text(), "3");
-    EXPECT_TRUE(page->txtPageIndex().Visible());
-    EXPECT_FALSE(page->cmdAddItem().Enabled()); // nothing goes under a page
+    EXPECT_EQ(std::tuple(view.Key(), view.SelectedImage(), view.Parent()->Image()),
+              std::tuple("_GENERAL\\VIEW", "ARROW", "OPENEDFOLDER"));
+    // Nothing goes under a page.
+    EXPECT_EQ(std::tuple(page->fActions().Caption(), page->txtPageIndex().Text(),
+                         page->txtPageIndex().Visible(), page->cmdAddItem().Enabled()),
+              std::tuple("Property Page", "3", true, false));
 
     clickRow("_GENERAL");
     add(0, "Display");
@@ -260,10 +261,11 @@ TEST_F(PpOptionsTreeTest, ARenameKeysTheItemsBelowAgainAndRefusesSlashesAndDupli
     const std::string before = layout();
     rename("_GENERAL\\LOOK", "Lo\\ok");
     rename("_GENERAL\\LOOK", "fonts");
-    ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[0].prompt, "You cannot input slashes in this case");
-    EXPECT_EQ(boxes()[0].style, mb::OkOnly);
-    EXPECT_EQ(boxes()[1].prompt, "The Item with name 'fonts' is not unique in collection");
+    const std::string title = runtime.application().title;
+    EXPECT_EQ(
+        ovtest::shownBoxes(runtime),
+        (std::vector<std::string>{title + " | 0 | You cannot input slashes in this case",
+                                  title + " | 48 | The Item with name 'fonts' is not unique in collection"}));
     EXPECT_EQ(layout(), before);
     EXPECT_EQ(editorTree().nodes().find("_GENERAL\\LOOK")->Text(), "Look");
 }

@@ -13,6 +13,7 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace ovtest {
 namespace {
@@ -53,13 +54,12 @@ TEST_F(OvProgressInfoTest, ANewPanelShowsItsDesignedTextsAndAPercentAtOnce) {
     EXPECT_EQ(ext->get("Status").toString(), "Status");
     EXPECT_EQ(barCaption(), "0% completed");
     EXPECT_EQ(panel->barHolder().ToolTipText(), "") << "only Progress and ProgressMax set the tool tip";
-    EXPECT_EQ(panel->bar().Align(), CaptionAlign::arAlignCenter);
-    EXPECT_EQ(panel->bar().DisplayFont()->Name(), "Arial");
-    EXPECT_EQ(panel->bar().DisplayFont()->Charset(), 204);
-    EXPECT_EQ(caption("lblProcessed"), "Processed: 0");
-    EXPECT_EQ(caption("lblErrors"), "Errors: 0");
-    EXPECT_EQ(caption("lblElapsedTime"), "Elapsed Time: 00:00:00");
-    EXPECT_EQ(caption("lblEstimatedTime"), "Estimated Time: 00:00:00");
+    EXPECT_EQ(std::tuple(panel->bar().Align(), panel->bar().DisplayFont()->Name(),
+                         panel->bar().DisplayFont()->Charset()),
+              std::tuple(CaptionAlign::arAlignCenter, "Arial", 204));
+    EXPECT_EQ(caption("lblProcessed") + " | " + caption("lblErrors") + " | " + caption("lblElapsedTime") +
+                  " | " + caption("lblEstimatedTime"),
+              "Processed: 0 | Errors: 0 | Elapsed Time: 00:00:00 | Estimated Time: 00:00:00");
     EXPECT_TRUE(ext->TabStop()) << "a running form keeps the tab stop";
     EXPECT_FALSE(Form::create("frmDesign", Mode::Design)->add("OvComCtl.OvProgressInfo", "P")->TabStop());
 }
@@ -155,6 +155,11 @@ TEST_F(OvProgressInfoTest, CountersAndTimesWriteTheirExactTexts) {
         EXPECT_EQ(caption("lblEstimatedTime"), std::string("Estimated Time: ") + text);
     }
     EXPECT_TRUE(ext->changedKeys().empty());
+    // Failures reach the caller.
+    ext->let("Processed", 5);
+    EXPECT_THROW(ext->let("Processed", "many"), Failure);
+    EXPECT_EQ(caption("lblProcessed"), "Processed: 5");
+    EXPECT_THROW(ext->let("StepState", 1, {}), Failure) << "StepState needs its step";
 }
 
 TEST_F(OvProgressInfoTest, DisplaySwitchesHideALineAndMoveNothing) {
@@ -174,13 +179,6 @@ TEST_F(OvProgressInfoTest, DisplaySwitchesHideALineAndMoveNothing) {
         ext->let(switches[hidden], true);
     }
     EXPECT_TRUE(ext->changedKeys().empty());
-}
-
-TEST_F(OvProgressInfoTest, FailuresReachTheCaller) {
-    ext->let("Processed", 5);
-    EXPECT_THROW(ext->let("Processed", "many"), Failure);
-    EXPECT_EQ(caption("lblProcessed"), "Processed: 5");
-    EXPECT_THROW(ext->let("StepState", 1, {}), Failure) << "StepState needs its step";
 }
 
 TEST_F(OvProgressInfoTest, WritesItsPropertiesInOrderAndReadsThemBack) {
@@ -212,21 +210,18 @@ TEST_F(OvProgressInfoTest, WritesItsPropertiesInOrderAndReadsThemBack) {
     auto loaded = form->addLoaded("OvComCtl.OvProgressInfo", "Stored", stored, ExtenderValues{});
     auto copy = loaded->controlAs<OvProgressInfo>();
     EXPECT_EQ(copy->Image(), nullptr);
-    EXPECT_EQ(copy->Description(), "Copying the files");
-    EXPECT_EQ(copy->StepDescription(4), "Description of step 4");
-    EXPECT_FALSE(copy->DisplayErrors());
-    EXPECT_TRUE(copy->DisplayTotal());
-    EXPECT_EQ(copy->ProgressMax(), 40);
-    EXPECT_EQ(copy->bar().Caption(), "");
+    EXPECT_EQ(std::tuple(copy->Description(), copy->StepDescription(4), copy->DisplayErrors(),
+                         copy->DisplayTotal(), copy->ProgressMax(), copy->bar().Caption()),
+              std::tuple("Copying the files", "Description of step 4", false, true, 40, ""));
     EXPECT_EQ(loaded->changedKeys(), (std::vector<std::string>{"ShowPercentCompleted", "ProgressMax"}));
 
     PropertyBag empty;
     auto plain = form->addLoaded("OvComCtl.OvProgressInfo", "Plain", empty, ExtenderValues{})
                      ->controlAs<OvProgressInfo>();
-    EXPECT_EQ(plain->Description(), "Progress description");
-    EXPECT_EQ(plain->StepDescription(2), "Description of step 2");
-    EXPECT_TRUE(plain->DisplayTotal()) << "read with true, unlike a new panel";
-    EXPECT_EQ(plain->bar().Caption(), "0% completed");
+    // DisplayTotal is read with true, unlike a new panel.
+    EXPECT_EQ(std::tuple(plain->Description(), plain->StepDescription(2), plain->DisplayTotal(),
+                         plain->bar().Caption()),
+              std::tuple("Progress description", "Description of step 2", true, "0% completed"));
 }
 
 } // namespace

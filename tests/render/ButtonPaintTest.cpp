@@ -31,8 +31,8 @@ TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFaceInTheButtonsBackColor) {
     button("cmdPlain", 10);
     button("cmdRed", 100).setBackColor(rgb(200, 0, 0));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(150, 35), (Rgb{200, 0, 0}));
-    EXPECT_EQ(b.pixel(110, 20), kWhite);
+    expectColor(b, Rgb{200, 0, 0}, {150, 35});
+    expectColor(b, kWhite, {110, 20});
     const int x = 20, y = 20;
     struct Probe {
         int dx, dy;
@@ -59,12 +59,11 @@ TEST_F(ButtonPaintTest, ClassicRaisedEdgeAroundTheFaceInTheButtonsBackColor) {
 TEST_F(ButtonPaintTest, DefaultButtonHasABlackRingOutsideItsEdge) {
     button("cmdOK", 10).setDefault(true);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(20, 20), kBlack);
-    EXPECT_EQ(b.pixel(99, 49), kBlack);
-    EXPECT_EQ(b.pixel(60, 20), kBlack);
-    EXPECT_EQ(b.pixel(21, 21), kWhite); // the raised edge moved one pixel in
-    EXPECT_EQ(b.pixel(98, 48), kDarkShadow);
-    EXPECT_EQ(b.pixel(97, 47), kShadow);
+    // The black ring outside; the raised edge moved one pixel in.
+    expectColor(b, kBlack, {20, 20, 99, 49, 60, 20});
+    expectColor(b, kWhite, {21, 21});
+    expectColor(b, kDarkShadow, {98, 48});
+    expectColor(b, kShadow, {97, 47});
 }
 
 TEST_F(ButtonPaintTest, CaptionIsCentredInButtonText) {
@@ -121,23 +120,18 @@ TEST_F(ButtonPaintTest, FocusedButtonHasADottedRingAndTheDefaultLook) {
     ASSERT_TRUE(other.hasFocus());
     Bitmap b = render();
     // The focused button (at 110, 20) takes the black ring; the Default button loses it meanwhile.
-    EXPECT_EQ(b.pixel(110, 20), kBlack);
-    EXPECT_EQ(b.pixel(20, 20), kWhite);
+    expectColor(b, kBlack, {110, 20});
+    expectColor(b, kWhite, {20, 20});
     // The focus ring: every other pixel, 4 pixels inside the bounds.
-    EXPECT_EQ(b.pixel(114, 24), kBlack);
-    EXPECT_EQ(b.pixel(115, 24), kFace);
-    EXPECT_EQ(b.pixel(116, 24), kBlack);
-    EXPECT_EQ(b.pixel(114, 26), kBlack);
-    EXPECT_EQ(b.pixel(114, 25), kFace);
-    EXPECT_EQ(b.pixel(113, 24), kFace);
+    expectColor(b, kBlack, {114, 24, 116, 24, 114, 26});
+    expectColor(b, kFace, {115, 24, 114, 25, 113, 24});
     // No focus ring on the other button.
     EXPECT_EQ(b.pixel(24, 24), kFace);
 
     ok.SetFocus();
     Bitmap again = render();
-    EXPECT_EQ(again.pixel(20, 20), kBlack);
-    EXPECT_EQ(again.pixel(110, 20), kWhite);
-    EXPECT_EQ(again.pixel(24, 24), kBlack);
+    expectColor(again, kBlack, {20, 20, 24, 24});
+    expectColor(again, kWhite, {110, 20});
 }
 
 TEST_F(ButtonPaintTest, AccessKeyMarksAreNotDrawnButUnderlineTheirLetterAndADoubledMarkIsOneAmpersand) {

@@ -32,14 +32,9 @@ TEST_F(FramePaintTest, ThinFrameWithoutCaptionIsAnEtchedSeparator) {
     // Two pixels high, as a wizard draws the line under its banner.
     frame("fraLine", 10, 50, 100, 2, "");
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(10, 50), kShadow);
-    EXPECT_EQ(b.pixel(60, 50), kShadow);
-    EXPECT_EQ(b.pixel(108, 50), kShadow);
-    EXPECT_EQ(b.pixel(11, 51), kWhite);
-    EXPECT_EQ(b.pixel(60, 51), kWhite);
-    EXPECT_EQ(b.pixel(109, 51), kWhite);
-    EXPECT_EQ(b.pixel(10, 49), kFace);
-    EXPECT_EQ(b.pixel(60, 52), kFace);
+    expectColor(b, kShadow, {10, 50, 60, 50, 108, 50});
+    expectColor(b, kWhite, {11, 51, 60, 51, 109, 51});
+    expectColor(b, kFace, {10, 49, 60, 52});
 }
 
 TEST_F(FramePaintTest, EtchedRingRunsThroughTheCaptionLineAndBreaksForTheCaption) {
@@ -47,17 +42,11 @@ TEST_F(FramePaintTest, EtchedRingRunsThroughTheCaptionLineAndBreaksForTheCaption
     Bitmap b = render();
     const double lineHeight = PangoTextMetrics().lineHeight(Font::standard()) / 15;
     const int ringTop = 10 + static_cast<int>(std::floor(lineHeight / 2));
-    EXPECT_EQ(b.pixel(12, ringTop), kShadow) << "ring top, left of the caption";
-    EXPECT_EQ(b.pixel(13, ringTop + 1), kWhite);
-    EXPECT_EQ(b.pixel(150, ringTop), kShadow) << "ring top, right of the caption";
-    EXPECT_EQ(b.pixel(10, 60), kShadow) << "left side";
-    EXPECT_EQ(b.pixel(11, 60), kWhite);
-    EXPECT_EQ(b.pixel(158, 60), kShadow) << "right side";
-    EXPECT_EQ(b.pixel(159, 60), kWhite);
-    EXPECT_EQ(b.pixel(60, 108), kShadow) << "bottom";
-    EXPECT_EQ(b.pixel(60, 109), kWhite);
-    EXPECT_EQ(b.pixel(10, 10), kFace) << "nothing above the ring";
-    EXPECT_EQ(b.pixel(16, ringTop), kFace) << "the gap before the caption";
+    // The ring's top left and right of the caption, its left, right and bottom sides, each with its light
+    // line inside; nothing above the ring, and a gap before the caption.
+    expectColor(b, kShadow, {12, ringTop, 150, ringTop, 10, 60, 158, 60, 60, 108});
+    expectColor(b, kWhite, {13, ringTop + 1, 11, 60, 159, 60, 60, 109});
+    expectColor(b, kFace, {10, 10, 16, ringTop});
 
     const double captionWidth = PangoTextMetrics().lineWidth(Font::standard(), "Options") / 15;
     Ink caption = inkIn(b, 16, 10, static_cast<int>(std::ceil(captionWidth)) + 4,
@@ -82,10 +71,9 @@ TEST_F(FramePaintTest, ControlsInsideAreClippedToTheFrame) {
     inside.setBackColor(rgb(255, 0, 0));
     inside.Move(px(80), px(20), px(50), px(10));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(90, 30), kRed) << "placed from the frame's corner";
-    EXPECT_EQ(b.pixel(109, 30), kRed);
-    EXPECT_EQ(b.pixel(110, 30), kFace) << "clipped at the frame's edge";
-    EXPECT_EQ(b.pixel(89, 30), kFace);
+    // Placed from the frame's corner and clipped at its edge.
+    expectColor(b, kRed, {90, 30, 109, 30});
+    expectColor(b, kFace, {110, 30, 89, 30});
 }
 
 TEST_F(FramePaintTest, DisabledCaptionIsEngraved) {

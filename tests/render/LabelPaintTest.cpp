@@ -36,10 +36,8 @@ TEST_F(LabelPaintTest, OpaqueLabelFillsItsBoundsTransparentOneDoesNot) {
     clear.setBackColor(rgb(0, 0, 255));
     clear.setBackStyle(0);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(10, 10), (Rgb{0, 0, 255}));
-    EXPECT_EQ(b.pixel(59, 29), (Rgb{0, 0, 255}));
-    EXPECT_EQ(b.pixel(60, 30), kGreen);
-    EXPECT_EQ(b.pixel(120, 20), kGreen);
+    expectColor(b, Rgb{0, 0, 255}, {10, 10, 59, 29});
+    expectColor(b, kGreen, {60, 30, 120, 20});
 }
 
 TEST_F(LabelPaintTest, AlignmentPlacesEachLine) {

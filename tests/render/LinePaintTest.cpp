@@ -86,10 +86,8 @@ TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
 TEST_F(LinePaintTest, DiagonalLineRunsBetweenItsEnds) {
     line(10, 10, 50, 50);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(12, 12), kBlack);
-    EXPECT_EQ(b.pixel(30, 30), kBlack);
-    EXPECT_EQ(b.pixel(30, 20), kWhite);
-    EXPECT_EQ(b.pixel(51, 51), kWhite);
+    expectColor(b, kBlack, {12, 12, 30, 30});
+    expectColor(b, kWhite, {30, 20, 51, 51});
 }
 
 TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
@@ -97,8 +95,8 @@ TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
     line(10, 12, 50, 12).setBorderColor(sysColor::ButtonHighlight);
     sketch->setBackColor(rgb(0, 0, 0));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(20, 10), kShadow);
-    EXPECT_EQ(b.pixel(20, 12), kWhite);
+    expectColor(b, kShadow, {20, 10});
+    expectColor(b, kWhite, {20, 12});
 }
 
 } // namespace

@@ -21,21 +21,19 @@ TEST(PangoTextMetricsFamilies, ClassicNamesResolveToInstalledLookAlikes) {
     struct Case {
         const char* name;
         const char* family;
-    } cases[] = {
-        {"Arial", "Liberation Sans"},
-        {"ARIAL", "Liberation Sans"},
-        {"Arial Unicode MS", "Liberation Sans"},
-        {"MS Sans Serif", "Liberation Sans"},
-        {"Microsoft Sans Serif", "Liberation Sans"},
-        {"Tahoma", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"},
-        {"Verdana", "DejaVu Sans"},
-        {"No Such Font", "DejaVu Sans"},
-        {"", "DejaVu Sans"},
-        {"DejaVu Serif", "DejaVu Serif"},
-        {"liberation mono", "Liberation Mono"},
-    };
+    } cases[] = {{"Arial", "Liberation Sans"},
+                 {"ARIAL", "Liberation Sans"},
+                 {"Arial Unicode MS", "Liberation Sans"},
+                 {"MS Sans Serif", "Liberation Sans"},
+                 {"Microsoft Sans Serif", "Liberation Sans"},
+                 {"Tahoma", "Liberation Sans"},
+                 {"Times New Roman", "Liberation Serif"},
+                 {"Courier New", "Liberation Mono"},
+                 {"Verdana", "DejaVu Sans"},
+                 {"No Such Font", "DejaVu Sans"},
+                 {"", "DejaVu Sans"},
+                 {"DejaVu Serif", "DejaVu Serif"},
+                 {"liberation mono", "Liberation Mono"}};
     for (const auto& c : cases)
         EXPECT_EQ(PangoTextMetrics::familyFor(c.name), c.family) << c.name;
 }

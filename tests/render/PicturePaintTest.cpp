@@ -34,12 +34,8 @@ TEST_F(PicturePaintTest, ImageDrawsItsPictureAtItsPlace) {
     clear.setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
     clear.Move(px(100), px(100));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(101, 101), kWhite);
-    EXPECT_EQ(b.pixel(20, 30), kRed);
-    EXPECT_EQ(b.pixel(29, 37), kRed);
-    EXPECT_EQ(b.pixel(19, 30), kWhite);
-    EXPECT_EQ(b.pixel(30, 30), kWhite);
-    EXPECT_EQ(b.pixel(20, 38), kWhite);
+    expectColor(b, kWhite, {101, 101, 19, 30, 30, 30, 20, 38});
+    expectColor(b, kRed, {20, 30, 29, 37});
 }
 
 TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) {
@@ -52,16 +48,14 @@ TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) 
     stretched.Move(px(100), px(10), px(40), px(40));
     Bitmap b = render();
 
-    EXPECT_EQ(b.pixel(12, 12), kRed);
-    EXPECT_EQ(b.pixel(17, 12), kBlue);
-    EXPECT_EQ(b.pixel(25, 25), kWhite) << "an unstretched picture does not grow";
+    // An unstretched picture does not grow.
+    expectColor(b, kRed, {12, 12});
+    expectColor(b, kBlue, {17, 12});
+    expectColor(b, kWhite, {25, 25});
 
-    EXPECT_EQ(b.pixel(105, 45), kRed);
-    EXPECT_EQ(b.pixel(115, 25), kRed);
-    EXPECT_EQ(b.pixel(125, 25), kBlue);
-    EXPECT_EQ(b.pixel(138, 48), kBlue);
-    EXPECT_EQ(b.pixel(140, 30), kWhite);
-    EXPECT_EQ(b.pixel(120, 50), kWhite);
+    expectColor(b, kRed, {105, 45, 115, 25});
+    expectColor(b, kBlue, {125, 25, 138, 48});
+    expectColor(b, kWhite, {140, 30, 120, 50});
 }
 
 TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
@@ -74,15 +68,13 @@ TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
     flat.setBorderStyle(0);
     flat.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(100, 10), kRed);
-    EXPECT_EQ(b.pixel(105, 15), kFace);
-    EXPECT_EQ(b.pixel(10, 10), kShadow);
-    EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
-    EXPECT_EQ(b.pixel(69, 49), kWhite);
-    EXPECT_EQ(b.pixel(68, 48), kFace);
-    EXPECT_EQ(b.pixel(12, 12), kRed) << "the picture starts at the inner corner";
-    EXPECT_EQ(b.pixel(16, 16), kRed);
-    EXPECT_EQ(b.pixel(17, 17), (Rgb{255, 255, 0}));
+    // Without a border the picture starts at the corner; with one, at the inner corner of a sunken edge.
+    expectColor(b, kRed, {100, 10, 12, 12, 16, 16});
+    expectColor(b, kFace, {105, 15, 68, 48});
+    expectColor(b, kShadow, {10, 10});
+    expectColor(b, kDarkShadow, {11, 11});
+    expectColor(b, kWhite, {69, 49});
+    expectColor(b, Rgb{255, 255, 0}, {17, 17});
 }
 
 TEST_F(PicturePaintTest, PrintedTextIsDrawnWhereItWasPrinted) {
@@ -113,11 +105,10 @@ TEST_F(PicturePaintTest, ControlsInsideAPictureBoxAreClippedToItsInnerArea) {
     inside.setBackColor(rgb(0, 0, 255));
     inside.Move(px(-10), px(5), px(100), px(10));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(12, 17), kBlue);
-    EXPECT_EQ(b.pixel(67, 17), kBlue);
-    EXPECT_EQ(b.pixel(11, 17), (Rgb{64, 64, 64})) << "the edge stays";
-    EXPECT_EQ(b.pixel(69, 17), kWhite) << "the edge stays";
-    EXPECT_EQ(b.pixel(75, 17), kWhite) << "nothing outside the box";
+    // The edge stays on both sides, and nothing shows outside the box.
+    expectColor(b, kBlue, {12, 17, 67, 17});
+    expectColor(b, kDarkShadow, {11, 17});
+    expectColor(b, kWhite, {69, 17, 75, 17});
 }
 
 TEST_F(PicturePaintTest, HiddenPictureBoxHidesWhatIsInside) {

@@ -9,9 +9,17 @@
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace ov {
+// For readable failures of EXPECT_EQ on colours.
+inline void PrintTo(const Rgb& c, std::ostream* os) {
+    *os << "rgb(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
+}
+} // namespace ov
 
 namespace ovtest {
 
@@ -54,6 +62,11 @@ protected:
     // component below it).
     static int countIn(const ov::Bitmap& b, int x, int y, int w, int h, ov::Rgb color);
     static int darkIn(const ov::Bitmap& b, int x, int y, int w, int h, int darkerThan = 100);
+    // Every pixel at the (x, y) pairs of `xy` is `color`.
+    static void expectColor(const ov::Bitmap& b, ov::Rgb color, std::initializer_list<int> xy) {
+        for (auto i = xy.begin(); i != xy.end(); i += 2)
+            EXPECT_EQ(b.pixel(i[0], i[1]), color) << "at (" << i[0] << ", " << i[1] << ")";
+    }
     // A PNG of w × h pixels, all of one colour.
     static std::string solidPng(int w, int h, ov::Rgb color);
 };
@@ -80,10 +93,3 @@ constexpr float px(int pixels) {
 }
 
 } // namespace ovtest
-
-namespace ov {
-// For readable failures of EXPECT_EQ on colours.
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-    *os << "rgb(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
-}
-} // namespace ov

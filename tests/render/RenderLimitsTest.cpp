@@ -72,13 +72,9 @@ TEST_F(RenderLimitsTest, AFocusRingMuchWiderThanTheImageKeepsItsRhythmWhereItSho
     // back along the bottom) is even.
     const Rgb black{0, 0, 0};
     const Rgb face{212, 208, 200};
-    EXPECT_EQ(b.pixel(20, 24), black);
-    EXPECT_EQ(b.pixel(21, 24), face);
-    EXPECT_EQ(b.pixel(208, 24), black);
-    EXPECT_EQ(b.pixel(20, 45), face);
-    EXPECT_EQ(b.pixel(21, 45), black);
-    EXPECT_EQ(b.pixel(209, 45), black);
-    EXPECT_EQ(b.pixel(20, 25), face); // no side of the ring is in view
+    // No side of the ring is in view at (20, 25).
+    expectColor(b, black, {20, 24, 208, 24, 21, 45, 209, 45});
+    expectColor(b, face, {21, 24, 20, 45, 20, 25});
 }
 
 } // namespace

@@ -16,8 +16,7 @@ TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColorSystemColoursResolve
     Bitmap b = render();
     EXPECT_EQ(b.width(), 300);
     EXPECT_EQ(b.height(), 200);
-    EXPECT_EQ(b.pixel(0, 0), kWhite);
-    EXPECT_EQ(b.pixel(299, 199), kWhite);
+    expectColor(b, kWhite, {0, 0, 299, 199});
     EXPECT_EQ(b.argb(150, 100) >> 24, 0xFFu) << "opaque";
     // A system back colour is resolved.
     form->setBackColor(sysColor::ButtonFace);
@@ -55,14 +54,12 @@ TEST_F(RendererTest, SurfaceHasItsBackColorAndBorder) {
     framed->setBackColor(rgb(0, 0, 255));
     framed->setBorderStyle(1);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(10, 10), kRed);
-    EXPECT_EQ(b.pixel(49, 39), kRed);
-    EXPECT_EQ(b.pixel(50, 40), kWhite);
-    EXPECT_EQ(b.pixel(100, 10), kShadow);
-    EXPECT_EQ(b.pixel(101, 11), (Rgb{64, 64, 64}));
-    EXPECT_EQ(b.pixel(139, 39), kWhite);
-    EXPECT_EQ(b.pixel(138, 38), kFace);
-    EXPECT_EQ(b.pixel(102, 12), kBlue);
+    expectColor(b, kRed, {10, 10, 49, 39});
+    expectColor(b, kWhite, {50, 40, 139, 39});
+    expectColor(b, kShadow, {100, 10});
+    expectColor(b, Rgb{64, 64, 64}, {101, 11});
+    expectColor(b, kFace, {138, 38});
+    expectColor(b, kBlue, {102, 12});
 }
 
 TEST_F(RendererTest, ConstituentControlsStartInsideTheBorder) {
@@ -72,8 +69,8 @@ TEST_F(RendererTest, ConstituentControlsStartInsideTheBorder) {
     l.setBackColor(rgb(255, 0, 0));
     l.Move(0, 0, px(5), px(5));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(12, 12), kRed);
-    EXPECT_EQ(b.pixel(11, 11), (Rgb{64, 64, 64}));
+    expectColor(b, kRed, {12, 12});
+    expectColor(b, Rgb{64, 64, 64}, {11, 11});
 }
 
 TEST_F(RendererTest, ControlsAreDrawnBackToFront) {
@@ -95,8 +92,8 @@ TEST_F(RendererTest, InvisibleControlsAreNotDrawn) {
     l.setBackColor(rgb(255, 0, 0));
     l.setVisible(false);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(20, 20), kWhite);
-    EXPECT_EQ(b.pixel(101, 11), kFace);
+    expectColor(b, kWhite, {20, 20});
+    expectColor(b, kFace, {101, 11});
 }
 
 TEST_F(RendererTest, ConstituentOutsideItsSurfaceIsClipped) {
@@ -105,10 +102,8 @@ TEST_F(RendererTest, ConstituentOutsideItsSurfaceIsClipped) {
     l.setBackColor(rgb(255, 0, 0));
     l.Move(px(-20), px(10), px(100), px(10));
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(50, 60), kRed);
-    EXPECT_EQ(b.pixel(89, 60), kRed);
-    EXPECT_EQ(b.pixel(49, 60), kWhite);
-    EXPECT_EQ(b.pixel(90, 60), kWhite);
+    expectColor(b, kRed, {50, 60, 89, 60});
+    expectColor(b, kWhite, {49, 60, 90, 60});
 }
 
 TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
@@ -123,11 +118,11 @@ TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
     // Made after the container, but drawn over it: it sits inside it.
     outer->extender().ZOrder(0);
     Bitmap b = render();
-    EXPECT_EQ(b.pixel(32, 32), kRed) << "placed from the container's inner corner";
-    EXPECT_EQ(b.pixel(31, 31), kBlue);
-    EXPECT_EQ(b.pixel(117, 35), kRed);
-    EXPECT_EQ(b.pixel(118, 35), kFace) << "the container's border stays";
-    EXPECT_EQ(b.pixel(125, 35), kWhite) << "nothing outside the container";
+    // Placed from the container's inner corner; the container's border stays, nothing outside it.
+    expectColor(b, kRed, {32, 32, 117, 35});
+    expectColor(b, kBlue, {31, 31});
+    expectColor(b, kFace, {118, 35});
+    expectColor(b, kWhite, {125, 35});
 
     outer->extender().setVisible(false);
     EXPECT_EQ(inkIn(render(), 0, 0, 300, 200, kWhite).count, 0) << "hidden with its container";

@@ -3,6 +3,8 @@
 #include "platform/FormFile.h"
 #include "platform/PropertyBag.h"
 
+#include <algorithm>
+
 namespace ovtest {
 
 using namespace ov;
@@ -11,6 +13,10 @@ namespace {
 
 std::string name(const CPageRef& p) {
     return p ? p->Name() : "none";
+}
+std::string num(float v) {
+    return v == static_cast<float>(static_cast<int64_t>(v)) ? std::to_string(static_cast<int64_t>(v))
+                                                            : std::to_string(v);
 }
 std::string direction(OvWizardDirectionConstant d) {
     return d == OvWizardDirectionConstant::ovWizardGoForward ? "forward" : "back";
@@ -87,6 +93,30 @@ std::string WizardFixture::state(ovEn_Button_Position p) const {
     const CommandButton& b = button(p);
     return b.Caption() + (b.Visible() ? " visible" : " hidden") + (b.Enabled() ? " enabled" : " disabled") +
            " tag " + b.Tag() + (b.Default() ? " default" : "") + (b.Cancel() ? " cancel" : "");
+}
+
+std::string WizardFixture::roles() const {
+    std::string out;
+    for (auto p : kPositions) {
+        const CommandButton& b = button(p);
+        out += b.Default() ? (b.Cancel() ? "B" : "D") : b.Cancel() ? "C" : "-";
+        if (!b.Enabled()) out += "x";
+    }
+    return out;
+}
+
+std::vector<float> WizardFixture::lefts() const {
+    return {button(Right).Left(), button(RightMiddle).Left(), button(LeftMiddle).Left(), button(Left).Left()};
+}
+
+std::string WizardFixture::buttonSizes() const {
+    std::vector<std::string> sizes;
+    for (auto p : kPositions) {
+        const CommandButton& b = button(p);
+        sizes.push_back(num(b.Top()) + " " + num(b.Width()) + " " + num(b.Height()));
+    }
+    if (std::equal(sizes.begin() + 1, sizes.end(), sizes.begin())) return sizes[0];
+    return sizes[0] + ", " + sizes[1] + ", " + sizes[2] + ", " + sizes[3];
 }
 
 void WizardFixture::watch(OvWizardNavigator& n) {

@@ -62,6 +62,13 @@ protected:
     // "Caption visible enabled tag 2 default cancel" for a navigator button.
     std::string state(ov::ovEn_Button_Position p) const;
     ov::CommandButton& button(ov::ovEn_Button_Position p) const { return nav->button(p); }
+    // The buttons' roles, left to right: "D" default, "C" cancel, "-" neither ("--DC"); "x" marks a
+    // disabled button ("-x-C" has the left-middle button disabled).
+    std::string roles() const;
+    // The buttons' lefts from the right: right, right-middle, left-middle, left.
+    std::vector<float> lefts() const;
+    // "top width height" of the four buttons when they share them, or each button's.
+    std::string buttonSizes() const;
     int32_t current() { return mediator().CurrentPageIndex(); }
 
     ov::CWizardNavigator& mediator() { return *ov::wizardThreadState().mediator; }

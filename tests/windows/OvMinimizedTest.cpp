@@ -10,6 +10,7 @@
 #include "windows/ProcedureLog.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -81,23 +82,22 @@ TEST_F(OvMinimizedTest, MinimizingTheFormTakesTheOwnerWindowAlongAndRestoringThe
 
     windows.send(formWindow, win::WM_SYSCOMMAND, win::SC_MINIMIZE, 0);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"form:0112/F020", "owner:0085", "form:0085"}));
-    EXPECT_EQ(windows.state(owner), WindowState::Minimized);
-    EXPECT_EQ(windows.state(formWindow), WindowState::Hidden);
+    EXPECT_EQ(std::tuple(windows.state(owner), windows.state(formWindow)),
+              std::tuple(WindowState::Minimized, WindowState::Hidden));
     // While minimized the form draws nothing, whoever asks it to.
     EXPECT_EQ(windows.send(formWindow, win::WM_PAINT, 0, 0), 0);
     EXPECT_EQ(windows.send(formWindow, win::WM_NCPAINT, 1, 0), 0);
-    EXPECT_EQ(windows.framePaints(formWindow), frames);
-    EXPECT_EQ(windows.paints(formWindow), paints);
-    EXPECT_EQ(windows.state(formWindow), WindowState::Hidden);
+    EXPECT_EQ(
+        std::tuple(windows.framePaints(formWindow), windows.paints(formWindow), windows.state(formWindow)),
+        std::tuple(frames, paints, WindowState::Hidden));
 
     log.lines.clear();
     windows.send(owner, win::WM_SYSCOMMAND, win::SC_RESTORE, 0);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"owner:0112/F120", "owner:0085", "owner:000F", "form:0085",
                                                    "form:000F"}));
-    EXPECT_EQ(windows.state(owner), WindowState::Normal);
-    EXPECT_EQ(windows.state(formWindow), WindowState::Normal);
-    EXPECT_EQ(windows.framePaints(formWindow), frames + 1);
-    EXPECT_EQ(windows.paints(formWindow), paints + 1);
+    EXPECT_EQ(std::tuple(windows.state(owner), windows.state(formWindow), windows.framePaints(formWindow),
+                         windows.paints(formWindow)),
+              std::tuple(WindowState::Normal, WindowState::Normal, frames + 1, paints + 1));
 }
 
 TEST_F(OvMinimizedTest, ASecondMinimizerOnAFormIsRefusedWithTheSystemMenuFailure) {

@@ -4,6 +4,7 @@
 #include "support/WizardFixture.h"
 
 #include <functional>
+#include <tuple>
 
 using namespace ov;
 
@@ -19,19 +20,15 @@ TEST_F(CPageTest, PropertiesReachThePageByName) {
     d.setPageNext(7);
     d.setBannerTitle("Choose a folder");
     d.setTag(Variant("t"));
-    EXPECT_EQ(p->PageNext(), 7);
-    EXPECT_EQ(p->BannerTitle(), "Choose a folder");
-    EXPECT_EQ(d.Tag().toString(), "t");
-    EXPECT_EQ(d.PageBack(), 1);
-    EXPECT_EQ(d.ClientLeft(), 600);
-    EXPECT_EQ(d.Name(), "Details");
+    EXPECT_EQ(std::tuple(p->PageNext(), p->BannerTitle(), d.Tag().toString(), d.PageBack(), d.ClientLeft(),
+                         d.Name()),
+              std::tuple(7, "Choose a folder", "t", 1, 600, "Details"));
     // ...and so do the host's calls by name on the descriptor.
     d.let("pageback", Variant(4));
     EXPECT_EQ(p->PageBack(), 4);
     // Reading the mode changes nothing else.
     EXPECT_EQ(d.PageMode(), 1);
-    EXPECT_EQ(p->PageNext(), 7);
-    EXPECT_EQ(p->BannerTitle(), "Choose a folder");
+    EXPECT_EQ(std::tuple(p->PageNext(), p->BannerTitle()), std::tuple(7, "Choose a folder"));
     // TagVariant keeps an object by reference and a value by copy.
     auto other = loadPage("Other", 4);
     d.set("TagVariant", Variant(ObjectRef(other)));

@@ -6,6 +6,7 @@
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "support/ShownBoxes.h"
 #include "support/TestFiles.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
@@ -13,6 +14,7 @@
 #include "wizard/WizardGlobals.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -165,63 +167,54 @@ TEST_F(CaptionsFileTest, ARegularFileOfTheNameIsRewrittenInPlace) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-// What lies in the application folder under the captions file's name, or what the folder is.
+// What lies in the application folder under the captions file's name, or what the folder is, and the
+// failure the navigator reports: "{file}" stands for the file's path, "{app}" for the folder's.
 struct Hostile {
     const char* what;
     std::function<void(const fs::path& file, const fs::path& outside, Runtime& runtime)> arrange;
     int32_t number;
-    std::function<std::string(const fs::path& file, const fs::path& app)> description;
+    const char* description;
 };
 
-std::string access(const fs::path& file, const char* why) {
-    return "Path/File access error: " + file.string() + ": " + why;
-}
-
 const std::vector<Hostile>& hostiles() {
+    static const std::string link = "Path/File access error: {file}: a symbolic link, which is not followed";
     static const std::vector<Hostile> table{
         {"a link to a file outside",
          [](const fs::path& file, const fs::path& out, Runtime&) {
              writeText(out / "victim.txt", "keep");
              fs::create_symlink(out / "victim.txt", file);
          },
-         75,
-         [](const fs::path& f, const fs::path&) {
-             return access(f, "a symbolic link, which is not followed");
-         }},
+         75, link.c_str()},
         {"a dangling link",
          [](const fs::path& file, const fs::path& out, Runtime&) {
              fs::create_symlink(out / "created.txt", file);
          },
-         75,
-         [](const fs::path& f, const fs::path&) {
-             return access(f, "a symbolic link, which is not followed");
-         }},
+         75, link.c_str()},
         {"a hard link to a file outside",
          [](const fs::path& file, const fs::path& out, Runtime&) {
              writeText(out / "victim.txt", "keep");
              fs::create_hard_link(out / "victim.txt", file);
          },
-         75,
-         [](const fs::path& f, const fs::path&) {
-             return access(f, "the file has other names (hard links) and is not written");
-         }},
+         75, "Path/File access error: {file}: the file has other names (hard links) and is not written"},
         {"a folder", [](const fs::path& file, const fs::path&, Runtime&) { fs::create_directory(file); }, 75,
-         [](const fs::path& f, const fs::path&) { return access(f, "a folder, not a file"); }},
+         "Path/File access error: {file}: a folder, not a file"},
         {"a FIFO without a reader",
          [](const fs::path& file, const fs::path&, Runtime&) { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); },
-         75, [](const fs::path& f, const fs::path&) { return access(f, "a FIFO, not a regular file"); }},
+         75, "Path/File access error: {file}: a FIFO, not a regular file"},
         {"an empty application path",
          [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path.clear(); }, 76,
-         [](const fs::path& f, const fs::path&) {
-             return "Path not found: the folder to write " + f.filename().string() + " into is not set";
-         }},
+         "Path not found: the folder to write Nav.txt into is not set"},
         {"a missing application folder",
          [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path += "/missing"; }, 76,
-         [](const fs::path&, const fs::path& app) {
-             return "Path not found: " + (app / "missing").string();
-         }},
+         "Path not found: {app}/missing"},
     };
     return table;
+}
+
+std::string expand(std::string text, const fs::path& file, const fs::path& app) {
+    for (auto [key, value] : {std::pair{"{file}", file.string()}, {"{app}", app.string()}})
+        if (auto at = text.find(key); at != std::string::npos) text.replace(at, std::strlen(key), value);
+    return text;
 }
 
 // Nothing outside the application folder changed: the victim keeps its text, no file was created
@@ -260,14 +253,13 @@ TEST_F(CaptionsFileTest, ARefusedFileIsReportedByTheNavigatorAndSwallowedByAPage
         const fs::path file = app / "Nav.txt";
         h.arrange(file, outside, runtime);
         nav->let("SaveCaptionsToFile", true);
-        const std::string description = h.description(file, app);
+        const std::string description = expand(h.description, file, app);
         const std::string source = "Nav::SaveCaptionsToFile (Let)";
         EXPECT_EQ(log, std::vector<std::string>{"Nav.OnError " + std::to_string(h.number) + " " +
                                                 description + " | " + source});
-        ASSERT_EQ(boxes().size(), 1u);
-        EXPECT_EQ(boxes()[0].prompt, "Error: " + std::to_string(h.number) + "\r\n" + description);
-        EXPECT_EQ(boxes()[0].style, 48);
-        EXPECT_EQ(boxes()[0].title, source);
+        EXPECT_EQ(ovtest::shownBoxes(runtime),
+                  std::vector<std::string>{source + " | 48 | Error: " + std::to_string(h.number) + "\r\n" +
+                                           description});
         EXPECT_EQ(nav->lastError().number, h.number);
         expectOutsideUntouched(outside, "Nav.txt", h.what);
     }

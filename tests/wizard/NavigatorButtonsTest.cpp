@@ -107,20 +107,14 @@ TEST_F(ButtonBarTest, FinishOverlayItsPartialUndoAndItsCaptionAndEnabledState) {
 
 TEST_F(ButtonBarTest, DefaultStateFollowsTheEnabledDefaultPositionOnly) {
     runWizard();
-    auto defaults = [this] {
-        std::string out;
-        for (auto p : kPositions)
-            out += button(p).Default() ? "D" : "-";
-        return out;
-    };
     nav->setRightMiddleButtonEnabled(false);
-    EXPECT_EQ(defaults(), "----");
+    EXPECT_EQ(roles(), "--x-xC");
     nav->setRightMiddleButtonEnabled(true);
-    EXPECT_EQ(defaults(), "--D-");
+    EXPECT_EQ(roles(), "--xDC");
     nav->let("DefaultButton", Variant(4));
-    EXPECT_EQ(defaults(), "---D");
+    EXPECT_EQ(roles(), "--x-B");
     nav->setDefaultButton(ovEn_Button_Position::ovBPNone);
-    EXPECT_EQ(defaults(), "----");
+    EXPECT_EQ(roles(), "--x-C");
 }
 
 TEST_F(ButtonBarTest, APageWithItsOwnSetShowsItWhileCurrentAndLeavesTheEndOfTheChainAlone) {
@@ -151,10 +145,7 @@ TEST_F(ButtonBarTest, APageWithItsOwnSetShowsItWhileCurrentAndLeavesTheEndOfTheC
 TEST_F(ButtonBarTest, DisablingTheNavigatorDisablesEveryButtonAndEnablingRestoresFromThePage) {
     runWizard();
     nav->let("Enabled", false);
-    for (auto p : kPositions)
-        EXPECT_EQ(state(p).find(" enabled"), std::string::npos) << state(p);
-    EXPECT_FALSE(button(RightMiddle).Default());
-    EXPECT_FALSE(button(Right).Cancel());
+    EXPECT_EQ(roles(), "-x-x-x-x");
     nav->let("Enabled", true);
     EXPECT_EQ(state(RightMiddle), "&Next > visible enabled tag 2 default");
     EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");

@@ -4,6 +4,8 @@
 #include "support/TestFiles.h"
 #include "support/WizardFixture.h"
 
+#include <tuple>
+
 using namespace ov;
 
 namespace {
@@ -14,16 +16,13 @@ using NavigatorOnAFormTest = ovtest::WizardFixture;
 
 TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediator) {
     design(0);
-    EXPECT_EQ(nav->extender().Align(), 2);
-    EXPECT_TRUE(nav->extender().Default());
-    EXPECT_TRUE(nav->extender().Cancel());
-    EXPECT_EQ(form->BorderStyle(), 1);
-    EXPECT_FALSE(form->ControlBox());
-    EXPECT_EQ(form->StartUpPosition(), 2);
-    EXPECT_EQ(mediator().BannerStyle(), 1);
-    EXPECT_TRUE(mediator().ShowErrorMsg());
-    EXPECT_TRUE(wizardThreadState().showErrors);
-    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRightMiddle).Caption, "&Next >");
+    EXPECT_EQ(std::tuple(nav->extender().Align(), nav->extender().Default(), nav->extender().Cancel()),
+              std::tuple(2, true, true));
+    EXPECT_EQ(std::tuple(form->BorderStyle(), form->ControlBox(), form->StartUpPosition()),
+              std::tuple(1, false, 2));
+    EXPECT_EQ(std::tuple(mediator().BannerStyle(), mediator().ShowErrorMsg(), wizardThreadState().showErrors,
+                         mediator().defaultSet(RightMiddle).Caption),
+              std::tuple(1, true, true, "&Next >"));
     EXPECT_EQ(nav->ButtonFont(), form->Font());
 }
 
@@ -64,11 +63,10 @@ TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPag
     detached.PageNext();
     EXPECT_TRUE(boxes().empty());
     EXPECT_FALSE(nav->Enabled()); // no page registered yet
-    EXPECT_EQ(nav->button(ovEn_Button_Position::ovBPRight).Caption(), "&Close");
     // Loaded default-button state follows the stored position even on a disabled button.
-    EXPECT_TRUE(nav->button(ovEn_Button_Position::ovBPRight).Default());
-    EXPECT_EQ(mediator().defaultSet(ovEn_Button_Position::ovBPRight).Caption, "&Close");
-    EXPECT_EQ(mediator().DefaultButton(), 4);
+    EXPECT_EQ(std::tuple(button(Right).Caption(), button(Right).Default(),
+                         mediator().defaultSet(Right).Caption, mediator().DefaultButton()),
+              std::tuple("&Close", true, "&Close", 4));
 }
 
 TEST_F(NavigatorOnAFormTest, ASavedNavigatorLoadsBackTheSame) {
@@ -90,9 +88,9 @@ TEST_F(NavigatorOnAFormTest, ASavedNavigatorLoadsBackTheSame) {
     // state it was saved with.
     EXPECT_TRUE(loaded->Enabled());
     EXPECT_EQ(ovtest::keysOf(rewritten), ovtest::keysOf(bag));
-    EXPECT_EQ(loaded->FinishCaption(), "&Done");
-    EXPECT_EQ(loaded->ButtonFont()->Name(), "Arial");
-    EXPECT_EQ(wizardThreadState().mediator->BannerStyle(), 0);
+    EXPECT_EQ(std::tuple(loaded->FinishCaption(), loaded->ButtonFont()->Name(),
+                         wizardThreadState().mediator->BannerStyle()),
+              std::tuple("&Done", "Arial", 0));
 }
 
 TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEmptyRegistry) {

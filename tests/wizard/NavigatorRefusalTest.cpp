@@ -2,6 +2,8 @@
 // the mediator, the pages and their registration.
 #include "support/WizardFixture.h"
 
+#include <tuple>
+
 using namespace ov;
 
 namespace {
@@ -26,15 +28,11 @@ TEST_F(SecondNavigatorTest, IsRefusedWithoutTouchingTheFormTheMediatorOrThePages
     form->add("OvComCtl.OvWizardNavigator", "Nav2");
 
     // One message, the refusal: no page complains about a height it was told to take.
-    EXPECT_EQ(prompts(), std::vector<std::string>{kRefusal});
-    EXPECT_EQ(boxes()[0].style, 48);
-    EXPECT_EQ(boxes()[0].title, "OvWizardNavigator");
-    EXPECT_EQ(mediator().TabHeight(), tabHeight);
-    EXPECT_EQ(mediator().defaultSet(Right).Caption, "&Abort");
-    EXPECT_EQ(form->Width(), formWidth);
-    EXPECT_EQ(form->Height(), formHeight);
-    EXPECT_EQ(page("Welcome")->Height(), pageHeight);
-    EXPECT_EQ(page("Options")->Height(), pageHeight);
+    EXPECT_EQ(shownBoxes(), std::vector<std::string>{std::string("OvWizardNavigator | 48 | ") + kRefusal});
+    EXPECT_EQ(std::tuple(mediator().TabHeight(), mediator().defaultSet(Right).Caption),
+              std::tuple(tabHeight, "&Abort"));
+    EXPECT_EQ(std::tuple(form->Width(), form->Height(), page("Welcome")->Height(), page("Options")->Height()),
+              std::tuple(formWidth, formHeight, pageHeight, pageHeight));
 
     // A page placed afterwards takes the wizard's page height, not one the refused navigator made up.
     form->add("OvComCtl.OvWizardTab", "Done");

@@ -6,6 +6,8 @@
 #include "platform/PictureBox.h"
 #include "wizard/OvWizardTabFixture.h"
 
+#include <tuple>
+
 using namespace ov;
 using ovtest::WizardTabFixture;
 
@@ -101,18 +103,14 @@ TEST_F(WizardTabLayoutTest, TheClientRectangleDependsOnTheMode) {
     const Case cases[] = {{interior, 600, 1260, 6285, 4455},
                           {welcome, 2600, 1830, 4285, 3075},
                           {complete, 2600, 1830, 4285, 3075}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.page->ClientLeft(), c.left) << c.page->DisplayName();
-        EXPECT_EQ(c.page->ClientTop(), c.top) << c.page->DisplayName();
-        EXPECT_EQ(c.page->ClientWidth(), c.width) << c.page->DisplayName();
-        EXPECT_EQ(c.page->ClientHeight(), c.height) << c.page->DisplayName();
-    }
+    auto client = [](const std::shared_ptr<OvWizardTab>& p) {
+        return std::tuple(p->ClientLeft(), p->ClientTop(), p->ClientWidth(), p->ClientHeight());
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(client(c.page), std::tuple(c.left, c.top, c.width, c.height)) << c.page->DisplayName();
     // A mode value outside the enumeration has no client area but the full width.
     complete->setPageMode(static_cast<En_Page_Mode>(7));
-    EXPECT_EQ(complete->ClientLeft(), 0);
-    EXPECT_EQ(complete->ClientTop(), 0);
-    EXPECT_EQ(complete->ClientWidth(), 6885);
-    EXPECT_EQ(complete->ClientHeight(), 0);
+    EXPECT_EQ(client(complete), std::tuple(0, 0, 6885, 0));
 }
 
 TEST_F(WizardTabLayoutTest, AWatermarkPageKeepsItsClientAreaBelowTheDescriptionAndNeverNegative) {
@@ -139,8 +137,8 @@ TEST_F(WizardTabLayoutTest, AWatermarkPageKeepsItsClientAreaBelowTheDescriptionA
 }
 
 TEST_F(WizardTabLayoutTest, OnlyTheStandardBackColoursFollowTheView) {
-    EXPECT_EQ(welcome->BackColor(), White);
-    EXPECT_EQ(interior->BackColor(), sysColor::ButtonFace);
+    EXPECT_EQ(std::tuple(welcome->BackColor(), interior->BackColor()),
+              std::tuple(White, sysColor::ButtonFace));
     complete->setPageMode(En_Page_Mode::InteriorPage);
     EXPECT_EQ(complete->BackColor(), sysColor::ButtonFace);
     welcome->setBackColor(Yellow);
@@ -213,10 +211,8 @@ TEST_F(WizardTabLayoutTest, AMinimizedPageIsAFloatingBarAsWideAsItsNameThatRetur
 TEST_F(WizardTabLayoutTest, TheDesignerShowsThePictureAreaAndTheClientFrame) {
     form->show();
     auto& size = part<Label>(welcome, "lblImageSize");
-    EXPECT_TRUE(size.Visible());
-    EXPECT_EQ(size.Caption(), " 165 X 400 ");
-    EXPECT_EQ(size.container(), nullptr);
-    EXPECT_EQ(size.Left(), 45);
+    EXPECT_EQ(std::tuple(size.Visible(), size.Caption(), size.container(), size.Left()),
+              std::tuple(true, " 165 X 400 ", nullptr, 45.0f));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LMark")), (Ends{2475, 0, 2475, 6000}));
     EXPECT_TRUE(part<Line>(welcome, "LMark").Visible());
     EXPECT_EQ(endsOf(part<Line>(welcome, "LClientLeft")), (Ends{2600, 1830, 2600, 4905}));
@@ -227,10 +223,9 @@ TEST_F(WizardTabLayoutTest, TheDesignerShowsThePictureAreaAndTheClientFrame) {
         EXPECT_TRUE(part<Line>(welcome, name).Visible()) << name;
 
     auto& bannerSize = part<Label>(interior, "lblImageSize");
-    EXPECT_TRUE(bannerSize.Visible());
-    EXPECT_EQ(bannerSize.Caption(), " 500 X 58 ");
+    EXPECT_EQ(std::tuple(bannerSize.Visible(), bannerSize.Caption(), bannerSize.Left()),
+              std::tuple(true, " 500 X 58 ", 7500 - 10 * 82.5f - 45));
     EXPECT_EQ(bannerSize.container(), &part<PictureBox>(interior, "picBanner"));
-    EXPECT_EQ(bannerSize.Left(), 7500 - 10 * 82.5f - 45);
 }
 
 TEST_F(WizardTabLayoutTest, ARunningWizardShowsNoDesignerGuides) {

@@ -3,6 +3,8 @@
 #include "support/TestFiles.h"
 #include "wizard/OvWizardTabFixture.h"
 
+#include <tuple>
+
 using namespace ov;
 using ovtest::WizardTabFixture;
 
@@ -99,10 +101,8 @@ TEST_F(WizardTabPersistenceTest, EveryWriterReportsItsStoredKeyAndEveryValueCome
         EXPECT_EQ(std::dynamic_pointer_cast<const Font>(q->get(c.property).toObject())->attributes(),
                   courier()->attributes())
             << c.property;
-    EXPECT_EQ(q->TagVariant().type(), Variant::Type::Long);
-    EXPECT_EQ(q->DefaultButton(), 1);
-    EXPECT_EQ(q->PageIndex(), 2);
-    EXPECT_EQ(q->PageMode(), En_Page_Mode::CompletePage);
+    EXPECT_EQ(std::tuple(q->TagVariant().type(), q->DefaultButton(), q->PageIndex(), q->PageMode()),
+              std::tuple(Variant::Type::Long, 1, 2, En_Page_Mode::CompletePage));
     EXPECT_EQ(q->Width(), 690 + 5 * 82.5f + 150) << "loaded minimized, shown as the bar";
 }
 
@@ -119,10 +119,9 @@ TEST_F(WizardTabPersistenceTest, FourKeysAreWrittenWithALowerCaseMAndReadWithAnU
     p.reset();
     reload(saved, Mode::Design);
     auto q = page("Page1");
-    EXPECT_EQ(q->WaterMarkDescriptionFont()->Name(), "Courier New");
-    EXPECT_EQ(q->WaterMarkDescriptionColor(), 0x00000080u);
-    EXPECT_EQ(q->WaterMarkTitleColor(), 0x00008000u);
-    EXPECT_EQ(q->WaterMarkTitleFont()->Name(), "Arial Unicode MS");
+    EXPECT_EQ(std::tuple(q->WaterMarkDescriptionFont()->Name(), q->WaterMarkDescriptionColor(),
+                         q->WaterMarkTitleColor(), q->WaterMarkTitleFont()->Name()),
+              std::tuple("Courier New", 0x00000080u, 0x00008000u, "Arial Unicode MS"));
 }
 
 TEST_F(WizardTabPersistenceTest, StoredDefaultsAreTheNavigatorsOfTheFormThatLoads) {
@@ -133,9 +132,8 @@ TEST_F(WizardTabPersistenceTest, StoredDefaultsAreTheNavigatorsOfTheFormThatLoad
     mediator().setDefaultButton(2);
     reload(saved, Mode::Design);
     auto p = page("Page1");
-    EXPECT_EQ(p->buttonCaption(Left), "Hilfe");
-    EXPECT_TRUE(p->buttonVisible(Left));
-    EXPECT_EQ(p->DefaultButton(), 2);
+    EXPECT_EQ(std::tuple(p->buttonCaption(Left), p->buttonVisible(Left), p->DefaultButton()),
+              std::tuple("Hilfe", true, 2));
     // Saved again, it still stores nothing for them.
     EXPECT_FALSE(save()[0].bag.contains("LBCaption"));
 }
@@ -148,9 +146,9 @@ TEST_F(WizardTabPersistenceTest, TagVariantComesBackAsAnObjectOrAsAValue) {
     auto saved = save();
     reload(saved, Mode::Design);
     EXPECT_EQ(page("Page1")->TagVariant().toObject(), object);
-    EXPECT_EQ(page("Page2")->TagVariant().type(), Variant::Type::Long);
-    EXPECT_EQ(page("Page2")->TagVariant().toInt32(), 5);
-    EXPECT_TRUE(page("Page3")->TagVariant().isNothing());
+    EXPECT_EQ(std::tuple(page("Page2")->TagVariant().type(), page("Page2")->TagVariant().toInt32(),
+                         page("Page3")->TagVariant().isNothing()),
+              std::tuple(Variant::Type::Long, 5, true));
 }
 
 TEST_F(WizardTabPersistenceTest, LoadingNeverSwapsPages) {
@@ -160,10 +158,9 @@ TEST_F(WizardTabPersistenceTest, LoadingNeverSwapsPages) {
     saved[1].bag.put("PageIndex", 1);
     saved[1].bag.put("PageMode", 0);
     reload(saved, Mode::Design);
-    EXPECT_EQ(page("Page1")->PageIndex(), 1);
-    EXPECT_EQ(page("Page2")->PageIndex(), 1);
-    EXPECT_EQ(page("Page1")->PageNext(), 2);
-    EXPECT_EQ(page("Page2")->PageMode(), En_Page_Mode::WelcomePage);
+    EXPECT_EQ(std::tuple(page("Page1")->PageIndex(), page("Page2")->PageIndex(), page("Page1")->PageNext(),
+                         page("Page2")->PageMode()),
+              std::tuple(1, 1, 2, En_Page_Mode::WelcomePage));
 }
 
 TEST_F(WizardTabPersistenceTest, ASavedPageIsUnregisteredUntilItIsLoadedAgain) {
@@ -191,11 +188,12 @@ TEST_F(WizardTabPersistenceTest, LoadingTakesStyleAndPicturesFromTheMediator) {
     mediator().setBannerImage(banner);
     mediator().setWaterMarkImage(watermark);
     reload(saved, Mode::Design);
-    EXPECT_EQ(page("Page2")->bannerStyle(), 1);
-    EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Picture(), banner);
-    EXPECT_EQ(page("Page2")->child<Image>("imgHeaderBanner").Left(), 7500 - 750);
-    EXPECT_EQ(page("Page1")->child<Image>("ImageWaterMark").Picture(), watermark);
-    EXPECT_EQ(page("Page1")->child<Image>("imgHeaderBanner").Picture(), nullptr);
+    auto& headerBanner = page("Page2")->child<Image>("imgHeaderBanner");
+    EXPECT_EQ(std::tuple(page("Page2")->bannerStyle(), headerBanner.Picture(), headerBanner.Left()),
+              std::tuple(1, banner, 7500.0f - 750));
+    EXPECT_EQ(std::tuple(page("Page1")->child<Image>("ImageWaterMark").Picture(),
+                         page("Page1")->child<Image>("imgHeaderBanner").Picture()),
+              std::tuple(watermark, PictureRef()));
 }
 
 TEST_F(WizardTabPersistenceTest, ARunningWizardNeverShowsTheMinimizedBar) {

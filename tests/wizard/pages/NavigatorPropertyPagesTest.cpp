@@ -1,6 +1,8 @@
 #include "platform/Line.h"
 #include "wizard/pages/PropertyPagesFixture.h"
 
+#include <tuple>
+
 namespace ovtest {
 namespace {
 
@@ -28,12 +30,10 @@ TEST_F(NavigatorPropertyPagesTest, GeneralAndPositionWriteTheirFieldsInOrder) {
     EXPECT_EQ(keys("Nav"),
               (std::vector<std::string>{"StartPage", "Enabled", "BannerHeaderStyle", "ButtonHeight",
                                         "ButtonGapMiddle", "ButtonGapRight", "ButtonGapTop"}));
-    EXPECT_EQ(nav->StartPage(), 2);
-    EXPECT_FALSE(nav->Enabled());
-    EXPECT_EQ(nav->BannerHeaderStyle(), ov::ovBannerStyleEnum::ovOSWindows2k);
+    EXPECT_EQ(std::tuple(nav->StartPage(), nav->Enabled(), nav->BannerHeaderStyle()),
+              std::tuple(2, false, ov::ovBannerStyleEnum::ovOSWindows2k));
     EXPECT_EQ(nav->ButtonWidth(), 1120);
-    EXPECT_EQ(button(Right).Height(), 400);
-    EXPECT_EQ(button(Right).Top(), 90);
+    EXPECT_EQ(buttonSizes(), "90 1120 400");
 
     dialog.showPage(0);
     dialog.typeInto("txtStartPage", "x");
@@ -51,8 +51,7 @@ TEST_F(NavigatorPropertyPagesTest, ButtonSetLoadsTheNavigatorsSet) {
     EXPECT_EQ(text("txtLBCaption") + "|" + field<ov::CommandButton>("LeftButton").Caption(), "&Help|&Help");
     EXPECT_EQ(entry("cboFinishPosition") + "|" + entry("cboFinishRule") + "|" + text("txtFinishCaption"),
               "Right Middle Button|Finish|&Finish");
-    EXPECT_TRUE(ticked("chkFinishEnabled"));
-    EXPECT_FALSE(ticked("chkFinishVisible"));
+    EXPECT_EQ(std::tuple(ticked("chkFinishEnabled"), ticked("chkFinishVisible")), std::tuple(true, false));
     EXPECT_FALSE(dialog.anyChanged());
 }
 
@@ -87,10 +86,9 @@ TEST_F(NavigatorPropertyPagesTest, OneDefaultAndOneCancelBoxAndNoneWritesZero) {
     EXPECT_EQ(tickedOf("Default") + " / " + tickedOf("Cancel"), "LB / LMB");
     dialog.click("chkLMBCancel"); // cleared: no cancel box is ticked
     ASSERT_TRUE(dialog.apply());
-    EXPECT_EQ(nav->DefaultButton(), Left);
-    EXPECT_EQ(nav->CancelButton(), ovEn_Button_Position::ovBPNone);
-    EXPECT_TRUE(button(Left).Default());
-    EXPECT_FALSE(button(Right).Cancel());
+    EXPECT_EQ(std::tuple(nav->DefaultButton(), nav->CancelButton()),
+              std::tuple(Left, ovEn_Button_Position::ovBPNone));
+    EXPECT_EQ(roles(), "D---");
 }
 
 TEST_F(NavigatorPropertyPagesTest, ApplyWritesPositionsThenFinishThenRolesAndPreviewsFollow) {
@@ -98,8 +96,7 @@ TEST_F(NavigatorPropertyPagesTest, ApplyWritesPositionsThenFinishThenRolesAndPre
     dialog.typeInto("txtLBCaption", "Aide");
     dialog.click("chkLBEnabled");
     const auto& preview = field<ov::CommandButton>("LeftButton");
-    EXPECT_EQ(preview.Caption(), "Aide");
-    EXPECT_FALSE(preview.Enabled());
+    EXPECT_EQ(std::tuple(preview.Caption(), preview.Enabled()), std::tuple("Aide", false));
     ASSERT_TRUE(dialog.apply());
     std::vector<std::string> expected;
     for (const char* p : {"LeftButton", "LeftMiddleButton", "RightMiddleButton", "RightButton"})
@@ -109,8 +106,7 @@ TEST_F(NavigatorPropertyPagesTest, ApplyWritesPositionsThenFinishThenRolesAndPre
                           "CancelButton", "DefaultButton"})
         expected.push_back(k);
     EXPECT_EQ(keys("Nav"), expected);
-    EXPECT_EQ(nav->LeftButtonCaption(), "Aide");
-    EXPECT_FALSE(nav->LeftButtonEnabled());
+    EXPECT_EQ(std::tuple(nav->LeftButtonCaption(), nav->LeftButtonEnabled()), std::tuple("Aide", false));
 }
 
 // At design time the navigator's writes reach the thread's default set: a page placed afterwards
@@ -122,10 +118,8 @@ TEST_F(NavigatorPropertyPagesTest, APagePlacedLaterStartsFromTheEditedSet) {
     dialog.choose("cboRBRule", 5);
     ASSERT_TRUE(dialog.ok());
     auto later = form->add("OvComCtl.OvWizardTab", "Page4")->controlAs<ov::OvWizardTab>();
-    const ov::PageButtons left = later->LeftButton();
-    EXPECT_EQ(left.Caption, "Aide");
-    EXPECT_TRUE(left.Visible);
-    EXPECT_EQ(later->RightButton().Rule, ovEn_Button_Rule::ovBRExit);
+    EXPECT_EQ(std::tuple(later->LeftButton().Caption, later->LeftButton().Visible, later->RightButton().Rule),
+              std::tuple("Aide", true, ovEn_Button_Rule::ovBRExit));
     EXPECT_EQ(page("Page1")->LeftButton().Caption, "&Help");
 }
 
@@ -138,18 +132,17 @@ TEST_F(NavigatorPropertyPagesTest, PreviewFramesLieOnePixelOutsideTheirButtons) 
               std::pair{"RMB", "RightMiddleButton"}, std::pair{"RB", "RightButton"}}) {
             const std::string name = prefix;
             const auto& b = field<ov::CommandButton>(preview);
-            const auto& top = field<ov::Line>("lin" + name + "Top");
-            const auto& bottom = field<ov::Line>("lin" + name + "Bottom");
-            const auto& left = field<ov::Line>("lin" + name + "Left");
-            const auto& right = field<ov::Line>("lin" + name + "Right");
+            auto line = [&](const char* side) -> const ov::Line& {
+                return field<ov::Line>("lin" + name + side);
+            };
             SCOPED_TRACE(name + " at " + std::to_string(px) + "x" + std::to_string(py));
-            EXPECT_EQ(top.Y1(), b.Top() - py);
-            EXPECT_EQ(bottom.Y1(), b.Top() + b.Height());
-            EXPECT_EQ(left.X1(), b.Left() - px);
-            EXPECT_EQ(right.X1(), b.Left() + b.Width());
-            EXPECT_EQ(top.X1(), left.X1());
-            EXPECT_EQ(bottom.X2(), right.X1() + px);
-            EXPECT_EQ(left.Y2(), bottom.Y1());
+            // Top, bottom, left and right lines; the top starts at the left line, the bottom ends past the
+            // right one, the left ends at the bottom line.
+            EXPECT_EQ(
+                std::tuple(line("Top").Y1(), line("Bottom").Y1(), line("Left").X1(), line("Right").X1()),
+                std::tuple(b.Top() - py, b.Top() + b.Height(), b.Left() - px, b.Left() + b.Width()));
+            EXPECT_EQ(std::tuple(line("Top").X1(), line("Bottom").X2(), line("Left").Y2()),
+                      std::tuple(line("Left").X1(), line("Right").X1() + px, line("Bottom").Y1()));
         }
     }
 }

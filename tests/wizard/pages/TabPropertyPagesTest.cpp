@@ -2,6 +2,8 @@
 #include "platform/OptionButton.h"
 #include "wizard/pages/PropertyPagesFixture.h"
 
+#include <tuple>
+
 namespace ovtest {
 namespace {
 
@@ -27,8 +29,8 @@ TEST_F(TabPropertyPagesTest, GeneralTabWritesInOrderAndADuplicateIndexSwapsPages
     auto p3 = page("Page3"), p1 = page("Page1");
     EXPECT_EQ((std::array{p3->PageIndex(), p3->PageBack(), p3->PageNext()}), (std::array{1, 0, 2}));
     EXPECT_EQ((std::array{p1->PageIndex(), p1->PageBack(), p1->PageNext()}), (std::array{3, 2, 0}));
-    EXPECT_EQ(p3->PageMode(), En_Page_Mode::CompletePage);
-    EXPECT_EQ(p1->PageMode(), En_Page_Mode::CompletePage);
+    EXPECT_EQ((std::array{p3->PageMode(), p1->PageMode()}),
+              (std::array{En_Page_Mode::CompletePage, En_Page_Mode::CompletePage}));
 }
 
 TEST_F(TabPropertyPagesTest, CaptionsWriteTheFiveTextsInOrder) {
@@ -41,8 +43,8 @@ TEST_F(TabPropertyPagesTest, CaptionsWriteTheFiveTextsInOrder) {
     EXPECT_EQ(keys("Page2"),
               (std::vector<std::string>{"WaterMarkTitle", "WaterMarkRule", "WaterMarkDescription",
                                         "BannerTitle", "BannerDescription"}));
-    EXPECT_EQ(page("Page2")->WatermarkRule(), "WaterMarkRule.");
-    EXPECT_EQ(page("Page2")->BannerDescription(), "BannerDescription.");
+    EXPECT_EQ(page("Page2")->WatermarkRule() + " " + page("Page2")->BannerDescription(),
+              "WaterMarkRule. BannerDescription.");
 }
 
 TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) {
@@ -54,16 +56,16 @@ TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) 
     EXPECT_TRUE(set.Enabled());
     dialog.typeInto("txtRBCaption", "Close");
     dialog.click("chkLBVisible");
-    EXPECT_TRUE(field<ov::CommandButton>("LeftButton").Visible());
-    EXPECT_EQ(field<ov::CommandButton>("RightButton").Caption(), "Close");
+    EXPECT_EQ(std::tuple(field<ov::CommandButton>("LeftButton").Visible(),
+                         field<ov::CommandButton>("RightButton").Caption()),
+              std::tuple(true, "Close"));
     dialog.click("chkUseDefaultButtonSet");
     EXPECT_FALSE(set.Enabled());
     EXPECT_FALSE(dialog.typeInto("txtRBCaption", "Quit"));
     ASSERT_TRUE(dialog.apply());
     auto p = page("Page3");
-    EXPECT_TRUE(p->UseDefaultButtonSet());
-    EXPECT_EQ(p->RightButton().Caption, "Close");
-    EXPECT_TRUE(p->LeftButton().Visible);
+    EXPECT_EQ(std::tuple(p->UseDefaultButtonSet(), p->RightButton().Caption, p->LeftButton().Visible),
+              std::tuple(true, "Close", true));
 }
 
 TEST_F(TabPropertyPagesTest, ARuleStaysOnOnePositionAndNoneIsNoEdit) {
@@ -76,9 +78,8 @@ TEST_F(TabPropertyPagesTest, ARuleStaysOnOnePositionAndNoneIsNoEdit) {
     EXPECT_EQ(rules(), "Next None None Cancel");
     EXPECT_TRUE(dialog.anyChanged());
     ASSERT_TRUE(dialog.apply());
-    auto p = page("Page3");
-    EXPECT_EQ(p->buttonRule(Left), ov::ovEn_Button_Rule::ovBRNext);
-    EXPECT_EQ(p->buttonRule(RightMiddle), ov::ovEn_Button_Rule::ovBRNone);
+    EXPECT_EQ(std::tuple(page("Page3")->buttonRule(Left), page("Page3")->buttonRule(RightMiddle)),
+              std::tuple(ov::ovEn_Button_Rule::ovBRNext, ov::ovEn_Button_Rule::ovBRNone));
 }
 
 // A ticked box makes its position's rule the page's default (cancel) rule; with none ticked the page
@@ -106,8 +107,8 @@ TEST_F(TabPropertyPagesTest, DefaultAndCancelComeFromTheTickedBoxOrRuleZero) {
         SCOPED_TRACE(c.ticked);
         EXPECT_EQ(tickedOf("Default") + " / " + tickedOf("Cancel"), c.ticked);
         ASSERT_TRUE(dialog.apply());
-        EXPECT_EQ(page("Page3")->DefaultButton(), c.defaultButton);
-        EXPECT_EQ(page("Page3")->CancelButton(), c.cancelButton);
+        EXPECT_EQ(std::tuple(page("Page3")->DefaultButton(), page("Page3")->CancelButton()),
+                  std::tuple(c.defaultButton, c.cancelButton));
     }
 }
 
