@@ -290,7 +290,7 @@ void FormWindow::press(double x, double y, int16_t button, int16_t shift, int pr
         if (target.child)
             target.child->DblClick();
         else
-            target.control->control().surface().DblClick();
+            target.control->control().raiseSurface(UserControl::SurfaceInput::DblClick);
         return;
     }
     mouse(Down, target, button, shift, hit.x, hit.y);
@@ -338,7 +338,7 @@ void FormWindow::release(double x, double y, int16_t button, int16_t shift) {
         if (target.child)
             target.child->userClick();
         else
-            target.control->control().surface().Click();
+            target.control->control().raiseSurface(UserControl::SurfaceInput::Click);
     }
 }
 

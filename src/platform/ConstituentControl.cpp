@@ -19,7 +19,9 @@ namespace {
 
 ConstituentControl::ConstituentControl() : m_font(ov::Font::standard()) {}
 
-ConstituentControl::~ConstituentControl() = default;
+ConstituentControl::~ConstituentControl() {
+    if (m_ownsName) delete[] m_name;
+}
 
 void ConstituentControl::setContainer(ConstituentControl* c) {
     if (c) {

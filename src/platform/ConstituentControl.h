@@ -11,8 +11,21 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ov {
+
+// Text with static storage: a string literal, kept as a view and never copied (the names of a
+// control's fixed constituents, StaticText("lblTitle")).
+class StaticText {
+public:
+    template <size_t N>
+    explicit consteval StaticText(const char (&literal)[N]) : m_text(literal) {}
+    const char* c_str() const { return m_text; }
+
+private:
+    const char* m_text;
+};
 
 // A standard control that a UserControl builds its surface from (command button, label, picture box,
 // image, frame, line). Constituent controls keep state and raise events; they draw nothing: a renderer
@@ -28,7 +41,8 @@ public:
     ConstituentControl(const ConstituentControl&) = delete;
     ConstituentControl& operator=(const ConstituentControl&) = delete;
 
-    const std::string& Name() const { return m_name; }
+    std::string Name() const { return m_name; }
+    std::string_view nameView() const { return m_name; }
     // The owning control; null once the owner is gone.
     UserControl* owner() const { return m_owner; }
 
@@ -154,7 +168,8 @@ private:
     }
     void fitDeferred();
 
-    std::string m_name;
+    // Static text the owner named the control with (StaticText), or a copy the control owns.
+    const char* m_name = "";
     UserControl* m_owner = nullptr;
     ConstituentControl* m_container = nullptr;
     float m_left = 0, m_top = 0, m_width = 0, m_height = 0;
@@ -162,6 +177,7 @@ private:
     bool m_enabled = true;
     bool m_tabStop = true;
     bool m_sizeDeferred = false;
+    bool m_ownsName = false;
     int16_t m_tabIndex = 0;
     // Texts most controls never get, made with the first one that is not empty.
     struct Texts {

@@ -328,7 +328,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (toForm)
         KeyDown(code, sh);
     if (code && surface)
-        surface->surface().KeyDown(code, sh);
+        surface->raiseSurface(UserControl::SurfaceInput::KeyDown, code, sh);
     if (code && child) {
         child->KeyDown(code, sh);
         // What the text box does with the key itself comes after its handlers, which may cancel it.
@@ -340,7 +340,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
         if (toForm)
             KeyPress(ascii);
         if (ascii && surface)
-            surface->surface().KeyPress(ascii);
+            surface->raiseSurface(UserControl::SurfaceInput::KeyPress, ascii);
         if (ascii && child) {
             child->KeyPress(ascii);
             if (auto* box = dynamic_cast<TextBox*>(child.get()); box && ascii && canReceive(*box))
@@ -353,7 +353,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (toForm)
         KeyUp(code, sh);
     if (code && surface)
-        surface->surface().KeyUp(code, sh);
+        surface->raiseSurface(UserControl::SurfaceInput::KeyUp, code, sh);
     if (code && child)
         child->KeyUp(code, sh);
 
@@ -407,18 +407,10 @@ bool Form::deliverMouse(Extender& target, Input kind, int16_t button, int16_t sh
     if (!canReceive(target))
         return false;
     auto keepAlive = target.shared_from_this();
-    auto& events = target.control().surface();
-    switch (kind) {
-    case Input::Down:
-        events.MouseDown(button, shift, x, y);
-        break;
-    case Input::Move:
-        events.MouseMove(button, shift, x, y);
-        break;
-    case Input::Up:
-        events.MouseUp(button, shift, x, y);
-        break;
-    }
+    using S = UserControl::SurfaceInput;
+    const S surfaceKind =
+        kind == Input::Down ? S::MouseDown : (kind == Input::Move ? S::MouseMove : S::MouseUp);
+    target.control().raiseSurface(surfaceKind, button, shift, x, y);
     return true;
 }
 
@@ -465,7 +457,7 @@ bool Form::click(Extender& target, float x, float y) {
         focus(target, nullptr);
     if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
         return true;
-    target.control().surface().Click();
+    target.control().raiseSurface(UserControl::SurfaceInput::Click);
     return true;
 }
 
@@ -488,7 +480,7 @@ bool Form::doubleClick(Extender& target, float x, float y) {
         return false;
     if (!canReceive(target))
         return true;
-    target.control().surface().DblClick();
+    target.control().raiseSurface(UserControl::SurfaceInput::DblClick);
     deliverMouse(target, Input::Up, 1, 0, x, y);
     return true;
 }

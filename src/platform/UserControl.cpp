@@ -49,6 +49,54 @@ UserControl::~UserControl() {
     }
 }
 
+void UserControl::raiseSurface(SurfaceInput kind) {
+    int16_t a = 0, b = 0;
+    float x = 0, y = 0;
+    raiseSurface(kind, a, b, x, y);
+}
+
+void UserControl::raiseSurface(SurfaceInput kind, int16_t& key) {
+    int16_t b = 0;
+    float x = 0, y = 0;
+    raiseSurface(kind, key, b, x, y);
+}
+
+void UserControl::raiseSurface(SurfaceInput kind, int16_t& key, int16_t& shift) {
+    float x = 0, y = 0;
+    raiseSurface(kind, key, shift, x, y);
+}
+
+void UserControl::raiseSurface(SurfaceInput kind, int16_t& a, int16_t& b, float& x, float& y) {
+    // The hook stands where a handler connected by the control's constructor would, first in line.
+    onSurfaceInput(kind, a, b, x, y);
+    switch (kind) {
+    case SurfaceInput::Click:
+        m_surface.Click();
+        break;
+    case SurfaceInput::DblClick:
+        m_surface.DblClick();
+        break;
+    case SurfaceInput::KeyDown:
+        m_surface.KeyDown(a, b);
+        break;
+    case SurfaceInput::KeyPress:
+        m_surface.KeyPress(a);
+        break;
+    case SurfaceInput::KeyUp:
+        m_surface.KeyUp(a, b);
+        break;
+    case SurfaceInput::MouseDown:
+        m_surface.MouseDown(a, b, x, y);
+        break;
+    case SurfaceInput::MouseMove:
+        m_surface.MouseMove(a, b, x, y);
+        break;
+    case SurfaceInput::MouseUp:
+        m_surface.MouseUp(a, b, x, y);
+        break;
+    }
+}
+
 void UserControl::setEnabled(bool v) {
     if (m_enabled == v)
         return;
@@ -146,18 +194,27 @@ void UserControl::PropertyChanged(std::string_view key) {
         m_site->recordChange(key);
 }
 
-void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string name,
+void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string_view name, bool staticName,
                         ConstituentControl* container) {
     if (name.empty())
         invalidValue("a constituent control needs a name");
     if (findChild(name))
-        invalidValue("a control named " + name + " already exists in " + classInfo().name);
+        invalidValue("a control named " + std::string(name) + " already exists in " + classInfo().name);
     if (container && (container->m_owner != this || !container->holdsControls()))
-        invalidValue(container->Name() + " cannot hold " + name);
-    c->m_name = std::move(name);
+        invalidValue(container->Name() + " cannot hold " + std::string(name));
+    if (staticName) {
+        c->m_name = name.data();
+    } else {
+        // Kept as text with its terminator: a name is one word in the control.
+        char* copy = new char[name.size() + 1];
+        name.copy(copy, name.size());
+        copy[name.size()] = '\0';
+        c->m_name = copy;
+        c->m_ownsName = true;
+    }
     c->m_owner = this;
     c->m_container = container;
-    if (!m_childByName.empty()) m_childByName.emplace(c->m_name, c.get());
+    if (m_childByName) m_childByName->emplace(c->m_name, c.get());
     m_zOrder.push_back(c.get());
     m_children.push_back(std::move(c));
 }
@@ -194,17 +251,18 @@ Object::Resolved UserControl::resolveMember(std::string_view name) {
 ConstituentControl* UserControl::findChild(std::string_view name) const {
     // Most controls hold a few dozen constituents, found as fast by a scan and without the memory of a
     // hash; a control that comes to hold many (a panel's loaded lines) is indexed from then on.
-    if (m_childByName.empty()) {
+    if (!m_childByName) {
         if (m_children.size() < kIndexedFrom) {
             for (const auto& c : m_children)
                 if (equalsNoCase(c->m_name, name)) return c.get();
             return nullptr;
         }
+        m_childByName = std::make_unique<ChildIndex>();
         for (const auto& c : m_children)
-            m_childByName.emplace(c->m_name, c.get());
+            m_childByName->emplace(c->m_name, c.get());
     }
-    auto it = m_childByName.find(name);
-    return it == m_childByName.end() ? nullptr : it->second;
+    auto it = m_childByName->find(name);
+    return it == m_childByName->end() ? nullptr : it->second;
 }
 
 void UserControl::removeChild(std::string_view name) {
@@ -233,7 +291,7 @@ void UserControl::removeChild(std::string_view name) {
         std::erase_if(m_zOrder, [&](ConstituentControl* c) { return isInside(c, target); });
     }
     for (auto& c : doomed) {
-        m_childByName.erase(c->m_name);
+        if (m_childByName) m_childByName->erase(c->m_name);
         c->m_owner = nullptr;
         c->m_container = nullptr;
     }

@@ -112,6 +112,9 @@ public:
     // It goes to the front of the z-order. A used or empty name is failure 380.
     template <class T>
     T& addChild(std::string name, ConstituentControl* container = nullptr);
+    // The same, named with static text that the control keeps without a copy.
+    template <class T>
+    T& addChild(StaticText name, ConstituentControl* container = nullptr);
     ConstituentControl* findChild(std::string_view name) const;
     // The child named `name` as a T; failure 730 when there is none, 13 when it is not a T.
     template <class T>
@@ -146,11 +149,32 @@ public:
         Event<> EnterFocus;
         Event<> ExitFocus;
     };
-    // A control that publishes events of the same names raises them from these.
     SurfaceEvents& surface() { return m_surface; }
+    // How the form delivers input to the surface: the control's own onSurfaceInput first, then the
+    // handlers of the surface event of that name, all sharing the (by-reference) arguments. Keys take
+    // KeyCode (KeyAscii) and Shift, the mouse Button, Shift, X and Y; Click and DblClick nothing.
+    enum class SurfaceInput : uint8_t {
+        Click,
+        DblClick,
+        KeyDown,
+        KeyPress,
+        KeyUp,
+        MouseDown,
+        MouseMove,
+        MouseUp
+    };
+    void raiseSurface(SurfaceInput kind);
+    void raiseSurface(SurfaceInput kind, int16_t& key);
+    void raiseSurface(SurfaceInput kind, int16_t& key, int16_t& shift);
+    void raiseSurface(SurfaceInput kind, int16_t& button, int16_t& shift, float& x, float& y);
 
 protected:
     UserControl();
+    // Room for `n` constituent controls (a control that builds a fixed surface makes its lists once).
+    void reserveChildren(size_t n) {
+        m_children.reserve(n);
+        m_zOrder.reserve(n);
+    }
 
     virtual void onInitialize() {}
     virtual void onInitProperties() {}
@@ -164,6 +188,11 @@ protected:
     // The extender's Visible changed (between onInitialize and onTerminate), before the form lays
     // out or shows anything for it.
     virtual void onExtenderVisibleChanged() {}
+    // Input delivered to the surface (raiseSurface), before the surface event's handlers hear it: a
+    // control that publishes events of the same names raises them here, at no cost per control while
+    // nobody listens. The arguments are those of raiseSurface (unused ones zero).
+    virtual void onSurfaceInput(SurfaceInput /*kind*/, int16_t& /*a*/, int16_t& /*b*/, float& /*x*/,
+                                float& /*y*/) {}
 
     // The class's own members first, then "Controls".
     Resolved resolveMember(std::string_view name) override;
@@ -174,7 +203,8 @@ private:
     friend class ConstituentControl;
     friend class EmbeddedControl;
 
-    void adopt(std::shared_ptr<ConstituentControl> c, std::string name, ConstituentControl* container);
+    void adopt(std::shared_ptr<ConstituentControl> c, std::string_view name, bool staticName,
+               ConstituentControl* container);
     void reorderChild(ConstituentControl& c, bool toFront);
     void childLostReach(ConstituentControl& c);
     // Stores a size without the docking rules or hooks (the form placing a control).
@@ -202,16 +232,25 @@ private:
     std::vector<std::shared_ptr<ConstituentControl>> m_children;
     std::vector<ConstituentControl*> m_zOrder;
     // The children by name (letter case ignored; the keys view the children's names), made by the first
-    // lookup among kIndexedFrom or more children and kept from then on; empty until then.
+    // lookup among kIndexedFrom or more children and kept from then on; none until then.
     static constexpr size_t kIndexedFrom = 32;
-    mutable std::unordered_map<std::string_view, ConstituentControl*, NoCaseHash, NoCaseEqual> m_childByName;
+    using ChildIndex = std::unordered_map<std::string_view, ConstituentControl*, NoCaseHash, NoCaseEqual>;
+    mutable std::unique_ptr<ChildIndex> m_childByName;
 };
 
 template <class T>
 T& UserControl::addChild(std::string name, ConstituentControl* container) {
     auto c = std::make_shared<T>();
     T& ref = *c;
-    adopt(std::move(c), std::move(name), container);
+    adopt(std::move(c), name, false, container);
+    return ref;
+}
+
+template <class T>
+T& UserControl::addChild(StaticText name, ConstituentControl* container) {
+    auto c = std::make_shared<T>();
+    T& ref = *c;
+    adopt(std::move(c), name.c_str(), true, container);
     return ref;
 }
 

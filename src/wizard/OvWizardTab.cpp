@@ -112,30 +112,35 @@ OvWizardTab::OvWizardTab() {
     buildSurface();
     setControlContainer(true); // the host puts its own controls in the client area
     m_tagVariant = Variant(nullptr);
-    // The page's events are the surface's own, raised with the same (by-reference) arguments.
-    auto& s = surface();
-    m_surfaceLinks.emplace_back(s.KeyDown.connect([this](int16_t& key, int16_t& shift) {
-        trapFailures(*this, "::KeyDown", [&] { KeyDown(key, shift); });
-    }));
-    m_surfaceLinks.emplace_back(s.KeyPress.connect(
-        [this](int16_t& key) { trapFailures(*this, "::KeyPress", [&] { KeyPress(key); }); }));
-    m_surfaceLinks.emplace_back(s.KeyUp.connect([this](int16_t& key, int16_t& shift) {
-        trapFailures(*this, "::KeyUp", [&] { KeyUp(key, shift); });
-    }));
-    m_surfaceLinks.emplace_back(
-        s.MouseDown.connect([this](int16_t& button, int16_t& shift, float& x, float& y) {
-            trapFailures(*this, "::MouseDown", [&] { MouseDown(button, shift, x, y); });
-        }));
-    m_surfaceLinks.emplace_back(
-        s.MouseMove.connect([this](int16_t& button, int16_t& shift, float& x, float& y) {
-            trapFailures(*this, "::MouseMove", [&] { MouseMove(button, shift, x, y); });
-        }));
-    m_surfaceLinks.emplace_back(
-        s.MouseUp.connect([this](int16_t& button, int16_t& shift, float& x, float& y) {
-            trapFailures(*this, "::MouseUp", [&] { MouseUp(button, shift, x, y); });
-        }));
-    m_surfaceLinks.emplace_back(
-        s.Click.connect([this] { trapFailures(*this, "::Click", [&] { Click(); }); }));
+}
+
+// The page's events are the surface's own, raised with the same (by-reference) arguments.
+void OvWizardTab::onSurfaceInput(SurfaceInput kind, int16_t& a, int16_t& b, float& x, float& y) {
+    switch (kind) {
+    case SurfaceInput::KeyDown:
+        trapFailures(*this, "::KeyDown", [&] { KeyDown(a, b); });
+        break;
+    case SurfaceInput::KeyPress:
+        trapFailures(*this, "::KeyPress", [&] { KeyPress(a); });
+        break;
+    case SurfaceInput::KeyUp:
+        trapFailures(*this, "::KeyUp", [&] { KeyUp(a, b); });
+        break;
+    case SurfaceInput::MouseDown:
+        trapFailures(*this, "::MouseDown", [&] { MouseDown(a, b, x, y); });
+        break;
+    case SurfaceInput::MouseMove:
+        trapFailures(*this, "::MouseMove", [&] { MouseMove(a, b, x, y); });
+        break;
+    case SurfaceInput::MouseUp:
+        trapFailures(*this, "::MouseUp", [&] { MouseUp(a, b, x, y); });
+        break;
+    case SurfaceInput::Click:
+        trapFailures(*this, "::Click", [&] { Click(); });
+        break;
+    case SurfaceInput::DblClick:
+        break;
+    }
 }
 
 OvWizardTab::~OvWizardTab() {
@@ -170,21 +175,22 @@ void OvWizardTab::attach() {
     m_mediator = subscribeWizardMediator();
     CWizardNavigator& m = *m_mediator;
     m_listenerId = m.joinPages(*this, m_pageIndex, isSited() && extender().Visible());
-    m_mediatorLinks.emplace_back(
-        m.OnChangeBannerPicture.connect([this](PictureRef picture) { onChangeBannerPicture(picture); }));
-    m_mediatorLinks.emplace_back(m.OnChangeWaterMarkPicture.connect(
-        [this](PictureRef picture) { onChangeWaterMarkPicture(picture); }));
-    m_mediatorLinks.emplace_back(m.OnChangeBannerStyle.connect([this](int32_t style) {
-        trapFailures(*this, "::OnChangeBannerStyle", [&] { setBannerStyle(style); });
-    }));
-    m_mediatorLinks.emplace_back(m.YouMustChangeYourHeight.connect([this](int32_t height) {
-        trapFailures(*this, "::YouMustChangeYourHeight", [&] { setHeight(static_cast<float>(height)); });
-    }));
-    m_mediatorLinks.emplace_back(m.OnNavigatorDie.connect([this] { onNavigatorDie(); }));
+    m_mediatorLinks = {
+        m.OnChangeBannerPicture.connect([this](PictureRef picture) { onChangeBannerPicture(picture); }),
+        m.OnChangeWaterMarkPicture.connect([this](PictureRef picture) { onChangeWaterMarkPicture(picture); }),
+        m.OnChangeBannerStyle.connect([this](int32_t style) {
+            trapFailures(*this, "::OnChangeBannerStyle", [&] { setBannerStyle(style); });
+        }),
+        m.YouMustChangeYourHeight.connect([this](int32_t height) {
+            trapFailures(*this, "::YouMustChangeYourHeight", [&] { setHeight(static_cast<float>(height)); });
+        }),
+        m.OnNavigatorDie.connect([this] { onNavigatorDie(); }),
+    };
 }
 
 void OvWizardTab::detach() {
-    m_mediatorLinks.clear();
+    for (auto& link : m_mediatorLinks)
+        link.disconnect();
     if (m_mediator) m_mediator->leavePages(m_listenerId);
     m_listenerId = 0;
     m_mediator.reset();
@@ -259,18 +265,40 @@ void OvWizardTab::onNavigatorDie() {
 
 // ---- Lifecycle ----
 
+namespace {
+
+// The last set a page of this thread took, while any page holds it: a thousand pages of one wizard
+// hold one copy. Nothing is kept once no page holds it.
+template <class T>
+std::shared_ptr<const T> shareEqual(T&& taken) {
+    static thread_local std::weak_ptr<const T> last;
+    if (auto kept = last.lock(); kept && *kept == taken) return kept;
+    auto made = std::make_shared<const T>(std::move(taken));
+    last = made;
+    return made;
+}
+
+} // namespace
+
+const OvWizardTab::NavigatorDefaults& OvWizardTab::navigatorDefaults() const {
+    static const NavigatorDefaults none;
+    return m_navigatorDefaults ? *m_navigatorDefaults : none;
+}
+
 void OvWizardTab::onInitialize() {
     trapFailures(*this, "(Class)OvWizardTab::Initialize", [&] {
         attach();
         m_descriptor = std::make_shared<CPage>();
         const CWizardNavigator& m = mediator();
+        NavigatorDefaults taken;
         for (auto p : kButtonPositions) {
             const ButtonSetting& s = m.defaultSet(p);
-            m_navigatorDefaults[buttonSlot(p)] = {s.Visible, s.Enabled, s.Caption,
-                                                  static_cast<ovEn_Button_Rule>(s.Rule)};
+            taken.buttons[buttonSlot(p)] = {s.Visible, s.Enabled, s.Caption,
+                                            static_cast<ovEn_Button_Rule>(s.Rule)};
         }
-        m_navigatorDefaultButton = m.DefaultButton();
-        m_navigatorCancelButton = m.CancelButton();
+        taken.defaultButton = m.DefaultButton();
+        taken.cancelButton = m.CancelButton();
+        m_navigatorDefaults = shareEqual(std::move(taken));
         m_descriptor->setWizardPage(Variant(shared_from_this()));
     });
 }

@@ -196,8 +196,9 @@ public:
     const CPageRef& descriptor() const { return m_descriptor; }
     const LastError& lastError() const { return m_lastError; }
 
-    // ---- Events, raised from the surface's events of the same names; the arguments are shared
-    // with the surface, so a handler's changes reach it ----
+    // ---- Events, raised with the surface's events of the same names (before their handlers) when
+    // the form delivers input; the arguments are shared with the surface, so a handler's changes
+    // reach it ----
     Event<int16_t&, int16_t&> KeyDown;
     Event<int16_t&> KeyPress;
     Event<int16_t&, int16_t&> KeyUp;
@@ -219,6 +220,7 @@ protected:
     void onAmbientChanged(const std::string& name) override;
     void onTerminate() override;
     void onExtenderVisibleChanged() override;
+    void onSurfaceInput(SurfaceInput kind, int16_t& a, int16_t& b, float& x, float& y) override;
 
 private:
     struct ButtonSlot {
@@ -226,7 +228,19 @@ private:
         bool enabled = false;
         std::string caption;
         ovEn_Button_Rule rule = ovEn_Button_Rule::ovBRNone;
+        bool operator==(const ButtonSlot&) const = default;
     };
+    // The navigator's default set and roles as the page took them when it was initialised: what the
+    // stored button keys are written against and what a new page starts with. Every page of a wizard
+    // takes the same, so pages that took equal sets share one.
+    struct NavigatorDefaults {
+        std::array<ButtonSlot, 4> buttons;
+        int32_t defaultButton = 0;
+        int32_t cancelButton = 0;
+        bool operator==(const NavigatorDefaults&) const = default;
+    };
+    // The set taken at initialisation; an empty set (no button, no roles) when initialising failed.
+    const NavigatorDefaults& navigatorDefaults() const;
 
     ButtonSlot& slot(ovEn_Button_Position position);
     const ButtonSlot& slot(ovEn_Button_Position position) const;
@@ -311,9 +325,8 @@ private:
     static void describeButton(ClassBuilder<OvWizardTab>& b, const std::string& prefix, int32_t firstDispid);
 
     std::shared_ptr<CWizardNavigator> m_mediator;
-    std::vector<ScopedConnection> m_mediatorLinks;
+    std::array<ScopedConnection, 5> m_mediatorLinks;
     CWizardNavigator::PageListenerId m_listenerId = 0;
-    std::vector<ScopedConnection> m_surfaceLinks;
     CPageRef m_descriptor;
     std::string m_displayName;
     int32_t m_bannerStyle = 0;
@@ -329,11 +342,8 @@ private:
     bool m_useDefaultButtonSet = true;
     int32_t m_defaultButton = 0;
     int32_t m_cancelButton = 0;
-    int32_t m_navigatorDefaultButton = 0;
-    int32_t m_navigatorCancelButton = 0;
-    std::array<PageButtons, 4> m_buffers;
     std::array<ButtonSlot, 4> m_buttons;
-    std::array<ButtonSlot, 4> m_navigatorDefaults;
+    std::shared_ptr<const NavigatorDefaults> m_navigatorDefaults;
     LastError m_lastError;
     // The constituents the stored keys reach, found once when the surface is built.
     struct StoredParts {

@@ -75,21 +75,21 @@ void OvWizardTab::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule value) 
 }
 
 PageButtons OvWizardTab::buttonView(ovEn_Button_Position position) {
+    // Every field is the page's own value: a record written before is not kept.
     const ButtonSlot& s = slot(position);
-    PageButtons& buffer = m_buffers[buttonSlot(position)];
-    buffer.Position = position;
-    buffer.Caption = s.caption;
-    buffer.Enabled = s.enabled;
-    buffer.Visible = s.visible;
-    buffer.Rule = s.rule;
-    buffer.Default = m_defaultButton == static_cast<int32_t>(position);
-    buffer.Cancel = m_cancelButton == static_cast<int32_t>(position);
-    return buffer;
+    PageButtons view;
+    view.Position = position;
+    view.Caption = s.caption;
+    view.Enabled = s.enabled;
+    view.Visible = s.visible;
+    view.Rule = s.rule;
+    view.Default = m_defaultButton == static_cast<int32_t>(position);
+    view.Cancel = m_cancelButton == static_cast<int32_t>(position);
+    return view;
 }
 
 void OvWizardTab::setButtonView(ovEn_Button_Position position, const PageButtons& button) {
     trapFailures(*this, viewLabel(position), [&] {
-        m_buffers[buttonSlot(position)] = button;
         setButtonVisible(position, button.Visible);
         setButtonEnabled(position, button.Enabled);
         setButtonCaption(position, button.Caption);

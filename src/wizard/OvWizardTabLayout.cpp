@@ -98,7 +98,7 @@ std::string pixelSize(float width, float height) {
     return text;
 }
 
-Label& addLabel(UserControl& owner, const char* name, ConstituentControl* container, float left, float top,
+Label& addLabel(UserControl& owner, StaticText name, ConstituentControl* container, float left, float top,
                 float width, float height, const char* caption) {
     auto& l = owner.addChild<Label>(name, container);
     l.Move(left, top, width, height);
@@ -114,13 +114,13 @@ void headerText(Label& l, bool wrap) {
     l.setAutoSize(true);
 }
 
-Line& addLine(UserControl& owner, const char* name, ConstituentControl* container, OleColor color) {
+Line& addLine(UserControl& owner, StaticText name, ConstituentControl* container, OleColor color) {
     auto& l = owner.addChild<Line>(name, container);
     l.setBorderColor(color);
     return l;
 }
 
-Line& addGuide(UserControl& owner, const char* name) {
+Line& addGuide(UserControl& owner, StaticText name) {
     auto& l = owner.addChild<Line>(name);
     l.setBorderStyle(kDotted);
     l.setVisible(false);
@@ -131,68 +131,76 @@ Line& addGuide(UserControl& owner, const char* name) {
 
 void OvWizardTab::buildSurface() {
     // Back to front: the watermark group, the banner, the design-time guides, the minimized bar.
-    auto& watermark = addChild<Image>("ImageWaterMark");
+    reserveChildren(27); // the controls made below
+    auto& watermark = addChild<Image>(StaticText("ImageWaterMark"));
     watermark.Move(0, 0, kWatermarkWidth, 4695);
-    auto& title = addLabel(*this, "lblWatermarkTitle", nullptr, 2595, 300, 4635, 315, "Welcome to ...");
+    auto& title =
+        addLabel(*this, StaticText("lblWatermarkTitle"), nullptr, 2595, 300, 4635, 315, "Welcome to ...");
     title.setFont(pageFont(0));
     headerText(title, true);
-    headerText(addLabel(*this, "lblWatermarkDescription", nullptr, 2600, 1350, 4575, 195, "Description"),
-               true);
-    headerText(addLabel(*this, "lblRule", nullptr, 2600, 4290, 1695, 195, "To continue, click Next."), false);
-    addGuide(*this, "LMark");
+    headerText(
+        addLabel(*this, StaticText("lblWatermarkDescription"), nullptr, 2600, 1350, 4575, 195, "Description"),
+        true);
+    headerText(
+        addLabel(*this, StaticText("lblRule"), nullptr, 2600, 4290, 1695, 195, "To continue, click Next."),
+        false);
+    addGuide(*this, StaticText("LMark"));
 
-    auto& banner = addChild<PictureBox>("picBanner");
+    auto& banner = addChild<PictureBox>(StaticText("picBanner"));
     banner.setBorderStyle(0);
     banner.setBackColor(kWhite);
     banner.setTabStop(false);
     banner.Move(0, 0, 7500, kBannerHeight);
-    auto& headerTitle = addLabel(*this, "lblHeaderTitle", &banner, 300, 150, 6030, 225, "Step Title");
+    auto& headerTitle =
+        addLabel(*this, StaticText("lblHeaderTitle"), &banner, 300, 150, 6030, 225, "Step Title");
     headerTitle.setFont(pageFont(1));
     headerText(headerTitle, true);
-    headerText(addLabel(*this, "lblHeaderDescription", &banner, 600, 375, 5715, 195, "Step Description"),
-               true);
-    addChild<Image>("imgHeaderBanner", &banner).Move(6600, 60, 750, 750);
+    headerText(
+        addLabel(*this, StaticText("lblHeaderDescription"), &banner, 600, 375, 5715, 195, "Step Description"),
+        true);
+    addChild<Image>(StaticText("imgHeaderBanner"), &banner).Move(6600, 60, 750, 750);
     m_parts.banner = &banner;
     m_parts.headerTitle = &headerTitle;
     m_parts.headerDescription = &child<Label>("lblHeaderDescription");
     m_parts.watermarkTitle = &title;
     m_parts.watermarkDescription = &child<Label>("lblWatermarkDescription");
     m_parts.rule = &child<Label>("lblRule");
-    auto& separator = addChild<Frame>("fraBanner");
+    auto& separator = addChild<Frame>(StaticText("fraBanner"));
     separator.Move(-30, kBannerHeight, 7560, 30);
 
-    for (const char* name : {"LClientBottom", "LClientTop", "LClientRight", "LClientLeft"})
+    for (StaticText name : {StaticText("LClientBottom"), StaticText("LClientTop"), StaticText("LClientRight"),
+                            StaticText("LClientLeft")})
         addGuide(*this, name);
-    auto& imageSize = addLabel(*this, "lblImageSize", nullptr, 45, 600, 1215, 195, "");
+    auto& imageSize = addLabel(*this, StaticText("lblImageSize"), nullptr, 45, 600, 1215, 195, "");
     imageSize.setBackColor(sysColor::WindowBackground);
     imageSize.setForeColor(sysColor::WindowText);
     imageSize.setToolTipText("Available Image area");
     imageSize.setAutoSize(true);
     imageSize.setVisible(false);
 
-    auto& bar = addChild<PictureBox>("picMinimize");
+    auto& bar = addChild<PictureBox>(StaticText("picMinimize"));
     bar.setBorderStyle(0);
     bar.setTabStop(false);
     bar.Move(0, 0, 7515, 375);
     bar.setVisible(false);
-    addLine(*this, "LTop", &bar, sysColor::ButtonHighlight);
-    addLine(*this, "LBottom", &bar, sysColor::ButtonDarkShadow);
-    addLine(*this, "LRight", &bar, sysColor::ButtonDarkShadow);
-    addLine(*this, "LLeft", &bar, sysColor::ButtonHighlight);
+    addLine(*this, StaticText("LTop"), &bar, sysColor::ButtonHighlight);
+    addLine(*this, StaticText("LBottom"), &bar, sysColor::ButtonDarkShadow);
+    addLine(*this, StaticText("LRight"), &bar, sysColor::ButtonDarkShadow);
+    addLine(*this, StaticText("LLeft"), &bar, sysColor::ButtonHighlight);
     // The gripper: two raised bars, each a highlight line and a shadow line.
-    addLine(*this, "LLHand", &bar, sysColor::ButtonHighlight).setEnds(60, 45, 60, 255);
-    addLine(*this, "LRHand", &bar, sysColor::ButtonShadow).setEnds(90, 45, 90, 255);
-    addLine(*this, "RLHand", &bar, sysColor::ButtonHighlight).setEnds(110, 45, 110, 255);
-    addLine(*this, "RRHand", &bar, sysColor::ButtonShadow).setEnds(140, 45, 140, 255);
-    auto& logo = addChild<Image>("imgLogo", &bar);
+    addLine(*this, StaticText("LLHand"), &bar, sysColor::ButtonHighlight).setEnds(60, 45, 60, 255);
+    addLine(*this, StaticText("LRHand"), &bar, sysColor::ButtonShadow).setEnds(90, 45, 90, 255);
+    addLine(*this, StaticText("RLHand"), &bar, sysColor::ButtonHighlight).setEnds(110, 45, 110, 255);
+    addLine(*this, StaticText("RRHand"), &bar, sysColor::ButtonShadow).setEnds(140, 45, 140, 255);
+    auto& logo = addChild<Image>(StaticText("imgLogo"), &bar);
     logo.Move(195, 30, 210, 210);
     static thread_local std::weak_ptr<const Picture> logoPicture;
     logo.setPicture(sharedWhileUsed(logoPicture, [] { return Picture::fromPng(logoPng()); }));
-    auto& index = addLabel(*this, "lblPageIndex", &bar, 450, 30, 120, 195, "");
+    auto& index = addLabel(*this, StaticText("lblPageIndex"), &bar, 450, 30, 120, 195, "");
     index.setFont(pageFont(2));
     index.setAutoSize(true);
     m_parts.pageIndex = &index;
-    addLabel(*this, "lblDisplayName", &bar, 690, 30, 780, 195, "").setAutoSize(true);
+    addLabel(*this, StaticText("lblDisplayName"), &bar, 690, 30, 780, 195, "").setAutoSize(true);
 }
 
 // ---- Client rectangle ----

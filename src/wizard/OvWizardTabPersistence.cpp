@@ -125,22 +125,22 @@ const StoredKeyTable<OvWizardTab>& OvWizardTab::buttonKeys() {
         auto slot = [&keys](auto at, const std::string& prefix) {
             keys.push_back(Key::withDefaultOf<bool>(
                 prefix + "Visible", prefix + "Visible", 0,
-                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].visible; },
+                [](const T& t) { return t.navigatorDefaults().buttons[decltype(at)::value].visible; },
                 [](T& t) { return t.m_buttons[decltype(at)::value].visible; },
                 [](T& t, bool v) { t.m_buttons[decltype(at)::value].visible = v; }));
             keys.push_back(Key::withDefaultOf<bool>(
                 prefix + "Enabled", prefix + "Enabled", 0,
-                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].enabled; },
+                [](const T& t) { return t.navigatorDefaults().buttons[decltype(at)::value].enabled; },
                 [](T& t) { return t.m_buttons[decltype(at)::value].enabled; },
                 [](T& t, bool v) { t.m_buttons[decltype(at)::value].enabled = v; }));
             keys.push_back(Key::withDefaultOf<std::string>(
                 prefix + "Caption", prefix + "Caption", 0,
-                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].caption; },
+                [](const T& t) { return t.navigatorDefaults().buttons[decltype(at)::value].caption; },
                 [](T& t) { return t.m_buttons[decltype(at)::value].caption; },
                 [](T& t, std::string v) { t.m_buttons[decltype(at)::value].caption = std::move(v); }));
             keys.push_back(Key::withDefaultOf<ovEn_Button_Rule>(
                 prefix + "Rule", prefix + "Rule", 0,
-                [](const T& t) { return t.m_navigatorDefaults[decltype(at)::value].rule; },
+                [](const T& t) { return t.navigatorDefaults().buttons[decltype(at)::value].rule; },
                 [](T& t) { return t.m_buttons[decltype(at)::value].rule; },
                 [](T& t, ovEn_Button_Rule v) { t.m_buttons[decltype(at)::value].rule = v; }));
         };
@@ -150,10 +150,11 @@ const StoredKeyTable<OvWizardTab>& OvWizardTab::buttonKeys() {
         slot(Constant<size_t{2}>{}, "RMB");
         slot(Constant<size_t{3}>{}, "RB");
         keys.push_back(Key::withDefaultOf<int32_t>(
-            "DefaultButton", "DefaultButton", 0, [](const T& t) { return t.m_navigatorDefaultButton; },
+            "DefaultButton", "DefaultButton", 0,
+            [](const T& t) { return t.navigatorDefaults().defaultButton; },
             [](T& t) { return t.m_defaultButton; }, [](T& t, int32_t v) { t.m_defaultButton = v; }));
         keys.push_back(Key::withDefaultOf<int32_t>(
-            "CancelButton", "CancelButton", 0, [](const T& t) { return t.m_navigatorCancelButton; },
+            "CancelButton", "CancelButton", 0, [](const T& t) { return t.navigatorDefaults().cancelButton; },
             [](T& t) { return t.m_cancelButton; }, [](T& t, int32_t v) { t.m_cancelButton = v; }));
         keys.push_back(Key::field<&T::m_useDefaultButtonSet>("UseDefaultButtonSet", 0, true));
         return keys;
@@ -213,9 +214,10 @@ void OvWizardTab::onInitProperties() {
         m_tagVariant = Variant(nullptr);
         child<Image>("imgHeaderBanner").setPicture(mediatorBannerImage());
         SetBannerImagePlace();
-        m_buttons = m_navigatorDefaults;
-        m_defaultButton = m_navigatorDefaultButton;
-        m_cancelButton = m_navigatorCancelButton;
+        const NavigatorDefaults& defaults = navigatorDefaults();
+        m_buttons = defaults.buttons;
+        m_defaultButton = defaults.defaultButton;
+        m_cancelButton = defaults.cancelButton;
         m_useDefaultButtonSet = true;
         numberNewPage();
         const int32_t height = tabHeight();

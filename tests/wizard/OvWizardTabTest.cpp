@@ -325,6 +325,6 @@ TEST_F(WizardTabPageTest, SurfaceInputIsRaisedWithSharedArguments) {
 
     ScopedConnection key = p->on("KeyDown", [](Args& a) { a[0] = int16_t{0}; });
     int16_t code = 65, shift = 0;
-    p->surface().KeyDown(code, shift);
+    p->raiseSurface(UserControl::SurfaceInput::KeyDown, code, shift);
     EXPECT_EQ(code, 0);
 }
