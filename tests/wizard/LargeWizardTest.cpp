@@ -64,6 +64,10 @@ TEST_F(LargeWizardTest, EveryControlIsWhereTheDockingRulePutsItAtEveryStep) {
         {"to the first page", [&] { goTo("Page1"); }, "Page1"},
         {"a hidden page taller", [this] { form->control("Page4")->let("Height", Variant(900.0)); }, "Page1"},
         {"Next after it", [this] { nav->NextClick(); }, "Page2"},
+        // Shown by the host behind the showing page, a page that is not current hides again: the pages
+        // in front of it move down and back, and are read at once.
+        {"a hidden page shown by name", [this] { form->control("Page5")->let("Visible", Variant(true)); },
+         "Page2"},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.what);
