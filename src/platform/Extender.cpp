@@ -291,10 +291,14 @@ bool Extender::effectivelyVisible() const {
     return true;
 }
 
+void Extender::settleDocking() const {
+    if (m_form) m_form->settleDocking();
+}
+
 ExtenderValues Extender::values() const {
     ExtenderValues v;
-    v.left = m_left;
-    v.top = m_top;
+    v.left = Left();
+    v.top = Top();
     v.width = m_control->Width();
     v.height = m_control->Height();
     v.visible = m_visible;

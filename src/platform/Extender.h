@@ -77,8 +77,14 @@ public:
     bool Visible() const { return m_visible; }
     // The control hears onShow/onHide as it appears or disappears on a visible form.
     void setVisible(bool v);
-    float Left() const { return m_left; }
-    float Top() const { return m_top; }
+    float Left() const {
+        settleDocking();
+        return m_left;
+    }
+    float Top() const {
+        settleDocking();
+        return m_top;
+    }
     float Width() const;
     float Height() const;
     void setLeft(float v) { Move(v, m_top); }
@@ -148,6 +154,8 @@ private:
     void recordChange(std::string_view key);
     // Puts the control into `container` (null: the form), keeping the containers' counts.
     void placeIn(Extender* container);
+    // A docked control's place may wait for the form's docking (Form::settleDocking).
+    void settleDocking() const;
     void storePosition(float left, float top) {
         m_left = left;
         m_top = top;

@@ -209,6 +209,7 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
     snap.width = m_width;
     snap.height = m_height;
 
+    settleDocking();
     ExtenderRef ext(new Extender(*this, control, std::string(name)));
     m_loaded = true;
     m_controls.push_back(ext);
@@ -219,6 +220,7 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
     try {
         if (values)
             applyValues(*ext, *values);
+        if (m_sideDocked >= 0 && (ext->m_align == 3 || ext->m_align == 4)) ++m_sideDocked;
         // The new control is in front of all others: the docking behind it stays as it is.
         if (ext->isDocked()) layoutDocked(ext.get());
         control->m_initialized = true;
@@ -357,6 +359,7 @@ void Form::terminate(const ExtenderRef& ext, std::exception_ptr& first) {
 }
 
 void Form::unsite(const ExtenderRef& ext) {
+    settleDocking();
     std::erase(m_controls, ext);
     std::erase(m_zOrder, ext.get());
     unindex(*ext);
@@ -377,6 +380,7 @@ void Form::unsiteAll() {
     std::vector<ExtenderRef> controls = std::move(m_controls);
     m_controls.clear();
     m_zOrder.clear();
+    m_dockDeferFrom = kNoDeferral;
     m_byName.clear();
     m_defaultControl = nullptr;
     m_cancelControl = nullptr;
@@ -578,22 +582,60 @@ std::vector<Form::Placement> Form::planDocked(size_t from, DockSpace space) {
     return plan;
 }
 
+size_t Form::zOrderPosition(const Extender& ext) const {
+    // Searched from both ends at once: the controls that change are mostly the newest and the current
+    // page of a wizard, which comes to the front, and the page that shows next, which has waited at the
+    // back since it was last shown; a wizard must not walk all its pages to find either.
+    const size_t n = m_zOrder.size();
+    for (size_t front = n, back = 0; back < front; ++back) {
+        if (m_zOrder[--front] == &ext) return front;
+        if (m_zOrder[back] == &ext) return back;
+    }
+    return n;
+}
+
 void Form::layoutDocked(const Extender* changed) {
     // A control docks in the area the controls behind it leave free, so a change to one control moves
     // only it and those in front of it. Pages of a large wizard are docked: a page change or a page
     // loading must not walk them all.
+    settleDocking();
     const DockSpace client = clientSpace();
     if (changed && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient && changed->isDocked()) {
-        auto it = std::find(m_zOrder.begin(), m_zOrder.end(), changed);
-        if (it != m_zOrder.end()) {
-            layoutDockedFrom(static_cast<size_t>(it - m_zOrder.begin()), changed->m_dockSpace, true);
+        const size_t at = zOrderPosition(*changed);
+        if (at < m_zOrder.size()) {
+            layoutDockedFrom(at, changed->m_dockSpace, true, true);
             return;
         }
     }
+    m_sideDocked = -1;
     layoutDockedFrom(0, client);
 }
 
-void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged) {
+void Form::settleDocking() {
+    if (m_dockDeferFrom == kNoDeferral) return;
+    const size_t from = m_dockDeferFrom;
+    m_dockDeferFrom = kNoDeferral;
+    // The controls put off still hold the areas of the last complete docking: they stop being moved
+    // where they get back the area they had.
+    if (m_dockSettled && clientSpace() == m_dockClient && from < m_zOrder.size())
+        layoutDockedFrom(from, m_dockDeferSpace, true);
+    else
+        layoutDockedFrom(0, clientSpace());
+}
+
+bool Form::mayDeferDocking(const DockSpace& before, const DockSpace& after) {
+    // Top- and bottom-docked controls in front keep their sizes when only the free area's top or bottom
+    // moves; a side-docked one would take a new height (and hear Resize).
+    if (before.left != after.left || before.right != after.right) return false;
+    if (m_sideDocked < 0) {
+        m_sideDocked = 0;
+        for (const Extender* e : m_zOrder)
+            m_sideDocked += e->m_align == 3 || e->m_align == 4;
+    }
+    return m_sideDocked == 0;
+}
+
+void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged, bool mayDefer) {
     // A control that keeps fighting its docking (resizing itself against it) stops being followed here.
     if (m_layoutDepth >= 8) {
         m_dockSettled = false;
@@ -602,6 +644,7 @@ void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged)
     ++m_layoutDepth;
     const uint64_t generation = ++m_layoutGeneration;
     if (from == 0) m_dockClient = space;
+    const bool wasSettled = m_dockSettled;
     m_dockSettled = false;
     bool complete = true;
     // Controls are placed as they come until one changes size: its Resize handler may change what the
@@ -615,6 +658,14 @@ void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged)
         // When only the first control changed, a control after it that gets the area it had keeps the
         // place it had, and so does every control after it (a hidden page that took a new height).
         if (onlyFirstChanged && i != from && e.m_dockSpace == space) {
+            reachedEnd = false;
+            break;
+        }
+        // A page of a large wizard that shows is brought to the front next, where the pages in front of
+        // it get back the area they had: their docking waits until it is needed.
+        if (mayDefer && i != from && wasSettled && mayDeferDocking(e.m_dockSpace, space)) {
+            m_dockDeferFrom = i;
+            m_dockDeferSpace = space;
             reachedEnd = false;
             break;
         }
@@ -647,6 +698,14 @@ void Form::layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged)
 }
 
 void Form::constrainDockedSize(const Extender& ext, float& width, float& height) {
+    // A control behind those whose docking was put off has its area already (a page that has just
+    // shown lays itself out before it comes to the front).
+    if (m_dockDeferFrom != kNoDeferral) {
+        const bool behind = m_dockSettled && clientSpace() == m_dockClient &&
+                            ((m_dockDeferFrom > 0 && m_zOrder[m_dockDeferFrom - 1] == &ext) ||
+                             zOrderPosition(ext) < m_dockDeferFrom);
+        if (!behind) settleDocking();
+    }
     // After a complete docking every docked control's free area is known; otherwise plan them all
     // (which records the areas but moves nothing).
     if (!m_dockSettled || clientSpace() != m_dockClient) {
@@ -661,12 +720,20 @@ void Form::constrainDockedSize(const Extender& ext, float& width, float& height)
 }
 
 void Form::reorder(Extender& ext, bool toFront) {
-    auto it = std::find(m_zOrder.begin(), m_zOrder.end(), &ext);
-    if (it == m_zOrder.end())
-        return;
-    const size_t from = static_cast<size_t>(it - m_zOrder.begin());
+    const size_t from = zOrderPosition(ext);
+    if (from == m_zOrder.size()) return;
+    // The docking put off when this control changed (a page that was shown) is taken over here, when
+    // the control comes to the front from just behind the controls put off.
+    size_t deferred = kNoDeferral;
+    if (toFront && ext.isDocked() && m_dockDeferFrom != kNoDeferral && m_dockDeferFrom > from) {
+        deferred = m_dockDeferFrom;
+        for (size_t i = from + 1; i < deferred && deferred != kNoDeferral; ++i)
+            if (m_zOrder[i]->isDocked()) deferred = kNoDeferral;
+    }
+    if (deferred == kNoDeferral) settleDocking();
+    m_dockDeferFrom = kNoDeferral;
     const DockSpace space = ext.m_dockSpace;
-    m_zOrder.erase(it);
+    m_zOrder.erase(m_zOrder.begin() + static_cast<std::ptrdiff_t>(from));
     if (toFront)
         m_zOrder.push_back(&ext);
     else
@@ -676,10 +743,16 @@ void Form::reorder(Extender& ext, bool toFront) {
     // Brought to the front, the control leaves the place it had: the controls from there on dock again
     // in the area it had. Sent to the back, it changes the area of every other control.
     const DockSpace client = clientSpace();
-    if (toFront && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient)
-        layoutDockedFrom(from, space);
-    else
+    if (toFront && m_layoutDepth == 0 && m_dockSettled && client == m_dockClient) {
+        // The controls put off still have the areas of the last complete docking, in which this control
+        // left them the area it leaves now: they stay, and it docks in front of them.
+        if (deferred != kNoDeferral && m_zOrder[deferred - 1]->m_dockSpace == space)
+            layoutDockedFrom(m_zOrder.size() - 1, m_dockRemaining);
+        else
+            layoutDockedFrom(from, space);
+    } else {
         layoutDocked();
+    }
 }
 
 void Form::updateShown() {

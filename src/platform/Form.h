@@ -318,8 +318,16 @@ private:
     // Docks the controls again: all of them, or, when only `changed` (a docked control) changed its
     // size or visibility or came to the front, it and the controls in front of it.
     void layoutDocked(const Extender* changed = nullptr);
+    // Where `ext` is in m_zOrder (0 is the back); m_zOrder.size() when it is not there.
+    size_t zOrderPosition(const Extender& ext) const;
     // `onlyFirstChanged`: the docked control at `from` is the only one whose docking changed.
-    void layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged = false);
+    // `mayDefer`: the controls in front of it may be left to settleDocking (see there).
+    void layoutDockedFrom(size_t from, DockSpace space, bool onlyFirstChanged = false, bool mayDefer = false);
+    // Docks the controls whose docking was put off, if any. Docking is put off only where it moves
+    // controls without resizing them (no side-docked control, the same free width), so nothing is
+    // raised by it; what reads or changes a docked control's place or the z-order settles it first.
+    void settleDocking();
+    bool mayDeferDocking(const DockSpace& before, const DockSpace& after);
     void constrainDockedSize(const Extender& ext, float& width, float& height);
     void reorder(Extender& ext, bool toFront);
     // Tells the controls that appeared or disappeared: every control, or only `root` and the controls
@@ -378,6 +386,14 @@ private:
     bool m_dockSettled = false;
     DockSpace m_dockClient;
     DockSpace m_dockRemaining; // what the last docking left free, in front of every docked control
+    // A docking put off: the docked controls from z-order position m_dockDeferFrom on dock again from
+    // m_dockDeferSpace (none: kNoDeferral). Their m_dockSpace and m_dockRemaining are still those of
+    // the last docking, which was complete: a control that comes to the front from just behind them
+    // finds them in place when the area it leaves is the one they were docked from (see reorder).
+    static constexpr size_t kNoDeferral = static_cast<size_t>(-1);
+    size_t m_dockDeferFrom = kNoDeferral;
+    DockSpace m_dockDeferSpace;
+    int m_sideDocked = -1; // controls with Align 3 or 4 (-1: not counted since the last whole docking)
     std::shared_ptr<Extender> m_focusControl;
     std::shared_ptr<ConstituentControl> m_focusChild;
     // What the focus events have told so far (the focus itself may already be elsewhere).

@@ -81,6 +81,7 @@ FormRef FormFile::build(FormFilePlan& plan, const std::string& path, Mode mode) 
         for (size_t at : plan.zOrder)
             order.push_back(f.m_controls[at].get());
         if (order != f.m_zOrder) {
+            f.settleDocking();
             f.m_zOrder = std::move(order);
             try {
                 f.layoutDocked();

@@ -86,9 +86,33 @@ public:
 
 private:
     [[noreturn]] void fail(const std::string& problem) const {
+        std::string where = m_where;
+        for (const Entry& e : m_entries)
+            where += e.key ? "property " + *e.key + ": " : "property #" + std::to_string(e.number) + ": ";
         throw Failure(err::InvalidFileFormat,
-                      failureText(err::InvalidFileFormat) + ": " + m_path + ": " + m_where + problem);
+                      failureText(err::InvalidFileFormat) + ": " + m_path + ": " + where + problem);
     }
+
+    // The property entries being read, outermost first: a failure names the innermost as "property
+    // #2: " until its key is known, then "property Caption: ". Kept apart from m_where, and put into
+    // words only when something fails, because a wizard's file holds tens of thousands of entries.
+    struct Entry {
+        size_t number;
+        const std::string* key;
+    };
+    class EntryPlace {
+    public:
+        EntryPlace(std::vector<Entry>& entries, size_t number) : m_entries(entries) {
+            m_entries.push_back({number, nullptr});
+        }
+        ~EntryPlace() { m_entries.pop_back(); }
+        EntryPlace(const EntryPlace&) = delete;
+        EntryPlace& operator=(const EntryPlace&) = delete;
+        void named(const std::string& key) { m_entries.back().key = &key; }
+
+    private:
+        std::vector<Entry>& m_entries;
+    };
 
     static std::string position(std::string_view text, size_t byte) {
         // The parser counts from 1 and may point one past the end.
@@ -282,13 +306,14 @@ private:
         if (!list.is_array()) fail("the properties must be a JSON list");
         size_t n = 0;
         for (const Json& e : list) {
-            Where w(m_where, "property #" + std::to_string(++n) + ": ");
+            EntryPlace place(m_entries, ++n);
             object(e, "the entry");
             const Json* key = member(e, "key");
             if (!key) fail("the entry has no key");
-            const std::string k = string(*key, "the key");
+            if (!key->is_string()) fail("the key must be text");
+            const std::string& k = key->get_ref<const std::string&>();
             if (k.empty()) fail("the key is empty");
-            w.replace("property " + k + ": ");
+            place.named(k);
             if (bag.contains(k)) fail("the key appears twice");
             bag.put(k, value(e, depth));
         }
@@ -297,7 +322,8 @@ private:
     Variant value(const Json& e, int depth) {
         const Json* typeMember = member(e, "type");
         if (!typeMember) fail("the entry has no type");
-        const std::string type = string(*typeMember, "the type");
+        if (!typeMember->is_string()) fail("the type must be text");
+        const std::string& type = typeMember->get_ref<const std::string&>();
         const Json* v = member(e, "value");
         auto need = [&](const char* what) -> const Json& {
             if (!v) fail(std::string(what) + " entry has no value");
@@ -382,6 +408,7 @@ private:
 
     std::string m_path;
     std::string m_where;
+    std::vector<Entry> m_entries;
     static constexpr size_t kSharedFonts = 16;
     mutable std::vector<std::pair<Font::Attributes, FontRef>> m_fonts;
 };

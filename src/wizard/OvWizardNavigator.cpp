@@ -111,6 +111,7 @@ OvWizardNavigator::OvWizardNavigator() {
         const DefaultButtonSetting& d = kNavigatorDefaultSet[i];
         m_positions[i] = {d.visible, d.enabled, d.caption, d.rule};
         auto& cmd = addChild<CommandButton>(kButtonNames[i]);
+        m_buttons[i] = &cmd;
         cmd.setVisible(d.visible);
         cmd.setEnabled(d.enabled);
         cmd.setCaption(d.caption);
@@ -136,7 +137,8 @@ const OvWizardNavigator::PositionSetting& OvWizardNavigator::setting(ovEn_Button
 }
 
 CommandButton& OvWizardNavigator::button(ovEn_Button_Position p) const {
-    return child<CommandButton>(kButtonNames[buttonSlot(p)]);
+    // Kept from the start: the buttons are written on every page change.
+    return *m_buttons[buttonSlot(p)];
 }
 
 CWizardNavigator& OvWizardNavigator::mediator() const {

@@ -274,6 +274,7 @@ private:
     std::vector<ScopedConnection> m_mediatorLinks;
     int32_t m_startPage = 1;
     std::array<PositionSetting, 4> m_positions;
+    std::array<CommandButton*, 4> m_buttons{}; // the constituents cmdLeft ... cmdRight, for good
     bool m_finishVisible = false;
     bool m_finishEnabled = true;
     std::string m_finishCaption = "&Finish";

@@ -22,30 +22,32 @@ const char* positionName(ovEn_Button_Position p) {
     }
 }
 
-// The label of a position property writer, e.g. "::LeftButtonEnabled (Let)"; kept for the whole run.
+// A position property's field, in the order of kFields.
+enum Field : size_t { kVisible, kEnabled, kRule, kCaption };
 constexpr const char* kFields[] = {"Visible", "Enabled", "Rule", "Caption"};
 
-size_t fieldSlot(const char* field) {
-    size_t f = 0;
-    while (std::string_view(kFields[f]) != field)
-        ++f;
-    return f;
+// Texts of each position and field, made once for all threads: a page change writes every button's
+// fields, and the texts are the same wherever they are written.
+using FieldTexts = std::array<std::array<std::string, 4>, 4>;
+FieldTexts fieldTexts(const char* before, const char* after) {
+    FieldTexts texts;
+    for (auto p : kButtonPositions) {
+        for (size_t f = 0; f < 4; ++f)
+            texts[buttonSlot(p)][f] = std::string(before) + positionName(p) + kFields[f] + after;
+    }
+    return texts;
 }
 
-const char* writerLabel(ovEn_Button_Position p, const char* field) {
-    static thread_local std::array<std::array<std::string, 4>, 4> labels;
-    std::string& l = labels[buttonSlot(p)][fieldSlot(field)];
-    if (l.empty()) l = std::string("::") + positionName(p) + field + " (Let)";
-    return l.c_str();
+// The label of a position property writer, e.g. "::LeftButtonEnabled (Let)".
+const char* writerLabel(ovEn_Button_Position p, Field field) {
+    static const FieldTexts labels = fieldTexts("::", " (Let)");
+    return labels[buttonSlot(p)][field].c_str();
 }
 
-// The stored key of a button's field ("RightMiddleButtonEnabled"), made once: a page change writes
-// every button's fields.
-const std::string& storedKey(ovEn_Button_Position p, const char* field) {
-    static thread_local std::array<std::array<std::string, 4>, 4> keys;
-    std::string& k = keys[buttonSlot(p)][fieldSlot(field)];
-    if (k.empty()) k = std::string(positionName(p)) + field;
-    return k;
+// The stored key of a button's field ("RightMiddleButtonEnabled").
+const std::string& storedKey(ovEn_Button_Position p, Field field) {
+    static const FieldTexts keys = fieldTexts("", "");
+    return keys[buttonSlot(p)][field];
 }
 
 std::string ruleText(ovEn_Button_Rule r) {
@@ -54,8 +56,11 @@ std::string ruleText(ovEn_Button_Rule r) {
 
 // The rule a button's tag holds, compared as a number; a tag that is not a number is no rule.
 int32_t tagRule(const CommandButton& b) {
+    const std::string tag = b.Tag();
+    // The navigator writes one digit; any other text is read as a number would be.
+    if (tag.size() == 1 && tag[0] >= '0' && tag[0] <= '9') return tag[0] - '0';
     double v = 0;
-    return Variant::parseNumber(b.Tag(), v) ? static_cast<int32_t>(v) : -1;
+    return Variant::parseNumber(tag, v) ? static_cast<int32_t>(v) : -1;
 }
 
 } // namespace
@@ -69,52 +74,60 @@ void OvWizardNavigator::shareDefault(ovEn_Button_Position p, F change) {
 }
 
 void OvWizardNavigator::setButtonVisible(ovEn_Button_Position p, bool v) {
-    trapFailures(*this, writerLabel(p, "Visible"), [&] {
+    trapFailures(*this, writerLabel(p, kVisible), [&] {
         setting(p).visible = v;
         button(p).setVisible(v);
         shareDefault(p, [&](ButtonSetting& s) { s.Visible = v; });
-        PropertyChanged(storedKey(p, "Visible"));
+        PropertyChanged(storedKey(p, kVisible));
     });
 }
 
 void OvWizardNavigator::setButtonEnabled(ovEn_Button_Position p, bool v) {
-    trapFailures(*this, writerLabel(p, "Enabled"), [&] {
+    trapFailures(*this, writerLabel(p, kEnabled), [&] {
         setting(p).enabled = v;
         button(p).setEnabled(v);
         if (m_defaultButton == p) ApplyDefaultButton(v ? p : ovEn_Button_Position::ovBPNone);
         if (m_cancelButton == p) ApplyCancelButton(v ? p : ovEn_Button_Position::ovBPNone);
         shareDefault(p, [&](ButtonSetting& s) { s.Enabled = v; });
-        PropertyChanged(storedKey(p, "Enabled"));
+        PropertyChanged(storedKey(p, kEnabled));
     });
 }
 
 void OvWizardNavigator::setButtonRule(ovEn_Button_Position p, ovEn_Button_Rule v) {
-    trapFailures(*this, writerLabel(p, "Rule"), [&] {
+    trapFailures(*this, writerLabel(p, kRule), [&] {
         setting(p).rule = v;
         button(p).setTag(ruleText(v));
         shareDefault(p, [&](ButtonSetting& s) { s.Rule = static_cast<int32_t>(v); });
-        PropertyChanged(storedKey(p, "Rule"));
+        PropertyChanged(storedKey(p, kRule));
     });
 }
 
 void OvWizardNavigator::setButtonCaption(ovEn_Button_Position p, const std::string& v) {
-    trapFailures(*this, writerLabel(p, "Caption"), [&] {
+    trapFailures(*this, writerLabel(p, kCaption), [&] {
         setting(p).caption = v;
         button(p).setCaption(v);
         shareDefault(p, [&](ButtonSetting& s) { s.Caption = v; });
-        PropertyChanged(storedKey(p, "Caption"));
+        PropertyChanged(storedKey(p, kCaption));
     });
 }
 
 // A position or none: none (or any value outside 1..4) leaves no button with the role.
+// The four buttons are the navigator's only command buttons, so a button whose role is already right
+// is left alone (setting a role clears it on the other command buttons).
 void OvWizardNavigator::ApplyDefaultButton(ovEn_Button_Position positionOrNone) {
-    for (auto p : kButtonPositions)
-        button(p).setDefault(setting(p).enabled && p == positionOrNone);
+    for (auto p : kButtonPositions) {
+        CommandButton& b = button(p);
+        const bool v = setting(p).enabled && p == positionOrNone;
+        if (b.Default() != v) b.setDefault(v);
+    }
 }
 
 void OvWizardNavigator::ApplyCancelButton(ovEn_Button_Position positionOrNone) {
-    for (auto p : kButtonPositions)
-        button(p).setCancel(setting(p).enabled && p == positionOrNone);
+    for (auto p : kButtonPositions) {
+        CommandButton& b = button(p);
+        const bool v = setting(p).enabled && p == positionOrNone;
+        if (b.Cancel() != v) b.setCancel(v);
+    }
 }
 
 void OvWizardNavigator::setDefaultButton(ovEn_Button_Position v) {
