@@ -90,14 +90,5 @@ TEST_F(LinePaintTest, DiagonalLineRunsBetweenItsEnds) {
     expectColor(b, kWhite, {30, 20, 51, 51});
 }
 
-TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
-    line(10, 10, 50, 10).setBorderColor(sysColor::ButtonShadow);
-    line(10, 12, 50, 12).setBorderColor(sysColor::ButtonHighlight);
-    sketch->setBackColor(rgb(0, 0, 0));
-    Bitmap b = render();
-    expectColor(b, kShadow, {20, 10});
-    expectColor(b, kWhite, {20, 12});
-}
-
 } // namespace
 } // namespace ovtest
