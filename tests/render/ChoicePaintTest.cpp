@@ -75,5 +75,21 @@ TEST_F(ChoicePaintTest, OptionDotAndClosedDropDownList) {
     EXPECT_GT(darkIn(b, 3, 42, 60, 16), 10) << "the chosen entry";
 }
 
+TEST_F(ChoicePaintTest, APropertyPageIsDrawnOnItsDialogFormWithItsFields) {
+    auto label = form->add("OvComCtl.OvLabel", "lblTitle");
+    label->let("BackColor", 0x00FF00);
+    ov::PropertyDialog dialog;
+    dialog.open({label}, {"StandardColor", "StandardFont"});
+    const ov::Bitmap colour = renderer.render(*dialog.form());
+    EXPECT_EQ(colour.width(), 360) << "the form's client area is the largest page";
+    const auto& preview = dialog.page(0).child<ov::PictureBox>("picPreview");
+    const int px = static_cast<int>(preview.Left() + preview.Width() / 2) / 15;
+    const int py = static_cast<int>(preview.Top() + preview.Height() / 2) / 15;
+    EXPECT_EQ(colour.pixel(px, py), (ov::Rgb{0, 255, 0}));
+    dialog.showPage(1);
+    const ov::Bitmap font = renderer.render(*dialog.form());
+    EXPECT_NE(font.pixel(px, py), (ov::Rgb{0, 255, 0})) << "only the current page is drawn";
+}
+
 } // namespace
 } // namespace ovtest

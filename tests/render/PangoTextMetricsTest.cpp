@@ -44,9 +44,13 @@ protected:
     PangoTextMetrics metrics;
 };
 
-TEST_F(PangoTextMetricsTest, TwipsStayRoughlyTheSameAtAnotherResolution) {
+TEST_F(PangoTextMetricsTest, MeasuresWholePixelsInTwipsThatStayRoughlyTheSameAtAnotherResolution) {
     auto font = Font::create("Arial", 10);
     const float at96 = metrics.lineWidth(font, "Resolution independent");
+    EXPECT_FLOAT_EQ(std::fmod(at96, 15.0f), 0.0f) << "hinted advances are whole pixels";
+    // A 10-point line at 96 dpi is a little over 13.3 pixels of font size.
+    EXPECT_GE(metrics.lineHeight(font), 14 * 15);
+    EXPECT_LE(metrics.lineHeight(font), 17 * 15);
     runtime.setTwipsPerPixel(12, 12);
     const float at120 = metrics.lineWidth(font, "Resolution independent");
     EXPECT_NEAR(at120 / at96, 1.0, 0.06);
