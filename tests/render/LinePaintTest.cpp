@@ -83,12 +83,5 @@ TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
     EXPECT_EQ(row(b, 9, 22, 32), std::string(32, '.'));
 }
 
-TEST_F(LinePaintTest, DiagonalLineRunsBetweenItsEnds) {
-    line(10, 10, 50, 50);
-    Bitmap b = render();
-    expectColor(b, kBlack, {12, 12, 30, 30});
-    expectColor(b, kWhite, {30, 20, 51, 51});
-}
-
 } // namespace
 } // namespace ovtest
