@@ -87,18 +87,6 @@ TEST_F(OvTreeBaseTest, ACancelledChangeKeepsThePageAndSelectsTheOldNodeAgain) {
     EXPECT_EQ(shownPages(), " [pgView]");
 }
 
-TEST_F(OvTreeBaseTest, KeysAndMouseReachTheSameClick) {
-    build();
-    form->focus(*options, &tree());
-    form->pressKey(40); // Down: View -> Fonts
-    EXPECT_EQ(shownPages(), " [pgFonts]");
-    const float row = tree().rowHeight();
-    form->click(tree(), tree().labelLeft(node("_ADVANCED")) + 30, 15 + row * 3.5f); // the fourth row
-    EXPECT_EQ(tree().selected()->Key(), "_ADVANCED");
-    EXPECT_EQ(log, (std::vector<std::string>{"Before 1 2", "After 1 2 [pgView]", "Before 2 0",
-                                             "After 2 -1 [pgFonts]"}));
-}
-
 TEST_F(OvTreeBaseTest, TheHelpApplyButtonRaisesByItsCaption) {
     build();
     CommandButton& b = base->button(en_Buttons::btnApply);

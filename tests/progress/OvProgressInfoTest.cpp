@@ -147,13 +147,10 @@ TEST_F(OvProgressInfoTest, CountersAndTimesWriteTheirExactTexts) {
     EXPECT_EQ(caption("lblErrors"), "Errors: 3") << "a hidden line is still written";
 
     // FormatTime has its own tests; these show that both lines go through it.
-    const std::pair<float, const char*> times[] = {{59.5f, "00:00:00"}, {3725.4f, "01:02:05"}};
-    for (const auto& [seconds, text] : times) {
-        ext->let("ElapsedTime", seconds);
-        panel->setEstimatedTime(seconds);
-        EXPECT_EQ(caption("lblElapsedTime"), std::string("Elapsed Time: ") + text);
-        EXPECT_EQ(caption("lblEstimatedTime"), std::string("Estimated Time: ") + text);
-    }
+    ext->let("ElapsedTime", 3725.4f);
+    panel->setEstimatedTime(3725.4f);
+    EXPECT_EQ(caption("lblElapsedTime"), "Elapsed Time: 01:02:05");
+    EXPECT_EQ(caption("lblEstimatedTime"), "Estimated Time: 01:02:05");
     EXPECT_TRUE(ext->changedKeys().empty());
     // Failures reach the caller.
     ext->let("Processed", 5);

@@ -28,15 +28,6 @@ TEST(BitmapTest, PixelsOutsideTheImageAreFailure9) {
     EXPECT_NO_THROW((void)b.pixel(3, 2));
 }
 
-TEST(BitmapTest, PixelReadsRedGreenBlueOfArgb) {
-    Bitmap b(2, 1);
-    b.pixels()[1] = 0xFF102030u;
-    EXPECT_EQ(b.pixel(1, 0), (Rgb{0x10, 0x20, 0x30}));
-    EXPECT_EQ(b.argb(1, 0), 0xFF102030u);
-    EXPECT_EQ(b.argb(0, 0), 0u);
-    EXPECT_EQ(b.stride(), 8);
-}
-
 TEST(BitmapTest, NegativeSizeIsEmptyAndEmptyHasNoPng) {
     Bitmap b(-5, 3);
     EXPECT_EQ(b.width(), 0);

@@ -82,18 +82,6 @@ TEST_F(LabelPaintTest, DisabledTextIsEngraved) {
     EXPECT_EQ(darkIn(b, 10, 10, 150, 30), 0);
 }
 
-TEST_F(LabelPaintTest, LinesFollowEachOtherOneLineHeightApart) {
-    auto& l = label("lblTwo", 10, 10, 200, 100, "Top\nBottom");
-    l.setBackStyle(0);
-    Bitmap b = render();
-    const int lineHeight = static_cast<int>(std::lround(PangoTextMetrics().lineHeight(l.Font()) / 15));
-    Ink first = inkIn(b, 10, 10, 200, lineHeight, kGreen);
-    Ink second = inkIn(b, 10, 10 + lineHeight, 200, lineHeight, kGreen);
-    ASSERT_GT(first.count, 0);
-    ASSERT_GT(second.count, 0);
-    EXPECT_EQ(inkIn(b, 10, 10 + 2 * lineHeight, 200, 50, kGreen).count, 0);
-}
-
 TEST_F(LabelPaintTest, MeasuredWidthIsDrawnWidth) {
     // "Welcome" in Arial 8 bold, the first words of a welcome page: the label sizes itself with the
     // pango metrics the renderer installed, and the drawing fills that size.
@@ -134,14 +122,6 @@ TEST_F(LabelPaintTest, TextIsClippedToTheLabel) {
     Bitmap b = render();
     EXPECT_GT(inkIn(b, 10, 10, 12, 20, kGreen).count, 0);
     EXPECT_EQ(inkIn(b, 22, 0, 278, 200, kGreen).count, 0);
-}
-
-TEST_F(LabelPaintTest, ForeColorDrawsTheText) {
-    auto& l = label("lblRed", 10, 10, 200, 30, "IIIII");
-    l.setFont(Font::create("Arial", 20, true));
-    l.setForeColor(rgb(255, 0, 0));
-    l.setBackStyle(0);
-    EXPECT_GT(countIn(render(), 10, 10, 200, 30, kRed), 20);
 }
 
 } // namespace

@@ -83,21 +83,5 @@ TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
     EXPECT_EQ(row(b, 9, 22, 32), std::string(32, '.'));
 }
 
-TEST_F(LinePaintTest, DiagonalLineRunsBetweenItsEnds) {
-    line(10, 10, 50, 50);
-    Bitmap b = render();
-    expectColor(b, kBlack, {12, 12, 30, 30});
-    expectColor(b, kWhite, {30, 20, 51, 51});
-}
-
-TEST_F(LinePaintTest, SystemBorderColorIsResolved) {
-    line(10, 10, 50, 10).setBorderColor(sysColor::ButtonShadow);
-    line(10, 12, 50, 12).setBorderColor(sysColor::ButtonHighlight);
-    sketch->setBackColor(rgb(0, 0, 0));
-    Bitmap b = render();
-    expectColor(b, kShadow, {20, 10});
-    expectColor(b, kWhite, {20, 12});
-}
-
 } // namespace
 } // namespace ovtest

@@ -83,19 +83,6 @@ TEST_F(RendererTest, ControlsAreDrawnBackToFront) {
     EXPECT_EQ(render().pixel(40, 40), kRed);
 }
 
-TEST_F(RendererTest, InvisibleControlsAreNotDrawn) {
-    auto hidden = addSketch("Hidden", 10, 10, 50, 50);
-    hidden->setBackColor(rgb(255, 0, 0));
-    hidden->extender().setVisible(false);
-    auto shown = addSketch("Shown", 100, 10, 50, 50);
-    auto& l = shown->addChild<Label>("lblGone");
-    l.setBackColor(rgb(255, 0, 0));
-    l.setVisible(false);
-    Bitmap b = render();
-    expectColor(b, kWhite, {20, 20});
-    expectColor(b, kFace, {101, 11});
-}
-
 TEST_F(RendererTest, ConstituentOutsideItsSurfaceIsClipped) {
     auto host = addSketch("Host", 50, 50, 40, 40);
     auto& l = host->addChild<Label>("lblWide");

@@ -172,15 +172,6 @@ TEST_F(ButtonBarTest, PositionWritesAtDesignTimeReachTheMediatorsDefaultSetAndTh
     EXPECT_EQ(p->buttonRule(LeftMiddle), ovEn_Button_Rule::ovBRExit);
 }
 
-TEST_F(ButtonBarTest, PositionWritesAtRunTimeLastUntilTheNextPageChange) {
-    runWizard();
-    nav->let("RightButtonCaption", "&Abort");
-    EXPECT_EQ(button(Right).Caption(), "&Abort");
-    EXPECT_EQ(mediator().defaultSet(Right).Caption, "Cancel");
-    nav->NextClick();
-    EXPECT_EQ(button(Right).Caption(), "Cancel");
-}
-
 TEST_F(ButtonBarTest, FocusGoesToTheDefaultButtonOnceAfterTheWizardIsShown) {
     design(3);
     reload(Mode::Run);

@@ -27,7 +27,6 @@ TEST_F(NavigatorLayoutTest, ButtonsAreRightAlignedAtFifteenAndTwelveTwipsPerPixe
     } cases[] = {
         {15, 1, 7540 - 6 * 15, {6180, 4895, 3775, 2490}, 5775 - 25 * 15 - 705},
         {12, 1, 7540 - 6 * 12, {6198, 4913, 3793, 2508}, 5775 - 25 * 12 - 705},
-        {15, 0, 7540, {6270, 4985, 3865, 2580}, 5775 - 705},
         {12, 0, 7540, {6270, 4985, 3865, 2580}, 5775 - 705},
     };
     for (const auto& c : cases) {

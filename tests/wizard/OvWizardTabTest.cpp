@@ -62,15 +62,6 @@ TEST_F(WizardTabPageTest, NewPagesStartWithTheNavigatorsButtonSetAndRoles) {
     EXPECT_TRUE(ext("Page1").Align() == 1 && !ext("Page1").TabStop());
 }
 
-TEST_F(WizardTabPageTest, HeightFollowsTheMediatorsTabHeightOrElseTheForm) {
-    auto p1 = addPage("Page1");
-    EXPECT_EQ(p1->Height(), 6000);
-    mediator().setTabHeight(5010);
-    EXPECT_EQ(p1->Height(), 5010);
-    auto p2 = addPage("Page2");
-    EXPECT_EQ(p2->Height(), 5010);
-}
-
 TEST_F(WizardTabPageTest, SettingAnUsedIndexAtDesignTimeSwapsThePages) {
     auto p1 = addPage("Page1");
     auto p2 = addPage("Page2");
