@@ -144,8 +144,7 @@ private:
         Node foundKey = 0;
         const Node end = m_tape.end(object);
         for (Node k = object + 1; k < end; k = m_tape.end(k + 1)) {
-            if (m_tape.escaped(k) ? !equalsNoCase(m_tape.string(k), key) : !equalsNoCase(m_tape.raw(k), key))
-                continue;
+            if (!m_tape.keyIs(k, key)) continue;
             if (found && !sameKey(foundKey, k)) fail("the key \"" + std::string(key) + "\" appears twice");
             found = k + 1;
             foundKey = k;
@@ -166,38 +165,39 @@ private:
             each(i);
     }
 
-    Node object(Node v, const std::string& what) const {
-        if (!m_tape.isObject(v)) fail(what + " must be a JSON object");
+    Node object(Node v, std::string_view what) const {
+        if (!m_tape.isObject(v)) fail(std::string(what) + " must be a JSON object");
         return v;
     }
 
-    std::string string(Node v, const std::string& what) const {
-        if (!m_tape.isString(v)) fail(what + " must be text");
+    std::string string(Node v, std::string_view what) const {
+        if (!m_tape.isString(v)) fail(std::string(what) + " must be text");
         return m_tape.string(v);
     }
 
-    bool boolean(Node v, const std::string& what) const {
-        if (!m_tape.isBoolean(v)) fail(what + " must be true or false");
+    bool boolean(Node v, std::string_view what) const {
+        if (!m_tape.isBoolean(v)) fail(std::string(what) + " must be true or false");
         return m_tape.kind(v) == JsonTape::Kind::True;
     }
 
-    double number(Node v, const std::string& what, double lo, double hi) const {
+    double number(Node v, std::string_view what, double lo, double hi) const {
         const double d = m_tape.isNumber(v) ? m_tape.number(v) : std::nan("");
         if (!(d >= lo && d <= hi))
-            fail(what + " must be a number from " + numberText(lo) + " to " + numberText(hi));
+            fail(std::string(what) + " must be a number from " + numberText(lo) + " to " + numberText(hi));
         return d;
     }
 
-    int64_t whole(Node v, const std::string& what, int64_t lo, int64_t hi) const {
+    int64_t whole(Node v, std::string_view what, int64_t lo, int64_t hi) const {
         const double d = m_tape.isNumber(v) ? m_tape.number(v) : std::nan("");
         if (!(d >= static_cast<double>(lo) && d <= static_cast<double>(hi)) || d != std::floor(d)) {
-            fail(what + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+            fail(std::string(what) + " must be a whole number from " + std::to_string(lo) + " to " +
+                 std::to_string(hi));
         }
         return static_cast<int64_t>(d);
     }
 
     // A number that may also be "NaN", "Infinity" or "-Infinity"; finite values within ±limit.
-    double real(Node v, const std::string& what, double limit) const {
+    double real(Node v, std::string_view what, double limit) const {
         if (m_tape.isString(v)) {
             const std::string s = m_tape.string(v);
             if (equalsNoCase(s, "NaN")) return std::numeric_limits<double>::quiet_NaN();
@@ -205,16 +205,16 @@ private:
             if (equalsNoCase(s, "-Infinity")) return -std::numeric_limits<double>::infinity();
         }
         if (!m_tape.isNumber(v) || !(std::fabs(m_tape.number(v)) <= limit)) {
-            fail(what + " must be a number within \u00B1" + numberText(limit) +
+            fail(std::string(what) + " must be a number within \u00B1" + numberText(limit) +
                  ", \"NaN\", \"Infinity\" or \"-Infinity\"");
         }
         return m_tape.number(v);
     }
 
-    float size(Node v, const std::string& what) const {
+    float size(Node v, std::string_view what) const {
         return static_cast<float>(number(v, what, 0, FormFile::kMaxTwips));
     }
-    float place(Node v, const std::string& what) const {
+    float place(Node v, std::string_view what) const {
         return static_cast<float>(number(v, what, -FormFile::kMaxPosition, FormFile::kMaxPosition));
     }
 

@@ -1,8 +1,10 @@
 #include "platform/JsonTape.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace ov {
 
@@ -44,6 +46,47 @@ void appendUtf8(std::string& s, uint32_t code) {
     }
 }
 
+// Eight bytes at a time: form files are indented text, mostly runs of spaces and of plain letters.
+uint64_t load8(const char* p) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return w;
+}
+
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr uint64_t kHigh = 0x8080808080808080;
+constexpr uint64_t kSpaces = kOnes * ' ';
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+// The high bit set in each of the eight bytes that may end a run of plain text: a quote, a backslash, a
+// control character or a byte of a UTF-8 sequence. Bytes above one that does may be marked without
+// being one (a borrow), so only the lowest mark is sure.
+uint64_t textEnds(uint64_t w) {
+    const auto hasZero = [](uint64_t x) { return (x - kOnes) & ~x; };
+    return (hasZero(w ^ (kOnes * '"')) | hasZero(w ^ (kOnes * '\\')) | ((w - kOnes * 0x20) & ~w) | w) & kHigh;
+}
+
+bool plainTextByte(unsigned char c) {
+    return c >= 0x20 && c < 0x80 && c != '"' && c != '\\';
+}
+
+// The first byte from p on that is not plain text (or end).
+const char* plainTextEnd(const char* p, const char* end) {
+    if constexpr (kLittleEndian) {
+        for (; end - p >= 8; p += 8) {
+            if (const uint64_t marks = textEnds(load8(p))) return p + std::countr_zero(marks) / 8;
+        }
+    }
+    while (p < end && plainTextByte(static_cast<unsigned char>(*p)))
+        ++p;
+    return p;
+}
+
+// Powers of ten a double holds exactly.
+constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 } // namespace
 
 // Reads the text in one pass with a stack of the open objects and lists instead of recursion, so
@@ -83,8 +126,22 @@ public:
 
 private:
     void skipSpace() {
-        while (m_p < m_end && (*m_p == ' ' || *m_p == '\n' || *m_p == '\r' || *m_p == '\t'))
-            ++m_p;
+        while (m_p < m_end) {
+            const char c = *m_p;
+            if (c == ' ') {
+                // An indentation: the spaces of eight bytes at once.
+                if (kLittleEndian && m_end - m_p >= 8) {
+                    const uint64_t other = load8(m_p) ^ kSpaces;
+                    m_p += other ? std::countr_zero(other) / 8 : 8;
+                } else {
+                    ++m_p;
+                }
+            } else if (c == '\n' || c == '\r' || c == '\t') {
+                ++m_p;
+            } else {
+                return;
+            }
+        }
     }
 
     Token& push(Kind kind) {
@@ -216,16 +273,14 @@ private:
         const char* start = ++m_p;
         bool escaped = false;
         for (;;) {
-            while (m_p < m_end) {
-                const auto c = static_cast<unsigned char>(*m_p);
-                if (c == '"' || c == '\\' || c < 0x20) break;
-                if (c < 0x80) {
-                    ++m_p;
-                } else if (!utf8Sequence()) {
-                    return false;
-                }
+            m_p = plainTextEnd(m_p, m_end);
+            if (m_p == m_end) return false;
+            const auto c = static_cast<unsigned char>(*m_p);
+            if (c >= 0x80) {
+                if (!utf8Sequence()) return false;
+                continue;
             }
-            if (m_p == m_end || static_cast<unsigned char>(*m_p) < 0x20) return false;
+            if (c < 0x20) return false;
             if (*m_p++ == '"') break;
             escaped = true;
             if (!escape()) return false;
@@ -251,8 +306,8 @@ private:
         const bool negative = p < m_end && *p == '-';
         if (negative) ++p;
         if (!digit(p, m_end)) return false;
-        uint64_t whole = 0;
-        int digits = 0;
+        uint64_t whole = 0; // the digits, while there are at most 19
+        int digits = 0, fraction = 0;
         if (*p == '0') {
             ++p;
             digits = 1;
@@ -265,10 +320,13 @@ private:
             isWhole = false;
             ++p;
             if (!digit(p, m_end)) return false;
-            while (digit(p, m_end))
-                ++p;
+            for (; digit(p, m_end); ++p, ++fraction) {
+                if (digits + fraction < 19) whole = whole * 10 + static_cast<uint64_t>(*p - '0');
+            }
         }
+        bool exponent = false;
         if (p < m_end && (*p == 'e' || *p == 'E')) {
+            exponent = true;
             isWhole = false;
             ++p;
             if (p < m_end && (*p == '+' || *p == '-')) ++p;
@@ -281,6 +339,10 @@ private:
         if (isWhole && digits <= 18) {
             d = negative ? -static_cast<double>(static_cast<int64_t>(whole)) : static_cast<double>(whole);
             if (negative && whole == 0) d = 0;
+        } else if (!exponent && digits + fraction <= 15) {
+            // Both exact, so their quotient is the correctly rounded value, as reading it in full gives.
+            d = static_cast<double>(whole) / kExactPowers[fraction];
+            if (negative) d = -d;
         } else if (!read(start, p, isWhole, d)) {
             return false;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,6 +40,12 @@ public:
     std::string_view raw(Node n) const { return {m_tokens[n].text, length(m_tokens[n])}; }
     bool escaped(Node n) const { return m_tokens[n].escaped; }
     std::string string(Node n) const;
+    // Whether text `n` is `key`, letter case ignored (ASCII letters, as equalsNoCase).
+    bool keyIs(Node n, std::string_view key) const {
+        const Token& t = m_tokens[n];
+        if (t.escaped) return equalsNoCase(string(n), key);
+        return t.size == key.size() && t.sizeHigh == 0 && equalsNoCase({t.text, key.size()}, key);
+    }
     // The members of an object or the items of a list.
     size_t size(Node n) const { return static_cast<size_t>(m_tokens[n].count); }
     // The token after `n` and everything it holds. An object's first member key is n + 1, its value the
