@@ -387,6 +387,9 @@ private:
 bool JsonTape::parse(std::string_view text, size_t maxValues) {
     // Token indices are 32 bits; the value limit keeps far below that (a value is at most two tokens).
     if (maxValues > (size_t{1} << 30)) maxValues = size_t{1} << 30;
+    // nlohmann's parser ends the text at a NUL byte where it looks for a token; anywhere else a NUL byte
+    // is an error, as is the text cut there, so the text is read up to its first NUL byte.
+    text = text.substr(0, std::min(text.size(), text.find('\0')));
     return JsonTapeBuilder(m_tokens, text, maxValues).run();
 }
 

@@ -17,7 +17,8 @@ namespace ov {
 // pages (two megabytes) is one allocation of tokens instead of a tree of hundreds of thousands.
 //
 // It takes exactly the texts nlohmann's parser takes (RFC 8259 JSON in UTF-8, a byte order mark
-// skipped at the start, nesting of any depth), numbers as that parser gives them as doubles, and
+// skipped at the start, nesting of any depth, the text ending at a NUL byte), numbers as that parser
+// gives them as doubles, and
 // refuses everything else, leaving the caller to ask nlohmann for the words of the problem.
 class JsonTape {
 public:

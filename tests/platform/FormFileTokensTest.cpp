@@ -70,7 +70,8 @@ TEST(JsonTape, TakesWhatNlohmannTakesWithTheSameValues) {
         "[9007199254740993.0, 0.1000000000000000055511151231257827, 99999999999999999999.5, -1234.56789e0]",
         R"(["", "a\"b\\c\/d\b\f\n\r\t", "\u0041\u00e9\u20AC\ud83d\ude00\u0000x", "é€😀", "\uDBFF\uDFFF"])",
         R"({"b":1,"a":2,"B":3,"b":[4],"\u0062":5})", "\xEF\xBB\xBF{}", "{ }", "[ ]", "\"only a string\"", "-12",
-        deep,
+        deep, std::string("{}\0 garbage", 10), std::string("[1\0", 3), std::string("[1,\0 2]", 6),
+        std::string("\"a\0b\"", 5), std::string("tr\0ue", 5),
         // refused
         "", "   ", "\xEF\xBB{}", "\xEF\xBB\xBF", "{} // comment", "[1,]", "{\"a\" 1}", "{\"a\":1,}", "[01]", "[1.]",
         "[.5]", "[1e]", "[-]", "[+1]", "[1e400]", "[-1e400]", "[tru]", "[nulls]", "{} {}", "\"unterminated",
@@ -109,7 +110,7 @@ protected:
 
 // A key written twice the same way is one member with the last value; written twice in different
 // letter case it is ambiguous, escapes decoded first. The checks keep their order whatever the order of
-// the text, and a broken text is refused for that before any check.
+// the text, and a broken text is refused for that before any check; the text ends at a NUL byte.
 TEST_F(FormFileTokensTest, RefusesWithTheWordsItAlwaysHad) {
     const std::string p = "321 Invalid file format: t.json: ";
     const std::string S = R"({"progId": "OvComCtlTest.Sampler", "name": "S", "properties": [)";
@@ -118,6 +119,7 @@ TEST_F(FormFileTokensTest, RefusesWithTheWordsItAlwaysHad) {
     } cases[] = {
         {form(R"(, "version": 9)"), p + "version 9 is newer than this library reads (1)"},
         {form(R"(, "version": 9, "version": 1)"), ""},
+        {form("") + std::string("\0 read no further", 18), ""},
         {form(R"(, "Version": 9, "version": 1)"), p + "the key \"version\" appears twice"},
         {form(R"(, "n\u0041me": "frmU")"), p + "the key \"name\" appears twice"},
         {form(R"(, "name": "fr\u006dT", "n\u0061me": "frmT")"), ""},
