@@ -5,7 +5,7 @@
 #include "platform/Font.h"
 #include "platform/FormFile.h"
 #include "platform/FormFileWhere.h"
-#include "platform/JsonFastParse.h"
+#include "platform/JsonTape.h"
 #include "platform/Persistable.h"
 #include "platform/Picture.h"
 #include "platform/Text.h"
@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <unordered_set>
 #include <utility>
@@ -25,6 +26,8 @@ namespace ov {
 namespace {
 
 using Json = nlohmann::ordered_json;
+using Node = JsonTape::Node;
+using Member = std::optional<Node>;
 
 std::string numberText(double v) {
     if (v == std::floor(v) && std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));
@@ -40,9 +43,36 @@ public:
     explicit Reader(const std::string& path) : m_path(path) {}
 
     void read(std::string_view text, FormFilePlan& plan) {
-        Json doc;
-        // The parse tree costs several times the text; counting its values as they are parsed keeps a
-        // file of small values ("1,1,1,...") from taking gigabytes before it is refused.
+        // The text is read into a list of tokens, not a tree; the checks below then walk the tokens in the
+        // order they always have (format, version, name, ...), whatever the order of the text.
+        if (!m_tape.parse(text, FormFile::kMaxValues)) refuse(text);
+        const Node doc = 0;
+        if (!m_tape.isObject(doc)) fail("not a form file (not a JSON object)");
+        Member format = member(doc, "format");
+        if (!format || !m_tape.isString(*format) || !equalsNoCase(m_tape.string(*format), FormFile::kFormat))
+            fail(std::string("not a form file (its format is not \"") + FormFile::kFormat + "\")");
+        Member version = member(doc, "version");
+        if (!version) fail("the file has no version");
+        const int64_t v = whole(*version, "the version", 1, std::numeric_limits<int32_t>::max());
+        if (v > FormFile::kVersion) {
+            fail("version " + std::to_string(v) + " is newer than this library reads (" +
+                 std::to_string(FormFile::kVersion) + ")");
+        }
+        Member name = member(doc, "name");
+        if (!name) fail("the form has no name");
+        plan.name = string(*name, "the form name");
+        if (!FormFile::isName(plan.name))
+            fail("the form name '" + shown(plan.name) + "' is not an identifier");
+        if (Member p = member(doc, "properties")) formProperties(*p, plan);
+        if (Member c = member(doc, "controls")) controls(*c, plan);
+        if (Member z = member(doc, "zOrder")) zOrder(*z, plan);
+    }
+
+private:
+    // Text the tokens refused: nlohmann's parser, which takes the same texts, words the problem (where
+    // the text breaks, or that it holds too many values). Its tree is bounded the same way, by counting
+    // the values as they are parsed.
+    [[noreturn]] void refuse(std::string_view text) const {
         struct TooManyValues {};
         size_t values = 0;
         auto count = [&values](int, Json::parse_event_t event, Json&) {
@@ -52,39 +82,17 @@ public:
             return true;
         };
         try {
-            // Plain JSON in UTF-8 is read by the fast reader; anything else goes to the full parser, which
-            // reports the problem.
-            if (!parseJsonFast(text, doc, FormFile::kMaxValues))
-                doc = Json::parse(text.begin(), text.end(), count);
+            const Json parsed = Json::parse(text.begin(), text.end(), count);
         } catch (const TooManyValues&) {
             fail("more than " + std::to_string(FormFile::kMaxValues) + " JSON values");
         } catch (const Json::parse_error& e) {
             fail("not valid JSON (" + position(text, e.byte) + ")");
         } catch (const Json::exception&) {
-            fail("not valid JSON");
         }
-        if (!doc.is_object()) fail("not a form file (not a JSON object)");
-        const Json* format = member(doc, "format");
-        if (!format || !format->is_string() || !equalsNoCase(format->get<std::string>(), FormFile::kFormat))
-            fail(std::string("not a form file (its format is not \"") + FormFile::kFormat + "\")");
-        const Json* version = member(doc, "version");
-        if (!version) fail("the file has no version");
-        const int64_t v = whole(*version, "the version", 1, std::numeric_limits<int32_t>::max());
-        if (v > FormFile::kVersion) {
-            fail("version " + std::to_string(v) + " is newer than this library reads (" +
-                 std::to_string(FormFile::kVersion) + ")");
-        }
-        const Json* name = member(doc, "name");
-        if (!name) fail("the form has no name");
-        plan.name = string(*name, "the form name");
-        if (!FormFile::isName(plan.name))
-            fail("the form name '" + shown(plan.name) + "' is not an identifier");
-        if (const Json* p = member(doc, "properties")) formProperties(*p, plan);
-        if (const Json* c = member(doc, "controls")) controls(*c, plan);
-        if (const Json* z = member(doc, "zOrder")) zOrder(*z, plan);
+        // Taken by nlohmann but not by the tokens: only a text of 2^48 bytes or more in one string.
+        fail("not valid JSON");
     }
 
-private:
     [[noreturn]] void fail(const std::string& problem) const {
         std::string where = m_where;
         for (const Entry& e : m_entries)
@@ -129,86 +137,104 @@ private:
         return "line " + std::to_string(line) + ", column " + std::to_string(column);
     }
 
-    // The member named `key`, letter case ignored; a key present twice that way is ambiguous.
-    const Json* member(const Json& object, std::string_view key) const {
-        const Json* found = nullptr;
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            if (!equalsNoCase(it.key(), key)) continue;
-            if (found) fail("the key \"" + std::string(key) + "\" appears twice");
-            found = &it.value();
+    // The member named `key`, letter case ignored; a key present twice that way is ambiguous. The same
+    // key written twice is one member with the last value, as JSON parsers take it.
+    Member member(Node object, std::string_view key) const {
+        Member found;
+        Node foundKey = 0;
+        const Node end = m_tape.end(object);
+        for (Node k = object + 1; k < end; k = m_tape.end(k + 1)) {
+            if (!m_tape.keyIs(k, key)) continue;
+            if (found && !sameKey(foundKey, k)) fail("the key \"" + std::string(key) + "\" appears twice");
+            found = k + 1;
+            foundKey = k;
         }
         return found;
     }
 
-    const Json& object(const Json& v, const std::string& what) const {
-        if (!v.is_object()) fail(what + " must be a JSON object");
+    bool sameKey(Node a, Node b) const {
+        if (!m_tape.escaped(a) && !m_tape.escaped(b)) return m_tape.raw(a) == m_tape.raw(b);
+        return m_tape.string(a) == m_tape.string(b);
+    }
+
+    // The items of a list, in order: `each(item)`.
+    template <typename Each>
+    void items(Node list, Each each) {
+        const Node end = m_tape.end(list);
+        for (Node i = list + 1; i < end; i = m_tape.end(i))
+            each(i);
+    }
+
+    Node object(Node v, std::string_view what) const {
+        if (!m_tape.isObject(v)) fail(std::string(what) + " must be a JSON object");
         return v;
     }
 
-    std::string string(const Json& v, const std::string& what) const {
-        if (!v.is_string()) fail(what + " must be text");
-        return v.get<std::string>();
+    std::string string(Node v, std::string_view what) const {
+        if (!m_tape.isString(v)) fail(std::string(what) + " must be text");
+        return m_tape.string(v);
     }
 
-    bool boolean(const Json& v, const std::string& what) const {
-        if (!v.is_boolean()) fail(what + " must be true or false");
-        return v.get<bool>();
+    bool boolean(Node v, std::string_view what) const {
+        if (!m_tape.isBoolean(v)) fail(std::string(what) + " must be true or false");
+        return m_tape.kind(v) == JsonTape::Kind::True;
     }
 
-    double number(const Json& v, const std::string& what, double lo, double hi) const {
-        const double d = v.is_number() ? v.get<double>() : std::nan("");
+    double number(Node v, std::string_view what, double lo, double hi) const {
+        const double d = m_tape.isNumber(v) ? m_tape.number(v) : std::nan("");
         if (!(d >= lo && d <= hi))
-            fail(what + " must be a number from " + numberText(lo) + " to " + numberText(hi));
+            fail(std::string(what) + " must be a number from " + numberText(lo) + " to " + numberText(hi));
         return d;
     }
 
-    int64_t whole(const Json& v, const std::string& what, int64_t lo, int64_t hi) const {
-        const double d = v.is_number() ? v.get<double>() : std::nan("");
+    int64_t whole(Node v, std::string_view what, int64_t lo, int64_t hi) const {
+        const double d = m_tape.isNumber(v) ? m_tape.number(v) : std::nan("");
         if (!(d >= static_cast<double>(lo) && d <= static_cast<double>(hi)) || d != std::floor(d)) {
-            fail(what + " must be a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+            fail(std::string(what) + " must be a whole number from " + std::to_string(lo) + " to " +
+                 std::to_string(hi));
         }
         return static_cast<int64_t>(d);
     }
 
     // A number that may also be "NaN", "Infinity" or "-Infinity"; finite values within ±limit.
-    double real(const Json& v, const std::string& what, double limit) const {
-        if (v.is_string()) {
-            const std::string s = v.get<std::string>();
+    double real(Node v, std::string_view what, double limit) const {
+        if (m_tape.isString(v)) {
+            const std::string s = m_tape.string(v);
             if (equalsNoCase(s, "NaN")) return std::numeric_limits<double>::quiet_NaN();
             if (equalsNoCase(s, "Infinity")) return std::numeric_limits<double>::infinity();
             if (equalsNoCase(s, "-Infinity")) return -std::numeric_limits<double>::infinity();
         }
-        if (!v.is_number() || !(std::fabs(v.get<double>()) <= limit)) {
-            fail(what + " must be a number within \u00B1" + numberText(limit) +
+        if (!m_tape.isNumber(v) || !(std::fabs(m_tape.number(v)) <= limit)) {
+            fail(std::string(what) + " must be a number within \u00B1" + numberText(limit) +
                  ", \"NaN\", \"Infinity\" or \"-Infinity\"");
         }
-        return v.get<double>();
+        return m_tape.number(v);
     }
 
-    float size(const Json& v, const std::string& what) const {
+    float size(Node v, std::string_view what) const {
         return static_cast<float>(number(v, what, 0, FormFile::kMaxTwips));
     }
-    float place(const Json& v, const std::string& what) const {
+    float place(Node v, std::string_view what) const {
         return static_cast<float>(number(v, what, -FormFile::kMaxPosition, FormFile::kMaxPosition));
     }
 
-    FontRef font(const Json& v) const {
+    FontRef font(Node v) const {
         object(v, "a font");
         Font::Attributes s;
-        if (const Json* j = member(v, "name")) s.name = string(*j, "the font name");
-        if (const Json* j = member(v, "size"))
+        if (Member j = member(v, "name")) s.name = string(*j, "the font name");
+        if (Member j = member(v, "size"))
             s.size = static_cast<float>(number(*j, "the font size", 1, FormFile::kMaxFontSize));
-        if (const Json* j = member(v, "bold")) s.bold = boolean(*j, "bold");
-        if (const Json* j = member(v, "italic")) s.italic = boolean(*j, "italic");
-        if (const Json* j = member(v, "underline")) s.underline = boolean(*j, "underline");
-        if (const Json* j = member(v, "strikethrough")) s.strikethrough = boolean(*j, "strikethrough");
-        if (const Json* j = member(v, "weight")) {
+        if (Member j = member(v, "bold")) s.bold = boolean(*j, "bold");
+        if (Member j = member(v, "italic")) s.italic = boolean(*j, "italic");
+        if (Member j = member(v, "underline")) s.underline = boolean(*j, "underline");
+        if (Member j = member(v, "strikethrough")) s.strikethrough = boolean(*j, "strikethrough");
+        if (Member j = member(v, "weight")) {
             s.weight = static_cast<int16_t>(whole(*j, "the font weight", 0, 1000));
             // Bold and weight say the same thing and the weight says it exactly: a stored weight of 650
             // is bold and stays 650 (with bold set as well, Font::create would raise it to 700).
             s.bold = false;
         }
-        if (const Json* j = member(v, "charset"))
+        if (Member j = member(v, "charset"))
             s.charset = static_cast<int16_t>(whole(*j, "the font charset", 0, 255));
         // Fonts are immutable: the controls of a file (a wizard's pages) share one object for each font
         // described the same way.
@@ -220,79 +246,79 @@ private:
         return made;
     }
 
-    void formProperties(const Json& p, FormFilePlan& plan) {
+    void formProperties(Node p, FormFilePlan& plan) {
         object(p, "the form properties");
         Where w(m_where, "form ");
-        if (const Json* j = member(p, "Caption")) plan.caption = string(*j, "Caption");
-        if (const Json* j = member(p, "Left")) plan.left = place(*j, "Left");
-        if (const Json* j = member(p, "Top")) plan.top = place(*j, "Top");
-        if (const Json* j = member(p, "Width")) plan.width = size(*j, "Width");
-        if (const Json* j = member(p, "Height")) plan.height = size(*j, "Height");
-        if (const Json* j = member(p, "WindowState"))
+        if (Member j = member(p, "Caption")) plan.caption = string(*j, "Caption");
+        if (Member j = member(p, "Left")) plan.left = place(*j, "Left");
+        if (Member j = member(p, "Top")) plan.top = place(*j, "Top");
+        if (Member j = member(p, "Width")) plan.width = size(*j, "Width");
+        if (Member j = member(p, "Height")) plan.height = size(*j, "Height");
+        if (Member j = member(p, "WindowState"))
             plan.windowState = static_cast<int16_t>(whole(*j, "WindowState", 0, 2));
-        if (const Json* j = member(p, "BorderStyle"))
+        if (Member j = member(p, "BorderStyle"))
             plan.borderStyle = static_cast<int16_t>(whole(*j, "BorderStyle", 0, 5));
-        if (const Json* j = member(p, "ControlBox")) plan.controlBox = boolean(*j, "ControlBox");
-        if (const Json* j = member(p, "StartUpPosition"))
+        if (Member j = member(p, "ControlBox")) plan.controlBox = boolean(*j, "ControlBox");
+        if (Member j = member(p, "StartUpPosition"))
             plan.startUpPosition = static_cast<int16_t>(whole(*j, "StartUpPosition", 0, 3));
-        if (const Json* j = member(p, "BackColor")) {
+        if (Member j = member(p, "BackColor")) {
             plan.backColor = static_cast<OleColor>(static_cast<uint32_t>(whole(
                 *j, "BackColor", std::numeric_limits<int32_t>::min(), std::numeric_limits<uint32_t>::max())));
         }
-        if (const Json* j = member(p, "Font")) {
+        if (Member j = member(p, "Font")) {
             Where f(m_where, "Font: ");
             plan.font = font(*j);
         }
-        if (const Json* j = member(p, "KeyPreview")) plan.keyPreview = boolean(*j, "KeyPreview");
+        if (Member j = member(p, "KeyPreview")) plan.keyPreview = boolean(*j, "KeyPreview");
     }
 
-    void controls(const Json& list, FormFilePlan& plan) {
-        if (!list.is_array()) fail("the controls must be a JSON list");
+    void controls(Node list, FormFilePlan& plan) {
+        if (!m_tape.isArray(list)) fail("the controls must be a JSON list");
         std::unordered_set<std::string> names;
-        for (const Json& c : list) {
+        items(list, [&](Node c) {
             Where w(m_where, "control #" + std::to_string(plan.controls.size() + 1) + ": ");
             object(c, "the entry");
             FormFilePlan::Control control;
-            const Json* name = member(c, "name");
+            Member name = member(c, "name");
             if (!name) fail("the control has no name");
             control.name = string(*name, "the name");
             if (!FormFile::isName(control.name))
                 fail("'" + shown(control.name) + "' is not a valid control name");
             w.replace("control " + control.name + ": ");
             if (!names.insert(foldCase(control.name)).second) fail("another control has the same name");
-            const Json* progId = member(c, "progId");
+            Member progId = member(c, "progId");
             if (!progId) fail("the control has no program id");
             control.progId = string(*progId, "the program id");
             const TypeRegistry::ClassEntry* cls = FormFile::creatableClass(control.progId);
             if (!cls) fail("unknown program id '" + shown(control.progId) + "'");
             if (cls->info->kind != ClassInfo::Kind::Control)
                 fail("'" + shown(control.progId) + "' is not a control");
-            if (const Json* e = member(c, "extender")) extender(*e, control.values, plan);
-            if (const Json* p = member(c, "properties")) entries(*p, control.bag, 0);
+            if (Member e = member(c, "extender")) extender(*e, control.values, plan);
+            if (Member p = member(c, "properties")) entries(*p, control.bag, 0);
             plan.controls.push_back(std::move(control));
-        }
+        });
     }
 
-    void extender(const Json& e, ExtenderValues& v, const FormFilePlan& plan) {
+    void extender(Node e, ExtenderValues& v, const FormFilePlan& plan) {
         object(e, "the extender values");
         Where w(m_where, "extender ");
-        if (const Json* j = member(e, "Left")) v.left = place(*j, "Left");
-        if (const Json* j = member(e, "Top")) v.top = place(*j, "Top");
-        if (const Json* j = member(e, "Width")) v.width = size(*j, "Width");
-        if (const Json* j = member(e, "Height")) v.height = size(*j, "Height");
-        if (const Json* j = member(e, "Visible")) v.visible = boolean(*j, "Visible");
-        if (const Json* j = member(e, "Tag")) v.tag = string(*j, "Tag");
-        if (const Json* j = member(e, "HelpContextID")) {
+        if (Member j = member(e, "Left")) v.left = place(*j, "Left");
+        if (Member j = member(e, "Top")) v.top = place(*j, "Top");
+        if (Member j = member(e, "Width")) v.width = size(*j, "Width");
+        if (Member j = member(e, "Height")) v.height = size(*j, "Height");
+        if (Member j = member(e, "Visible")) v.visible = boolean(*j, "Visible");
+        if (Member j = member(e, "Tag")) v.tag = string(*j, "Tag");
+        if (Member j = member(e, "HelpContextID")) {
             v.helpContextID =
                 static_cast<int32_t>(whole(*j, "HelpContextID", std::numeric_limits<int32_t>::min(),
                                            std::numeric_limits<int32_t>::max()));
         }
-        if (const Json* j = member(e, "Align")) v.align = static_cast<int16_t>(whole(*j, "Align", 0, 4));
-        if (const Json* j = member(e, "TabStop")) v.tabStop = boolean(*j, "TabStop");
-        if (const Json* j = member(e, "ToolTipText")) v.toolTipText = string(*j, "ToolTipText");
-        if (const Json* j = member(e, "Default")) v.isDefault = boolean(*j, "Default");
-        if (const Json* j = member(e, "Cancel")) v.isCancel = boolean(*j, "Cancel");
-        if (const Json* j = member(e, "Container")) {
+        if (Member j = member(e, "Align")) v.align = static_cast<int16_t>(whole(*j, "Align", 0, 4));
+        if (Member j = member(e, "TabStop")) v.tabStop = boolean(*j, "TabStop");
+        if (Member j = member(e, "ToolTipText")) v.toolTipText = string(*j, "ToolTipText");
+        if (Member j = member(e, "Default")) v.isDefault = boolean(*j, "Default");
+        if (Member j = member(e, "Cancel")) v.isCancel = boolean(*j, "Cancel");
+        if (Member j = member(e, "Container")) {
             v.container = string(*j, "Container");
             const bool earlier = std::any_of(plan.controls.begin(), plan.controls.end(), [&](const auto& c) {
                 return equalsNoCase(c.name, v.container);
@@ -302,30 +328,31 @@ private:
         }
     }
 
-    void entries(const Json& list, PropertyBag& bag, int depth) {
-        if (!list.is_array()) fail("the properties must be a JSON list");
+    void entries(Node list, PropertyBag& bag, int depth) {
+        if (!m_tape.isArray(list)) fail("the properties must be a JSON list");
         size_t n = 0;
-        for (const Json& e : list) {
+        items(list, [&](Node e) {
             EntryPlace place(m_entries, ++n);
             object(e, "the entry");
-            const Json* key = member(e, "key");
+            Member key = member(e, "key");
             if (!key) fail("the entry has no key");
-            if (!key->is_string()) fail("the key must be text");
-            const std::string& k = key->get_ref<const std::string&>();
+            if (!m_tape.isString(*key)) fail("the key must be text");
+            const std::string k = m_tape.string(*key);
             if (k.empty()) fail("the key is empty");
             place.named(k);
             if (bag.contains(k)) fail("the key appears twice");
             bag.put(k, value(e, depth));
-        }
+        });
     }
 
-    Variant value(const Json& e, int depth) {
-        const Json* typeMember = member(e, "type");
+    Variant value(Node e, int depth) {
+        Member typeMember = member(e, "type");
         if (!typeMember) fail("the entry has no type");
-        if (!typeMember->is_string()) fail("the type must be text");
-        const std::string& type = typeMember->get_ref<const std::string&>();
-        const Json* v = member(e, "value");
-        auto need = [&](const char* what) -> const Json& {
+        if (!m_tape.isString(*typeMember)) fail("the type must be text");
+        const std::string typeText = m_tape.escaped(*typeMember) ? m_tape.string(*typeMember) : std::string();
+        const std::string_view type = m_tape.escaped(*typeMember) ? typeText : m_tape.raw(*typeMember);
+        Member v = member(e, "value");
+        auto need = [&](const char* what) -> Node {
             if (!v) fail(std::string(what) + " entry has no value");
             return *v;
         };
@@ -363,10 +390,10 @@ private:
         fail("unknown type '" + shown(type) + "'");
     }
 
-    Variant object(const Json& e, const Json& value, int depth) {
+    Variant object(Node e, Node value, int depth) {
         if (depth >= FormFile::kMaxNesting)
             fail("objects nest more than " + std::to_string(FormFile::kMaxNesting) + " deep");
-        const Json* progIdMember = member(e, "progId");
+        Member progIdMember = member(e, "progId");
         if (!progIdMember) fail("the Object entry has no program id");
         const std::string progId = string(*progIdMember, "the program id");
         const TypeRegistry::ClassEntry* cls = FormFile::creatableClass(progId);
@@ -388,13 +415,13 @@ private:
         return Variant(std::move(o));
     }
 
-    void zOrder(const Json& list, FormFilePlan& plan) {
+    void zOrder(Node list, FormFilePlan& plan) {
         const std::string problem = "zOrder must name every control once";
-        if (!list.is_array() || list.size() != plan.controls.size()) fail(problem);
+        if (!m_tape.isArray(list) || m_tape.size(list) != plan.controls.size()) fail(problem);
         std::vector<bool> seen(plan.controls.size());
-        for (const Json& name : list) {
-            if (!name.is_string()) fail(problem);
-            const std::string n = name.get<std::string>();
+        items(list, [&](Node name) {
+            if (!m_tape.isString(name)) fail(problem);
+            const std::string n = m_tape.string(name);
             auto it = std::find_if(plan.controls.begin(), plan.controls.end(),
                                    [&](const FormFilePlan::Control& c) { return equalsNoCase(c.name, n); });
             if (it == plan.controls.end())
@@ -403,10 +430,11 @@ private:
             if (seen[at]) fail(problem + " ('" + shown(n) + "' appears twice)");
             seen[at] = true;
             plan.zOrder.push_back(at);
-        }
+        });
     }
 
     std::string m_path;
+    JsonTape m_tape;
     std::string m_where;
     std::vector<Entry> m_entries;
     static constexpr size_t kSharedFonts = 16;

@@ -2,8 +2,11 @@
 // the page chain, the Finish overlay, click dispatch and focus.
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
+#include "platform/Form.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
+
+#include <algorithm>
 
 namespace ov {
 
@@ -239,17 +242,39 @@ void OvWizardNavigator::onChangeButtons() {
             static_cast<ovEn_Button_Position>(useDefault ? m.DefaultButton() : m.PageDefaultButton());
         m_cancelButton =
             static_cast<ovEn_Button_Position>(useDefault ? m.CancelButton() : m.PageCancelButton());
+        // Every page change, and every page load of a running wizard (each shows the start page again),
+        // applies the whole set. A value that the navigator and its button hold already, under a key the
+        // form has recorded as changed while it needs saving, is not written again: the write would change
+        // nothing (the default and cancel roles are applied below in any case). At design time a write
+        // also updates the shared defaults, so everything is written.
+        const Extender* site = isSited() ? &extender() : nullptr;
+        const bool settled = ambientUserMode() && site && site->form() && site->form()->needsSaving();
+        auto holds = [&](ovEn_Button_Position p, Field field, bool same) {
+            if (!settled || !same) return false;
+            const std::vector<std::string>& keys = site->changedKeys();
+            const std::string& key = storedKey(p, field);
+            size_t& at = m_changedKeyAt[buttonSlot(p) * 4 + field];
+            if (at < keys.size() && keys[at] == key) return true;
+            auto found = std::find(keys.begin(), keys.end(), key);
+            if (found == keys.end()) return false;
+            at = static_cast<size_t>(found - keys.begin());
+            return true;
+        };
         for (auto p : kButtonPositions) {
             const ButtonSetting& s = useDefault ? m.defaultSet(p) : m.pageSet(p);
-            if (useDefault || s.Rule != 0) {
-                setButtonVisible(p, s.Visible);
-                setButtonEnabled(p, s.Enabled);
-                setButtonRule(p, static_cast<ovEn_Button_Rule>(s.Rule));
+            const PositionSetting& now = setting(p);
+            const CommandButton& b = button(p);
+            const bool used = useDefault || s.Rule != 0;
+            const bool visible = used && s.Visible, enabled = used && s.Enabled;
+            if (!holds(p, kVisible, now.visible == visible && b.Visible() == visible))
+                setButtonVisible(p, visible);
+            if (!holds(p, kEnabled, now.enabled == enabled && b.Enabled() == enabled))
+                setButtonEnabled(p, enabled);
+            if (!used) continue;
+            const auto rule = static_cast<ovEn_Button_Rule>(s.Rule);
+            if (!holds(p, kRule, now.rule == rule && b.Tag() == ruleText(rule))) setButtonRule(p, rule);
+            if (!holds(p, kCaption, now.caption == s.Caption && b.Caption() == s.Caption))
                 setButtonCaption(p, s.Caption);
-            } else {
-                setButtonVisible(p, false);
-                setButtonEnabled(p, false);
-            }
         }
         ApplyDefaultButton(m_defaultButton);
         ApplyCancelButton(m_cancelButton);
