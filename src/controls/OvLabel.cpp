@@ -59,14 +59,14 @@ OvLabel::OvLabel() : m_back(addChild<Label>("lblBack")), m_front(addChild<Label>
     m_back.setForeColor(sysColor::ButtonHighlight);
     m_back.setVisible(false);
     // The control's mouse events are lblFront's, with the same (by-reference) arguments.
-    m_frontLinks.emplace_back(m_front.MouseDown.connect(
+    m_frontLinks.emplace_back(m_front.MouseDown().connect(
         [this](int16_t& b, int16_t& s, float& x, float& y) { MouseDown(b, s, x, y); }));
-    m_frontLinks.emplace_back(m_front.Click.connect([this] { Click(); }));
-    m_frontLinks.emplace_back(m_front.DblClick.connect([this] { DblClick(); }));
-    m_frontLinks.emplace_back(m_front.MouseMove.connect(
+    m_frontLinks.emplace_back(m_front.Click().connect([this] { Click(); }));
+    m_frontLinks.emplace_back(m_front.DblClick().connect([this] { DblClick(); }));
+    m_frontLinks.emplace_back(m_front.MouseMove().connect(
         [this](int16_t& b, int16_t& s, float& x, float& y) { MouseMove(b, s, x, y); }));
     m_frontLinks.emplace_back(
-        m_front.MouseUp.connect([this](int16_t& b, int16_t& s, float& x, float& y) { MouseUp(b, s, x, y); }));
+        m_front.MouseUp().connect([this](int16_t& b, int16_t& s, float& x, float& y) { MouseUp(b, s, x, y); }));
 }
 
 void OvLabel::onInitialize() {

@@ -80,21 +80,21 @@ OvUpDown::OvUpDown() {
             out(button, shift, x, y);
         };
     };
-    m_links.emplace_back(spin.MouseDown.connect(
+    m_links.emplace_back(spin.MouseDown().connect(
         [this](int16_t&, int16_t&, float&, float&) { ignoreFailures([&] { copyToolTip(); }); }));
-    m_links.emplace_back(spin.MouseDown.connect(fromSpin(MouseDown)));
-    m_links.emplace_back(spin.MouseMove.connect(fromSpin(MouseMove)));
-    m_links.emplace_back(spin.MouseUp.connect(fromSpin(MouseUp)));
+    m_links.emplace_back(spin.MouseDown().connect(fromSpin(MouseDown)));
+    m_links.emplace_back(spin.MouseMove().connect(fromSpin(MouseMove)));
+    m_links.emplace_back(spin.MouseUp().connect(fromSpin(MouseUp)));
     auto fromText = [](Event<int16_t&, int16_t&, float&, float&>& out) {
         return [&out](int16_t& button, int16_t& shift, float& x, float& y) { out(button, shift, x, y); };
     };
-    m_links.emplace_back(txt.MouseDown.connect(fromText(MouseDown)));
-    m_links.emplace_back(txt.MouseMove.connect(fromText(MouseMove)));
-    m_links.emplace_back(txt.MouseUp.connect(fromText(MouseUp)));
+    m_links.emplace_back(txt.MouseDown().connect(fromText(MouseDown)));
+    m_links.emplace_back(txt.MouseMove().connect(fromText(MouseMove)));
+    m_links.emplace_back(txt.MouseUp().connect(fromText(MouseUp)));
     m_links.emplace_back(
-        txt.KeyDown.connect([this](int16_t& keyCode, int16_t&) { txtSpin_KeyDown(keyCode); }));
+        txt.KeyDown().connect([this](int16_t& keyCode, int16_t&) { txtSpin_KeyDown(keyCode); }));
     m_links.emplace_back(txt.Validate.connect([this](bool&) { txtSpin_Validate(); }));
-    m_links.emplace_back(txt.GotFocus.connect([this] { txtSpin_GotFocus(); }));
+    m_links.emplace_back(txt.GotFocus().connect([this] { txtSpin_GotFocus(); }));
 }
 
 OvUpDown::~OvUpDown() = default;

@@ -105,10 +105,10 @@ void frmAbout::load() {
 
     // The buttons outlive nothing they reach: a handler of a window already gone does nothing.
     std::weak_ptr<frmAbout> self = std::static_pointer_cast<frmAbout>(shared_from_this());
-    cmdOK().Click.connect([self] {
+    cmdOK().Click().connect([self] {
         if (auto form = self.lock()) form->cmdOK_Click();
     });
-    cmdSysInfo().Click.connect([self] {
+    cmdSysInfo().Click().connect([self] {
         if (auto form = self.lock()) form->cmdSysInfo_Click();
     });
 }

@@ -288,7 +288,7 @@ void FormWindow::press(double x, double y, int16_t button, int16_t shift, int pr
         // The second press of a double click is reported as DblClick, not as a MouseDown.
         m_doubleClick = true;
         if (target.child)
-            target.child->DblClick();
+            target.child->raise(&ov::ConstituentControl::Events::DblClick);
         else
             target.control->control().raiseSurface(UserControl::SurfaceInput::DblClick);
         return;

@@ -159,7 +159,7 @@ void PropertyDialogWindow::watchLists() {
             auto* box = dynamic_cast<ComboBox*>(child.get());
             if (!box) continue;
             m_listClicks.emplace_back(
-                box->MouseUp.connect([this, box](int16_t& button, int16_t&, float& x, float& y) {
+                box->MouseUp().connect([this, box](int16_t& button, int16_t&, float& x, float& y) {
                     if (button == 1 && x >= 0 && y >= 0 && x < box->Width() && y < box->Height())
                         openList(*box);
                 }));

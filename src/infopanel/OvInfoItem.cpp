@@ -115,7 +115,7 @@ OvInfoItem::OvInfoItem()
     m_fullInfo.setForeColor(kLinkBlue);
     m_fullInfo.setMouseIcon(handPointer());
     m_fullInfo.setMousePointer(kCustomPointer);
-    m_fullInfoClick = m_fullInfo.Click.connect(
+    m_fullInfoClick = m_fullInfo.Click().connect(
         [this] { frmInfo::ShowInfo(m_attribute.Caption(), m_value.Caption(), shared_from_this()); });
 }
 

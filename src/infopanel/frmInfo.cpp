@@ -121,7 +121,7 @@ void frmInfo::load() {
     m_links.emplace_back(KeyUp.connect([self](int16_t& keyCode, int16_t& shift) {
         if (auto w = self.lock()) w->closeOnKey(keyCode, shift);
     }));
-    m_links.emplace_back(picClose().Click.connect([self] {
+    m_links.emplace_back(picClose().Click().connect([self] {
         if (auto w = self.lock()) w->unload();
     }));
 }

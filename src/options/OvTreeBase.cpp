@@ -99,11 +99,11 @@ void OvTreeBase::buildSurface() {
     m_links.emplace_back(tree.NodeClick.connect([this](NodeRef n) { onNodeClick(n); }));
     m_links.emplace_back(tree.Expand.connect([this](NodeRef n) { onExpandCollapse(n, true); }));
     m_links.emplace_back(tree.Collapse.connect([this](NodeRef n) { onExpandCollapse(n, false); }));
-    m_links.emplace_back(tree.KeyDown.connect([this](int16_t& key, int16_t&) { m_lastKeyDown = key; }));
-    m_links.emplace_back(child<CommandButton>("cmdOK").Click.connect([this] { OKClick(); }));
-    m_links.emplace_back(child<CommandButton>("cmdCancel").Click.connect([this] { CancelClick(); }));
-    m_links.emplace_back(child<CommandButton>("cmdCustom").Click.connect([this] { CustomClick(); }));
-    m_links.emplace_back(child<CommandButton>("cmdHelpApply").Click.connect([this] {
+    m_links.emplace_back(tree.KeyDown().connect([this](int16_t& key, int16_t&) { m_lastKeyDown = key; }));
+    m_links.emplace_back(child<CommandButton>("cmdOK").Click().connect([this] { OKClick(); }));
+    m_links.emplace_back(child<CommandButton>("cmdCancel").Click().connect([this] { CancelClick(); }));
+    m_links.emplace_back(child<CommandButton>("cmdCustom").Click().connect([this] { CustomClick(); }));
+    m_links.emplace_back(child<CommandButton>("cmdHelpApply").Click().connect([this] {
         if (child<CommandButton>("cmdHelpApply").Caption() == "Help")
             HelpClick();
         else

@@ -70,9 +70,9 @@ frmAddOptItem::frmAddOptItem() : Form(kFormName, Mode::Run), m_surface(std::make
     cancel.Move(kClientWidth - kButtonWidth - 180, kButtonTop, kButtonWidth, kButtonHeight);
     cancel.setTabIndex(4);
 
-    m_links.emplace_back(type.Click.connect([this] { typeChosen(); }));
-    m_links.emplace_back(ok.Click.connect([this] { confirm(); }));
-    m_links.emplace_back(cancel.Click.connect([this] {
+    m_links.emplace_back(type.Click().connect([this] { typeChosen(); }));
+    m_links.emplace_back(ok.Click().connect([this] { confirm(); }));
+    m_links.emplace_back(cancel.Click().connect([this] {
         m_cancelled = true;
         hide();
     }));

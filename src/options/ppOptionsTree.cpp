@@ -81,15 +81,15 @@ void ppOptionsTree::buildSurface() {
     index.setVisible(false);
 
     m_links.emplace_back(tree.NodeClick.connect([this](NodeRef n) { onNodeClick(n); }));
-    m_links.emplace_back(tree.Click.connect([this] { onTreeClick(); }));
+    m_links.emplace_back(tree.Click().connect([this] { onTreeClick(); }));
     m_links.emplace_back(tree.Expand.connect([this](NodeRef n) { onExpandCollapse(n, true); }));
     m_links.emplace_back(tree.Collapse.connect([this](NodeRef n) { onExpandCollapse(n, false); }));
     m_links.emplace_back(tree.AfterLabelEdit.connect(
         [this](int16_t& cancel, std::string& text) { onAfterLabelEdit(cancel, text); }));
-    m_links.emplace_back(cmdAddItem().Click.connect([this] { addItem(); }));
-    m_links.emplace_back(cmdRemove().Click.connect([this] { removeItem(); }));
-    m_links.emplace_back(cmdUp().Click.connect([this] { moveItem(true); }));
-    m_links.emplace_back(cmdDown().Click.connect([this] { moveItem(false); }));
+    m_links.emplace_back(cmdAddItem().Click().connect([this] { addItem(); }));
+    m_links.emplace_back(cmdRemove().Click().connect([this] { removeItem(); }));
+    m_links.emplace_back(cmdUp().Click().connect([this] { moveItem(true); }));
+    m_links.emplace_back(cmdDown().Click().connect([this] { moveItem(false); }));
     m_links.emplace_back(index.Change.connect([this] {
         if (m_showingIndex) return;
         m_indexEdited = true;

@@ -26,7 +26,7 @@ void CheckBox::setValue(int16_t v) {
     }
     if (v == m_value) return;
     m_value = v;
-    Click();
+    raise(&Events::Click);
 }
 
 void CheckBox::setAlignment(int16_t v) {

@@ -255,15 +255,31 @@ public:
         return MemberBuilder(m_info, m_info.addMember(std::move(m)));
     }
 
+    // An event held as a member.
     template <class... A>
     void event(std::string name, int32_t dispid, Event<A...> T::*ev, std::vector<std::string> paramNames) {
+        addEvent<A...>(std::move(name), dispid, std::move(paramNames),
+                       [ev](T& self) -> Event<A...>& { return self.*ev; });
+    }
+    // An event reached through an accessor of T or of a base of T (one made when first asked for):
+    // connecting by name asks for it as a typed connection does.
+    template <class B, class... A>
+    requires std::is_base_of_v<B, T>
+    void event(std::string name, int32_t dispid, Event<A...>& (B::*ev)(),
+               std::vector<std::string> paramNames) {
+        addEvent<A...>(std::move(name), dispid, std::move(paramNames),
+                       [ev](T& self) -> Event<A...>& { return (self.*ev)(); });
+    }
+
+private:
+    template <class... A, class Reach>
+    void addEvent(std::string name, int32_t dispid, std::vector<std::string> paramNames, Reach reach) {
         EventInfo e;
         e.name = std::move(name);
         e.dispid = dispid;
         e.params = detail::paramInfos<std::tuple<A...>>(paramNames, std::index_sequence_for<A...>{});
-        e.connect = [ev](Object& o, std::function<void(Args&)> handler) {
-            T& self = static_cast<T&>(o);
-            return (self.*ev).connect([handler = std::move(handler)](A... a) {
+        e.connect = [reach](Object& o, std::function<void(Args&)> handler) {
+            return reach(static_cast<T&>(o)).connect([handler = std::move(handler)](A... a) {
                 Args args{VariantTraits<detail::Stored<A>>::to(a)...};
                 handler(args);
                 auto refs = std::forward_as_tuple(a...);
@@ -273,7 +289,6 @@ public:
         m_info.addEvent(std::move(e));
     }
 
-private:
     ClassInfo& m_info;
 };
 

@@ -91,7 +91,7 @@ void ComboBox::setListIndex(int16_t v) {
     }
     if (v == m_listIndex) return;
     m_listIndex = v;
-    Click();
+    raise(&Events::Click);
 }
 
 std::string ComboBox::Text() const {

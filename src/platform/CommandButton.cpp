@@ -54,7 +54,7 @@ void CommandButton::setStyle(int16_t v) {
 
 void CommandButton::setValue(bool v) {
     if (v)
-        Click();
+        raise(&Events::Click);
 }
 
 } // namespace ov

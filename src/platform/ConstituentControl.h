@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <utility>
 
 namespace ov {
 
@@ -115,22 +117,51 @@ public:
 
     // What a user's click does once the button is released over the control (Form::click): raises
     // Click. A check box or option button changes its Value instead, which raises Click.
-    virtual void userClick() { Click(); }
+    virtual void userClick() { raise(&Events::Click); }
 
     // Visible (enabled) itself and through every container up to the owner's surface.
     bool effectivelyVisible() const;
     bool effectivelyEnabled() const;
 
-    Event<> Click;
-    Event<> DblClick;
-    Event<> GotFocus;
-    Event<> LostFocus;
-    Event<int16_t&, int16_t&> KeyDown;
-    Event<int16_t&> KeyPress;
-    Event<int16_t&, int16_t&> KeyUp;
-    Event<int16_t&, int16_t&, float&, float&> MouseDown;
-    Event<int16_t&, int16_t&, float&, float&> MouseMove;
-    Event<int16_t&, int16_t&, float&, float&> MouseUp;
+    // The events a user's input raises. They are made together, belonging to the control's thread, the
+    // first time any of them is asked for (to connect, or to count handlers); until then the control
+    // holds none, and raising one (raise) does nothing. Asking on another thread before they are made
+    // fails with err::WrongThread as connecting would, and makes nothing.
+    struct Events {
+        explicit Events(std::thread::id owner);
+        Event<> Click;
+        Event<> DblClick;
+        Event<> GotFocus;
+        Event<> LostFocus;
+        Event<int16_t&, int16_t&> KeyDown;
+        Event<int16_t&> KeyPress;
+        Event<int16_t&, int16_t&> KeyUp;
+        Event<int16_t&, int16_t&, float&, float&> MouseDown;
+        Event<int16_t&, int16_t&, float&, float&> MouseMove;
+        Event<int16_t&, int16_t&, float&, float&> MouseUp;
+    };
+    [[nodiscard]] Event<>& Click() { return events().Click; }
+    [[nodiscard]] Event<>& DblClick() { return events().DblClick; }
+    [[nodiscard]] Event<>& GotFocus() { return events().GotFocus; }
+    [[nodiscard]] Event<>& LostFocus() { return events().LostFocus; }
+    [[nodiscard]] Event<int16_t&, int16_t&>& KeyDown() { return events().KeyDown; }
+    [[nodiscard]] Event<int16_t&>& KeyPress() { return events().KeyPress; }
+    [[nodiscard]] Event<int16_t&, int16_t&>& KeyUp() { return events().KeyUp; }
+    [[nodiscard]] Event<int16_t&, int16_t&, float&, float&>& MouseDown() { return events().MouseDown; }
+    [[nodiscard]] Event<int16_t&, int16_t&, float&, float&>& MouseMove() { return events().MouseMove; }
+    [[nodiscard]] Event<int16_t&, int16_t&, float&, float&>& MouseUp() { return events().MouseUp; }
+    // Whether the events have been made (something asked for one).
+    bool hasEvents() const { return m_events != nullptr; }
+    // Raises one of the events (raise(&Events::KeyDown, code, shift)): its handlers run as the event's
+    // own raise runs them; without the events nothing runs and nothing is made. On another thread it
+    // fails with err::WrongThread either way.
+    template <class... A, class... P>
+    void raise(Event<A...> Events::*event, P&&... args) const {
+        if (m_events)
+            (m_events.get()->*event)(std::forward<P>(args)...);
+        else
+            affirmEventThread("raising");
+    }
 
 protected:
     ConstituentControl();
@@ -167,6 +198,14 @@ private:
             const_cast<ConstituentControl*>(this)->fitDeferred();
     }
     void fitDeferred();
+    Events& events() {
+        if (!m_events) [[unlikely]]
+            makeEvents();
+        return *m_events;
+    }
+    void makeEvents();
+    // What an event of this control fails with on another thread (`use`: "raising", "connecting to").
+    void affirmEventThread(const char* use) const;
 
     // Static text the owner named the control with (StaticText), or a copy the control owns.
     const char* m_name = "";
@@ -190,17 +229,11 @@ private:
     }
 
     std::unique_ptr<Texts> m_texts;
+    std::unique_ptr<Events> m_events;
     FontRef m_font;
     OleColor m_foreColor = sysColor::ButtonText;
     OleColor m_backColor = sysColor::ButtonFace;
 };
-
-namespace detail {
-template <class T, class... A>
-Event<A...> T::*asMemberOf(Event<A...> ConstituentControl::*event) {
-    return event;
-}
-} // namespace detail
 
 template <class T>
 void ConstituentControl::describeCommon(ClassBuilder<T>& b, unsigned members) {
@@ -231,18 +264,18 @@ void ConstituentControl::describeCommon(ClassBuilder<T>& b, unsigned members) {
         b.property("TabStop", 0x121, &C::TabStop, &C::setTabStop);
         b.property("TabIndex", 0x122, &C::TabIndex, &C::setTabIndex);
         b.method("SetFocus", 0x123, &C::SetFocus);
-        b.event("GotFocus", 0x130, detail::asMemberOf<T>(&C::GotFocus), {});
-        b.event("LostFocus", 0x131, detail::asMemberOf<T>(&C::LostFocus), {});
-        b.event("KeyDown", -602, detail::asMemberOf<T>(&C::KeyDown), {"KeyCode", "Shift"});
-        b.event("KeyPress", -603, detail::asMemberOf<T>(&C::KeyPress), {"KeyAscii"});
-        b.event("KeyUp", -604, detail::asMemberOf<T>(&C::KeyUp), {"KeyCode", "Shift"});
+        b.event("GotFocus", 0x130, &C::GotFocus, {});
+        b.event("LostFocus", 0x131, &C::LostFocus, {});
+        b.event("KeyDown", -602, &C::KeyDown, {"KeyCode", "Shift"});
+        b.event("KeyPress", -603, &C::KeyPress, {"KeyAscii"});
+        b.event("KeyUp", -604, &C::KeyUp, {"KeyCode", "Shift"});
     }
     if (members & Mouse) {
-        b.event("Click", -600, detail::asMemberOf<T>(&C::Click), {});
-        b.event("DblClick", -601, detail::asMemberOf<T>(&C::DblClick), {});
-        b.event("MouseDown", -605, detail::asMemberOf<T>(&C::MouseDown), {"Button", "Shift", "X", "Y"});
-        b.event("MouseMove", -606, detail::asMemberOf<T>(&C::MouseMove), {"Button", "Shift", "X", "Y"});
-        b.event("MouseUp", -607, detail::asMemberOf<T>(&C::MouseUp), {"Button", "Shift", "X", "Y"});
+        b.event("Click", -600, &C::Click, {});
+        b.event("DblClick", -601, &C::DblClick, {});
+        b.event("MouseDown", -605, &C::MouseDown, {"Button", "Shift", "X", "Y"});
+        b.event("MouseMove", -606, &C::MouseMove, {"Button", "Shift", "X", "Y"});
+        b.event("MouseUp", -607, &C::MouseUp, {"Button", "Shift", "X", "Y"});
     }
 }
 

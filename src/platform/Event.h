@@ -120,6 +120,9 @@ public:
     using Handler = std::function<void(A...)>;
 
     Event() = default;
+    // An event that belongs to `owner`, made on whichever thread (a control's events made when first
+    // asked for belong to the control's thread).
+    explicit Event(std::thread::id owner) : m_word(detail::threadWord(owner)) {}
     Event(const Event&) = delete;
     Event& operator=(const Event&) = delete;
     ~Event() {

@@ -176,7 +176,7 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
 
     if (m_heard.child && (controlChanges || m_heard.child != newChild)) {
         auto old = std::exchange(m_heard.child, nullptr);
-        old->LostFocus();
+        old->raise(&ConstituentControl::Events::LostFocus);
         if (!current())
             return;
     } else if (m_heard.surface && (controlChanges || newChild)) {
@@ -210,7 +210,7 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
     }
     if (newChild) {
         m_heard.child = newChild;
-        newChild->GotFocus();
+        newChild->raise(&ConstituentControl::Events::GotFocus);
     } else {
         m_heard.surface = true;
         newExt->control().surface().GotFocus();
@@ -283,7 +283,7 @@ void Form::pressAccessKey(CommandButton& button) {
 
 void Form::clickButton(CommandButton& button) {
     auto keepAlive = refTo(&button);
-    button.Click();
+    button.raise(&ConstituentControl::Events::Click);
 }
 
 bool Form::pressKey(int16_t keyCode, int16_t shift) {
@@ -330,7 +330,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (code && surface)
         surface->raiseSurface(UserControl::SurfaceInput::KeyDown, code, sh);
     if (code && child) {
-        child->KeyDown(code, sh);
+        child->raise(&ConstituentControl::Events::KeyDown, code, sh);
         // What the text box does with the key itself comes after its handlers, which may cancel it.
         if (auto* box = dynamic_cast<TextBox*>(child.get()); box && code && canReceive(*box))
             box->keyDownDefault(code, sh);
@@ -342,7 +342,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
         if (ascii && surface)
             surface->raiseSurface(UserControl::SurfaceInput::KeyPress, ascii);
         if (ascii && child) {
-            child->KeyPress(ascii);
+            child->raise(&ConstituentControl::Events::KeyPress, ascii);
             if (auto* box = dynamic_cast<TextBox*>(child.get()); box && ascii && canReceive(*box))
                 box->keyPressDefault(ascii);
         }
@@ -355,7 +355,7 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     if (code && surface)
         surface->raiseSurface(UserControl::SurfaceInput::KeyUp, code, sh);
     if (code && child)
-        child->KeyUp(code, sh);
+        child->raise(&ConstituentControl::Events::KeyUp, code, sh);
 
     if (keyCode == kKeySpace && child && child == m_focusChild && canReceive(*child)) {
         if (auto* b = dynamic_cast<CommandButton*>(child.get()))
@@ -390,13 +390,13 @@ bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, 
     auto keepAlive = refTo(&target);
     switch (kind) {
     case Input::Down:
-        target.MouseDown(button, shift, x, y);
+        target.raise(&ConstituentControl::Events::MouseDown, button, shift, x, y);
         break;
     case Input::Move:
-        target.MouseMove(button, shift, x, y);
+        target.raise(&ConstituentControl::Events::MouseMove, button, shift, x, y);
         break;
     case Input::Up:
-        target.MouseUp(button, shift, x, y);
+        target.raise(&ConstituentControl::Events::MouseUp, button, shift, x, y);
         break;
     }
     return true;
@@ -468,7 +468,7 @@ bool Form::doubleClick(ConstituentControl& target, float x, float y) {
         return false;
     if (!canReceive(target))
         return true;
-    target.DblClick();
+    target.raise(&ConstituentControl::Events::DblClick);
     deliverMouse(target, Input::Up, 1, 0, x, y);
     return true;
 }

@@ -30,7 +30,7 @@ void OptionButton::setValue(bool v) {
             if (other && other != this && other->container() == container()) other->m_value = false;
         }
     }
-    Click();
+    raise(&Events::Click);
 }
 
 } // namespace ov

@@ -93,7 +93,7 @@ StandardColorPage::StandardColorPage() : StandardPropertyPage("Color", "OLE_COLO
             follow(m_text);
         }
     });
-    m_system->Click.connect([this] {
+    m_system->Click().connect([this] {
         if (!userEdit() || current() < 0 || m_system->ListIndex() < 0) return;
         m_values[static_cast<size_t>(current())].edited =
             static_cast<OleColor>(m_system->ItemData(m_system->ListIndex()));

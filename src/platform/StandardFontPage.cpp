@@ -75,7 +75,7 @@ StandardFontPage::StandardFontPage() : StandardPropertyPage("Font", "StdFont") {
         c.setCaption(captions[i]);
         c.Move(i % 2 ? 1320.0f : 120.0f, i < 2 ? 300.0f : 660.0f, 1100, 255);
         m_effects.push_back(&c);
-        c.Click.connect([this, i] {
+        c.Click().connect([this, i] {
             Font::Attributes* a = shownValue();
             if (!userEdit() || !a) return;
             const bool on = m_effects[i]->Value() == 1;

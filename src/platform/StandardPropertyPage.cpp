@@ -13,7 +13,7 @@ StandardPropertyPage::StandardPropertyPage(std::string caption, std::string type
     label.Move(120, 120, 2400, 240);
     m_property = &addChild<ComboBox>("cboProperty");
     m_property->Move(120, 360, 2400, 315);
-    m_property->Click.connect([this] {
+    m_property->Click().connect([this] {
         if (!m_filling) show();
     });
 }

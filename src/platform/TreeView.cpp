@@ -44,8 +44,8 @@ TreeView::TreeView() : m_nodes(std::make_shared<Nodes>(*this)) {
     setForeColor(sysColor::WindowText);
     // The tree's own reactions come first: connected here, before any owner can connect.
     m_own.emplace_back(
-        MouseDown.connect([this](int16_t&, int16_t&, float& x, float& y) { onMouseDown(x, y); }));
-    m_own.emplace_back(KeyDown.connect([this](int16_t& key, int16_t&) { onKeyDown(key); }));
+        MouseDown().connect([this](int16_t&, int16_t&, float& x, float& y) { onMouseDown(x, y); }));
+    m_own.emplace_back(KeyDown().connect([this](int16_t& key, int16_t&) { onKeyDown(key); }));
 }
 
 TreeView::~TreeView() = default;

@@ -34,10 +34,10 @@ void UpDown::describe(ClassBuilder<UpDown>& b) {
 UpDown::UpDown() {
     storeBounds(0, 0, 240, 315);
     // Connected first, so the button has stepped before anyone else hears the mouse.
-    m_down = MouseDown.connect([this](int16_t& button, int16_t&, float& x, float& y) {
+    m_down = MouseDown().connect([this](int16_t& button, int16_t&, float& x, float& y) {
         if (button == 1) press(buttonAt(x, y));
     });
-    m_up = MouseUp.connect([this](int16_t&, int16_t&, float&, float&) { m_pressed = Button::None; });
+    m_up = MouseUp().connect([this](int16_t&, int16_t&, float&, float&) { m_pressed = Button::None; });
 }
 
 void UpDown::setValue(int32_t v) {

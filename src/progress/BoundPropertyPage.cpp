@@ -54,14 +54,14 @@ BoundPropertyPage::BoundPropertyPage(std::string caption, std::vector<FieldBindi
         case FieldKind::Check: {
             auto& box = addChild<CheckBox>(b.field, in);
             box.setCaption(b.label);
-            m_edits.emplace_back(box.Click.connect(edited));
+            m_edits.emplace_back(box.Click().connect(edited));
             break;
         }
         case FieldKind::Text:
             m_edits.emplace_back(addChild<TextBox>(b.field, in).Change.connect(edited));
             break;
         case FieldKind::List:
-            m_edits.emplace_back(addChild<ComboBox>(b.field, in).Click.connect(edited));
+            m_edits.emplace_back(addChild<ComboBox>(b.field, in).Click().connect(edited));
             break;
         case FieldKind::Kept:
             break;

@@ -116,10 +116,10 @@ OvWizardNavigator::OvWizardNavigator() {
         cmd.setEnabled(d.enabled);
         cmd.setCaption(d.caption);
         cmd.setTag(std::to_string(static_cast<int32_t>(d.rule)));
-        m_buttonLinks.emplace_back(cmd.Click.connect([this, position] { onButtonClick(position); }));
+        m_buttonLinks.emplace_back(cmd.Click().connect([this, position] { onButtonClick(position); }));
         // Focus handling never fails: a host handler's failure stays with the handler.
         m_buttonLinks.emplace_back(
-            cmd.GotFocus.connect([this, position] { ignoreFailures([&] { OnButtonGotFocus(position); }); }));
+            cmd.GotFocus().connect([this, position] { ignoreFailures([&] { OnButtonGotFocus(position); }); }));
     }
     for (const char* holder : {"imgBanner", "imgBannerBig", "imgWatermark", "imgWatermarkBig"})
         addChild<Image>(holder).setVisible(false);

@@ -104,14 +104,14 @@ TEST_F(TextBoxTest, LockedRefusesEditsButSelectsAndCopies) {
 
 TEST_F(TextBoxTest, KeyEventsComeFirstAndCanCancelTheEdit) {
     std::vector<std::string> log;
-    auto d = box->KeyDown.connect([&](int16_t& k, int16_t& s) {
+    auto d = box->KeyDown().connect([&](int16_t& k, int16_t& s) {
         log.push_back("down " + std::to_string(k) + "/" + std::to_string(s));
     });
-    auto p = box->KeyPress.connect([&](int16_t& a) {
+    auto p = box->KeyPress().connect([&](int16_t& a) {
         log.push_back("press " + std::to_string(a) + " text " + box->Text());
         if (a == 'q') a = 0; // the host refuses the character
     });
-    auto u = box->KeyUp.connect(
+    auto u = box->KeyUp().connect(
         [&](int16_t& k, int16_t&) { log.push_back("up " + std::to_string(k) + " text " + box->Text()); });
     set("", 0, 0);
     form->typeText("Aq");
@@ -141,9 +141,9 @@ TEST_F(TextBoxTest, ValidateRunsBeforeTheFocusLeavesAndCancelKeepsIt) {
         log.push_back("Validate");
         cancel = refuse;
     });
-    auto l = box->LostFocus.connect([&] { log.push_back("LostFocus"); });
+    auto l = box->LostFocus().connect([&] { log.push_back("LostFocus"); });
     auto& target = probe(other)->ok();
-    auto g = target.GotFocus.connect([&] { log.push_back("B GotFocus"); });
+    auto g = target.GotFocus().connect([&] { log.push_back("B GotFocus"); });
     form->focus(*other, &target);
     EXPECT_TRUE(box->hasFocus());
     refuse = false;

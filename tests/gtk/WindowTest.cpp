@@ -178,11 +178,11 @@ protected:
             log.push_back("page " + a[0].toString() + " to " + a[1].toString());
         }));
         ov::ConstituentControl& t = tree();
-        links.push_back(t.Click.connect([this] { log.emplace_back("Click"); }));
-        links.push_back(t.DblClick.connect([this] { log.emplace_back("DblClick"); }));
+        links.push_back(t.Click().connect([this] { log.emplace_back("Click"); }));
+        links.push_back(t.DblClick().connect([this] { log.emplace_back("DblClick"); }));
         for (auto [event, name] : {std::pair{&ov::ConstituentControl::MouseDown, "MouseDown"},
                                    std::pair{&ov::ConstituentControl::MouseUp, "MouseUp"}}) {
-            links.push_back((t.*event).connect([this, name](int16_t& button, int16_t&, float&, float& y) {
+            links.push_back((t.*event)().connect([this, name](int16_t& button, int16_t&, float&, float& y) {
                 log.push_back(std::string(name) + " " + std::to_string(button) + (y < 0 ? " above" : ""));
             }));
         }

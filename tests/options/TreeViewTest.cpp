@@ -46,7 +46,7 @@ protected:
     }
     std::string key(int16_t code) {
         int16_t k = code, shift = 0;
-        tree->KeyDown(k, shift);
+        tree->KeyDown()(k, shift);
         return tree->selected() ? tree->selected()->Key() : "";
     }
 };
@@ -178,7 +178,7 @@ TEST_F(TreeViewTest, AMouseDownHitsTheRowOrItsExpandBox) {
     const float row = tree->rowHeight(); // 18 pixels
     auto down = [&](float x, float y) {
         int16_t b = 1, s = 0;
-        tree->MouseDown(b, s, x, y);
+        tree->MouseDown()(b, s, x, y);
     };
     NodeRef a = nodes.Item(Variant("A"));
     down(tree->boxLeft(*a) + 60, 15 + row / 2); // A's expand box

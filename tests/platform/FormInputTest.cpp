@@ -52,16 +52,23 @@ protected:
         for (const auto& child : p->children()) {
             auto& c = *child;
             const std::string cn = n + "." + c.Name();
-            for (auto [event, text] : {Watch{&c.GotFocus, " GotFocus"}, Watch{&c.LostFocus, " LostFocus"},
-                                       Watch{&c.Click, " Click"}})
+            for (auto [event, text] : {Watch{&c.GotFocus(), " GotFocus"}, Watch{&c.LostFocus(), " LostFocus"},
+                                       Watch{&c.Click(), " Click"}})
                 on(*event, cn + text);
-            watchKeys(c, cn, false);
-            connections.emplace_back(c.MouseDown.connect(
+            ChildKeys keys{c.KeyDown(), c.KeyPress(), c.KeyUp()};
+            watchKeys(keys, cn, false);
+            connections.emplace_back(c.MouseDown().connect(
                 [this, cn](int16_t&, int16_t&, float&, float&) { events.push_back(cn + " MouseDown"); }));
-            connections.emplace_back(c.MouseUp.connect(
+            connections.emplace_back(c.MouseUp().connect(
                 [this, cn](int16_t&, int16_t&, float&, float&) { events.push_back(cn + " MouseUp"); }));
         }
     }
+    // A child's key events, read by watchKeys as a form's or surface's members are.
+    struct ChildKeys {
+        ov::Event<int16_t&, int16_t&>& KeyDown;
+        ov::Event<int16_t&>& KeyPress;
+        ov::Event<int16_t&, int16_t&>& KeyUp;
+    };
     // KeyDown (with the shift state when `shift`), KeyPress and KeyUp of a form, surface or child.
     template <class T>
     void watchKeys(T& s, const std::string& n, bool shift) {
@@ -263,7 +270,7 @@ TEST_F(FormInputTest, AClickFocusesThenPressesAndReleases) {
 
 TEST_F(FormInputTest, ADoubleClickReportsTheClickThenTheDoubleClick) {
     auto& label = probe(a)->info();
-    on(label.DblClick, "A.lblInfo DblClick");
+    on(label.DblClick(), "A.lblInfo DblClick");
     on(probe(b)->surface().DblClick, "B DblClick");
     EXPECT_TRUE(form->doubleClick(label));
     EXPECT_EQ(events, (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click",
@@ -306,7 +313,7 @@ TEST_F(FormInputTest, ButtonsKeepOneDefaultAndOneCancelEach) {
     EXPECT_FALSE(probe(a)->cancel().Cancel());
     events.clear();
     int clicks = 0;
-    auto c = extra.Click.connect([&] { ++clicks; });
+    auto c = extra.Click().connect([&] { ++clicks; });
     extra.let("Value", true);
     EXPECT_FALSE(extra.Value());
     EXPECT_EQ(clicks, 1);
@@ -351,7 +358,7 @@ TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRema
         SCOPED_TRACE(c.what);
         auto form = Form::create("frmDialog", Mode::Run);
         auto p = form->add(Probe::kProgId, "P");
-        auto okClicked = probe(p)->ok().Click.connect([&] { form->unload(); });
+        auto okClicked = probe(p)->ok().Click().connect([&] { form->unload(); });
         previous = Form::setModalHook(c.hook);
         log().clear();
         EXPECT_EQ(failureNumber([&] {

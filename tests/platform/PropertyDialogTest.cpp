@@ -30,14 +30,14 @@ public:
     LabelTestPage() : PropertyPage("General") {
         setSize(4800, 2400);
         addChild<TextBox>("txtCaption").Change.connect([this] { setChanged(true); });
-        addChild<CheckBox>("chkEnabled").Click.connect([this] { setChanged(true); });
+        addChild<CheckBox>("chkEnabled").Click().connect([this] { setChanged(true); });
         auto& cbo = addChild<ComboBox>("cboAlignment");
         for (const char* e : {"0 - Left", "1 - Right", "2 - Center"})
             cbo.AddItem(e);
-        cbo.Click.connect([this] { setChanged(true); });
+        cbo.Click().connect([this] { setChanged(true); });
         auto& fra = addChild<Frame>("fraSize");
         for (const char* o : {"optAutoSize", "optFixed"})
-            addChild<OptionButton>(o, &fra).Click.connect([this] { setChanged(true); });
+            addChild<OptionButton>(o, &fra).Click().connect([this] { setChanged(true); });
     }
     void SelectionChanged() override {
         Object& c = firstSelected();
@@ -202,7 +202,7 @@ TEST_F(PropertyDialogTest, RefusedOpeningsLeaveTheDialogAsItWas) {
 TEST_F(PropertyDialogTest, CheckBoxValuesAndClicks) {
     auto& chk = general().child<CheckBox>("chkEnabled");
     int clicks = 0;
-    auto c = chk.Click.connect([&] { ++clicks; });
+    auto c = chk.Click().connect([&] { ++clicks; });
     struct Row {
         int16_t value;
         int failure;
@@ -229,7 +229,7 @@ TEST_F(PropertyDialogTest, OptionButtonsAreExclusiveWithinTheirContainerOnly) {
     auto& fixed = page.child<OptionButton>("optFixed");
     std::vector<std::string> clicks;
     for (OptionButton* o : {&loose, &autoSize, &fixed})
-        o->Click.connect([&clicks, o] { clicks.push_back(o->Name()); });
+        o->Click().connect([&clicks, o] { clicks.push_back(o->Name()); });
     loose.setValue(true);
     dialog.click("optAutoSize");
     dialog.click("optAutoSize"); // already chosen: nothing
@@ -245,7 +245,7 @@ TEST_F(PropertyDialogTest, OptionButtonsAreExclusiveWithinTheirContainerOnly) {
 TEST_F(PropertyDialogTest, DropDownListIndexTextAndEntries) {
     auto& cbo = general().child<ComboBox>("cboAlignment");
     int clicks = 0;
-    auto c = cbo.Click.connect([&] { ++clicks; });
+    auto c = cbo.Click().connect([&] { ++clicks; });
     for (int16_t bad : {int16_t(-2), int16_t(3)})
         EXPECT_EQ(failureNumber([&] { cbo.let("ListIndex", bad); }), 380) << bad;
     cbo.setListIndex(-1);

@@ -59,7 +59,7 @@ TEST_F(TabOrderTest, TabWalksTheReachableStopsAndWrapsShiftTabWalksBack) {
 
 TEST_F(TabOrderTest, TheFocusedBoxNeverHearsTabAndLeavingItTakesWhatWasTyped) {
     std::vector<int16_t> heard;
-    auto listen = textOf("spnCopies").KeyDown.connect([&](int16_t& key, int16_t&) { heard.push_back(key); });
+    auto listen = textOf("spnCopies").KeyDown().connect([&](int16_t& key, int16_t&) { heard.push_back(key); });
     ASSERT_EQ(focused(), "spnCopies");
     form->pressKey(kUp);
     form->pressKey(kTab, kCtrl); // Ctrl+Tab is the control's to use

@@ -72,12 +72,12 @@ void ButtonColumns::build(PropertyPage& page, Frame& container, float left, floa
             c.frame[e] = &page.addChild<Line>("lin" + p + kEdges[e], &container);
         placeFrame(c);
 
-        m_links.emplace_back(c.rule->Click.connect([this, i] { onRule(i); }));
-        m_links.emplace_back(c.isDefault->Click.connect([this, i] { onRole(i, &Column::isDefault); }));
-        m_links.emplace_back(c.isCancel->Click.connect([this, i] { onRole(i, &Column::isCancel); }));
+        m_links.emplace_back(c.rule->Click().connect([this, i] { onRule(i); }));
+        m_links.emplace_back(c.isDefault->Click().connect([this, i] { onRole(i, &Column::isDefault); }));
+        m_links.emplace_back(c.isCancel->Click().connect([this, i] { onRole(i, &Column::isCancel); }));
         m_links.emplace_back(c.caption->Change.connect([this, i] { onCaption(i); }));
-        m_links.emplace_back(c.enabled->Click.connect([this, i] { onEnabled(i); }));
-        m_links.emplace_back(c.visible->Click.connect([this, i] { onVisible(i); }));
+        m_links.emplace_back(c.enabled->Click().connect([this, i] { onEnabled(i); }));
+        m_links.emplace_back(c.visible->Click().connect([this, i] { onVisible(i); }));
 
         x += kPreviewWidth + (i == 1 ? kPairGap : kOuterGap);
     }

@@ -28,7 +28,7 @@ ButtonsSet::ButtonsSet() : PropertyPage("Buttons Set") {
     setSize(kPageMargin * 2 + kFrameWidth, m_set->Top() + m_set->Height() + kPageMargin);
 
     // The frame follows the box also while the page loads; only a user's click is an edit.
-    m_links.emplace_back(m_useDefault->Click.connect([this] {
+    m_links.emplace_back(m_useDefault->Click().connect([this] {
         m_set->setEnabled(!ticked(*m_useDefault));
         edited();
     }));

@@ -32,8 +32,8 @@ GeneralNavigator::GeneralNavigator() : PropertyPage("General") {
 
     auto edited = [this] { setChanged(true); };
     m_links.emplace_back(m_startPage->Change.connect(edited));
-    m_links.emplace_back(m_enabled->Click.connect(edited));
-    m_links.emplace_back(m_bannerStyle->Click.connect(edited));
+    m_links.emplace_back(m_enabled->Click().connect(edited));
+    m_links.emplace_back(m_bannerStyle->Click().connect(edited));
 }
 
 void GeneralNavigator::SelectionChanged() {

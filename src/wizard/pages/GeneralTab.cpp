@@ -39,7 +39,7 @@ GeneralTab::GeneralTab() : PropertyPage("General") {
     mode.Move(kFrameLeft, kPageMargin, kFrameWidth, 270 + kFieldHeight + 150);
     m_pageMode =
         &addList(*this, "cboPageMode", kPageModes, kFrameInset, 270, kFrameWidth - 2 * kFrameInset, &mode);
-    m_links.emplace_back(m_pageMode->Click.connect([this] { edited(); }));
+    m_links.emplace_back(m_pageMode->Click().connect([this] { edited(); }));
 
     Frame& state = addChild<Frame>("fraPageState");
     state.setCaption(" Page State ");
@@ -50,8 +50,8 @@ GeneralTab::GeneralTab() : PropertyPage("General") {
     m_minimize = &addChild<OptionButton>("Minimize", &state);
     m_minimize->setCaption("M&inimize Tab");
     m_minimize->Move(kFrameInset, 570, kFrameWidth - 2 * kFrameInset, kCheckHeight);
-    m_links.emplace_back(m_maximize->Click.connect([this] { edited(); }));
-    m_links.emplace_back(m_minimize->Click.connect([this] { edited(); }));
+    m_links.emplace_back(m_maximize->Click().connect([this] { edited(); }));
+    m_links.emplace_back(m_minimize->Click().connect([this] { edited(); }));
 
     setSize(kFrameLeft + kFrameWidth + kPageMargin, state.Top() + state.Height() + kPageMargin);
 }

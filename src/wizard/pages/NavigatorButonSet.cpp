@@ -70,11 +70,11 @@ void NavigatorButonSet::buildFinishFrame(float top) {
     setSize(kPageMargin * 2 + kFrameWidth, f.Top() + f.Height() + kPageMargin);
 
     auto onEdit = [this] { edited(); };
-    m_links.emplace_back(m_finishPosition->Click.connect(onEdit));
-    m_links.emplace_back(m_finishRule->Click.connect(onEdit));
+    m_links.emplace_back(m_finishPosition->Click().connect(onEdit));
+    m_links.emplace_back(m_finishRule->Click().connect(onEdit));
     m_links.emplace_back(m_finishCaption->Change.connect(onEdit));
-    m_links.emplace_back(m_finishEnabled->Click.connect(onEdit));
-    m_links.emplace_back(m_finishVisible->Click.connect(onEdit));
+    m_links.emplace_back(m_finishEnabled->Click().connect(onEdit));
+    m_links.emplace_back(m_finishVisible->Click().connect(onEdit));
 }
 
 void NavigatorButonSet::edited() {
