@@ -1,6 +1,8 @@
 #include "platform/CommandButton.h"
 #include "platform/FailureCapture.h"
+#include "platform/FormFileSamples.h"
 #include "platform/Frame.h"
+#include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
@@ -133,6 +135,19 @@ TEST_F(ConstituentControlTest, ALineMovesItsEndsWithItsBox) {
         {[&] { line.setBorderWidth(1); }, "0"},
         {[&] { line.setBorderWidth(30); }, "0"},
     });
+}
+
+TEST_F(ConstituentControlTest, AnImageTakesItsPictureSizeUnlessItStretches) {
+    auto& image = owner.addChild<ov::Image>("imgLogo");
+    image.setPicture(ov::Picture::fromPng(samplePng(50, 20)));
+    EXPECT_EQ(box(image), (Box{0, 0, 750, 300}));
+    image.setStretch(true);
+    image.Move(0, 0, 2000, 1000);
+    image.setPicture(ov::Picture::fromPng(samplePng(10, 10)));
+    EXPECT_FLOAT_EQ(image.Width(), 2000);
+    runtime.setTwipsPerPixel(12, 12);
+    image.setStretch(false); // back to the picture's size, in this screen's twips
+    EXPECT_FLOAT_EQ(image.Width(), 120);
 }
 
 TEST_F(ConstituentControlTest, APictureBoxPrintsLineByLineAndClears) {

@@ -139,6 +139,20 @@ TEST_F(ExtenderTest, AmbientPropertiesComeFromTheForm) {
     EXPECT_EQ(failureNumber([&] { design->setFont(nullptr); }), 380);
 }
 
+TEST_F(ExtenderTest, DefaultAndCancelBelongToOneControlOfTheForm) {
+    auto form = Form::create("frmMain", Mode::Design);
+    auto a = form->add(Probe::kProgId, "A");
+    auto b = form->add(Probe::kProgId, "B");
+    a->setDefault(true);
+    a->setCancel(true);
+    b->let("Default", true);
+    EXPECT_FALSE(a->Default());
+    EXPECT_TRUE(b->Default());
+    EXPECT_TRUE(a->Cancel());
+    b->setDefault(false);
+    EXPECT_FALSE(a->Default());
+}
+
 TEST_F(ExtenderTest, ControlsInsideAContainerControlFollowItsVisibility) {
     auto form = Form::create("frmMain", Mode::Run);
     auto holder = form->add(Probe::kProgId, "Holder");

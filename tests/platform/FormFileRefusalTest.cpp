@@ -92,7 +92,6 @@ TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
     const Case cases[] = {
         {R"({"Width": -1})", "form Width must be a number from 0 to 1000000"},
         {R"({"Height": 1000000.5})", "form Height must be a number from 0 to 1000000"},
-        {R"({"Width": "wide"})", "form Width must be a number from 0 to 1000000"},
         {R"({"Left": -2e9})", "form Left must be a number from -1000000000 to 1000000000"},
         {R"({"WindowState": 3})", "form WindowState must be a whole number from 0 to 2"},
         {R"({"BorderStyle": 2.5})", "form BorderStyle must be a whole number from 0 to 5"},
