@@ -1,5 +1,8 @@
 #include "platform/ClassInfo.h"
 
+#include "platform/ClassBuilder.h"
+#include "platform/Object.h"
+
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -45,6 +48,25 @@ TEST(ClassInfoTest, NamesAndDispidsDeclaredTwiceAreRefused) {
     EXPECT_EQ(info.findMember(int32_t{1}), nullptr); // an event's number, not a member's
     // Events live in their own interface: their numbers may repeat a member's.
     EXPECT_NO_THROW(info.addEvent(event("Change", 5)));
+}
+
+// A class whose declaration repeats a member: its descriptor cannot be built.
+class Twice : public Object {
+    OV_OBJECT(Twice)
+public:
+    static void describe(ClassBuilder<Twice>& b) {
+        b.property("Caption", 1, &Twice::Caption);
+        b.property("caption", 2, &Twice::Caption);
+    }
+    std::string Caption() const { return {}; }
+};
+
+const ClassInfo& Twice::staticClass() {
+    return buildClassInfo<Twice>([](ClassInfo&) {});
+}
+
+TEST(ClassInfoTest, ClassRepeatingAMemberFailsToDescribeItself) {
+    EXPECT_THROW(Twice::staticClass(), std::logic_error);
 }
 
 } // namespace

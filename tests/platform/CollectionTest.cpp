@@ -25,6 +25,14 @@ Collection<std::string> abc() {
     return c;
 }
 
+TEST(CollectionTest, PositionsAndKeysOutsideAreRefused) {
+    auto c = abc();
+    EXPECT_EQ(failureNumber([&] { c.keyAt(4); }), 9);
+    EXPECT_EQ(failureNumber([&] { c.remove(0); }), 9);
+    EXPECT_EQ(failureNumber([&] { c.remove("KeyD"); }), 5);
+    EXPECT_EQ(values(c), (Items{"a", "b", "c"}));
+}
+
 TEST(CollectionTest, AddBeforeOrAfterAPosition) {
     struct Case {
         std::optional<size_t> before;

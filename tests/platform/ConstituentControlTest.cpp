@@ -113,6 +113,7 @@ TEST_F(ConstituentControlTest, EachClassPublishesItsOwnMembersByNameAndRefusesNe
     owner.ok().setValue(true);
     owner.ok().setValue(false);
     EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(owner.ok().get("Value").toBool()); // always false when read
 }
 
 TEST_F(ConstituentControlTest, ALineMovesItsEndsWithItsBox) {

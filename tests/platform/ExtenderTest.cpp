@@ -62,7 +62,7 @@ TEST_F(ExtenderTest, ExtenderMembersByNameIncludeMoveZOrderAndParent) {
     auto form = Form::create("frmMain", Mode::Design);
     auto a = form->add(Probe::kProgId, "A");
     auto b = form->add(Probe::kProgId, "B");
-    a->call("Move", {Variant(100.0f), Variant(200.0f), Variant(3000.0f)});
+    a->call("Move", {Variant(100.0f), Variant(200.0f), Variant(3000.0f), Variant()}); // Empty: left out
     EXPECT_EQ(box(*a), (Box{100, 200, 3000, 3600}));
     a->call("ZOrder");
     EXPECT_EQ(form->zOrder().back(), a.get());

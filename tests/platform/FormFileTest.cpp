@@ -103,6 +103,7 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     EXPECT_EQ(form.str(), "frmAll All the values 300,450 9000x7005.5 state 2 border 3 box 0 start 1 back "
                           "336699 preview 1 saving 0");
     EXPECT_EQ(f->Font()->attributes(), Font::create("Tahoma", 10)->attributes());
+    EXPECT_EQ(f->mode(), Mode::Design);
     ASSERT_EQ(f->controls().size(), 2u);
     EXPECT_EQ(f->controls()[0]->Name(), "Values");
     EXPECT_EQ(f->controls()[1]->Name(), "Defaults");

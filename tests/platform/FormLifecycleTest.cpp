@@ -148,7 +148,6 @@ TEST_F(FormLifecycleTest, NamesAndProgramIdsAreChecked) {
     expectRefusals({
         {add(""), "380"},
         {add("1st"), "380"},
-        {add("with space"), "380"},
         {add("_x"), "380"},
         {add("probe1"), "380"},
         {add("Probe_2"), "0"},

@@ -152,6 +152,7 @@ TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
 
     // The platform itself keeps to PNG: a JPEG file is no picture to it.
     EXPECT_EQ(failureNumber([] { Picture::load((picturesFolder() / "halves.jpg").string()); }), 481);
+    EXPECT_EQ(failureNumber([] { Picture::load((picturesFolder() / "no-such.png").string()); }), 53);
 }
 
 TEST_F(PictureSourcesTest, BrokenOrUnsupportedJpegIsAnInvalidPicture) {

@@ -7,8 +7,24 @@
 namespace {
 
 using ov::RegistryRoot;
+using ov::RegistryValue;
 
 constexpr const char* kMsInfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
+TEST(RegistryServiceTest, StringsComeBackWithTheirTerminatorAndDwordsLowByteFirst) {
+    ov::HeadlessRegistry reg;
+    reg.setString(RegistryRoot::LocalMachine, kMsInfo, "PATH", "C:\\msinfo32.exe");
+    reg.setDword(RegistryRoot::LocalMachine, kMsInfo, "Count", 0x01020304);
+    auto path = reg.queryValue(RegistryRoot::LocalMachine, kMsInfo, "PATH");
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->type, 1);
+    EXPECT_EQ(path->bytes, std::string("C:\\msinfo32.exe\0", 16));
+    auto count = reg.queryValue(RegistryRoot::LocalMachine, kMsInfo, "Count");
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->type, 4);
+    EXPECT_EQ(count->bytes, std::string("\x04\x03\x02\x01", 4));
+    EXPECT_EQ(RegistryValue::string(""), (RegistryValue{1, std::string("\0", 1)}));
+}
 
 TEST(RegistryServiceTest, KeysAndValueNamesIgnoreLetterCaseAndStraySeparators) {
     ov::HeadlessRegistry reg;

@@ -23,7 +23,6 @@ TEST(WordWrapTest, BreaksAtTheLastBlankThatFits) {
         {"one two three", 12.99f, {"one two", "three"}}, // one twip short
         {"one two three", 7, {"one two", "three"}},
         {"one two three", 6.99f, {"one", "two", "three"}},
-        {"one two three", 3, {"one", "two", "three"}},
         {"one two three", 2, {"one", "two", "three"}}, // words longer than the line overflow
         {"unbreakable", 4, {"unbreakable"}},
         {"a  b", 4, {"a  b"}},    // blanks inside a line are kept
