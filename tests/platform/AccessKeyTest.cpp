@@ -91,11 +91,6 @@ TEST_F(AccessKeyTest, AltNGoesToTheNextPage) {
     EXPECT_EQ(current(), "License");
 }
 
-TEST_F(AccessKeyTest, AClickOnNextRaisesWhatAltNRaises) {
-    form->click(button(Pos::ovBPRightMiddle));
-    EXPECT_EQ(log, kNextFromWelcome);
-}
-
 TEST_F(AccessKeyTest, OnlyAVisibleEnabledButtonAnswersItsKey) {
     // Page 1: "< &Back" is disabled and "&Help" hidden; "Cancel" marks no key.
     // Disabled Back, hidden Help, "Cancel" (no mark), N without Alt (a plain key), X (no button marks it).
@@ -167,13 +162,6 @@ TEST_F(AccessKeyTest, TheLastPageFinishesAndAnAltKeyThatPressesNothingTypesNothi
     form->pressKey('F', kAlt); // a key a button takes goes nowhere else
     EXPECT_EQ(keys, std::vector<std::string>{});
     EXPECT_NE(std::find(log.begin(), log.end(), "FinishClick"), log.end());
-}
-
-TEST_F(AccessKeyTest, AHandlerThatDisablesTheButtonOnFocusStopsTheKey) {
-    auto stop = nav->on("OnButtonGotFocus", [this](Args&) { nav->let("RightMiddleButtonEnabled", false); });
-    form->pressKey('N', kAlt);
-    EXPECT_EQ(current(), "Welcome");
-    EXPECT_EQ(log, (std::vector<std::string>{"OnButtonGotFocus 3", "cmdRightMiddle GotFocus"}));
 }
 
 } // namespace

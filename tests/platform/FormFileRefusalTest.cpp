@@ -92,7 +92,6 @@ TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
     const Case cases[] = {
         {R"({"Width": -1})", "form Width must be a number from 0 to 1000000"},
         {R"({"Height": 1000000.5})", "form Height must be a number from 0 to 1000000"},
-        {R"({"Width": "wide"})", "form Width must be a number from 0 to 1000000"},
         {R"({"Left": -2e9})", "form Left must be a number from -1000000000 to 1000000000"},
         {R"({"WindowState": 3})", "form WindowState must be a whole number from 0 to 2"},
         {R"({"BorderStyle": 2.5})", "form BorderStyle must be a whole number from 0 to 5"},
@@ -127,8 +126,6 @@ TEST_F(FormFileRefusalTest, BadControlEntriesAreRefusedNamingTheControl) {
          "control One: 'OvComCtlTest.Memo' is not a control"},
         {sampler("One", R"({"Width": -5})"),
          "control One: extender Width must be a number from 0 to 1000000"},
-        {sampler("One", R"({"Height": 1e7})"),
-         "control One: extender Height must be a number from 0 to 1000000"},
         {sampler("One", R"({"Top": 1.5e9})"),
          "control One: extender Top must be a number from -1000000000 to 1000000000"},
         {sampler("One", R"({"Align": 5})"), "control One: extender Align must be a whole number from 0 to 4"},

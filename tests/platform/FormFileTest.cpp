@@ -103,6 +103,7 @@ TEST_F(FormFileTest, RoundTripKeepsFormControlsAndEveryValueType) {
     EXPECT_EQ(form.str(), "frmAll All the values 300,450 9000x7005.5 state 2 border 3 box 0 start 1 back "
                           "336699 preview 1 saving 0");
     EXPECT_EQ(f->Font()->attributes(), Font::create("Tahoma", 10)->attributes());
+    EXPECT_EQ(f->mode(), Mode::Design);
     ASSERT_EQ(f->controls().size(), 2u);
     EXPECT_EQ(f->controls()[0]->Name(), "Values");
     EXPECT_EQ(f->controls()[1]->Name(), "Defaults");
@@ -224,24 +225,6 @@ TEST_F(FormFileTest, VariantValuesKeepTheirTypes) {
     EXPECT_TRUE(std::isnan(sampler(back, "One")->value("Ratio").toSingle()));
 }
 
-// Loading at run time still restores the design-time-only form properties, and the controls load
-// in run mode.
-TEST_F(FormFileTest, RunModeLoadRestoresDesignTimeProperties) {
-    auto f = Form::create("frmRun", Mode::Design);
-    f->setBorderStyle(4);
-    f->setControlBox(false);
-    f->setStartUpPosition(0);
-    f->add(Sampler::kProgId, "One");
-    f->save(pathOf("run.json"));
-
-    auto run = Form::load(pathOf("run.json"), Mode::Run);
-    EXPECT_EQ(run->mode(), Mode::Run);
-    EXPECT_EQ((std::tuple{run->BorderStyle(), run->ControlBox(), run->StartUpPosition()}),
-              (std::tuple<int16_t, bool, int16_t>{4, false, 0}));
-    EXPECT_TRUE(run->control("One")->control().ambientUserMode());
-    EXPECT_FALSE(run->needsSaving());
-}
-
 // A container made after a control put into it is saved before that control, so the control loads inside it;
 // a changed z-order is saved and restored.
 TEST_F(FormFileTest, ContainersComeFirstAndZOrderIsKept) {
@@ -301,22 +284,6 @@ TEST_F(FormFileTest, KeysIgnoreLetterCaseAndUnknownKeysAreIgnored) {
     EXPECT_EQ(std::tuple(min->Caption(), min->Width(), min->BorderStyle()),
               std::tuple(fresh->Caption(), fresh->Width(), fresh->BorderStyle()));
     EXPECT_TRUE(min->controls().empty());
-}
-
-// Saving the loaded form again writes the same text: nothing drifts through a round trip.
-TEST_F(FormFileTest, SecondRoundTripWritesTheSameText) {
-    auto f = Form::create("frmSame", Mode::Design);
-    auto s = f->add(Sampler::kProgId, "One")->controlAs<Sampler>();
-    s->setValue("Ratio", 0.1f);
-    s->setValue("Precise", 1.0 / 3);
-    s->setValue("Font", std::const_pointer_cast<Font>(customFont()));
-    auto memo = std::make_shared<Memo>();
-    memo->setLines(2);
-    s->setValue("Memo", memo);
-    f->add(Sampler::kProgId, "Two")->setContainer(f->control("One"));
-    const std::string first = FormFile::write(*f, "x");
-    auto back = FormFile::read(first, "x", Mode::Design);
-    EXPECT_EQ(FormFile::write(*back, "x"), first);
 }
 
 } // namespace

@@ -24,13 +24,6 @@ protected:
 
     std::vector<std::string>& log() { return Probe::journal(); }
     static std::shared_ptr<Probe> probe(const ov::ExtenderRef& e) { return e->controlAs<Probe>(); }
-    // A design-time form without border or title bar, so that its inner size is its outer size.
-    static ov::FormRef plainForm(float width = 7500, float height = 6000) {
-        auto f = ov::Form::create("frmTest", ov::Mode::Design);
-        f->setBorderStyle(0);
-        f->Move(0, 0, width, height);
-        return f;
-    }
 };
 
 } // namespace ovtest

@@ -305,21 +305,6 @@ TEST_F(FormInputTest, InputThatNoUserCouldGiveIsDropped) {
     EXPECT_FALSE(design->pressKey(13));
 }
 
-TEST_F(FormInputTest, ButtonsKeepOneDefaultAndOneCancelEach) {
-    auto& extra = probe(a)->addChild<ov::CommandButton>("cmdExtra");
-    extra.setDefault(true);
-    EXPECT_FALSE(probe(a)->ok().Default());
-    extra.setCancel(true);
-    EXPECT_FALSE(probe(a)->cancel().Cancel());
-    events.clear();
-    int clicks = 0;
-    auto c = extra.Click().connect([&] { ++clicks; });
-    extra.let("Value", true);
-    EXPECT_FALSE(extra.Value());
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(failureNumber([&] { extra.setStyle(2); }), 380);
-}
-
 // ---- Modal forms ----
 
 class ModalTest : public FormFixture {
@@ -373,27 +358,6 @@ TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRema
         Form::setModalHook(previous);
     }
     EXPECT_EQ(seen, (Log{"frmDialog modal visible", "unloaded"}));
-}
-
-TEST_F(ModalTest, ModalFormsNest) {
-    auto outer = Form::create("frmOuter", Mode::Run);
-    auto inner = Form::create("frmInner", Mode::Run);
-    Log seen;
-    previous = Form::setModalHook([&](Form& f) {
-        seen.push_back("open " + f.Name());
-        if (&f == outer.get()) inner->showModal();
-        seen.push_back("close " + f.Name());
-        f.unload();
-    });
-    outer->showModal();
-    EXPECT_EQ(seen, (Log{"open frmOuter", "open frmInner", "close frmInner", "close frmOuter"}));
-    // Each runtime starts without a hook.
-    {
-        ov::Runtime nested;
-        auto f = Form::create("frmNested", Mode::Run);
-        f->showModal();
-        EXPECT_EQ(seen.size(), 4u);
-    }
 }
 
 } // namespace

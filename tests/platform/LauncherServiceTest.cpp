@@ -16,19 +16,6 @@ namespace {
 using ov::test::failureNumber;
 using ov::test::failureText;
 
-TEST(LauncherServiceTest, TheHeadlessLauncherRecordsWhatWouldHaveStarted) {
-    ov::Runtime rt;
-    auto& launcher = rt.launcher();
-    EXPECT_EQ(launcher.launch("C:\\msinfo32.exe", {}, ov::windowStyle::NormalFocus), 1000);
-    EXPECT_EQ(launcher.launch("tool", {"-a", "b c"}, ov::windowStyle::Hide), 1001);
-    using L = ov::HeadlessLauncher::Launch;
-    EXPECT_EQ(rt.headlessLauncher().launched(),
-              (std::vector<L>{{"C:\\msinfo32.exe", {}, 1}, {"tool", {"-a", "b c"}, 0}}));
-    rt.headlessLauncher().failOn("missing.exe");
-    EXPECT_EQ(failureText([&] { launcher.launch("missing.exe", {}, 1); }), "53 File not found: missing.exe");
-    EXPECT_EQ(rt.headlessLauncher().launched().size(), 2u);
-}
-
 int exitStatusOf(int32_t pid) {
     int status = 0;
     if (waitpid(static_cast<pid_t>(pid), &status, 0) != pid || !WIFEXITED(status)) return -1;

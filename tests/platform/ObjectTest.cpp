@@ -138,24 +138,6 @@ protected:
     std::shared_ptr<Widget> widget = std::make_shared<Widget>(7);
 };
 
-TEST_F(ObjectByNameTest, NamesIgnoreLetterCaseAndTheEmptyNameIsTheDispidZeroMember) {
-    gadget->let("CAPTION", "Next >");
-    EXPECT_EQ(gadget->Caption(), "Next >");
-    EXPECT_EQ(gadget->get("caption").toString(), "Next >");
-    EXPECT_EQ(gadget->call("aDd", {2, 3}).toInt32(), 5);
-    gadget->set("partner", widget);
-    EXPECT_EQ(gadget->Partner(), widget);
-    EXPECT_TRUE(gadget->hasMember("PASSWORD"));
-    EXPECT_FALSE(gadget->hasMember("Passwords"));
-    // An empty name reaches the DISPID 0 member.
-    gadget->let("", "Finish");
-    EXPECT_EQ(gadget->Caption(), "Finish");
-    EXPECT_EQ(gadget->get("").toString(), "Finish");
-    // An object used where a value is wanted converts through the same member.
-    EXPECT_EQ(Variant(gadget).toString(), "Finish");
-    EXPECT_EQ(Variant(widget).toInt32(), 7);
-}
-
 // Every refusal of a call by name: 438 for a member the class lacks, 450 for an access the member
 // lacks or a wrong argument count, 13/94/6 for an argument that does not convert, naming its position.
 TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
@@ -171,26 +153,13 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
         {[&] { bare->get(""); },
          "438 Object doesn't support this property or method (Bare.(default member))"},
         {[&] { Variant(bare).toString(); }, "438"},
-        // Argument counts: fewer than the required, more than declared, optional ones left out.
+        // Argument counts: fewer than the required, more than declared.
         {[&] { gadget->call("Add", {1}); }, access + "(Gadget.Add takes 2, given 1)"},
         {[&] {
              gadget->call("Add", {1, 2, 3});
          },
          "450"},
-        {[&] {
-             gadget->call("Add", {1, 2});
-         },
-         "0"},
         {[&] { gadget->call("Pad", {}); }, "450"},
-        {[&] { gadget->call("Pad", {"a"}); }, "0"},
-        {[&] {
-             gadget->call("Pad", {"a", 3});
-         },
-         "0"},
-        {[&] {
-             gadget->call("Pad", {"a", 3, "*"});
-         },
-         "0"},
         {[&] {
              gadget->call("Pad", {"a", 3, "*", "extra"});
          },
@@ -232,8 +201,6 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
          "13 Type mismatch (record expected, found Long) in argument 1 of Gadget.Span"},
         // Set takes only objects, and a published class reference checks the class.
         {[&] { gadget->set("Partner", 5); }, "13 Type mismatch (Gadget.Partner takes an object)"},
-        {[&] { gadget->set("Partner", "Widget"); }, "13 Type mismatch (Gadget.Partner takes an object)"},
-        {[&] { gadget->set("Partner", true); }, "13 Type mismatch (Gadget.Partner takes an object)"},
         {[&] { gadget->set("Partner", Variant::Null); }, "13 Type mismatch (Gadget.Partner takes an object)"},
         {[&] { gadget->call("Attach", {other}); },
          "13 Type mismatch (Widget expected) in argument 1 of Gadget.Attach"},
@@ -246,64 +213,6 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
     EXPECT_EQ(gadget->password(), "");
     EXPECT_EQ(gadget->Shade(), ProbeShade::Light);
     EXPECT_EQ(gadget->Partner(), nullptr);
-}
-
-TEST_F(ObjectByNameTest, ArgumentsTravelByValueByReferenceAndAsRecords) {
-    // Optional parameters left out (or Empty) are absent.
-    EXPECT_EQ(gadget->call("Pad", {"ab"}).toString(), "ab");
-    EXPECT_EQ(gadget->call("Pad", {"ab", 4}).toString(), "ab  ");
-    EXPECT_EQ(gadget->call("Pad", {"ab", 4, "."}).toString(), "ab..");
-    EXPECT_EQ(gadget->call("Pad", {"ab", Variant(), "."}).toString(), "ab");
-    Args args{int32_t{1}, "2"};
-    gadget->call("Swap", args);
-    EXPECT_EQ(args.values, (std::vector<Variant>{int32_t{2}, int32_t{1}}));
-    // Parameters taken by value (including by const reference) leave the caller's arguments alone.
-    Args byValue{int16_t{5}, "3", "-"};
-    EXPECT_EQ(gadget->call("Pad", byValue).toString(), "5--");
-    EXPECT_EQ(byValue.values, (std::vector<Variant>{int16_t{5}, "3", "-"}));
-    // Records: the caller's own copy is untouched; the argument carries the result.
-    Margins m{10, 30};
-    EXPECT_EQ(gadget->call("Span", {Variant::record(m)}).toInt32(), 20);
-    Args widen{Variant::record(m), 5};
-    gadget->call("Widen", widen);
-    EXPECT_EQ(widen[0].toRecord<Margins>().left, 5);
-    EXPECT_EQ(widen[0].toRecord<Margins>().right, 35);
-    EXPECT_EQ(m.left, 10);
-    // Objects: Nothing is an object too.
-    EXPECT_EQ(gadget->call("Attach", {widget}).toInt32(), 7);
-    EXPECT_EQ(gadget->Partner(), widget);
-    EXPECT_EQ(gadget->get("Partner").toObject(), widget);
-    EXPECT_EQ(gadget->call("Attach", {Variant(nullptr)}).toInt32(), 0);
-    EXPECT_EQ(gadget->Partner(), nullptr);
-    gadget->set("Partner", widget);
-    gadget->set("Partner", Variant(nullptr));
-    EXPECT_TRUE(gadget->get("Partner").isNothing());
-}
-
-TEST_F(ObjectByNameTest, MethodsPropertiesIndicesAndEnumerationsAreReachableEitherWay) {
-    EXPECT_EQ(gadget->get("Add", {20, 22}).toInt32(), 42);
-    gadget->setCaption("a");
-    gadget->setCaption("b");
-    EXPECT_EQ(gadget->call("Count"), Variant(int32_t{2}));
-    EXPECT_EQ(gadget->call("Caption").toString(), "b");
-    // Members declared noexcept are members like any other.
-    gadget->let("Serial", "41");
-    EXPECT_EQ(gadget->get("serial").toInt32(), 41);
-    EXPECT_EQ(gadget->call("Twice", {21}).toInt32(), 42);
-    gadget->let("Cell", "middle", {1});
-    gadget->let("cell", "last", {int16_t{2}});
-    EXPECT_EQ(gadget->get("Cell", {1}).toString(), "middle");
-    EXPECT_EQ(gadget->get("Cell", {"2"}).toString(), "last");
-    EXPECT_EQ(gadget->get("Cell", {0}).toString(), "");
-    // Enumerations travel as Long.
-    gadget->let("Shade", 7);
-    EXPECT_EQ(gadget->Shade(), ProbeShade::Ink);
-    gadget->setShade(ProbeShade::Dark);
-    EXPECT_EQ(gadget->get("Shade"), Variant(int32_t{1}));
-    EXPECT_EQ(gadget->get("Shade").type(), Variant::Type::Long);
-    gadget->let("Shade", "0");
-    EXPECT_EQ(gadget->Shade(), ProbeShade::Light);
-    EXPECT_EQ(VariantTraits<ProbeShade>::typeName(), "ProbeShade");
 }
 
 TEST_F(ObjectByNameTest, DescriptorRecordsTypesAndParameters) {

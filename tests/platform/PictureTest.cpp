@@ -4,8 +4,6 @@
 #include "platform/FormFileSamples.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -63,23 +61,6 @@ TEST(PictureTest, ABadSignatureOrAnIncompleteImageHeaderIs481) {
     std::string wrongLength = good;
     wrongLength[11] = 12; // IHDR is always 13 bytes long
     EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongLength); }), 481);
-}
-
-TEST(PictureTest, LoadReadsAFileAndRefusesAMissingOneOrOneThatIsNoPicture) {
-    const auto folder = std::filesystem::path(::testing::TempDir());
-    const auto png = folder / "ov_picture_test.png", text = folder / "ov_picture_test.txt",
-               missing = folder / "ov_no_such_picture.png";
-    std::ofstream(png, std::ios::binary) << pngHeader(48, 24);
-    std::ofstream(text, std::ios::binary) << "not a picture";
-    std::filesystem::remove(missing);
-    PictureRef p = Picture::load(png.string());
-    EXPECT_EQ(p->widthPixels(), 48);
-    EXPECT_EQ(p->heightPixels(), 24);
-    EXPECT_EQ(failureText([&] { Picture::load(missing.string()); }),
-              "53 File not found: " + missing.string());
-    EXPECT_EQ(failureNumber([&] { Picture::load(text.string()); }), 481);
-    std::filesystem::remove(png);
-    std::filesystem::remove(text);
 }
 
 } // namespace

@@ -40,39 +40,4 @@ TEST(RegistryServiceTest, KeysAndValueNamesIgnoreLetterCaseAndStraySeparators) {
     EXPECT_FALSE(reg.queryValue(RegistryRoot::CurrentUser, kMsInfo, "PATH"));
 }
 
-TEST(RegistryServiceTest, KeysExistWithTheirAncestorsAndGoWithTheirSubtree) {
-    ov::HeadlessRegistry reg;
-    reg.setString(RegistryRoot::LocalMachine, kMsInfo, "PATH", "x");
-    reg.createKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location");
-    EXPECT_TRUE(reg.keyExists(RegistryRoot::LocalMachine, "SOFTWARE"));
-    EXPECT_TRUE(reg.keyExists(RegistryRoot::LocalMachine, "Software\\Microsoft\\Shared Tools"));
-    EXPECT_TRUE(reg.keyExists(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location"));
-    EXPECT_TRUE(reg.keyExists(RegistryRoot::Users, "")); // roots always exist
-    EXPECT_FALSE(reg.keyExists(RegistryRoot::LocalMachine, "SOFTWARE\\Other"));
-    EXPECT_TRUE(reg.deleteKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools"));
-    EXPECT_FALSE(reg.keyExists(RegistryRoot::LocalMachine, kMsInfo));
-    // A sibling that merely starts with the same text stays.
-    EXPECT_TRUE(reg.keyExists(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location"));
-    EXPECT_FALSE(reg.deleteKey(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools"));
-}
-
-TEST(RegistryServiceTest, EachRuntimeStartsWithAnEmptyTreeAndCanTakeAnother) {
-    ov::Runtime rt;
-    rt.headlessRegistry().setString(RegistryRoot::LocalMachine, kMsInfo, "PATH", "x");
-    EXPECT_TRUE(rt.registry().queryValue(RegistryRoot::LocalMachine, kMsInfo, "PATH"));
-    {
-        ov::Runtime nested;
-        EXPECT_FALSE(
-            ov::Runtime::current().registry().queryValue(RegistryRoot::LocalMachine, kMsInfo, "PATH"));
-    }
-    auto other = std::make_unique<ov::HeadlessRegistry>();
-    other->setString(RegistryRoot::LocalMachine, kMsInfo, "PATH", "y");
-    rt.setRegistry(std::move(other));
-    EXPECT_EQ(rt.registry().queryValue(RegistryRoot::LocalMachine, kMsInfo, "PATH")->bytes,
-              std::string("y\0", 2));
-    rt.setRegistry(nullptr);
-    EXPECT_EQ(rt.registry().queryValue(RegistryRoot::LocalMachine, kMsInfo, "PATH")->bytes,
-              std::string("x\0", 2));
-}
-
 } // namespace

@@ -21,8 +21,6 @@ TEST(TypeRegistryTest, RecordLayoutFollowsHostAlignmentAndRoundsUpToItsWidestFie
         {{{"A", "Boolean"}}, {0}, 2},
         {{{"A", "Long"}, {"B", "Integer"}}, {0, 4}, 8},
         {{{"A", "Integer"}, {"B", "Long"}, {"C", "Integer"}}, {0, 4, 8}, 12},
-        {{{"A", "Integer"}, {"B", "Integer"}, {"C", "Integer"}}, {0, 2, 4}, 6},
-        {{{"A", "Boolean"}, {"B", "Single"}}, {0, 4}, 8},
         {{}, {}, 0},
         {{{"BackVisible", "Boolean"},
           {"NextVisible", "Boolean"},
