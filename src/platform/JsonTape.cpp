@@ -1,5 +1,7 @@
 #include "platform/JsonTape.h"
 
+#include "platform/Utf8.h"
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -27,24 +29,6 @@ bool hex4(const char* p, uint32_t& code) {
         code = code * 16 + static_cast<uint32_t>(d);
     }
     return true;
-}
-
-void appendUtf8(std::string& s, uint32_t code) {
-    if (code < 0x80) {
-        s += static_cast<char>(code);
-    } else if (code < 0x800) {
-        s += static_cast<char>(0xC0 | (code >> 6));
-        s += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        s += static_cast<char>(0xE0 | (code >> 12));
-        s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (code >> 18));
-        s += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // Eight bytes at a time: form files are indented text, mostly runs of spaces and of plain letters.

@@ -3,6 +3,7 @@
 #include "platform/Extender.h"
 #include "platform/Failure.h"
 #include "platform/FileAccess.h"
+#include "platform/Utf8.h"
 #include "wizard/CaptionsFile.h"
 #include "wizard/OvWizardNavigator.h"
 #include "wizard/OvWizardTab.h"
@@ -29,19 +30,6 @@ std::string quoted(std::string_view text) {
     out += text;
     out += '"';
     return out;
-}
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // The characters of bytes 0x80-0x9F, 0 where Windows-1252 defines none. Derived from the export's own
