@@ -8,8 +8,8 @@ namespace ovhost {
 std::filesystem::path prepareOutputFolder(const std::filesystem::path& out) {
     namespace fs = std::filesystem;
     auto refuse = [&](const std::string& why) {
-        throw ov::Failure(ov::err::PathFileAccess, ov::failureText(ov::err::PathFileAccess) + ": " +
-                                                       out.string() + ": " + why);
+        throw ov::Failure(ov::err::PathFileAccess,
+                          ov::failureText(ov::err::PathFileAccess) + ": " + out.string() + ": " + why);
     };
     if (out.empty())
         throw ov::Failure(ov::err::PathFileAccess,

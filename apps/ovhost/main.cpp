@@ -21,7 +21,7 @@ void usage(std::ostream& out) {
            "                    render the property pages of a control of a saved form to PNG files\n"
            "  run [FORMFILE]    open a saved form in a window (GTK 4); without one, a list of the examples\n"
            "  design FORMFILE CONTROL\n"
-           "                    edit a control of a saved form in its property dialog (GTK 4); OK saves the form\n";
+           "                    edit a control of a saved form in its property dialog (GTK 4); OK saves\n";
 }
 
 } // namespace

@@ -65,8 +65,8 @@ OvLabel::OvLabel() : m_back(addChild<Label>("lblBack")), m_front(addChild<Label>
     m_frontLinks.emplace_back(m_front.DblClick().connect([this] { DblClick(); }));
     m_frontLinks.emplace_back(m_front.MouseMove().connect(
         [this](int16_t& b, int16_t& s, float& x, float& y) { MouseMove(b, s, x, y); }));
-    m_frontLinks.emplace_back(
-        m_front.MouseUp().connect([this](int16_t& b, int16_t& s, float& x, float& y) { MouseUp(b, s, x, y); }));
+    m_frontLinks.emplace_back(m_front.MouseUp().connect(
+        [this](int16_t& b, int16_t& s, float& x, float& y) { MouseUp(b, s, x, y); }));
 }
 
 void OvLabel::onInitialize() {

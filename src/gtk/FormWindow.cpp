@@ -1,11 +1,11 @@
 #include "gtk/FormWindow.h"
 
 #include "gtk/KeyMap.h"
-#include "platform/TabOrder.h"
 #include "gtk/WindowHost.h"
 #include "platform/ConstituentControl.h"
 #include "platform/Extender.h"
 #include "platform/Form.h"
+#include "platform/TabOrder.h"
 #include "platform/UserControl.h"
 #include "platform/WindowTable.h"
 #include "render/Renderer.h"

@@ -24,8 +24,7 @@ struct Args {
 
 private:
     size_t checked(size_t i) const {
-        if (i >= values.size())
-            throw Failure(err::SubscriptOutOfRange);
+        if (i >= values.size()) throw Failure(err::SubscriptOutOfRange);
         return i;
     }
 };

@@ -3,8 +3,8 @@
 namespace ov::detail {
 
 void rethrowArgument(const Failure& f, size_t index, const ClassInfo& cls, const std::string& member) {
-    throw Failure(f.number(), f.description() + " in argument " + std::to_string(index + 1) + " of " + cls.name +
-                                  "." + member);
+    throw Failure(f.number(), f.description() + " in argument " + std::to_string(index + 1) + " of " +
+                                  cls.name + "." + member);
 }
 
 std::string defaultParamName(size_t index) {

@@ -12,8 +12,7 @@ const MemberInfo* ClassInfo::findMember(std::string_view n) const {
 
 const MemberInfo* ClassInfo::findMember(int32_t dispid) const {
     for (const auto& m : m_members) {
-        if (m.dispid == dispid)
-            return &m;
+        if (m.dispid == dispid) return &m;
     }
     return nullptr;
 }
@@ -29,20 +28,19 @@ MemberInfo& ClassInfo::addMember(MemberInfo m) {
     if (m_memberIndex.contains(m.name))
         throw std::logic_error("member declared twice: " + name + "." + m.name);
     if (const MemberInfo* other = findMember(m.dispid))
-        throw std::logic_error("DISPID " + std::to_string(m.dispid) + " declared twice: " + name + "." + other->name +
-                               " and " + name + "." + m.name);
+        throw std::logic_error("DISPID " + std::to_string(m.dispid) + " declared twice: " + name + "." +
+                               other->name + " and " + name + "." + m.name);
     m_memberIndex.emplace(m.name, m_members.size());
     m_members.push_back(std::move(m));
     return m_members.back();
 }
 
 EventInfo& ClassInfo::addEvent(EventInfo e) {
-    if (m_eventIndex.contains(e.name))
-        throw std::logic_error("event declared twice: " + name + "." + e.name);
+    if (m_eventIndex.contains(e.name)) throw std::logic_error("event declared twice: " + name + "." + e.name);
     for (const auto& other : m_events) {
         if (other.dispid == e.dispid)
-            throw std::logic_error("event DISPID " + std::to_string(e.dispid) + " declared twice: " + name + "." +
-                                   other.name + " and " + name + "." + e.name);
+            throw std::logic_error("event DISPID " + std::to_string(e.dispid) + " declared twice: " + name +
+                                   "." + other.name + " and " + name + "." + e.name);
     }
     m_eventIndex.emplace(e.name, m_events.size());
     m_events.push_back(std::move(e));

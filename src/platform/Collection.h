@@ -30,31 +30,26 @@ public:
         if (before && after)
             throw Failure(err::InvalidProcedureCall); // one anchor or none: both would be ambiguous
         if (before) {
-            if (*before < 1 || *before > m_items.size())
-                throw Failure(err::InvalidProcedureCall);
+            if (*before < 1 || *before > m_items.size()) throw Failure(err::InvalidProcedureCall);
             at = *before - 1;
         } else if (after) {
-            if (*after < 1 || *after > m_items.size())
-                throw Failure(err::InvalidProcedureCall);
+            if (*after < 1 || *after > m_items.size()) throw Failure(err::InvalidProcedureCall);
             at = *after;
         }
         if (!key.empty()) {
-            if (m_byKey.contains(key))
-                throw Failure(err::DuplicateKey);
+            if (m_byKey.contains(key)) throw Failure(err::DuplicateKey);
             m_byKey.emplace(key, item);
         }
         m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(at), Entry{key, std::move(item)});
     }
 
     const T& item(size_t position) const {
-        if (position < 1 || position > m_items.size())
-            throw Failure(err::SubscriptOutOfRange);
+        if (position < 1 || position > m_items.size()) throw Failure(err::SubscriptOutOfRange);
         return m_items[position - 1].value;
     }
     const T& item(std::string_view key) const {
         auto it = m_byKey.find(key);
-        if (it == m_byKey.end())
-            throw Failure(err::InvalidProcedureCall);
+        if (it == m_byKey.end()) throw Failure(err::InvalidProcedureCall);
         return it->second;
     }
     const T* find(std::string_view key) const {
@@ -64,23 +59,19 @@ public:
     bool contains(std::string_view key) const { return m_byKey.find(key) != m_byKey.end(); }
     // The key the item at a position was added with ("" for none); 9 outside 1..Count.
     const std::string& keyAt(size_t position) const {
-        if (position < 1 || position > m_items.size())
-            throw Failure(err::SubscriptOutOfRange);
+        if (position < 1 || position > m_items.size()) throw Failure(err::SubscriptOutOfRange);
         return m_items[position - 1].key;
     }
 
     void remove(size_t position) {
-        if (position < 1 || position > m_items.size())
-            throw Failure(err::SubscriptOutOfRange);
+        if (position < 1 || position > m_items.size()) throw Failure(err::SubscriptOutOfRange);
         auto it = m_items.begin() + static_cast<std::ptrdiff_t>(position - 1);
-        if (!it->key.empty())
-            m_byKey.erase(m_byKey.find(it->key));
+        if (!it->key.empty()) m_byKey.erase(m_byKey.find(it->key));
         m_items.erase(it);
     }
     void remove(std::string_view key) {
         auto k = m_byKey.find(key);
-        if (k == m_byKey.end())
-            throw Failure(err::InvalidProcedureCall);
+        if (k == m_byKey.end()) throw Failure(err::InvalidProcedureCall);
         m_byKey.erase(k);
         for (auto it = m_items.begin(); it != m_items.end(); ++it) {
             if (!it->key.empty() && equalsNoCase(it->key, key)) {

@@ -43,7 +43,9 @@ struct Rgb {
 constexpr OleColor rgb(uint8_t r, uint8_t g, uint8_t b) {
     return static_cast<OleColor>(r) | (static_cast<OleColor>(g) << 8) | (static_cast<OleColor>(b) << 16);
 }
-constexpr bool isSystemColor(OleColor c) { return (c & 0x80000000u) != 0; }
+constexpr bool isSystemColor(OleColor c) {
+    return (c & 0x80000000u) != 0;
+}
 
 // Resolves a colour to RGB: system colours through the one table of classic desktop colours; an
 // unknown system index resolves to black.

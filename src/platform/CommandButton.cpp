@@ -27,8 +27,7 @@ void CommandButton::setDefault(bool v) {
     if (v && owner()) {
         for (const auto& c : owner()->children()) {
             auto* other = dynamic_cast<CommandButton*>(c.get());
-            if (other && other != this)
-                other->m_default = false;
+            if (other && other != this) other->m_default = false;
         }
     }
 }
@@ -38,8 +37,7 @@ void CommandButton::setCancel(bool v) {
     if (v && owner()) {
         for (const auto& c : owner()->children()) {
             auto* other = dynamic_cast<CommandButton*>(c.get());
-            if (other && other != this)
-                other->m_cancel = false;
+            if (other && other != this) other->m_cancel = false;
         }
     }
 }
@@ -53,8 +51,7 @@ void CommandButton::setStyle(int16_t v) {
 }
 
 void CommandButton::setValue(bool v) {
-    if (v)
-        raise(&Events::Click);
+    if (v) raise(&Events::Click);
 }
 
 } // namespace ov

@@ -43,23 +43,18 @@ ConstituentControl::~ConstituentControl() {
 
 void ConstituentControl::setContainer(ConstituentControl* c) {
     if (c) {
-        if (!c->holdsControls())
-            invalidValue(*this, c->Name() + " cannot hold controls");
-        if (c->m_owner != m_owner)
-            invalidValue(*this, c->Name() + " belongs to another control");
+        if (!c->holdsControls()) invalidValue(*this, c->Name() + " cannot hold controls");
+        if (c->m_owner != m_owner) invalidValue(*this, c->Name() + " belongs to another control");
         for (auto* p = c; p; p = p->m_container) {
-            if (p == this)
-                invalidValue(*this, "a control cannot be put inside itself");
+            if (p == this) invalidValue(*this, "a control cannot be put inside itself");
         }
     }
     m_container = c;
 }
 
 ObjectRef ConstituentControl::Container() const {
-    if (m_container)
-        return m_container->shared_from_this();
-    if (m_owner)
-        return m_owner->weak_from_this().lock();
+    if (m_container) return m_container->shared_from_this();
+    if (m_owner) return m_owner->weak_from_this().lock();
     return {};
 }
 
@@ -69,8 +64,7 @@ void ConstituentControl::setContainerObject(const ObjectRef& c) {
         return;
     }
     auto* target = dynamic_cast<ConstituentControl*>(c.get());
-    if (!target)
-        invalidValue(*this, "a container must be a frame, a picture box or the owning control");
+    if (!target) invalidValue(*this, "a container must be a frame, a picture box or the owning control");
     setContainer(target);
 }
 
@@ -80,10 +74,8 @@ void ConstituentControl::Move(float left, std::optional<float> top, std::optiona
     float t = top.value_or(m_top);
     float w = width.value_or(m_width);
     float h = height.value_or(m_height);
-    if (w < 0 || h < 0)
-        invalidValue(*this, "a size cannot be negative");
-    if (left == m_left && t == m_top && w == m_width && h == m_height)
-        return;
+    if (w < 0 || h < 0) invalidValue(*this, "a size cannot be negative");
+    if (left == m_left && t == m_top && w == m_width && h == m_height) return;
     float oldLeft = m_left, oldTop = m_top, oldWidth = m_width, oldHeight = m_height;
     storeBounds(left, t, w, h);
     boundsChanged(oldLeft, oldTop, oldWidth, oldHeight);
@@ -104,42 +96,34 @@ void ConstituentControl::fitDeferred() {
 }
 
 void ConstituentControl::setVisible(bool v) {
-    if (m_visible == v)
-        return;
+    if (m_visible == v) return;
     m_visible = v;
-    if (!v && m_owner)
-        m_owner->childLostReach(*this);
+    if (!v && m_owner) m_owner->childLostReach(*this);
 }
 
 void ConstituentControl::setEnabled(bool v) {
-    if (m_enabled == v)
-        return;
+    if (m_enabled == v) return;
     m_enabled = v;
-    if (!v && m_owner)
-        m_owner->childLostReach(*this);
+    if (!v && m_owner) m_owner->childLostReach(*this);
 }
 
 void ConstituentControl::setTabIndex(int16_t v) {
-    if (v < 0)
-        invalidValue(*this, "TabIndex cannot be negative");
+    if (v < 0) invalidValue(*this, "TabIndex cannot be negative");
     m_tabIndex = v;
 }
 
 void ConstituentControl::setFont(FontRef v) {
-    if (!v)
-        invalidValue(*this, "a control needs a font");
+    if (!v) invalidValue(*this, "a control needs a font");
     m_font = std::move(v);
     fontChanged();
 }
 
 void ConstituentControl::ZOrder(std::optional<int16_t> position) {
-    if (m_owner)
-        m_owner->reorderChild(*this, position.value_or(0) == 0);
+    if (m_owner) m_owner->reorderChild(*this, position.value_or(0) == 0);
 }
 
 bool ConstituentControl::hasFocus() const {
-    if (!m_owner || !m_owner->isSited())
-        return false;
+    if (!m_owner || !m_owner->isSited()) return false;
     const Form* form = m_owner->extender().form();
     return form && form->focusedChild() == this;
 }
@@ -155,16 +139,14 @@ void ConstituentControl::SetFocus() {
 
 bool ConstituentControl::effectivelyVisible() const {
     for (auto* c = this; c; c = c->m_container) {
-        if (!c->m_visible)
-            return false;
+        if (!c->m_visible) return false;
     }
     return true;
 }
 
 bool ConstituentControl::effectivelyEnabled() const {
     for (auto* c = this; c; c = c->m_container) {
-        if (!c->m_enabled)
-            return false;
+        if (!c->m_enabled) return false;
     }
     return true;
 }

@@ -250,16 +250,13 @@ void ConstituentControl::describeCommon(ClassBuilder<T>& b, unsigned members) {
         b.property("Height", 0x113, &C::Height, &C::setHeight);
         b.method("Move", 0x114, &C::Move, {"Left", "Top", "Width", "Height"});
     }
-    if (members & Enabling)
-        b.property("Enabled", -514, &C::Enabled, &C::setEnabled);
+    if (members & Enabling) b.property("Enabled", -514, &C::Enabled, &C::setEnabled);
     if (members & Text) {
         b.property("Font", -512, &C::Font).set(&C::setFont);
         b.property("ForeColor", -513, &C::ForeColor, &C::setForeColor);
     }
-    if (members & Back)
-        b.property("BackColor", -501, &C::BackColor, &C::setBackColor);
-    if (members & ToolTip)
-        b.property("ToolTipText", 0x120, &C::ToolTipText, &C::setToolTipText);
+    if (members & Back) b.property("BackColor", -501, &C::BackColor, &C::setBackColor);
+    if (members & ToolTip) b.property("ToolTipText", 0x120, &C::ToolTipText, &C::setToolTipText);
     if (members & Focus) {
         b.property("TabStop", 0x121, &C::TabStop, &C::setTabStop);
         b.property("TabIndex", 0x122, &C::TabIndex, &C::setTabIndex);

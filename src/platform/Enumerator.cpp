@@ -14,6 +14,8 @@ void Enumerator::describe(ClassBuilder<Enumerator>& b) {
     b.method("Reset", 3, &Enumerator::Reset);
 }
 
-Variant Enumerator::Next() { return Done() ? Variant() : m_items[m_position++]; }
+Variant Enumerator::Next() {
+    return Done() ? Variant() : m_items[m_position++];
+}
 
 } // namespace ov

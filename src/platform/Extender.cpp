@@ -65,15 +65,13 @@ Extender::Extender(std::shared_ptr<UserControl> control, std::string name)
 Object::Resolved Extender::resolveMember(std::string_view name) {
     if (!name.empty()) {
         const MemberInfo* m = staticClass().findMember(name);
-        if (m && (m->dispid != kAlignId || m_control->Alignable()))
-            return {this, m};
+        if (m && (m->dispid != kAlignId || m_control->Alignable())) return {this, m};
     }
     return m_control->resolveMember(name);
 }
 
 std::pair<Object*, const EventInfo*> Extender::resolveEvent(std::string_view name) {
-    if (const EventInfo* e = staticClass().findEvent(name))
-        return {this, e};
+    if (const EventInfo* e = staticClass().findEvent(name)) return {this, e};
     return m_control->resolveEvent(name);
 }
 
@@ -88,8 +86,7 @@ void Extender::recordChange(std::string_view key) {
         m_changedKeys.emplace_back(key);
         m_changedKeyHashes.push_back(hash);
     }
-    if (m_form)
-        m_form->m_dirty = true;
+    if (m_form) m_form->m_dirty = true;
 }
 
 void Extender::clearChangedKeys() {
@@ -100,8 +97,7 @@ void Extender::clearChangedKeys() {
 void Extender::setName(const std::string& v) {
     if (m_form && m_form->userMode())
         throw Failure(err::NotAtRunTime, failureText(err::NotAtRunTime) + " (" + m_name + ".Name)");
-    if (v == m_name)
-        return;
+    if (v == m_name) return;
     if (m_form) {
         m_form->checkNewName(v, this);
         m_form->unindex(*this);
@@ -110,33 +106,27 @@ void Extender::setName(const std::string& v) {
     if (m_form) {
         m_form->m_byName.emplace(m_name, this);
         m_form->designChanged();
-        if (m_control->m_initialized)
-            m_control->onAmbientChanged("DisplayName");
+        if (m_control->m_initialized) m_control->onAmbientChanged("DisplayName");
     }
 }
 
 void Extender::setTag(const std::string& v) {
     m_tag = v;
-    if (m_form)
-        m_form->designChanged();
+    if (m_form) m_form->designChanged();
 }
 
 void Extender::setHelpContextID(int32_t v) {
     m_helpContextID = v;
-    if (m_form)
-        m_form->designChanged();
+    if (m_form) m_form->designChanged();
 }
 
 void Extender::setVisible(bool v) {
-    if (m_visible == v)
-        return;
+    if (m_visible == v) return;
     m_visible = v;
     if (m_control->m_initialized) m_control->onExtenderVisibleChanged();
-    if (!m_form)
-        return;
+    if (!m_form) return;
     m_form->designChanged();
-    if (!v)
-        m_form->controlLostReach(*this);
+    if (!v) m_form->controlLostReach(*this);
     if (isDocked()) m_form->layoutDocked(this);
     m_form->updateShown(*this);
 }
@@ -161,14 +151,12 @@ void Extender::Move(float left, std::optional<float> top, std::optional<float> w
                     std::optional<float> height) {
     float w = width.value_or(m_control->Width());
     float h = height.value_or(m_control->Height());
-    if (w < 0 || h < 0)
-        invalid(*this, "a size cannot be negative");
+    if (w < 0 || h < 0) invalid(*this, "a size cannot be negative");
     // A docked control's place belongs to the form.
     if (!isDocked() && (left != m_left || top.value_or(m_top) != m_top)) {
         m_left = left;
         m_top = top.value_or(m_top);
-        if (m_form)
-            m_form->designChanged();
+        if (m_form) m_form->designChanged();
     }
     m_control->setSize(w, h);
 }
@@ -179,34 +167,27 @@ void Extender::ZOrder(std::optional<int16_t> position) {
         throw Failure(err::InvalidProcedureCall,
                       failureText(err::InvalidProcedureCall) + " (" + m_name + ".ZOrder takes 0 or 1)");
     }
-    if (m_form)
-        m_form->reorder(*this, p == 0);
+    if (m_form) m_form->reorder(*this, p == 0);
 }
 
 void Extender::setAlign(int16_t v) {
-    if (v < 0 || v > 4)
-        invalid(*this, "Align must be 0 to 4");
-    if (v != 0 && !m_control->Alignable())
-        invalid(*this, "the control does not dock");
-    if (v == m_align)
-        return;
+    if (v < 0 || v > 4) invalid(*this, "Align must be 0 to 4");
+    if (v != 0 && !m_control->Alignable()) invalid(*this, "the control does not dock");
+    if (v == m_align) return;
     m_align = v;
-    if (!m_form)
-        return;
+    if (!m_form) return;
     m_form->designChanged();
     m_form->layoutDocked();
 }
 
 void Extender::setTabStop(bool v) {
     m_tabStop = v;
-    if (m_form)
-        m_form->designChanged();
+    if (m_form) m_form->designChanged();
 }
 
 void Extender::setToolTipText(const std::string& v) {
     m_toolTipText = v;
-    if (m_form)
-        m_form->designChanged();
+    if (m_form) m_form->designChanged();
 }
 
 void Extender::setDefault(bool v) {
@@ -224,41 +205,33 @@ void Extender::setCancel(bool v) {
 }
 
 ObjectRef Extender::Container() const {
-    if (m_container)
-        return m_container->weak_from_this().lock();
-    if (m_form)
-        return m_form->weak_from_this().lock();
+    if (m_container) return m_container->weak_from_this().lock();
+    if (m_form) return m_form->weak_from_this().lock();
     return {};
 }
 
 void Extender::setContainer(const ObjectRef& container) {
-    if (!m_form)
-        throw Failure(err::ClientSiteNotAvailable);
+    if (!m_form) throw Failure(err::ClientSiteNotAvailable);
     Extender* target = nullptr;
     if (container.get() != m_form) {
         target = dynamic_cast<Extender*>(container.get());
         if (!target || target->m_form != m_form)
             invalid(*this, "a container must be the form or a control on it");
-        if (!target->control().ControlContainer())
-            invalid(*this, target->Name() + " cannot hold controls");
+        if (!target->control().ControlContainer()) invalid(*this, target->Name() + " cannot hold controls");
         for (Extender* p = target; p; p = p->m_container) {
-            if (p == this)
-                invalid(*this, "a control cannot be put inside itself");
+            if (p == this) invalid(*this, "a control cannot be put inside itself");
         }
     }
-    if (target == m_container)
-        return;
+    if (target == m_container) return;
     bool wasDocked = isDocked();
     placeIn(target);
     // Docking belongs to the form's own controls.
-    if (target)
-        m_align = 0;
+    if (target) m_align = 0;
     // A control that comes out docked is placed by the next docking, which must then be a whole one.
     if (isDocked()) m_form->m_dockSettled = false;
     m_form->designChanged();
     m_form->controlLostReach(*this);
-    if (wasDocked)
-        m_form->layoutDocked();
+    if (wasDocked) m_form->layoutDocked();
     m_form->updateShown(*this);
 }
 
@@ -269,8 +242,7 @@ void Extender::placeIn(Extender* container) {
 }
 
 ObjectRef Extender::Parent() const {
-    if (m_form)
-        return m_form->weak_from_this().lock();
+    if (m_form) return m_form->weak_from_this().lock();
     return {};
 }
 
@@ -282,11 +254,9 @@ void Extender::SetFocus() {
 }
 
 bool Extender::effectivelyVisible() const {
-    if (!m_form || !m_form->Visible())
-        return false;
+    if (!m_form || !m_form->Visible()) return false;
     for (const Extender* e = this; e; e = e->m_container) {
-        if (!e->m_visible)
-            return false;
+        if (!e->m_visible) return false;
     }
     return true;
 }

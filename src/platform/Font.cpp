@@ -26,8 +26,7 @@ void Font::describe(ClassBuilder<Font>& b) {
 
 FontRef Font::create(Attributes attrs) {
     // Bold and weight describe the same thing; keep them in step.
-    if (attrs.bold && attrs.weight < 700)
-        attrs.weight = 700;
+    if (attrs.bold && attrs.weight < 700) attrs.weight = 700;
     attrs.bold = attrs.weight >= 600;
     return std::make_shared<const Font>(std::move(attrs));
 }

@@ -50,8 +50,7 @@ bool isDigit(char c) {
 }
 
 bool isIdentifier(std::string_view s) {
-    if (s.empty() || s.size() > 40 || !isLetter(s[0]))
-        return false;
+    if (s.empty() || s.size() > 40 || !isLetter(s[0])) return false;
     return std::all_of(s.begin(), s.end(), [](char c) { return isLetter(c) || isDigit(c) || c == '_'; });
 }
 
@@ -64,15 +63,13 @@ void guarded(std::exception_ptr& first, F&& f) {
     try {
         f();
     } catch (...) {
-        if (!first)
-            first = std::current_exception();
+        if (!first) first = std::current_exception();
     }
 }
 
 bool isInside(const Extender* e, const Extender* container) {
     for (auto* p = e; p; p = p->containerControl()) {
-        if (p == container)
-            return true;
+        if (p == container) return true;
     }
     return false;
 }
@@ -132,10 +129,8 @@ Form::Form(std::string name, Mode mode)
 }
 
 Form::~Form() {
-    if (!m_runtime)
-        return; // ended with its runtime: nothing is left to end
-    if (ownerThread() != std::this_thread::get_id())
-        droppedOnAnotherThread();
+    if (!m_runtime) return; // ended with its runtime: nothing is left to end
+    if (ownerThread() != std::this_thread::get_id()) droppedOnAnotherThread();
     m_runtime->forget(*this);
     // Controls still on the form end their lives, under the form's runtime; nothing can be reported
     // from a destructor.
@@ -154,8 +149,7 @@ void Form::endControls(std::exception_ptr& first) {
 }
 
 void Form::dropWindow() noexcept {
-    if (auto* windows = m_runtime->findThreadState<WindowTable>())
-        windows->destroy(windows->find(this));
+    if (auto* windows = m_runtime->findThreadState<WindowTable>()) windows->destroy(windows->find(this));
 }
 
 // ---- Controls ----
@@ -164,8 +158,7 @@ ExtenderRef Form::add(std::string_view progId, std::string_view name) {
     affirmUsable("add");
     auto object = TypeRegistry::instance().create(progId);
     auto control = std::dynamic_pointer_cast<UserControl>(object);
-    if (!control)
-        throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
+    if (!control) throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
     return add(std::move(control), name);
 }
 
@@ -181,8 +174,7 @@ ExtenderRef Form::addLoaded(std::string_view progId, std::string_view name, Prop
     affirmUsable("addLoaded");
     auto object = TypeRegistry::instance().create(progId);
     auto control = std::dynamic_pointer_cast<UserControl>(object);
-    if (!control)
-        throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
+    if (!control) throw Failure(429, failureText(429) + " (" + std::string(progId) + " is not a control)");
     return addLoaded(std::move(control), name, bag, values);
 }
 
@@ -194,8 +186,7 @@ ExtenderRef Form::addLoaded(std::shared_ptr<UserControl> control, std::string_vi
 
 ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_view name, PropertyBag* bag,
                              const ExtenderValues* values) {
-    if (!control)
-        throw Failure(err::ObjectNotSet);
+    if (!control) throw Failure(err::ObjectNotSet);
     if (control->m_site) {
         throw Failure(err::InvalidProcedureCall,
                       failureText(err::InvalidProcedureCall) + " (the control is already on a form)");
@@ -218,8 +209,7 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
     m_byName.emplace(ext->m_name, ext.get());
     control->m_site = ext.get();
     try {
-        if (values)
-            applyValues(*ext, *values);
+        if (values) applyValues(*ext, *values);
         if (m_sideDocked >= 0 && (ext->m_align == 3 || ext->m_align == 4)) ++m_sideDocked;
         // The new control is in front of all others: the docking behind it stays as it is.
         if (ext->isDocked()) layoutDocked(ext.get());
@@ -231,8 +221,7 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
         else
             control->onInitProperties();
         // Every control learns its extent once its properties are set, unless it already did.
-        if (control->m_resizeCount == resizes)
-            control->resized(true);
+        if (control->m_resizeCount == resizes) control->resized(true);
         updateShown(*ext);
     } catch (...) {
         rollback(ext, snap);
@@ -242,14 +231,11 @@ ExtenderRef Form::addControl(std::shared_ptr<UserControl> control, std::string_v
 }
 
 void Form::applyValues(Extender& ext, const ExtenderValues& v) {
-    if (v.align < 0 || v.align > 4)
-        invalid(ext.m_name + ": Align must be 0 to 4");
-    if (v.align != 0 && !ext.control().Alignable())
-        invalid(ext.m_name + ": the control does not dock");
+    if (v.align < 0 || v.align > 4) invalid(ext.m_name + ": Align must be 0 to 4");
+    if (v.align != 0 && !ext.control().Alignable()) invalid(ext.m_name + ": the control does not dock");
     float w = v.width.value_or(ext.control().Width());
     float h = v.height.value_or(ext.control().Height());
-    if (w < 0 || h < 0)
-        invalid(ext.m_name + ": a size cannot be negative");
+    if (w < 0 || h < 0) invalid(ext.m_name + ": a size cannot be negative");
     Extender* container = nullptr;
     if (!v.container.empty()) {
         ExtenderRef c = findControl(v.container);
@@ -275,8 +261,7 @@ void Form::applyValues(Extender& ext, const ExtenderValues& v) {
 }
 
 void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
-    if (m_focusControl == ext)
-        clearFocus();
+    if (m_focusControl == ext) clearFocus();
     std::exception_ptr ignored;
     terminate(ext, ignored);
     unsite(ext);
@@ -293,8 +278,7 @@ void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
 }
 
 void Form::checkNewName(std::string_view name, const Extender* except) const {
-    if (!isIdentifier(name))
-        invalid("'" + shown(name) + "' is not a valid control name");
+    if (!isIdentifier(name)) invalid("'" + shown(name) + "' is not a valid control name");
     auto it = m_byName.find(name);
     if (it != m_byName.end() && it->second != except)
         invalid("a control named " + it->second->m_name + " is already on " + m_name);
@@ -315,8 +299,7 @@ void Form::unindex(const Extender& ext) {
 ExtenderRef Form::control(std::string_view name) const {
     affirmUsable("control");
     ExtenderRef e = findControl(name);
-    if (!e)
-        throwControlNotFound(name, m_name);
+    if (!e) throwControlNotFound(name, m_name);
     return e;
 }
 
@@ -327,14 +310,12 @@ void Form::remove(std::string_view name) {
     std::vector<ExtenderRef> doomed;
     std::function<void(const ExtenderRef&)> collect = [&](const ExtenderRef& e) {
         for (const auto& inner : m_controls) {
-            if (inner->m_container == e.get())
-                collect(inner);
+            if (inner->m_container == e.get()) collect(inner);
         }
         doomed.push_back(e);
     };
     collect(target);
-    if (m_focusControl && isInside(m_focusControl.get(), target.get()))
-        clearFocus();
+    if (m_focusControl && isInside(m_focusControl.get(), target.get())) clearFocus();
     std::exception_ptr first;
     for (const auto& e : doomed) {
         terminate(e, first);
@@ -342,8 +323,7 @@ void Form::remove(std::string_view name) {
     }
     layoutDocked();
     designChanged();
-    if (first)
-        std::rethrow_exception(first);
+    if (first) std::rethrow_exception(first);
 }
 
 void Form::terminate(const ExtenderRef& ext, std::exception_ptr& first) {
@@ -411,8 +391,7 @@ void Form::setCaption(const std::string& v) {
     float w = ScaleWidth(), h = ScaleHeight();
     m_caption = v;
     designChanged();
-    if (w != ScaleWidth() || h != ScaleHeight())
-        sizeChanged();
+    if (w != ScaleWidth() || h != ScaleHeight()) sizeChanged();
 }
 
 void Form::Move(float left, std::optional<float> top, std::optional<float> width,
@@ -420,18 +399,15 @@ void Form::Move(float left, std::optional<float> top, std::optional<float> width
     float t = top.value_or(m_top);
     float w = width.value_or(m_width);
     float h = height.value_or(m_height);
-    if (w < 0 || h < 0)
-        invalid(m_name + ": a size cannot be negative");
+    if (w < 0 || h < 0) invalid(m_name + ": a size cannot be negative");
     const bool resized = w != m_width || h != m_height;
-    if (!resized && left == m_left && t == m_top)
-        return;
+    if (!resized && left == m_left && t == m_top) return;
     m_left = left;
     m_top = t;
     m_width = w;
     m_height = h;
     designChanged();
-    if (resized)
-        sizeChanged();
+    if (resized) sizeChanged();
 }
 
 float Form::ScaleWidth() const {
@@ -448,15 +424,12 @@ float Form::ScaleHeight() const {
 }
 
 void Form::setScaleMode(int16_t v) {
-    if (v != 1)
-        invalid(m_name + ": only ScaleMode 1 (twips) is supported");
+    if (v != 1) invalid(m_name + ": only ScaleMode 1 (twips) is supported");
 }
 
 void Form::setWindowState(int16_t v) {
-    if (v < 0 || v > 2)
-        invalid(m_name + ": WindowState must be 0 to 2");
-    if (v == m_windowState)
-        return;
+    if (v < 0 || v > 2) invalid(m_name + ": WindowState must be 0 to 2");
+    if (v == m_windowState) return;
     m_windowState = v;
     raiseResize();
 }
@@ -464,13 +437,11 @@ void Form::setWindowState(int16_t v) {
 void Form::setBorderStyle(int16_t v) {
     if (userMode())
         throw Failure(err::NotAtRunTime, failureText(err::NotAtRunTime) + " (" + m_name + ".BorderStyle)");
-    if (v < 0 || v > 5)
-        invalid(m_name + ": BorderStyle must be 0 to 5");
+    if (v < 0 || v > 5) invalid(m_name + ": BorderStyle must be 0 to 5");
     float w = ScaleWidth(), h = ScaleHeight();
     m_borderStyle = v;
     designChanged();
-    if (w != ScaleWidth() || h != ScaleHeight())
-        sizeChanged();
+    if (w != ScaleWidth() || h != ScaleHeight()) sizeChanged();
 }
 
 void Form::setControlBox(bool v) {
@@ -479,43 +450,36 @@ void Form::setControlBox(bool v) {
     float w = ScaleWidth(), h = ScaleHeight();
     m_controlBox = v;
     designChanged();
-    if (w != ScaleWidth() || h != ScaleHeight())
-        sizeChanged();
+    if (w != ScaleWidth() || h != ScaleHeight()) sizeChanged();
 }
 
 void Form::setStartUpPosition(int16_t v) {
     if (userMode())
         throw Failure(err::NotAtRunTime,
                       failureText(err::NotAtRunTime) + " (" + m_name + ".StartUpPosition)");
-    if (v < 0 || v > 3)
-        invalid(m_name + ": StartUpPosition must be 0 to 3");
+    if (v < 0 || v > 3) invalid(m_name + ": StartUpPosition must be 0 to 3");
     m_startUpPosition = v;
     designChanged();
 }
 
 void Form::setBackColor(OleColor v) {
-    if (v == m_backColor)
-        return;
+    if (v == m_backColor) return;
     m_backColor = v;
     designChanged();
     auto controls = m_controls;
     for (const auto& ext : controls) {
-        if (ext->control().m_initialized)
-            ext->control().onAmbientChanged("BackColor");
+        if (ext->control().m_initialized) ext->control().onAmbientChanged("BackColor");
     }
 }
 
 void Form::setFont(FontRef v) {
-    if (!v)
-        invalid(m_name + ": a form needs a font");
-    if (v == m_font)
-        return;
+    if (!v) invalid(m_name + ": a form needs a font");
+    if (v == m_font) return;
     m_font = std::move(v);
     designChanged();
     auto controls = m_controls;
     for (const auto& ext : controls) {
-        if (ext->control().m_initialized)
-            ext->control().onAmbientChanged("Font");
+        if (ext->control().m_initialized) ext->control().onAmbientChanged("Font");
     }
 }
 
@@ -529,8 +493,7 @@ void Form::raiseResize() {
 }
 
 void Form::designChanged() {
-    if (m_mode == Mode::Design)
-        m_dirty = true;
+    if (m_mode == Mode::Design) m_dirty = true;
 }
 
 void Form::markSaved() {
@@ -758,8 +721,7 @@ void Form::reorder(Extender& ext, bool toFront) {
 void Form::updateShown() {
     auto controls = m_controls;
     for (const auto& ext : controls) {
-        if (ext->m_form != this)
-            continue; // removed by an earlier handler
+        if (ext->m_form != this) continue; // removed by an earlier handler
         reportShown(*ext);
     }
 }
@@ -801,22 +763,18 @@ void Form::setDefaultControl(Extender* ext, bool cancel) {
 void Form::show() {
     affirmUsable("show");
     m_loaded = true;
-    if (m_visible)
-        return;
+    if (m_visible) return;
     m_visible = true;
     m_runtime->threadState<WindowTable>().showFor(this, win::SW_RESTORE);
     updateShown();
-    if (userMode() && !m_focusControl)
-        focusFirst();
+    if (userMode() && !m_focusControl) focusFirst();
 }
 
 void Form::hide() {
     affirmUsable("hide");
-    if (!m_visible)
-        return;
+    if (!m_visible) return;
     m_visible = false;
-    if (auto* windows = m_runtime->findThreadState<WindowTable>())
-        windows->showFor(this, win::SW_HIDE);
+    if (auto* windows = m_runtime->findThreadState<WindowTable>()) windows->showFor(this, win::SW_HIDE);
     updateShown();
 }
 
@@ -829,12 +787,10 @@ void Form::Show(std::optional<int16_t> modal) {
 
 bool Form::unload() {
     affirmUsable("unload");
-    if (!m_loaded)
-        return true;
+    if (!m_loaded) return true;
     int16_t cancel = 0;
     Unload(cancel);
-    if (cancel)
-        return false;
+    if (cancel) return false;
     clearFocus();
     m_visible = false;
     std::exception_ptr first;
@@ -851,8 +807,7 @@ bool Form::unload() {
     unsiteAll();
     dropWindow();
     m_loaded = false;
-    if (first)
-        std::rethrow_exception(first);
+    if (first) std::rethrow_exception(first);
     return true;
 }
 
@@ -883,8 +838,7 @@ void Form::showModal() {
             throw;
         }
     }
-    if (m_loaded && m_visible)
-        unload();
+    if (m_loaded && m_visible) unload();
 }
 
 } // namespace ov

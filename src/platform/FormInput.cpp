@@ -5,8 +5,8 @@
 #include "platform/Failure.h"
 #include "platform/Form.h"
 #include "platform/OptionButton.h"
-#include "platform/Text.h"
 #include "platform/TabOrder.h"
+#include "platform/Text.h"
 #include "platform/TextBox.h"
 #include "platform/UserControl.h"
 
@@ -69,8 +69,7 @@ std::pair<int16_t, int16_t> keyFor(char c) {
 
 bool isInside(const Extender* e, const Extender* container) {
     for (auto* p = e; p; p = p->containerControl()) {
-        if (p == container)
-            return true;
+        if (p == container) return true;
     }
     return false;
 }
@@ -97,8 +96,7 @@ bool Form::canReceive(const Extender& ext) const {
     if (!m_loaded || !m_visible || !userMode() || ext.m_form != this || !ext.effectivelyVisible())
         return false;
     for (const Extender* e = &ext; e; e = e->m_container) {
-        if (!e->control().Enabled())
-            return false;
+        if (!e->control().Enabled()) return false;
     }
     return true;
 }
@@ -109,16 +107,13 @@ bool Form::canReceive(const ConstituentControl& child) const {
     if (owner && owner->m_embedding)
         return owner->Enabled() && canReceive(*owner->m_embedding) && child.effectivelyVisible() &&
                child.effectivelyEnabled();
-    if (!owner || !owner->m_site || owner->m_site->m_form != this)
-        return false;
+    if (!owner || !owner->m_site || owner->m_site->m_form != this) return false;
     return canReceive(*owner->m_site) && child.effectivelyVisible() && child.effectivelyEnabled();
 }
 
 bool Form::canFocus(const Extender& ext, const ConstituentControl* child) const {
-    if (!canReceive(ext))
-        return false;
-    if (child)
-        return child->owner() == &ext.control() && child->canTakeFocus() && canReceive(*child);
+    if (!canReceive(ext)) return false;
+    if (child) return child->owner() == &ext.control() && child->canTakeFocus() && canReceive(*child);
     // The surface takes the focus only when no constituent control of it can.
     return ext.control().CanGetFocus() && !firstFocusableChild(ext);
 }
@@ -126,10 +121,8 @@ bool Form::canFocus(const Extender& ext, const ConstituentControl* child) const 
 ConstituentControl* Form::firstFocusableChild(const Extender& ext) const {
     ConstituentControl* best = nullptr;
     for (const auto& c : ext.control().children()) {
-        if (!c->canTakeFocus() || !c->TabStop() || !canReceive(*c))
-            continue;
-        if (!best || c->TabIndex() < best->TabIndex())
-            best = c.get();
+        if (!c->canTakeFocus() || !c->TabStop() || !canReceive(*c)) continue;
+        if (!best || c->TabIndex() < best->TabIndex()) best = c.get();
     }
     return best;
 }
@@ -137,8 +130,7 @@ ConstituentControl* Form::firstFocusableChild(const Extender& ext) const {
 bool Form::focusFirst() {
     auto controls = m_controls;
     for (const auto& ext : controls) {
-        if (!ext->m_tabStop)
-            continue;
+        if (!ext->m_tabStop) continue;
         ConstituentControl* child = firstFocusableChild(*ext);
         if (canFocus(*ext, child)) {
             focus(*ext, child);
@@ -157,8 +149,7 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
     }
     auto newExt = std::static_pointer_cast<Extender>(ext.shared_from_this());
     auto newChild = refTo(child);
-    if (newExt == m_focusControl && newChild == m_focusChild)
-        return;
+    if (newExt == m_focusControl && newChild == m_focusChild) return;
     // A text box that is left validates first; its handler may keep the focus or move it elsewhere.
     if (auto box = std::dynamic_pointer_cast<TextBox>(m_focusChild)) {
         const uint64_t before = m_focusGeneration;
@@ -177,36 +168,30 @@ void Form::focus(Extender& ext, ConstituentControl* child) {
     if (m_heard.child && (controlChanges || m_heard.child != newChild)) {
         auto old = std::exchange(m_heard.child, nullptr);
         old->raise(&ConstituentControl::Events::LostFocus);
-        if (!current())
-            return;
+        if (!current()) return;
     } else if (m_heard.surface && (controlChanges || newChild)) {
         m_heard.surface = false;
         m_heard.control->control().surface().LostFocus();
-        if (!current())
-            return;
+        if (!current()) return;
     }
     if (m_heard.control && controlChanges) {
         auto old = std::exchange(m_heard.control, nullptr);
         old->control().surface().ExitFocus();
-        if (!current())
-            return;
+        if (!current()) return;
         if (std::exchange(m_heard.extender, false)) {
             old->LostFocus();
-            if (!current())
-                return;
+            if (!current()) return;
         }
     }
     if (!m_heard.control) {
         m_heard.control = newExt;
         newExt->control().surface().EnterFocus();
-        if (!current())
-            return;
+        if (!current()) return;
     }
     if (!m_heard.extender) {
         m_heard.extender = true;
         newExt->GotFocus();
-        if (!current())
-            return;
+        if (!current()) return;
     }
     if (newChild) {
         m_heard.child = newChild;
@@ -225,23 +210,19 @@ void Form::clearFocus() {
 }
 
 void Form::controlLostReach(Extender& ext) {
-    if (m_focusControl && isInside(m_focusControl.get(), &ext))
-        clearFocus();
+    if (m_focusControl && isInside(m_focusControl.get(), &ext)) clearFocus();
 }
 
 CommandButton* Form::buttonFor(bool cancel) const {
     Extender* formControl = nullptr;
     for (const auto& e : m_controls) {
-        if (cancel ? e->m_cancel : e->m_default)
-            formControl = e.get();
+        if (cancel ? e->m_cancel : e->m_default) formControl = e.get();
     }
     for (Extender* candidate : {m_focusControl.get(), formControl}) {
-        if (!candidate || !canReceive(*candidate))
-            continue;
+        if (!candidate || !canReceive(*candidate)) continue;
         for (const auto& c : candidate->control().children()) {
             auto* b = dynamic_cast<CommandButton*>(c.get());
-            if (b && (cancel ? b->Cancel() : b->Default()) && canReceive(*b))
-                return b;
+            if (b && (cancel ? b->Cancel() : b->Default()) && canReceive(*b)) return b;
         }
     }
     return nullptr;
@@ -288,8 +269,7 @@ void Form::clickButton(CommandButton& button) {
 
 bool Form::pressKey(int16_t keyCode, int16_t shift) {
     affirmUsable("pressKey");
-    if (!m_loaded || !m_visible || !userMode())
-        return false;
+    if (!m_loaded || !m_visible || !userMode()) return false;
     auto keepForm = weak_from_this().lock();
     if ((shift & kShiftAlt) && isAccessKey(keyCode)) {
         if (CommandButton* button = accessKeyButton(static_cast<char>(keyCode))) {
@@ -307,11 +287,9 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
         CommandButton* button = nullptr;
         if (keyCode == kKeyReturn) {
             auto* focused = dynamic_cast<CommandButton*>(m_focusChild.get());
-            if (focused && canReceive(*focused))
-                button = focused;
+            if (focused && canReceive(*focused)) button = focused;
         }
-        if (!button)
-            button = buttonFor(keyCode == kKeyEscape);
+        if (!button) button = buttonFor(keyCode == kKeyEscape);
         if (button) {
             clickButton(*button);
             return true;
@@ -325,10 +303,8 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     UserControl* surface = ext && (ext->control().KeyPreview() || !child) ? &ext->control() : nullptr;
 
     int16_t code = keyCode, sh = shift;
-    if (toForm)
-        KeyDown(code, sh);
-    if (code && surface)
-        surface->raiseSurface(UserControl::SurfaceInput::KeyDown, code, sh);
+    if (toForm) KeyDown(code, sh);
+    if (code && surface) surface->raiseSurface(UserControl::SurfaceInput::KeyDown, code, sh);
     if (code && child) {
         child->raise(&ConstituentControl::Events::KeyDown, code, sh);
         // What the text box does with the key itself comes after its handlers, which may cancel it.
@@ -337,10 +313,8 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
     }
 
     if (int16_t ascii = typedChar(keyCode, shift)) {
-        if (toForm)
-            KeyPress(ascii);
-        if (ascii && surface)
-            surface->raiseSurface(UserControl::SurfaceInput::KeyPress, ascii);
+        if (toForm) KeyPress(ascii);
+        if (ascii && surface) surface->raiseSurface(UserControl::SurfaceInput::KeyPress, ascii);
         if (ascii && child) {
             child->raise(&ConstituentControl::Events::KeyPress, ascii);
             if (auto* box = dynamic_cast<TextBox*>(child.get()); box && ascii && canReceive(*box))
@@ -350,12 +324,9 @@ bool Form::pressKey(int16_t keyCode, int16_t shift) {
 
     code = keyCode;
     sh = shift;
-    if (toForm)
-        KeyUp(code, sh);
-    if (code && surface)
-        surface->raiseSurface(UserControl::SurfaceInput::KeyUp, code, sh);
-    if (code && child)
-        child->raise(&ConstituentControl::Events::KeyUp, code, sh);
+    if (toForm) KeyUp(code, sh);
+    if (code && surface) surface->raiseSurface(UserControl::SurfaceInput::KeyUp, code, sh);
+    if (code && child) child->raise(&ConstituentControl::Events::KeyUp, code, sh);
 
     if (keyCode == kKeySpace && child && child == m_focusChild && canReceive(*child)) {
         if (auto* b = dynamic_cast<CommandButton*>(child.get()))
@@ -385,8 +356,7 @@ bool Form::typeText(std::string_view text) {
 bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, int16_t shift, float x,
                         float y) {
     affirmUsable("mouse input");
-    if (!canReceive(target) || !target.receivesMouse())
-        return false;
+    if (!canReceive(target) || !target.receivesMouse()) return false;
     auto keepAlive = refTo(&target);
     switch (kind) {
     case Input::Down:
@@ -404,8 +374,7 @@ bool Form::deliverMouse(ConstituentControl& target, Input kind, int16_t button, 
 
 bool Form::deliverMouse(Extender& target, Input kind, int16_t button, int16_t shift, float x, float y) {
     affirmUsable("mouse input");
-    if (!canReceive(target))
-        return false;
+    if (!canReceive(target)) return false;
     auto keepAlive = target.shared_from_this();
     using S = UserControl::SurfaceInput;
     const S surfaceKind =
@@ -435,12 +404,10 @@ bool Form::mouseUp(Extender& t, int16_t button, int16_t shift, float x, float y)
 
 bool Form::click(ConstituentControl& target, float x, float y) {
     affirmUsable("click");
-    if (!canReceive(target) || !target.receivesMouse())
-        return false;
+    if (!canReceive(target) || !target.receivesMouse()) return false;
     auto keepAlive = refTo(&target);
     // A control held inside another control has no place in the form's focus order.
-    if (target.canTakeFocus() && !target.owner()->m_embedding)
-        focus(*target.owner()->m_site, &target);
+    if (target.canTakeFocus() && !target.owner()->m_embedding) focus(*target.owner()->m_site, &target);
     // The focus handlers may have disabled or hidden the target: then the click goes no further.
     if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
         return true;
@@ -450,11 +417,9 @@ bool Form::click(ConstituentControl& target, float x, float y) {
 
 bool Form::click(Extender& target, float x, float y) {
     affirmUsable("click");
-    if (!canReceive(target))
-        return false;
+    if (!canReceive(target)) return false;
     auto keepAlive = target.shared_from_this();
-    if (canFocus(target, nullptr))
-        focus(target, nullptr);
+    if (canFocus(target, nullptr)) focus(target, nullptr);
     if (!deliverMouse(target, Input::Down, 1, 0, x, y) || !deliverMouse(target, Input::Up, 1, 0, x, y))
         return true;
     target.control().raiseSurface(UserControl::SurfaceInput::Click);
@@ -464,10 +429,8 @@ bool Form::click(Extender& target, float x, float y) {
 bool Form::doubleClick(ConstituentControl& target, float x, float y) {
     affirmUsable("doubleClick");
     auto keepAlive = refTo(&target);
-    if (!click(target, x, y))
-        return false;
-    if (!canReceive(target))
-        return true;
+    if (!click(target, x, y)) return false;
+    if (!canReceive(target)) return true;
     target.raise(&ConstituentControl::Events::DblClick);
     deliverMouse(target, Input::Up, 1, 0, x, y);
     return true;
@@ -476,10 +439,8 @@ bool Form::doubleClick(ConstituentControl& target, float x, float y) {
 bool Form::doubleClick(Extender& target, float x, float y) {
     affirmUsable("doubleClick");
     auto keepAlive = target.shared_from_this();
-    if (!click(target, x, y))
-        return false;
-    if (!canReceive(target))
-        return true;
+    if (!click(target, x, y)) return false;
+    if (!canReceive(target)) return true;
     target.control().raiseSurface(UserControl::SurfaceInput::DblClick);
     deliverMouse(target, Input::Up, 1, 0, x, y);
     return true;

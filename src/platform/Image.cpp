@@ -30,8 +30,7 @@ void Image::setStretch(bool v) {
 }
 
 void Image::fitPicture() {
-    if (m_stretch || !m_picture)
-        return;
+    if (m_stretch || !m_picture) return;
     const Runtime& rt = Runtime::current();
     Move(Left(), Top(),
          static_cast<float>(m_picture->widthPixels()) * static_cast<float>(rt.twipsPerPixelX()),

@@ -73,8 +73,7 @@ void Label::setMousePointer(int16_t v) {
 
 std::vector<std::string> Label::lines() const {
     const TextMetricsService& metrics = Runtime::current().textMetrics();
-    if (m_wordWrap)
-        return metrics.wrap(Font(), m_caption, Width());
+    if (m_wordWrap) return metrics.wrap(Font(), m_caption, Width());
     std::vector<std::string> out;
     for (auto line : TextMetricsService::splitLines(m_caption))
         out.emplace_back(line);
@@ -82,8 +81,7 @@ std::vector<std::string> Label::lines() const {
 }
 
 void Label::boundsChanged(float, float, float oldWidth, float) {
-    if (m_wordWrap && Width() != oldWidth)
-        fit();
+    if (m_wordWrap && Width() != oldWidth) fit();
 }
 
 void Label::fit() {
@@ -91,8 +89,7 @@ void Label::fit() {
 }
 
 void Label::fitDeferredSize() {
-    if (!m_autoSize)
-        return;
+    if (!m_autoSize) return;
     const TextMetricsService& metrics = Runtime::current().textMetrics();
     float width = m_wordWrap ? Width() : metrics.textWidth(Font(), m_caption);
     float height = static_cast<float>(lines().size()) * metrics.lineHeight(Font());

@@ -15,8 +15,7 @@ namespace {
 // Where a coordinate lands when its box moves from [oldStart, oldStart + oldSize] to
 // [start, start + size]; a box with no extent only moves.
 float remap(float v, float oldStart, float oldSize, float start, float size) {
-    if (oldSize == 0)
-        return start + (v - oldStart);
+    if (oldSize == 0) return start + (v - oldStart);
     return start + (v - oldStart) * (size / oldSize);
 }
 
@@ -50,14 +49,12 @@ void Line::setEnds(float x1, float y1, float x2, float y2) {
 }
 
 void Line::setBorderStyle(int16_t v) {
-    if (v < 0 || v > 6)
-        invalid(*this, "BorderStyle must be 0 to 6");
+    if (v < 0 || v > 6) invalid(*this, "BorderStyle must be 0 to 6");
     m_borderStyle = v;
 }
 
 void Line::setBorderWidth(int16_t v) {
-    if (v < 1)
-        invalid(*this, "BorderWidth must be at least 1");
+    if (v < 1) invalid(*this, "BorderWidth must be at least 1");
     m_borderWidth = v;
 }
 

@@ -22,16 +22,22 @@ Object::Object() noexcept : m_thread(std::this_thread::get_id()) {
     g_liveObjects.fetch_add(1, std::memory_order_relaxed);
 }
 
-Object::Object(AnyThread) noexcept { g_liveObjects.fetch_add(1, std::memory_order_relaxed); }
+Object::Object(AnyThread) noexcept {
+    g_liveObjects.fetch_add(1, std::memory_order_relaxed);
+}
 
 Object::Object(const Object& other) noexcept
     : std::enable_shared_from_this<Object>(other), m_thread(std::this_thread::get_id()) {
     g_liveObjects.fetch_add(1, std::memory_order_relaxed);
 }
 
-Object::~Object() { g_liveObjects.fetch_sub(1, std::memory_order_relaxed); }
+Object::~Object() {
+    g_liveObjects.fetch_sub(1, std::memory_order_relaxed);
+}
 
-int64_t Object::liveCount() noexcept { return g_liveObjects.load(std::memory_order_relaxed); }
+int64_t Object::liveCount() noexcept {
+    return g_liveObjects.load(std::memory_order_relaxed);
+}
 
 void throwWrongThread(const std::string& subject, std::thread::id owner) {
     // Only immutable data of the object is read here: its owner may be changing the rest right now.
@@ -55,9 +61,13 @@ uintptr_t currentThreadWord() noexcept {
 
 } // namespace detail
 
-std::string Object::subject(std::string_view use) const { return qualified(*this, use); }
+std::string Object::subject(std::string_view use) const {
+    return qualified(*this, use);
+}
 
-void Object::throwWrongThread(std::string_view use) const { ov::throwWrongThread(subject(use), m_thread); }
+void Object::throwWrongThread(std::string_view use) const {
+    ov::throwWrongThread(subject(use), m_thread);
+}
 
 Object::Resolved Object::resolveMember(std::string_view name) {
     const ClassInfo& info = classInfo();
@@ -70,13 +80,16 @@ std::pair<Object*, const EventInfo*> Object::resolveEvent(std::string_view name)
     return {e ? this : nullptr, e};
 }
 
-bool Object::hasMember(std::string_view member) { return resolveMember(member).member != nullptr; }
+bool Object::hasMember(std::string_view member) {
+    return resolveMember(member).member != nullptr;
+}
 
 Object::Resolved Object::require(std::string_view name, unsigned access, const char* what) {
     Resolved r = resolveMember(name);
     if (!r.member) {
         std::string shown = name.empty() ? "(default member)" : std::string(name);
-        throw Failure(err::NoSuchMember, failureText(err::NoSuchMember) + " (" + qualified(*this, shown) + ")");
+        throw Failure(err::NoSuchMember,
+                      failureText(err::NoSuchMember) + " (" + qualified(*this, shown) + ")");
     }
     if (!(r.member->access & access)) {
         throw Failure(err::WrongArguments, failureText(err::WrongArguments) + " (" +
@@ -90,8 +103,7 @@ Variant Object::get(std::string_view member, Args args) {
     affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Get | access::Method, "read");
-    if (r.member->access & access::Get)
-        return r.member->get(*r.target, args);
+    if (r.member->access & access::Get) return r.member->get(*r.target, args);
     return r.member->call(*r.target, args);
 }
 
@@ -117,12 +129,13 @@ Variant Object::call(std::string_view member, Args& args) {
     affirmUse(member);
     auto keepAlive = weak_from_this().lock();
     Resolved r = require(member, access::Method | access::Get, "called");
-    if (r.member->access & access::Method)
-        return r.member->call(*r.target, args);
+    if (r.member->access & access::Method) return r.member->call(*r.target, args);
     return r.member->get(*r.target, args);
 }
 
-Variant Object::call(std::string_view member, Args&& args) { return call(member, args); }
+Variant Object::call(std::string_view member, Args&& args) {
+    return call(member, args);
+}
 
 Connection Object::on(std::string_view event, std::function<void(Args&)> handler) {
     affirmUse(event);

@@ -21,7 +21,9 @@ namespace ov {
 public:                                                                                                      \
     static constexpr const char* kClassName = #Name;                                                         \
     static const ::ov::ClassInfo& staticClass();                                                             \
-    const ::ov::ClassInfo& classInfo() const override { return staticClass(); }                              \
+    const ::ov::ClassInfo& classInfo() const override {                                                      \
+        return staticClass();                                                                                \
+    }                                                                                                        \
                                                                                                              \
 private:
 

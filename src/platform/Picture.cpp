@@ -47,7 +47,8 @@ PictureRef Picture::fromPng(std::string bytes) {
     uint32_t h = bigEndian32(bytes, 20);
     if (w == 0 || h == 0 || w > 0x7FFFFFFF || h > 0x7FFFFFFF)
         throw Failure(kInvalidPicture, "Invalid picture");
-    return std::make_shared<const Picture>(std::move(bytes), static_cast<int32_t>(w), static_cast<int32_t>(h));
+    return std::make_shared<const Picture>(std::move(bytes), static_cast<int32_t>(w),
+                                           static_cast<int32_t>(h));
 }
 
 PictureRef Picture::fromPixels(int32_t width, int32_t height, PixelFormat format,
@@ -74,8 +75,7 @@ PictureRef Picture::fromPixels(int32_t width, int32_t height, PixelFormat format
 
 PictureRef Picture::load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Failure(err::FileNotFound, failureText(err::FileNotFound) + ": " + path);
+    if (!in) throw Failure(err::FileNotFound, failureText(err::FileNotFound) + ": " + path);
     std::ostringstream ss;
     ss << in.rdbuf();
     return fromPng(ss.str());

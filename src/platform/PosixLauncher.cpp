@@ -27,8 +27,7 @@ void PosixLauncher::collectEnded() {
 int32_t PosixLauncher::launch(const std::string& program, const std::vector<std::string>& arguments,
                               int32_t /*windowStyle*/) {
     collectEnded();
-    if (program.empty())
-        throw Failure(err::FileNotFound, failureText(err::FileNotFound) + ": (no program)");
+    if (program.empty()) throw Failure(err::FileNotFound, failureText(err::FileNotFound) + ": (no program)");
     std::vector<std::string> storage;
     storage.reserve(arguments.size() + 1);
     storage.push_back(program);

@@ -25,8 +25,7 @@ std::string HeadlessRegistry::fullPath(RegistryRoot root, std::string_view keyPa
     size_t i = 0;
     while (i < keyPath.size()) {
         size_t next = keyPath.find('\\', i);
-        if (next == std::string_view::npos)
-            next = keyPath.size();
+        if (next == std::string_view::npos) next = keyPath.size();
         if (next > i) {
             out.push_back('\\');
             out.append(keyPath.substr(i, next - i));
@@ -45,11 +44,9 @@ bool HeadlessRegistry::keyExists(RegistryRoot root, std::string_view keyPath) co
 std::optional<RegistryValue> HeadlessRegistry::queryValue(RegistryRoot root, std::string_view keyPath,
                                                           std::string_view valueName) const {
     auto key = m_keys.find(fullPath(root, keyPath));
-    if (key == m_keys.end())
-        return std::nullopt;
+    if (key == m_keys.end()) return std::nullopt;
     auto value = key->second.find(std::string(valueName));
-    if (value == key->second.end())
-        return std::nullopt;
+    if (value == key->second.end()) return std::nullopt;
     return value->second;
 }
 
@@ -69,14 +66,12 @@ void HeadlessRegistry::setValue(RegistryRoot root, std::string_view keyPath, std
 
 bool HeadlessRegistry::deleteKey(RegistryRoot root, std::string_view keyPath) {
     std::string path = fullPath(root, keyPath);
-    if (!m_keys.contains(path))
-        return false;
+    if (!m_keys.contains(path)) return false;
     std::string prefix = foldCase(path) + "\\";
     std::vector<std::string> doomed;
     for (const auto& [k, values] : m_keys) {
         std::string folded = foldCase(k);
-        if (folded == foldCase(path) || folded.starts_with(prefix))
-            doomed.push_back(k);
+        if (folded == foldCase(path) || folded.starts_with(prefix)) doomed.push_back(k);
     }
     for (const auto& k : doomed)
         m_keys.erase(k);

@@ -34,9 +34,13 @@ ApplicationInfo defaultApplication() {
 
 } // namespace
 
-Version libraryVersion() { return {OVCOMCTL_VERSION_MAJOR, OVCOMCTL_VERSION_MINOR, OVCOMCTL_VERSION_PATCH}; }
+Version libraryVersion() {
+    return {OVCOMCTL_VERSION_MAJOR, OVCOMCTL_VERSION_MINOR, OVCOMCTL_VERSION_PATCH};
+}
 
-Runtime::Runtime() : m_application(defaultApplication()), m_previous(t_current) { t_current = this; }
+Runtime::Runtime() : m_application(defaultApplication()), m_previous(t_current) {
+    t_current = this;
+}
 
 Runtime::~Runtime() {
     endForms();
@@ -68,8 +72,7 @@ void Runtime::forget(Form& form) {
 }
 
 void Runtime::endForms() noexcept {
-    if (m_forms.empty())
-        return;
+    if (m_forms.empty()) return;
     // The forms end under this runtime even when it is destroyed out of turn, so that whatever their
     // controls do on the way out (unregistering wizard pages, showing a message) reaches this runtime's
     // services and thread objects, not a neighbour's. A control may make a new form while it ends: that
@@ -79,13 +82,16 @@ void Runtime::endForms() noexcept {
         m_forms.back()->endWithRuntime();
 }
 
-Runtime::Visit::Visit(Runtime& runtime) noexcept : m_was(t_current) { t_current = &runtime; }
+Runtime::Visit::Visit(Runtime& runtime) noexcept : m_was(t_current) {
+    t_current = &runtime;
+}
 
-Runtime::Visit::~Visit() { t_current = m_was; }
+Runtime::Visit::~Visit() {
+    t_current = m_was;
+}
 
 Runtime& Runtime::current() {
-    if (t_current)
-        return *t_current;
+    if (t_current) return *t_current;
     t_fallback = std::make_unique<Runtime>();
     return *t_fallback;
 }
@@ -125,15 +131,12 @@ std::unique_ptr<TextMetricsService> Runtime::setTextMetrics(std::unique_ptr<Text
 }
 
 void Runtime::setTwipsPerPixel(int32_t x, int32_t y) {
-    if (x > 0)
-        m_twipsPerPixelX = x;
-    if (y > 0)
-        m_twipsPerPixelY = y;
+    if (x > 0) m_twipsPerPixelX = x;
+    if (y > 0) m_twipsPerPixelY = y;
 }
 
 void Runtime::processPendingMessages() {
-    if (m_pump)
-        m_pump();
+    if (m_pump) m_pump();
 }
 
 } // namespace ov

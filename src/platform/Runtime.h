@@ -94,8 +94,7 @@ public:
     template <class T>
     T& threadState() {
         for (auto& [type, ptr] : m_state) {
-            if (type == std::type_index(typeid(T)))
-                return *static_cast<T*>(ptr.get());
+            if (type == std::type_index(typeid(T))) return *static_cast<T*>(ptr.get());
         }
         auto p = std::make_shared<T>();
         m_state.emplace_back(std::type_index(typeid(T)), p);
@@ -105,8 +104,7 @@ public:
     template <class T>
     T* findThreadState() {
         for (auto& [type, ptr] : m_state) {
-            if (type == std::type_index(typeid(T)))
-                return static_cast<T*>(ptr.get());
+            if (type == std::type_index(typeid(T))) return static_cast<T*>(ptr.get());
         }
         return nullptr;
     }

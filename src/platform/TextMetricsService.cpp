@@ -23,8 +23,7 @@ size_t codePoints(std::string_view s) {
     size_t n = 0;
     for (char c : s) {
         // Continuation bytes (10xxxxxx) belong to the character before them.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++n;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
     }
     return n;
 }
@@ -42,8 +41,7 @@ std::vector<std::string_view> TextMetricsService::splitLines(std::string_view te
     while (i < text.size()) {
         if (text[i] == '\r' || text[i] == '\n') {
             lines.push_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
             start = ++i;
         } else {
             ++i;

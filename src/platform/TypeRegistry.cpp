@@ -10,14 +10,10 @@ namespace ov {
 namespace {
 
 size_t hostSizeOf(const std::string& type) {
-    if (type == "Boolean" || type == "Integer")
-        return 2;
-    if (type == "Double" || type == "Currency" || type == "Date")
-        return 8;
-    if (type == "Byte")
-        return 1;
-    if (type == "Variant")
-        return 16;
+    if (type == "Boolean" || type == "Integer") return 2;
+    if (type == "Double" || type == "Currency" || type == "Date") return 8;
+    if (type == "Byte") return 1;
+    if (type == "Variant") return 16;
     return 4; // Long, Single, String and object references, enumerations
 }
 
@@ -45,20 +41,20 @@ TypeRegistry& TypeRegistry::instance() {
     return registry;
 }
 
-void TypeRegistry::addClass(const ClassInfo& info, Factory factory) { m_classes.push_back({&info, std::move(factory)}); }
+void TypeRegistry::addClass(const ClassInfo& info, Factory factory) {
+    m_classes.push_back({&info, std::move(factory)});
+}
 
 const ClassInfo* TypeRegistry::findClass(std::string_view name) const {
     for (const auto& c : m_classes) {
-        if (equalsNoCase(c.info->name, name))
-            return c.info;
+        if (equalsNoCase(c.info->name, name)) return c.info;
     }
     return nullptr;
 }
 
 const TypeRegistry::ClassEntry* TypeRegistry::findProgId(std::string_view progId) const {
     for (const auto& c : m_classes) {
-        if (equalsNoCase(c.info->progId(), progId))
-            return &c;
+        if (equalsNoCase(c.info->progId(), progId)) return &c;
     }
     return nullptr;
 }
@@ -72,7 +68,8 @@ ObjectRef TypeRegistry::create(std::string_view progId) const {
 
 ObjectRef TypeRegistry::createPropertyPage(std::string_view className) const {
     for (const auto& c : m_classes) {
-        if (c.info->kind == ClassInfo::Kind::PropertyPage && c.factory && equalsNoCase(c.info->name, className))
+        if (c.info->kind == ClassInfo::Kind::PropertyPage && c.factory &&
+            equalsNoCase(c.info->name, className))
             return c.factory();
     }
     throw Failure(429, "ActiveX component can't create object (property page " + shown(className) + ")");

@@ -15,18 +15,15 @@ namespace {
 
 template <class T>
 T checkedWhole(double v, double lo, double hi) {
-    if (std::isnan(v))
-        throw Failure(6);
+    if (std::isnan(v)) throw Failure(6);
     double r = Variant::roundHalfEven(v);
-    if (r < lo || r > hi)
-        throw Failure(6);
+    if (r < lo || r > hi) throw Failure(6);
     return static_cast<T>(r);
 }
 
 // An object converts through its default member (DISPID 0), as late binding does.
 Variant defaultValue(const ObjectRef& o) {
-    if (!o)
-        throw Failure(91);
+    if (!o) throw Failure(91);
     return o->get("", {});
 }
 
@@ -105,10 +102,11 @@ bool plainDecimal(std::string_view t, std::string& out) {
     return i == t.size();
 }
 
-
 } // namespace
 
-void throwTypeMismatch(const std::string& detail) { throw Failure(13, failureText(13) + " (" + detail + ")"); }
+void throwTypeMismatch(const std::string& detail) {
+    throw Failure(13, failureText(13) + " (" + detail + ")");
+}
 
 bool Variant::isNothing() const {
     auto* o = std::get_if<ObjectRef>(&m_value);
@@ -134,8 +132,7 @@ bool Variant::isNumeric() const {
 std::string Variant::typeName() const {
     static const char* const names[] = {"Empty",  "Null",   "Boolean", "Integer", "Long",
                                         "Single", "Double", "String",  "Object",  "Record"};
-    if (isNothing())
-        return "Nothing";
+    if (isNothing()) return "Nothing";
     return names[m_value.index()];
 }
 
@@ -159,8 +156,7 @@ double Variant::toDouble() const {
         double d = 0;
         if (!parseNumber(std::get<std::string>(m_value), d))
             throwTypeMismatch("\"" + std::get<std::string>(m_value) + "\" is not a number");
-        if (!std::isfinite(d))
-            throw Failure(err::Overflow); // "1e400" reads as infinity
+        if (!std::isfinite(d)) throw Failure(err::Overflow); // "1e400" reads as infinity
         return d;
     }
     case Type::Object:
@@ -173,26 +169,20 @@ double Variant::toDouble() const {
 
 float Variant::toSingle() const {
     double d = toDouble();
-    if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
-        throw Failure(6);
+    if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max()) throw Failure(6);
     return static_cast<float>(d);
 }
 
 int16_t Variant::toInt16() const {
-    if (type() == Type::Integer)
-        return std::get<int16_t>(m_value);
-    if (type() == Type::Boolean)
-        return std::get<Bool>(m_value).value;
+    if (type() == Type::Integer) return std::get<int16_t>(m_value);
+    if (type() == Type::Boolean) return std::get<Bool>(m_value).value;
     return checkedWhole<int16_t>(toDouble(), -32768.0, 32767.0);
 }
 
 int32_t Variant::toInt32() const {
-    if (type() == Type::Long)
-        return std::get<int32_t>(m_value);
-    if (type() == Type::Integer)
-        return std::get<int16_t>(m_value);
-    if (type() == Type::Boolean)
-        return std::get<Bool>(m_value).value;
+    if (type() == Type::Long) return std::get<int32_t>(m_value);
+    if (type() == Type::Integer) return std::get<int16_t>(m_value);
+    if (type() == Type::Boolean) return std::get<Bool>(m_value).value;
     return checkedWhole<int32_t>(toDouble(), -2147483648.0, 2147483647.0);
 }
 
@@ -203,13 +193,10 @@ bool Variant::toBool() const {
     case Type::String: {
         const auto& s = std::get<std::string>(m_value);
         std::string t = trimBlanks(s);
-        if (equalsNoCase(t, "True"))
-            return true;
-        if (equalsNoCase(t, "False"))
-            return false;
+        if (equalsNoCase(t, "True")) return true;
+        if (equalsNoCase(t, "False")) return false;
         double d = 0;
-        if (!parseNumber(t, d))
-            throwTypeMismatch("\"" + s + "\" is not a Boolean");
+        if (!parseNumber(t, d)) throwTypeMismatch("\"" + s + "\" is not a Boolean");
         return d != 0;
     }
     default:
@@ -244,16 +231,13 @@ std::string Variant::toString() const {
 }
 
 ObjectRef Variant::toObject() const {
-    if (type() == Type::Empty)
-        return {};
-    if (auto* o = std::get_if<ObjectRef>(&m_value))
-        return *o;
+    if (type() == Type::Empty) return {};
+    if (auto* o = std::get_if<ObjectRef>(&m_value)) return *o;
     throwTypeMismatch("object expected, found " + typeName());
 }
 
 bool operator==(const Variant& a, const Variant& b) {
-    if (a.m_value.index() != b.m_value.index())
-        return false;
+    if (a.m_value.index() != b.m_value.index()) return false;
     switch (a.type()) {
     case Variant::Type::Empty:
     case Variant::Type::Null:
@@ -281,20 +265,16 @@ bool operator==(const Variant& a, const Variant& b) {
 double Variant::roundHalfEven(double v) {
     double floorV = std::floor(v);
     double diff = v - floorV;
-    if (diff > 0.5)
-        return floorV + 1;
-    if (diff < 0.5)
-        return floorV;
+    if (diff > 0.5) return floorV + 1;
+    if (diff < 0.5) return floorV;
     return std::fmod(floorV, 2.0) == 0 ? floorV : floorV + 1;
 }
 
 bool Variant::parseNumber(std::string_view text, double& out) {
     std::string t = trimBlanks(text);
-    if (t.empty())
-        return false;
+    if (t.empty()) return false;
     if (t.size() > 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
-        if (t.size() > 10)
-            return false;
+        if (t.size() > 10) return false;
         uint64_t v = 0;
         for (size_t i = 2; i < t.size(); ++i) {
             char c = t[i];
@@ -302,8 +282,7 @@ bool Variant::parseNumber(std::string_view text, double& out) {
                     : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                     : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                                              : -1;
-            if (d < 0)
-                return false;
+            if (d < 0) return false;
             v = v * 16 + static_cast<uint64_t>(d);
         }
         // Up to four digits is a 16-bit value, more a 32-bit one; both read as signed.
@@ -314,8 +293,7 @@ bool Variant::parseNumber(std::string_view text, double& out) {
         return true;
     }
     std::string plain;
-    if (!plainDecimal(t, plain))
-        return false;
+    if (!plainDecimal(t, plain)) return false;
     char* end = nullptr;
     out = std::strtod(plain.c_str(), &end);
     return end == plain.c_str() + plain.size();
@@ -327,8 +305,7 @@ bool Variant::isNumericText(std::string_view text) {
 }
 
 std::string Variant::numberText(double v, int significantDigits) {
-    if (v == 0)
-        return "0";
+    if (v == 0) return "0";
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*G", significantDigits, v);
     std::string s = buf;
@@ -338,8 +315,7 @@ std::string Variant::numberText(double v, int significantDigits) {
     if (mantissa.find('.') != std::string::npos) {
         while (!mantissa.empty() && mantissa.back() == '0')
             mantissa.pop_back();
-        if (!mantissa.empty() && mantissa.back() == '.')
-            mantissa.pop_back();
+        if (!mantissa.empty() && mantissa.back() == '.') mantissa.pop_back();
     }
     if (!exponent.empty()) {
         // "E+05" -> "E+5"

@@ -72,7 +72,8 @@ private:
         int16_t value;
         bool operator==(const Bool&) const = default;
     };
-    std::variant<std::monostate, NullTag, Bool, int16_t, int32_t, float, double, std::string, ObjectRef, std::any>
+    std::variant<std::monostate, NullTag, Bool, int16_t, int32_t, float, double, std::string, ObjectRef,
+                 std::any>
         m_value;
     friend struct VariantAccess;
 
@@ -95,12 +96,13 @@ public:
 template <class R>
 R Variant::toRecord() const {
     if (auto* a = std::get_if<std::any>(&m_value)) {
-        if (auto* r = std::any_cast<R>(a))
-            return *r;
+        if (auto* r = std::any_cast<R>(a)) return *r;
     }
     throwTypeMismatch("record expected, found " + typeName());
 }
 
-inline bool operator==(const Variant::NullTag&, const Variant::NullTag&) { return true; }
+inline bool operator==(const Variant::NullTag&, const Variant::NullTag&) {
+    return true;
+}
 
 } // namespace ov

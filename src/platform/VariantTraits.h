@@ -47,8 +47,7 @@ struct VariantTraits<OleColor> {
         // Round first, then check: a half at either end decides which side of the range it lands on,
         // and a value outside it must never reach the integer conversion.
         double d = Variant::roundHalfEven(v.toDouble());
-        if (std::isnan(d) || d < -2147483648.0 || d > 4294967295.0)
-            throw Failure(err::Overflow);
+        if (std::isnan(d) || d < -2147483648.0 || d > 4294967295.0) throw Failure(err::Overflow);
         return d < 0 ? static_cast<OleColor>(static_cast<int32_t>(d)) : static_cast<OleColor>(d);
     }
 };
@@ -94,11 +93,9 @@ struct VariantTraits<std::shared_ptr<X>,
     static Variant to(const std::shared_ptr<X>& v) { return Variant(std::const_pointer_cast<M>(v)); }
     static std::shared_ptr<X> from(const Variant& v) {
         auto o = v.toObject();
-        if (!o)
-            return {};
+        if (!o) return {};
         auto t = std::dynamic_pointer_cast<M>(o);
-        if (!t)
-            throwTypeMismatch(std::string(M::kClassName) + " expected");
+        if (!t) throwTypeMismatch(std::string(M::kClassName) + " expected");
         return t;
     }
 };
@@ -109,8 +106,7 @@ struct VariantTraits<std::optional<T>> {
     static std::string typeName() { return VariantTraits<T>::typeName(); }
     static Variant to(const std::optional<T>& v) { return v ? VariantTraits<T>::to(*v) : Variant(); }
     static std::optional<T> from(const Variant& v) {
-        if (v.isEmpty())
-            return std::nullopt;
+        if (v.isEmpty()) return std::nullopt;
         return VariantTraits<T>::from(v);
     }
 };

@@ -9,13 +9,13 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
-#include "platform/TreeView.h"
 #include "platform/Shape.h"
+#include "platform/TreeView.h"
 #include "platform/UserControl.h"
-#include "render/TreePainter.h"
 #include "render/ChoicePainter.h"
 #include "render/EditPainter.h"
 #include "render/ShapePainter.h"
+#include "render/TreePainter.h"
 
 #include <algorithm>
 #include <array>

@@ -21,8 +21,7 @@ auto guarded(const char* source, F body) -> decltype(body()) {
             msgBox("Error: " + std::to_string(f.number()) + "\r\n" + f.description(), mb::Critical,
                    Runtime::current().application().title + source);
         }
-        if constexpr (!std::is_void_v<decltype(body())>)
-            return decltype(body()){};
+        if constexpr (!std::is_void_v<decltype(body())>) return decltype(body()){};
     }
 }
 
@@ -45,11 +44,13 @@ void CPage::describe(ClassBuilder<CPage>& b) {
     b.property("ClientWidth", 0x68030018, &CPage::ClientWidth);
     b.property("ClientLeft", 0x68030017, &CPage::ClientLeft);
     b.property("Tag", 0x68030016, &CPage::Tag, &CPage::setTag);
-    b.property("TagVariant", 0x68030015, &CPage::TagVariant, &CPage::letTagVariant).set(&CPage::setTagVariant);
+    b.property("TagVariant", 0x68030015, &CPage::TagVariant, &CPage::letTagVariant)
+        .set(&CPage::setTagVariant);
     b.property("BannerTitle", 0x68030014, &CPage::BannerTitle, &CPage::setBannerTitle);
     b.property("BannerDescription", 0x68030013, &CPage::BannerDescription, &CPage::setBannerDescription);
     b.property("WatermarkTitle", 0x68030012, &CPage::WatermarkTitle, &CPage::setWatermarkTitle);
-    b.property("WatermarkDescription", 0x68030011, &CPage::WatermarkDescription, &CPage::setWatermarkDescription);
+    b.property("WatermarkDescription", 0x68030011, &CPage::WatermarkDescription,
+               &CPage::setWatermarkDescription);
     b.property("WatermarkRule", 0x68030010, &CPage::WatermarkRule, &CPage::setWatermarkRule);
     b.property("Name", 0x6803000F, &CPage::Name);
     b.property("HelpContextID", 0x6803001E, &CPage::HelpContextID, &CPage::setHelpContextID);
@@ -58,8 +59,7 @@ void CPage::describe(ClassBuilder<CPage>& b) {
 
 ObjectRef CPage::page() const {
     ObjectRef p = m_wizardPage.lock();
-    if (!p)
-        throw Failure(err::ObjectNotSet);
+    if (!p) throw Failure(err::ObjectNotSet);
     return p;
 }
 
@@ -68,8 +68,7 @@ int32_t CPage::PageIndex() {
 }
 
 void CPage::setPageIndex(int32_t) {
-    if (wizardThreadState().showErrors)
-        msgBox("You can't set read-only PageIndex property.");
+    if (wizardThreadState().showErrors) msgBox("You can't set read-only PageIndex property.");
 }
 
 int32_t CPage::PageNext() {
@@ -121,7 +120,8 @@ void CPage::setBannerTitle(const std::string& value) {
     guarded(" - CPage:Bannertitle Let", [&] { page()->let("BannerTitle", value); });
 }
 std::string CPage::BannerDescription() {
-    return guarded(" - CPage:BannerDescription Get", [&] { return page()->get("BannerDescription").toString(); });
+    return guarded(" - CPage:BannerDescription Get",
+                   [&] { return page()->get("BannerDescription").toString(); });
 }
 void CPage::setBannerDescription(const std::string& value) {
     guarded(" - CPage:BannerDescription Let", [&] { page()->let("BannerDescription", value); });
@@ -152,8 +152,12 @@ void CPage::setName(const std::string& name) {
     guarded(" - CPage:Name Let", [&] { m_name = name; });
 }
 
-int32_t CPage::HelpContextID() { return page()->get("HelpContextID").toInt32(); }
-void CPage::setHelpContextID(int32_t value) { page()->let("HelpContextID", value); }
+int32_t CPage::HelpContextID() {
+    return page()->get("HelpContextID").toInt32();
+}
+void CPage::setHelpContextID(int32_t value) {
+    page()->let("HelpContextID", value);
+}
 
 Variant CPage::WizardPage() {
     return guarded(" - CPage:WizardPage Get", [&] { return Variant(m_wizardPage.lock()); });

@@ -17,8 +17,8 @@ namespace ov {
 // Writing goes through FileAccess::writeInFolder: never through a symbolic link, never over what is not
 // a regular file, never anywhere but the application folder. An application folder that is empty or
 // missing fails with 76 ("Path not found"); a link, folder, FIFO or device named like the file, a file
-// with other hard links, or no permission, fails with 75 ("Path/File access error: <file>: <why>"). The caller decides what a
-// failure means: the navigator reports it, a page swallows it.
+// with other hard links, or no permission, fails with 75 ("Path/File access error: <file>: <why>"). The
+// caller decides what a failure means: the navigator reports it, a page swallows it.
 class CaptionsFile {
 public:
     // A file for the control called `name` (its name in its container).

@@ -118,8 +118,8 @@ OvWizardNavigator::OvWizardNavigator() {
         cmd.setTag(std::to_string(static_cast<int32_t>(d.rule)));
         m_buttonLinks.emplace_back(cmd.Click().connect([this, position] { onButtonClick(position); }));
         // Focus handling never fails: a host handler's failure stays with the handler.
-        m_buttonLinks.emplace_back(
-            cmd.GotFocus().connect([this, position] { ignoreFailures([&] { OnButtonGotFocus(position); }); }));
+        m_buttonLinks.emplace_back(cmd.GotFocus().connect(
+            [this, position] { ignoreFailures([&] { OnButtonGotFocus(position); }); }));
     }
     for (const char* holder : {"imgBanner", "imgBannerBig", "imgWatermark", "imgWatermarkBig"})
         addChild<Image>(holder).setVisible(false);

@@ -6,7 +6,9 @@
 
 namespace ov {
 
-WizardThreadState& wizardThreadState() { return Runtime::current().threadState<WizardThreadState>(); }
+WizardThreadState& wizardThreadState() {
+    return Runtime::current().threadState<WizardThreadState>();
+}
 
 void CreateWizardGlobals() {
     auto& s = wizardThreadState();
@@ -26,8 +28,7 @@ void ReleaseWizardGlobals() {
 
 std::shared_ptr<CWizardNavigator> subscribeWizardMediator() {
     auto& s = wizardThreadState();
-    if (!s.mediator)
-        CreateWizardGlobals();
+    if (!s.mediator) CreateWizardGlobals();
     return s.mediator;
 }
 

@@ -57,7 +57,8 @@ protected:
         }));
         for (auto p : {Pos::ovBPLeft, Pos::ovBPLeftMiddle, Pos::ovBPRightMiddle, Pos::ovBPRight}) {
             auto& b = button(p);
-            connections.push_back(b.GotFocus().connect([this, &b] { log.push_back(b.Name() + " GotFocus"); }));
+            connections.push_back(
+                b.GotFocus().connect([this, &b] { log.push_back(b.Name() + " GotFocus"); }));
             connections.push_back(b.Click().connect([this, &b] { log.push_back(b.Name() + " Click"); }));
         }
         form->show();

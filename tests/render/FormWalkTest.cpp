@@ -1,6 +1,7 @@
 // The fuzzer's walk (show, click through the wizard, press keys, render) over the kept regression
 // inputs and the sample wizard: each is walked to its end without anything but ov::Failure escaping.
 #include "support/FormWalk.h"
+
 #include "support/TestFiles.h"
 
 #include <algorithm>
