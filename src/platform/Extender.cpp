@@ -75,14 +75,21 @@ std::pair<Object*, const EventInfo*> Extender::resolveEvent(std::string_view nam
     return m_control->resolveEvent(name);
 }
 
-void Extender::recordChange(std::string_view key) {
+bool Extender::changedKeyKnown(std::string_view key, size_t hash) const {
     // Controls report the same few keys over and over (a page change rewrites a dozen of them), so
     // the look-up compares hashes first and strings only where they agree.
+    for (size_t i = 0; i < m_changedKeyHashes.size(); ++i)
+        if (m_changedKeyHashes[i] == hash && m_changedKeys[i] == key) return true;
+    return false;
+}
+
+bool Extender::hasChangedKey(std::string_view key) const {
+    return changedKeyKnown(key, std::hash<std::string_view>{}(key));
+}
+
+void Extender::recordChange(std::string_view key) {
     const size_t hash = std::hash<std::string_view>{}(key);
-    bool known = false;
-    for (size_t i = 0; i < m_changedKeyHashes.size() && !known; ++i)
-        known = m_changedKeyHashes[i] == hash && m_changedKeys[i] == key;
-    if (!known) {
+    if (!changedKeyKnown(key, hash)) {
         m_changedKeys.emplace_back(key);
         m_changedKeyHashes.push_back(hash);
     }

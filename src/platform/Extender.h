@@ -129,6 +129,8 @@ public:
     // order of their first report: which properties changed, not how often. A control that keeps
     // changing its properties while it runs holds at most as many keys as it has.
     const std::vector<std::string>& changedKeys() const { return m_changedKeys; }
+    // Whether `key` (exact spelling) is among changedKeys.
+    bool hasChangedKey(std::string_view key) const;
     void clearChangedKeys();
 
     ExtenderValues values() const;
@@ -179,6 +181,7 @@ private:
     DockSpace m_dockSpace;   // the free area this control was docked in (see Form::layoutDocked)
     std::vector<std::string> m_changedKeys;
     std::vector<size_t> m_changedKeyHashes; // beside m_changedKeys, for the look-up before an append
+    bool changedKeyKnown(std::string_view key, size_t hash) const;
 };
 
 } // namespace ov

@@ -282,9 +282,6 @@ private:
     ovEn_Button_Position m_finishPosition = ovEn_Button_Position::ovBPRightMiddle;
     ovEn_Button_Position m_defaultButton = kNavigatorDefaultButton;
     ovEn_Button_Position m_cancelButton = kNavigatorCancelButton;
-    // Where each button field's stored key (position * 4 + field) was last found among the site's changed
-    // keys: a hint that spares the search when the button set is applied again.
-    std::array<size_t, 16> m_changedKeyAt{};
     bool m_focusPending = false;
     bool m_resizing = false;
     FontRef m_buttonFont;

@@ -6,8 +6,6 @@
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
 
-#include <algorithm>
-
 namespace ov {
 
 namespace {
@@ -250,15 +248,7 @@ void OvWizardNavigator::onChangeButtons() {
         const Extender* site = isSited() ? &extender() : nullptr;
         const bool settled = ambientUserMode() && site && site->form() && site->form()->needsSaving();
         auto holds = [&](ovEn_Button_Position p, Field field, bool same) {
-            if (!settled || !same) return false;
-            const std::vector<std::string>& keys = site->changedKeys();
-            const std::string& key = storedKey(p, field);
-            size_t& at = m_changedKeyAt[buttonSlot(p) * 4 + field];
-            if (at < keys.size() && keys[at] == key) return true;
-            auto found = std::find(keys.begin(), keys.end(), key);
-            if (found == keys.end()) return false;
-            at = static_cast<size_t>(found - keys.begin());
-            return true;
+            return settled && same && site->hasChangedKey(storedKey(p, field));
         };
         for (auto p : kButtonPositions) {
             const ButtonSetting& s = useDefault ? m.defaultSet(p) : m.pageSet(p);
