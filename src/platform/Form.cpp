@@ -4,6 +4,7 @@
 #include "platform/Failure.h"
 #include "platform/Font.h"
 #include "platform/FormControls.h"
+#include "platform/FormFile.h"
 #include "platform/PropertyBag.h"
 #include "platform/Runtime.h"
 #include "platform/Text.h"
@@ -40,18 +41,6 @@ FrameAllowance allowance(int16_t borderStyle) {
     default:
         return {4, 19};
     }
-}
-
-bool isLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool isIdentifier(std::string_view s) {
-    if (s.empty() || s.size() > 40 || !isLetter(s[0])) return false;
-    return std::all_of(s.begin(), s.end(), [](char c) { return isLetter(c) || isDigit(c) || c == '_'; });
 }
 
 [[noreturn]] void invalid(const std::string& what) {
@@ -278,7 +267,7 @@ void Form::rollback(const ExtenderRef& ext, const Snapshot& snap) {
 }
 
 void Form::checkNewName(std::string_view name, const Extender* except) const {
-    if (!isIdentifier(name)) invalid("'" + shown(name) + "' is not a valid control name");
+    if (!FormFile::isName(name)) invalid("'" + shown(name) + "' is not a valid control name");
     auto it = m_byName.find(name);
     if (it != m_byName.end() && it->second != except)
         invalid("a control named " + it->second->m_name + " is already on " + m_name);

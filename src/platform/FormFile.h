@@ -116,8 +116,9 @@ public:
     // regular file of at most kMaxFileBytes.
     static FormRef load(const std::string& path, Mode mode);
 
-    // Whether `name` can name a form or control in a file: a letter, then letters, digits or "_", at
-    // most 40 characters (the rule Extender::setName applies, checked before any control exists).
+    // Whether `name` can name a form or control: a letter, then letters, digits or "_", at most 40
+    // characters. The one rule for names: a form refuses any other control name, and files are
+    // checked with it before any control exists.
     static bool isName(std::string_view name);
     // The registered class that a loader can create from `progId`, or null.
     static const TypeRegistry::ClassEntry* creatableClass(std::string_view progId);
