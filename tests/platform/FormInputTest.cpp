@@ -92,8 +92,7 @@ TEST_F(FormInputTest, ShowingTheFormFocusesTheFirstTabStopInTabIndexOrder) {
     EXPECT_EQ(form->focusedChild(), &probe(a)->ok());
     EXPECT_TRUE(probe(a)->ok().hasFocus());
     auto other = Form::create("frmOther", Mode::Run);
-    auto p = other->add(Probe::kProgId, "P");
-    p->setTabStop(false);
+    other->add(Probe::kProgId, "P")->setTabStop(false);
     auto q = other->add(Probe::kProgId, "Q");
     probe(q)->ok().setTabIndex(9); // cmdCancel (2) now comes first
     other->show();

@@ -88,10 +88,9 @@ TEST_F(HostLabelTest, TheSampleWizardsInteriorPagesShowTheirText) {
     // The client area of an interior page: below the banner, left of the edge, above the navigator.
     auto clientInk = [&](const char* page) {
         auto p = run->control(page);
-        const int left = p->get("ClientLeft").toInt32() / 15, top = p->get("ClientTop").toInt32() / 15;
-        const int width = p->get("ClientWidth").toInt32() / 15,
-                  height = p->get("ClientHeight").toInt32() / 15;
-        return inkCount(renderer.render(*run), left, top, width, height, face);
+        auto pixels = [&](const char* key) { return p->get(key).toInt32() / 15; };
+        return inkCount(renderer.render(*run), pixels("ClientLeft"), pixels("ClientTop"),
+                        pixels("ClientWidth"), pixels("ClientHeight"), face);
     };
     EXPECT_EQ(nav->CurrentPage()->Name(), "Welcome");
     nav->NextClick();

@@ -71,7 +71,7 @@ TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
     // has its own colour, so a misplaced block or chunk boundary shows in the last rows drawn.
     constexpr int w = 300, h = 1200;
     std::vector<uint8_t> rgba(size_t{w} * h * 4);
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             uint8_t* p = &rgba[(size_t{static_cast<size_t>(y)} * w + x) * 4];
             p[0] = static_cast<uint8_t>(y);
@@ -79,7 +79,6 @@ TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
             p[2] = static_cast<uint8_t>(x);
             p[3] = 255;
         }
-    }
     auto picture = Picture::fromPixels(w, h, PixelFormat::Rgba32, rgba);
     EXPECT_GT(picture->bytes().size(), size_t{w} * h * 4);
     Bitmap b = show(picture, 0, -1000); // rows 1000 to 1199 are in view

@@ -38,8 +38,7 @@ TEST(TypeRegistryTest, RecordLayoutFollowsHostAlignmentAndRoundsUpToItsWidestFie
             at.push_back(f.offset);
         }
         EXPECT_EQ(laid, fields);
-        EXPECT_EQ(at, offsets) << fields.size();
-        EXPECT_EQ(r.size, size) << fields.size();
+        EXPECT_EQ(std::pair(at, r.size), std::pair(offsets, size)) << fields.size();
     }
 }
 
