@@ -307,13 +307,8 @@ protected:
 // What became of a modal form of one probe, by the hook that drove it.
 TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRemains) {
     Log seen;
-    struct Case {
-        const char* what;
-        std::function<void(Form&)> hook;
-        Log hooks;
-        bool loaded;
-        int failure;
-    } cases[] = {
+    // What the hook does, the hook, the probe's hooks run, whether the form stays loaded, the failure.
+    const std::tuple<const char*, std::function<void(Form&)>, Log, bool, int> cases[] = {
         {"no hook: unloaded at once", nullptr, {"P Show", "P Hide", "P Terminate"}, false, 0},
         {"the hook presses Enter: OK unloads",
          [&](Form& f) {
@@ -327,21 +322,20 @@ TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRema
         {"the hook only hides", [](Form& f) { f.hide(); }, {"P Show", "P Hide"}, true, 0},
         {"the hook fails", [](Form&) { throw ov::Failure(ov::err::InvalidProcedureCall); }, {}, false, 5},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, hook, hooks, loaded, failure] : cases) {
+        SCOPED_TRACE(what);
         auto form = Form::create("frmDialog", Mode::Run);
         auto p = form->add(Probe::kProgId, "P");
         auto okClicked = probe(p)->ok().Click().connect([&] { form->unload(); });
-        previous = Form::setModalHook(c.hook);
+        previous = Form::setModalHook(hook);
         log().clear();
-        EXPECT_EQ(failureNumber([&] {
-                      c.hook && !c.loaded && !c.failure ? form->Show(int16_t{1}) : form->showModal();
-                  }),
-                  c.failure);
-        if (!c.failure) {
-            EXPECT_EQ(log(), c.hooks);
+        EXPECT_EQ(
+            failureNumber([&] { hook && !loaded && !failure ? form->Show(int16_t{1}) : form->showModal(); }),
+            failure);
+        if (!failure) {
+            EXPECT_EQ(log(), hooks);
         }
-        EXPECT_EQ(form->isLoaded(), c.loaded);
+        EXPECT_EQ(form->isLoaded(), loaded);
         EXPECT_FALSE(form->isModal());
         Form::setModalHook(previous);
     }
