@@ -78,23 +78,9 @@ protected:
     }
 };
 
-// What Next raises from page 1 with the focus on Cancel: the focus moves to the button, which is
-// clicked, and the navigator moves on. A mouse click and Alt+N must both give exactly this. (The
-// navigator hears the button's Click before the test's own handler, connected later, does.)
-const std::vector<std::string> kNextFromWelcome = {
-    "OnButtonGotFocus 3", "cmdRightMiddle GotFocus", "BeforePageChange to License",
-    "AfterPageChange to License, shown: License", "cmdRightMiddle Click"};
-
-TEST_F(AccessKeyTest, AltNGoesToTheNextPage) {
-    ASSERT_EQ(button(Pos::ovBPRightMiddle).Caption(), "&Next >");
-    EXPECT_TRUE(form->pressKey('N', kAlt));
-    EXPECT_EQ(log, kNextFromWelcome);
-    EXPECT_EQ(current(), "License");
-}
-
-TEST_F(AccessKeyTest, OnlyAVisibleEnabledButtonAnswersItsKey) {
-    // Page 1: "< &Back" is disabled and "&Help" hidden; "Cancel" marks no key.
-    // Disabled Back, hidden Help, "Cancel" (no mark), N without Alt (a plain key), X (no button marks it).
+TEST_F(AccessKeyTest, AltAndAMarkedLetterPressesOnlyAVisibleEnabledButton) {
+    // Page 1: disabled Back, hidden Help, "Cancel" (no mark), N without Alt (a plain key), X (no button
+    // marks it).
     for (auto [key, shift] :
          {std::pair{'B', kAlt}, {'H', kAlt}, {'C', kAlt}, {'N', int16_t{0}}, {'X', kAlt}}) {
         log.clear();
@@ -102,7 +88,16 @@ TEST_F(AccessKeyTest, OnlyAVisibleEnabledButtonAnswersItsKey) {
         EXPECT_EQ(log, std::vector<std::string>{}) << "key " << key << " shift " << shift;
         EXPECT_EQ(current(), "Welcome");
     }
-
+    // Alt+N from page 1 with the focus on Cancel: the focus moves to the button, which is clicked, and
+    // the navigator moves on, exactly as for a mouse click. (The navigator hears the button's Click
+    // before the test's own handler, connected later, does.)
+    ASSERT_EQ(button(Pos::ovBPRightMiddle).Caption(), "&Next >");
+    EXPECT_TRUE(form->pressKey('N', kAlt));
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       "OnButtonGotFocus 3", "cmdRightMiddle GotFocus", "BeforePageChange to License",
+                       "AfterPageChange to License, shown: License", "cmdRightMiddle Click"}));
+    EXPECT_EQ(current(), "License");
+    log.clear();
     nav->let("LeftButtonVisible", true); // Help shows: now Alt+H reaches it
     form->pressKey('H', kAlt);
     EXPECT_EQ(log, (std::vector<std::string>{"OnButtonGotFocus 1", "cmdLeft GotFocus", "HelpClick",
@@ -114,25 +109,20 @@ TEST_F(AccessKeyTest, LetterCaseAndShiftDoNotMatterAndDoubleAmpersandIsNoMark) {
     EXPECT_EQ(current(), "License");
 
     // At run time a caption write lasts until the next page change.
-    struct Case {
-        const char* caption;
-        int16_t key;
-        bool presses;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, int16_t, bool> cases[] = {
         {"&back", 'B', true},                           // lower case mark, upper case key
         {"&&Back", 'B', false},                         // "&&" is a plain ampersand
         {"R&&&D", 'D', true},                           // a plain "&", then a mark on D
         {"R&&&D", 'R', false},  {"Step &2", '2', true}, // digits are keys too
         {"Back&", 'B', false},                          // a trailing mark marks nothing
     };
-    for (const auto& c : cases) {
-        nav->let("LeftMiddleButtonCaption", c.caption);
+    for (auto [caption, key, presses] : cases) {
+        nav->let("LeftMiddleButtonCaption", caption);
         log.clear();
-        form->pressKey(c.key, kAlt);
+        form->pressKey(key, kAlt);
         const bool pressed =
             std::find(log.begin(), log.end(), "AfterPageChange to Welcome, shown: Welcome") != log.end();
-        EXPECT_EQ(pressed, c.presses) << c.caption << " with Alt+" << char(c.key);
+        EXPECT_EQ(pressed, presses) << caption << " with Alt+" << char(key);
         if (pressed) {
             form->pressKey('N', kAlt); // back to License for the next case
             ASSERT_EQ(current(), "License");

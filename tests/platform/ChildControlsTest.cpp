@@ -12,8 +12,6 @@
 
 namespace {
 
-using ov::Variant;
-
 class ChildControlsTest : public ::testing::Test {
 protected:
     ov::Runtime runtime;
@@ -47,16 +45,14 @@ TEST_F(ChildControlsTest, AChildReadByNameIsTheControlTheTypedCallsReach) {
 
 TEST_F(ChildControlsTest, WrongIndexesFailWithTheHostsNumbers) {
     const int32_t count = nav->get("Controls").toObject()->get("Count").toInt32();
+    const ov::Args twoIndexes{"cmdLeft", 1};
     ovtest::expectRefusals({
         {[&] { nav->get("Controls", {"cmdNowhere"}); },
          "730 Control not found (cmdNowhere in OvWizardNavigator)"},
         {[&] { nav->get("Controls", {-1}); }, "9 Subscript out of range (Controls(-1))"},
         {[&] { nav->get("Controls", {count}); },
          "9 Subscript out of range (Controls(" + std::to_string(count) + "))"},
-        {[&] {
-             nav->get("Controls", {"cmdLeft", 1});
-         },
-         "450"},
+        {[&] { nav->get("Controls", twoIndexes); }, "450"},
     });
 }
 

@@ -51,10 +51,7 @@ TEST_F(FileAccessTest, LoadReadsRegularFilesUpToTheLimitAndRefusesEverythingElse
         return "75 Path/File access error: " + path + ": " + why;
     };
     const std::string limit = "larger than the limit of 33554432 bytes";
-    struct Case {
-        std::string path;
-        std::string failure;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {small, ""},
         {(dir / "link.json").string(), ""},
         {"/dev/zero", access("/dev/zero", "a device, not a regular file")},
@@ -66,12 +63,11 @@ TEST_F(FileAccessTest, LoadReadsRegularFilesUpToTheLimitAndRefusesEverythingElse
         {(dir / "missing.json").string(), "53 File not found: " + (dir / "missing.json").string()},
         {(dir / "dangling.json").string(), "53 File not found: " + (dir / "dangling.json").string()},
     };
-    EXPECT_EQ(FormFile::kMaxFileBytes, size_t{33554432});
-    for (const Case& c : cases)
-        EXPECT_EQ(failureText([&] { Form::load(c.path, Mode::Run); }), c.failure) << c.path;
+    for (const auto& [path, failure] : cases)
+        EXPECT_EQ(failureText([&] { Form::load(path, Mode::Run); }), failure) << path;
 }
 
-TEST_F(FileAccessTest, AFileAtTheLimitIsReadWhole) {
+TEST_F(FileAccessTest, AFileAtTheLimitIsReadWholeAndTextOfMoreValuesThanTheLimitIsRefusedWhileParsed) {
     const fs::path p = dir / "exact";
     std::ofstream(p, std::ios::binary) << std::string(1000, 'a');
     EXPECT_EQ(FileAccess::readRegularFile(p.string(), 1000), std::string(1000, 'a'));
@@ -81,9 +77,6 @@ TEST_F(FileAccessTest, AFileAtTheLimitIsReadWhole) {
     EXPECT_NE(FileAccess::readRegularFile("/proc/self/status", 1 << 20).find("Name:"), std::string::npos);
     EXPECT_EQ(failureText([&] { FileAccess::readRegularFile("/proc/self/status", 10); }),
               "75 Path/File access error: /proc/self/status: larger than the limit of 10 bytes");
-}
-
-TEST_F(FileAccessTest, TextOfMoreValuesThanTheLimitIsRefusedWhileItIsParsed) {
     // The form object, "format", "version", "name", the list and its numbers: 5 values besides them.
     auto text = [](size_t numbers) {
         std::string t = R"({"format": "OvComCtl.Form", "version": 1, "name": "frmX", "extra": [)";
@@ -97,7 +90,7 @@ TEST_F(FileAccessTest, TextOfMoreValuesThanTheLimitIsRefusedWhileItIsParsed) {
               "321 Invalid file format: x.json: more than 2097152 JSON values");
 }
 
-TEST_F(FileAccessTest, SavingOverAReadOnlyFileIsRefusedAndLeavesItAsItWas) {
+TEST_F(FileAccessTest, SavingOverAReadOnlyFileIsRefusedAndWritingInAFolderTakesOnlyAPlainName) {
     const fs::path target = dir / "form.json";
     std::ofstream(target, std::ios::binary) << "old";
     chmod(target.c_str(), 0444);
@@ -106,6 +99,12 @@ TEST_F(FileAccessTest, SavingOverAReadOnlyFileIsRefusedAndLeavesItAsItWas) {
               "75 Path/File access error: " + target.string() + ": the file is read-only");
     EXPECT_EQ(readAll(target), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1); // no temporary left
+    for (const char* leaf : {"", ".", "..", "a/b"})
+        EXPECT_EQ(failureText([&] { FileAccess::writeInFolder(dir.string(), leaf, "x"); }),
+                  "75 Path/File access error: " + dir.string() + "/" + leaf + ": not a file name")
+            << leaf;
+    FileAccess::writeInFolder(dir.string(), "plain.txt", "text");
+    EXPECT_EQ(readAll(dir / "plain.txt"), "text");
 }
 
 TEST_F(FileAccessTest, AWriteThatWritesNothingIsNotReportedAsSuccess) {
@@ -124,16 +123,6 @@ TEST_F(FileAccessTest, AWriteThatWritesNothingIsNotReportedAsSuccess) {
     EXPECT_EQ(FileAccess::writeAll(0, "abc", Fake::full), "No space left on device");
     EXPECT_EQ(FileAccess::writeAll(0, "abcdefg", Fake::halves), "");
     EXPECT_EQ(FileAccess::writeAll(0, "", Fake::nothing), "");
-}
-
-TEST_F(FileAccessTest, WritingInAFolderTakesOnlyAPlainName) {
-    for (const char* leaf : {"", ".", "..", "a/b"}) {
-        EXPECT_EQ(failureText([&] { FileAccess::writeInFolder(dir.string(), leaf, "x"); }),
-                  "75 Path/File access error: " + dir.string() + "/" + leaf + ": not a file name")
-            << leaf;
-    }
-    FileAccess::writeInFolder(dir.string(), "plain.txt", "text");
-    EXPECT_EQ(readAll(dir / "plain.txt"), "text");
 }
 
 TEST_F(FileAccessTest, LongNamesAreCutInMessages) {

@@ -4,6 +4,8 @@
 #include "platform/FormFile.h"
 #include "platform/FormFileFixture.h"
 
+#include <span>
+
 namespace ovtest {
 namespace {
 
@@ -32,6 +34,9 @@ std::string only(const std::string& key, const std::string& type, const std::str
     return "[" + entry(key, type, value) + "]";
 }
 
+// A text (or the part of one each test varies) and the problem its refusal names.
+using Case = std::pair<std::string, std::string>;
+
 class FormFileRefusalTest : public FormFileFixture {
 protected:
     // Loads `text` from a file and expects the failure; then checks that nothing is left: no sample
@@ -52,12 +57,14 @@ protected:
         }
         EXPECT_EQ(started, ended) << text;
     }
-};
-
-// A text (or the part of one each test varies) and the problem its refusal names.
-struct Case {
-    std::string text;
-    std::string problem;
+    // Each case's text, made a whole file by `whole`, is refused with 321 naming its problem after `prefix`.
+    template <class Whole>
+    void expectRefused(std::span<const Case> cases, Whole whole, const std::string& prefix = "") {
+        for (const auto& [text, problem] : cases) {
+            SCOPED_TRACE(problem);
+            expectRefused(whole(text), 321, prefix + problem);
+        }
+    }
 };
 
 TEST_F(FormFileRefusalTest, BrokenDocumentIsRefused) {
@@ -82,10 +89,7 @@ TEST_F(FormFileRefusalTest, BrokenDocumentIsRefused) {
         {formText("") + "x", "not valid JSON (line 1, column 79)"},
         {doc(R"("version": 1, "name": "frmA", "controls": {})"), "the controls must be a JSON list"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem);
-        expectRefused(c.text, 321, c.problem);
-    }
+    expectRefused(cases, [](const std::string& text) { return text; });
 }
 
 TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
@@ -105,10 +109,9 @@ TEST_F(FormFileRefusalTest, AbsurdFormPropertiesAreRefused) {
         {R"({"Font": "Arial"})", "form Font: a font must be a JSON object"},
         {R"([])", "the form properties must be a JSON object"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem);
-        expectRefused(formText(sampler("One"), R"(, "properties": )" + c.text), 321, c.problem);
-    }
+    expectRefused(cases, [](const std::string& text) {
+        return formText(sampler("One"), R"(, "properties": )" + text);
+    });
 }
 
 TEST_F(FormFileRefusalTest, BadControlEntriesAreRefusedNamingTheControl) {
@@ -141,10 +144,7 @@ TEST_F(FormFileRefusalTest, BadControlEntriesAreRefusedNamingTheControl) {
          "control One: extender Container: no control named 'one' comes before it"},
         {sampler("One", "[]"), "control One: the extender values must be a JSON object"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem);
-        expectRefused(formText(c.text), 321, c.problem);
-    }
+    expectRefused(cases, [](const std::string& text) { return formText(text); });
 }
 
 TEST_F(FormFileRefusalTest, WrongValueTypesAreRefusedNamingControlAndKey) {
@@ -201,10 +201,8 @@ TEST_F(FormFileRefusalTest, WrongValueTypesAreRefusedNamingControlAndKey) {
          "property Memo: the Memo object refused its properties: Lines cannot be negative"},
         {nested, deepNext + "objects nest more than 16 deep"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem);
-        expectRefused(formText(sampler("One", "{}", c.text)), 321, "control One: " + c.problem);
-    }
+    expectRefused(
+        cases, [](const std::string& text) { return formText(sampler("One", "{}", text)); }, "control One: ");
 }
 
 TEST_F(FormFileRefusalTest, ZOrderMustNameEveryControlOnce) {

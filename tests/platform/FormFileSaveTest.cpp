@@ -41,7 +41,8 @@ protected:
     }
 };
 
-TEST_F(FormFileSaveTest, SuccessReplacesTheFileKeepsItsPermissionsAndMarksTheFormSaved) {
+TEST_F(FormFileSaveTest,
+       SuccessReplacesTheFileKeepingItsPermissionsOrMakesOneReadableByAllAndMarksTheFormSaved) {
     const std::string path = pathOf("form.json");
     spit(path, kOld);
     ASSERT_EQ(chmod(path.c_str(), 0600), 0);
@@ -57,11 +58,8 @@ TEST_F(FormFileSaveTest, SuccessReplacesTheFileKeepsItsPermissionsAndMarksTheFor
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(listing(), std::vector<std::string>{"form.json"});
-}
-
-TEST_F(FormFileSaveTest, NewFileIsReadableByAll) {
+    // A new file is readable by all.
     changedForm()->save(pathOf("new.json"));
-    struct stat st {};
     ASSERT_EQ(stat(pathOf("new.json").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
 }
@@ -69,12 +67,8 @@ TEST_F(FormFileSaveTest, NewFileIsReadableByAll) {
 // Every failing save leaves the old file as it was, no temporary file behind, and the form still
 // needing to be saved.
 TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
-    struct Row {
-        const char* what;
-        std::function<void(Form&)> spoil;
-        int number;
-        std::string description; // "%" stands for the path
-    };
+    // What spoils the form, how, and the failure it gives ("%" stands for the path).
+    using Row = std::tuple<const char*, std::function<void(Form&)>, std::string>;
     std::shared_ptr<Memo> loop;
     struct BreakLoop {
         std::shared_ptr<Memo>& memo;
@@ -83,22 +77,21 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
         }
     } breakLoop{loop};
     const Row rows[] = {
-        {"a control's write fails", [](Form&) { Sampler::failAt() = "One WriteProperties"; }, 5,
-         "%: control One: sampler fails in WriteProperties"},
+        {"a control's write fails", [](Form&) { Sampler::failAt() = "One WriteProperties"; },
+         "5 %: control One: sampler fails in WriteProperties"},
         {"an object that cannot be saved",
          [](Form& f) {
              f.control<Sampler>("One")->setValue("Tag", Variant(Form::create("frmX", Mode::Design)));
          },
-         380,
-         "Invalid property value: %: control One: property Tag: a Form object cannot be saved (its class is "
-         "not Persistable)"},
-        {"a record", [](Form& f) { f.control<Sampler>("One")->setValue("Tag", Variant::record(42)); }, 380,
-         "Invalid property value: %: control One: property Tag: a record cannot be saved"},
+         "380 Invalid property value: %: control One: property Tag: a Form object cannot be saved "
+         "(its class is not Persistable)"},
+        {"a record", [](Form& f) { f.control<Sampler>("One")->setValue("Tag", Variant::record(42)); },
+         "380 Invalid property value: %: control One: property Tag: a record cannot be saved"},
         {"text that is not UTF-8", [](Form& f) { f.control<Sampler>("One")->setValue("Text", "caf\xE9"); },
-         380, "Invalid property value: %: control One: property Text: the value is not UTF-8 text"},
+         "380 Invalid property value: %: control One: property Text: the value is not UTF-8 text"},
         {"a control of a class no loader can create",
-         [](Form& f) { f.add(std::make_shared<Stray>(), "Two"); }, 380,
-         "Invalid property value: %: control Two: its class Stray has no program id a loader can create "
+         [](Form& f) { f.add(std::make_shared<Stray>(), "Two"); },
+         "380 Invalid property value: %: control Two: its class Stray has no program id a loader can create "
          "(OvComCtlTest.Stray)"},
         {"a note that holds itself",
          [&loop](Form& f) {
@@ -106,37 +99,34 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
              loop->next = loop;
              f.control<Sampler>("One")->setValue("Memo", loop);
          },
-         380,
-         "Invalid property value: %: control One: property Memo: property Next: property Next: property "
-         "Next: "
-         "property Next: property Next: property Next: property Next: property Next: property Next: property "
-         "Next: property Next: property Next: property Next: property Next: property Next: property Next: "
-         "objects nest more than 16 deep"},
-        {"a form too wide to load again", [](Form& f) { f.setWidth(1000001); }, 380,
-         "Invalid property value: %: form property Width must be from 0 to 1000000 to be saved"},
-        {"a control placed too far", [](Form& f) { f.control("One")->setLeft(-2e9f); }, 380,
-         "Invalid property value: %: control One: extender Left must be from -1000000000 to 1000000000 "
+         "380 Invalid property value: %: control One: property Memo: property Next: property Next: "
+         "property Next: property Next: property Next: property Next: property Next: property Next: "
+         "property Next: property Next: property Next: property Next: property Next: property Next: "
+         "property Next: property Next: objects nest more than 16 deep"},
+        {"a form too wide to load again", [](Form& f) { f.setWidth(1000001); },
+         "380 Invalid property value: %: form property Width must be from 0 to 1000000 to be saved"},
+        {"a control placed too far", [](Form& f) { f.control("One")->setLeft(-2e9f); },
+         "380 Invalid property value: %: control One: extender Left must be from -1000000000 to 1000000000 "
          "to be saved"},
         {"a font too large to load again",
          [](Form& f) {
              f.control<Sampler>("One")->setValue("Font",
                                                  std::const_pointer_cast<Font>(Font::create("Big", 4000)));
          },
-         380,
-         "Invalid property value: %: control One: property Font: the font size must be from 1 to 2048 to be "
-         "saved"},
-        {"a form name that is not an identifier", [](Form&) {}, 380,
-         "Invalid property value: %: the form name 'frm Save' is not an identifier"},
+         "380 Invalid property value: %: control One: property Font: the font size must be from 1 to 2048 "
+         "to be saved"},
+        {"a form name that is not an identifier", [](Form&) {},
+         "380 Invalid property value: %: the form name 'frm Save' is not an identifier"},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
+    for (const auto& [what, spoil, failure] : rows) {
+        SCOPED_TRACE(what);
         const std::string path = pathOf("form.json");
         spit(path, kOld);
-        auto f = std::string(r.what).starts_with("a form name") ? Form::create("frm Save", Mode::Design)
-                                                                : changedForm();
+        auto f = std::string(what).starts_with("a form name") ? Form::create("frm Save", Mode::Design)
+                                                              : changedForm();
         if (!f->findControl("One")) f->add(Sampler::kProgId, "One");
-        r.spoil(*f);
-        std::string expected = std::to_string(r.number) + " " + r.description;
+        spoil(*f);
+        std::string expected = failure;
         expected.replace(expected.find('%'), 1, path);
         EXPECT_EQ(failureText([&] { f->save(path); }), expected);
         EXPECT_EQ(slurp(path), kOld);
@@ -155,11 +145,7 @@ TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
     spit(pathOf(longName), kOld);
     std::filesystem::create_directory(pathOf("sub"));
     ASSERT_EQ(mkfifo(pathOf("fifo").c_str(), 0644), 0);
-    struct Row {
-        std::string path;
-        std::string why;
-    };
-    const Row rows[] = {
+    const std::pair<std::string, std::string> rows[] = {
         {pathOf(longName), "cannot create a file in " + folder.string() + ": File name too long"},
         {pathOf("missing/form.json"),
          "cannot create a file in " + pathOf("missing") + ": No such file or directory"},
@@ -168,9 +154,8 @@ TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
         {folder.string() + "/", "not a file name"},
     };
     auto f = changedForm();
-    for (const Row& r : rows) {
-        EXPECT_EQ(failureText([&] { f->save(r.path); }),
-                  "75 Path/File access error: " + r.path + ": " + r.why);
+    for (const auto& [path, why] : rows) {
+        EXPECT_EQ(failureText([&] { f->save(path); }), "75 Path/File access error: " + path + ": " + why);
         EXPECT_TRUE(f->needsSaving());
     }
     EXPECT_EQ(slurp(pathOf(longName)), kOld);

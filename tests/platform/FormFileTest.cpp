@@ -192,29 +192,26 @@ TEST_F(FormFileTest, FileListsTypedEntriesInWrittenOrderAndLeavesDefaultsOut) {
 
 // A variant key keeps whatever it holds, type included, also the values JSON has no number for.
 TEST_F(FormFileTest, VariantValuesKeepTheirTypes) {
-    struct Row {
-        const char* what;
-        Variant value;
-    };
-    const Row rows[] = {{"Empty", Variant()},
-                        {"Null", Variant(Variant::Null)},
-                        {"Boolean false", Variant(false)},
-                        {"Integer", Variant(int16_t{-32768})},
-                        {"Long", Variant(std::numeric_limits<int32_t>::max())},
-                        {"Single", Variant(-3.25e-20f)},
-                        {"Double", Variant(1e300)},
-                        {"Single infinity", Variant(std::numeric_limits<float>::infinity())},
-                        {"Double -infinity", Variant(-std::numeric_limits<double>::infinity())},
-                        {"empty String", Variant("")},
-                        {"Font", Variant(std::const_pointer_cast<Font>(customFont()))}};
-    for (const Row& r : rows) {
+    const std::pair<const char*, Variant> rows[] = {
+        {"Empty", Variant()},
+        {"Null", Variant(Variant::Null)},
+        {"Boolean false", Variant(false)},
+        {"Integer", Variant(int16_t{-32768})},
+        {"Long", Variant(std::numeric_limits<int32_t>::max())},
+        {"Single", Variant(-3.25e-20f)},
+        {"Double", Variant(1e300)},
+        {"Single infinity", Variant(std::numeric_limits<float>::infinity())},
+        {"Double -infinity", Variant(-std::numeric_limits<double>::infinity())},
+        {"empty String", Variant("")},
+        {"Font", Variant(std::const_pointer_cast<Font>(customFont()))}};
+    for (const auto& [what, value] : rows) {
         auto f = Form::create("frmTag", Mode::Design);
-        f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Tag", r.value);
+        f->add(Sampler::kProgId, "One")->controlAs<Sampler>()->setValue("Tag", value);
         f->save(pathOf("tag.json"));
         auto back = Form::load(pathOf("tag.json"), Mode::Design);
         const Variant v = sampler(back, "One")->value("Tag");
-        EXPECT_EQ(v.type(), r.value.type()) << r.what;
-        EXPECT_TRUE(PropertyBag::sameAsDefault(v, r.value)) << r.what;
+        EXPECT_EQ(v.type(), value.type()) << what;
+        EXPECT_TRUE(PropertyBag::sameAsDefault(v, value)) << what;
     }
     // NaN equals nothing, so it is checked apart.
     auto f = Form::create("frmTag", Mode::Design);

@@ -114,9 +114,7 @@ protected:
 TEST_F(FormFileTokensTest, RefusesWithTheWordsItAlwaysHad) {
     const std::string p = "321 Invalid file format: t.json: ";
     const std::string S = R"({"progId": "OvComCtlTest.Sampler", "name": "S", "properties": [)";
-    const struct {
-        std::string text, failure;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {form(R"(, "version": 9)"), p + "version 9 is newer than this library reads (1)"},
         {form(R"(, "version": 9, "version": 1)"), ""},
         {form("") + std::string("\0 read no further", 18), ""},
@@ -139,9 +137,9 @@ TEST_F(FormFileTokensTest, RefusesWithTheWordsItAlwaysHad) {
         {"{\"format\": \"OvComCtl.Form\",\n \"version\": 1, \"name\": \"f\xFF\"}",
          p + "not valid JSON (line 2, column 26)"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(refusal(c.text), c.failure);
+    for (const auto& [text, failure] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(refusal(text), failure);
     }
 }
 
@@ -155,11 +153,10 @@ TEST_F(FormFileTokensTest, ValuesAtTheirLimitsLoad) {
         {"key": "Text", "type": "String", "value": "a\u00e9\ud83d\ude00\"\\\/\n\u0000z"}]}])");
     auto f = FormFile::read(text, "t.json", Mode::Design);
     auto s = f->control<Sampler>("S");
-    EXPECT_EQ(s->value("Small").toInt16(), -32768);
-    EXPECT_EQ(s->value("Count").toInt32(), 0);
-    EXPECT_EQ(s->value("ForeColor").toInt32(), 2147483647);
-    EXPECT_EQ(s->value("Ratio").toSingle(), 0.0f);
-    EXPECT_EQ(s->value("Precise").toDouble(), -1.7976931348623157e308);
+    EXPECT_EQ(std::tuple(s->value("Small").toInt16(), s->value("Count").toInt32(),
+                         s->value("ForeColor").toInt32(), s->value("Ratio").toSingle(),
+                         s->value("Precise").toDouble()),
+              std::tuple(-32768, 0, 2147483647, 0.0f, -1.7976931348623157e308));
     EXPECT_EQ(s->value("Text").toString(), std::string("a\xC3\xA9\xF0\x9F\x98\x80\"\\/\n\0z", 13));
     f->unload();
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ovtest {
@@ -23,6 +24,8 @@ protected:
     void TearDown() override { Probe::journal().clear(); }
 
     std::vector<std::string>& log() { return Probe::journal(); }
+    // The journal so far, which starts again from none.
+    std::vector<std::string> take() { return std::exchange(Probe::journal(), {}); }
     static std::shared_ptr<Probe> probe(const ov::ExtenderRef& e) { return e->controlAs<Probe>(); }
 };
 

@@ -83,6 +83,8 @@ protected:
     void on(ov::Event<>& e, std::string text) {
         connections.emplace_back(e.connect([this, text] { events.push_back(text); }));
     }
+    // The events so far, which start again from none.
+    Log take() { return std::exchange(events, {}); }
 };
 
 TEST_F(FormInputTest, ShowingTheFormFocusesTheFirstTabStopInTabIndexOrder) {
@@ -90,8 +92,7 @@ TEST_F(FormInputTest, ShowingTheFormFocusesTheFirstTabStopInTabIndexOrder) {
     EXPECT_EQ(form->focusedChild(), &probe(a)->ok());
     EXPECT_TRUE(probe(a)->ok().hasFocus());
     auto other = Form::create("frmOther", Mode::Run);
-    auto p = other->add(Probe::kProgId, "P");
-    p->setTabStop(false);
+    other->add(Probe::kProgId, "P")->setTabStop(false);
     auto q = other->add(Probe::kProgId, "Q");
     probe(q)->ok().setTabIndex(9); // cmdCancel (2) now comes first
     other->show();
@@ -106,12 +107,10 @@ TEST_F(FormInputTest, ShowingTheFormFocusesTheFirstTabStopInTabIndexOrder) {
 
 TEST_F(FormInputTest, MovingTheFocusBetweenControlsRaisesEventsInOrder) {
     probe(b)->cancel().SetFocus();
-    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+    EXPECT_EQ(take(), (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
                            "B extender GotFocus", "B.cmdCancel GotFocus"}));
-    events.clear();
     probe(b)->ok().SetFocus(); // within one control: no enter or exit
-    EXPECT_EQ(events, (Log{"B.cmdCancel LostFocus", "B.cmdOK GotFocus"}));
-    events.clear();
+    EXPECT_EQ(take(), (Log{"B.cmdCancel LostFocus", "B.cmdOK GotFocus"}));
     probe(b)->ok().SetFocus(); // already there
     EXPECT_TRUE(events.empty());
     a->SetFocus(); // the control's first focusable child
@@ -121,10 +120,9 @@ TEST_F(FormInputTest, MovingTheFocusBetweenControlsRaisesEventsInOrder) {
 TEST_F(FormInputTest, AHandlerThatMovesTheFocusAgainEndsTheSequence) {
     auto redirect = probe(b)->surface().EnterFocus.connect([&] { probe(b)->area().SetFocus(); });
     probe(b)->ok().SetFocus();
-    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+    EXPECT_EQ(take(), (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
                            "B extender GotFocus", "B.picArea GotFocus"}));
     EXPECT_EQ(form->focusedChild(), &probe(b)->area());
-    events.clear();
     // Leaving B now tells picArea, the one B's events named.
     probe(a)->ok().SetFocus();
     EXPECT_EQ(events, (Log{"B.picArea LostFocus", "B ExitFocus", "B extender LostFocus", "A EnterFocus",
@@ -160,8 +158,7 @@ TEST_F(FormInputTest, HidingDisablingOrRemovingWhatHasTheFocusDropsItSilently) {
     EXPECT_TRUE(events.empty());
     // Nothing is told to lose a focus that was dropped.
     b->SetFocus();
-    EXPECT_EQ(events, (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
-    events.clear();
+    EXPECT_EQ(take(), (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
     probe(b)->setEnabled(false);
     EXPECT_EQ(form->activeControl(), nullptr);
     probe(b)->setEnabled(true);
@@ -180,39 +177,35 @@ TEST_F(FormInputTest, HidingDisablingOrRemovingWhatHasTheFocusDropsItSilently) {
     EXPECT_EQ(events, (Log{"B EnterFocus", "B extender GotFocus", "B.cmdOK GotFocus"}));
 }
 
-TEST_F(FormInputTest, SpaceClicksTheFocusedButtonAfterKeyUpEnterTheDefaultAndEscapeTheCancelButton) {
+TEST_F(FormInputTest, SpaceClicksTheFocusedButtonEnterAndEscapeTheDefaultAndCancelOfTheControlOrTheForm) {
     form->pressKey(' ');
-    EXPECT_EQ(events,
+    EXPECT_EQ(take(),
               (Log{"A.cmdOK KeyDown 32", "A.cmdOK KeyPress 32", "A.cmdOK KeyUp 32", "A.cmdOK Click"}));
     b->SetFocus();
     probe(b)->area().SetFocus();
     events.clear();
     EXPECT_TRUE(form->pressKey(13));
     EXPECT_TRUE(form->pressKey(27));
-    EXPECT_EQ(events, (Log{"B.cmdOK Click", "B.cmdCancel Click"}));
+    EXPECT_EQ(take(), (Log{"B.cmdOK Click", "B.cmdCancel Click"}));
     // Enter on a focused command button clicks that button.
     probe(b)->cancel().SetFocus();
     events.clear();
     form->pressKey(13);
-    EXPECT_EQ(events, (Log{"B.cmdCancel Click"}));
-}
-
-TEST_F(FormInputTest, TheFormsDefaultControlAnswersWhenTheFocusedOneCannot) {
+    EXPECT_EQ(take(), (Log{"B.cmdCancel Click"}));
+    // The form's default control answers when the focused one cannot.
     probe(b)->ok().setDefault(false);
     probe(b)->cancel().setCancel(false);
     probe(b)->area().SetFocus();
     events.clear();
     form->pressKey(13); // no default button anywhere it looks: an ordinary key
-    EXPECT_EQ(events, (Log{"B.picArea KeyDown 13", "B.picArea KeyPress 13", "B.picArea KeyUp 13"}));
+    EXPECT_EQ(take(), (Log{"B.picArea KeyDown 13", "B.picArea KeyPress 13", "B.picArea KeyUp 13"}));
     a->setDefault(true);
     a->setCancel(true);
-    events.clear();
     form->pressKey(13);
     form->pressKey(27);
-    EXPECT_EQ(events, (Log{"A.cmdOK Click", "A.cmdCancel Click"}));
+    EXPECT_EQ(take(), (Log{"A.cmdOK Click", "A.cmdCancel Click"}));
     // A disabled default button is not pressed.
     probe(a)->ok().setEnabled(false);
-    events.clear();
     form->pressKey(13);
     EXPECT_EQ(events.front(), "B.picArea KeyDown 13");
 }
@@ -221,17 +214,15 @@ TEST_F(FormInputTest, KeysGoToTheFocusedControlAfterThePreviews) {
     probe(a)->area().SetFocus();
     events.clear();
     form->pressKey('A', 1);
-    EXPECT_EQ(events, (Log{"A.picArea KeyDown 65", "A.picArea KeyPress 65", "A.picArea KeyUp 65"}));
+    EXPECT_EQ(take(), (Log{"A.picArea KeyDown 65", "A.picArea KeyPress 65", "A.picArea KeyUp 65"}));
     form->setKeyPreview(true);
     probe(a)->setKeyPreview(true);
-    events.clear();
     form->pressKey('A');
-    EXPECT_EQ(events, (Log{"form KeyDown 65", "A KeyDown 65/0", "A.picArea KeyDown 65", "form KeyPress 97",
+    EXPECT_EQ(take(), (Log{"form KeyDown 65", "A KeyDown 65/0", "A.picArea KeyDown 65", "form KeyPress 97",
                            "A KeyPress 97", "A.picArea KeyPress 97", "form KeyUp 65", "A KeyUp 65",
                            "A.picArea KeyUp 65"}));
     // A preview that zeroes the key stops it.
     auto stop = probe(a)->surface().KeyPress.connect([](int16_t& k) { k = 0; });
-    events.clear();
     form->pressKey(112); // F1 types nothing
     form->pressKey('5');
     EXPECT_EQ(events, (Log{"form KeyDown 112", "A KeyDown 112/0", "A.picArea KeyDown 112", "form KeyUp 112",
@@ -243,7 +234,7 @@ TEST_F(FormInputTest, KeysGoToTheFocusedControlAfterThePreviews) {
 TEST_F(FormInputTest, WithNothingFocusedTheFormHearsTheKeys) {
     form->clearFocus();
     form->pressKey(' ');
-    EXPECT_EQ(events, (Log{"form KeyDown 32", "form KeyPress 32", "form KeyUp 32"}));
+    EXPECT_EQ(take(), (Log{"form KeyDown 32", "form KeyPress 32", "form KeyUp 32"}));
     // The surface hears keys when it has the focus itself.
     probe(b)->ok().setVisible(false);
     probe(b)->cancel().setVisible(false);
@@ -256,13 +247,11 @@ TEST_F(FormInputTest, WithNothingFocusedTheFormHearsTheKeys) {
 
 TEST_F(FormInputTest, AClickFocusesThenPressesAndReleases) {
     EXPECT_TRUE(form->click(probe(b)->cancel()));
-    EXPECT_EQ(events, (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
+    EXPECT_EQ(take(), (Log{"A.cmdOK LostFocus", "A ExitFocus", "A extender LostFocus", "B EnterFocus",
                            "B extender GotFocus", "B.cmdCancel GotFocus", "B.cmdCancel MouseDown",
                            "B.cmdCancel MouseUp", "B.cmdCancel Click"}));
-    events.clear();
     EXPECT_TRUE(form->click(probe(a)->info())); // a label takes no focus
-    EXPECT_EQ(events, (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click"}));
-    events.clear();
+    EXPECT_EQ(take(), (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click"}));
     EXPECT_TRUE(form->click(*b, 10, 20)); // the surface, which cannot take the focus from its buttons
     EXPECT_EQ(events, (Log{"B MouseDown 1 at 10,20", "B Click"}));
     EXPECT_EQ(form->focusedChild(), &probe(b)->cancel());
@@ -273,9 +262,8 @@ TEST_F(FormInputTest, ADoubleClickReportsTheClickThenTheDoubleClick) {
     on(label.DblClick(), "A.lblInfo DblClick");
     on(probe(b)->surface().DblClick, "B DblClick");
     EXPECT_TRUE(form->doubleClick(label));
-    EXPECT_EQ(events, (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click",
+    EXPECT_EQ(take(), (Log{"A.lblInfo MouseDown", "A.lblInfo MouseUp", "A.lblInfo Click",
                            "A.lblInfo DblClick", "A.lblInfo MouseUp"}));
-    events.clear();
     EXPECT_TRUE(form->doubleClick(*b, 1, 2));
     EXPECT_EQ(events, (Log{"B MouseDown 1 at 1,2", "B Click", "B DblClick"}));
     label.setEnabled(false);
@@ -319,13 +307,8 @@ protected:
 // What became of a modal form of one probe, by the hook that drove it.
 TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRemains) {
     Log seen;
-    struct Case {
-        const char* what;
-        std::function<void(Form&)> hook;
-        Log hooks;
-        bool loaded;
-        int failure;
-    } cases[] = {
+    // What the hook does, the hook, the probe's hooks run, whether the form stays loaded, the failure.
+    const std::tuple<const char*, std::function<void(Form&)>, Log, bool, int> cases[] = {
         {"no hook: unloaded at once", nullptr, {"P Show", "P Hide", "P Terminate"}, false, 0},
         {"the hook presses Enter: OK unloads",
          [&](Form& f) {
@@ -339,21 +322,20 @@ TEST_F(ModalTest, TheHookDrivesTheOpenFormBeforeTheCallReturnsAndDecidesWhatRema
         {"the hook only hides", [](Form& f) { f.hide(); }, {"P Show", "P Hide"}, true, 0},
         {"the hook fails", [](Form&) { throw ov::Failure(ov::err::InvalidProcedureCall); }, {}, false, 5},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, hook, hooks, loaded, failure] : cases) {
+        SCOPED_TRACE(what);
         auto form = Form::create("frmDialog", Mode::Run);
         auto p = form->add(Probe::kProgId, "P");
         auto okClicked = probe(p)->ok().Click().connect([&] { form->unload(); });
-        previous = Form::setModalHook(c.hook);
+        previous = Form::setModalHook(hook);
         log().clear();
-        EXPECT_EQ(failureNumber([&] {
-                      c.hook && !c.loaded && !c.failure ? form->Show(int16_t{1}) : form->showModal();
-                  }),
-                  c.failure);
-        if (!c.failure) {
-            EXPECT_EQ(log(), c.hooks);
+        EXPECT_EQ(
+            failureNumber([&] { hook && !loaded && !failure ? form->Show(int16_t{1}) : form->showModal(); }),
+            failure);
+        if (!failure) {
+            EXPECT_EQ(log(), hooks);
         }
-        EXPECT_EQ(form->isLoaded(), c.loaded);
+        EXPECT_EQ(form->isLoaded(), loaded);
         EXPECT_FALSE(form->isModal());
         Form::setModalHook(previous);
     }

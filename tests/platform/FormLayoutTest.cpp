@@ -22,10 +22,8 @@ protected:
 };
 
 TEST_F(FormLayoutTest, InnerSizeAllowsForTheFrameAndTitleBarOfEachBorderStyle) {
-    struct Case {
-        int16_t style;
-        float scaleWidth, scaleHeight;
-    } cases[] = {
+    // A border style and the inner width and height of a 6000 x 4500 form.
+    const std::tuple<int16_t, float, float> cases[] = {
         {0, 6000, 4500},
         {1, 6000 - 2 * 3 * 15, 4500 - (2 * 3 + 19) * 15},
         {2, 6000 - 2 * 4 * 15, 4500 - (2 * 4 + 19) * 15},
@@ -35,10 +33,10 @@ TEST_F(FormLayoutTest, InnerSizeAllowsForTheFrameAndTitleBarOfEachBorderStyle) {
     };
     auto form = Form::create("frmMain", Mode::Design);
     form->Move(0, 0, 6000, 4500);
-    for (const auto& c : cases) {
-        form->setBorderStyle(c.style);
-        EXPECT_FLOAT_EQ(form->ScaleWidth(), c.scaleWidth) << c.style;
-        EXPECT_FLOAT_EQ(form->ScaleHeight(), c.scaleHeight) << c.style;
+    for (auto [style, scaleWidth, scaleHeight] : cases) {
+        form->setBorderStyle(style);
+        EXPECT_FLOAT_EQ(form->ScaleWidth(), scaleWidth) << style;
+        EXPECT_FLOAT_EQ(form->ScaleHeight(), scaleHeight) << style;
     }
     // No caption and no control box: no title bar.
     form->setBorderStyle(1);

@@ -14,7 +14,6 @@
 namespace {
 
 using ov::test::failureNumber;
-using ov::test::failureText;
 
 int exitStatusOf(int32_t pid) {
     int status = 0;
@@ -22,7 +21,7 @@ int exitStatusOf(int32_t pid) {
     return WEXITSTATUS(status);
 }
 
-TEST(PosixLauncherTest, StartsTheProgramWithItsArgumentsAsTheyAreAndWithoutAShell) {
+TEST(PosixLauncherTest, StartsTheProgramWithItsArgumentsAsTheyAreWithoutAShellOrFailsWith53) {
     ov::PosixLauncher launcher;
     // The script sees its arguments one by one: "a b" stays one argument, "$HOME" is not expanded.
     int32_t pid = launcher.launch(
@@ -32,10 +31,7 @@ TEST(PosixLauncherTest, StartsTheProgramWithItsArgumentsAsTheyAreAndWithoutAShel
     EXPECT_EQ(exitStatusOf(pid), 7);
     // A bare name is looked up on PATH.
     EXPECT_EQ(exitStatusOf(launcher.launch("sh", {"-c", "exit 3"}, 1)), 3);
-}
-
-TEST(PosixLauncherTest, AProgramThatCannotStartIsFailure53) {
-    ov::PosixLauncher launcher;
+    // A program that cannot start is failure 53.
     EXPECT_EQ(failureNumber([&] { launcher.launch("/nonexistent/program", {}, 1); }), 53);
     EXPECT_EQ(failureNumber([&] { launcher.launch("no-such-program-on-path-xyz", {}, 1); }), 53);
     EXPECT_EQ(failureNumber([&] { launcher.launch("", {}, 1); }), 53);

@@ -145,6 +145,10 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
     auto other = std::make_shared<Gadget>();
     const std::string unknown = "438 Object doesn't support this property or method (Gadget.Frobnicate)";
     const std::string access = "450 Wrong number of arguments or invalid property assignment ";
+    const Args twoIndexes{1, 2};
+    auto call = [&](const char* method, Args args) {
+        return [&, method, args] { gadget->call(method, Args(args)); };
+    };
     expectRefusals({
         {[&] { gadget->get("Frobnicate"); }, unknown},
         {[&] { gadget->let("Frobnicate", 1); }, unknown},
@@ -155,23 +159,14 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
         {[&] { Variant(bare).toString(); }, "438"},
         // Argument counts: fewer than the required, more than declared.
         {[&] { gadget->call("Add", {1}); }, access + "(Gadget.Add takes 2, given 1)"},
-        {[&] {
-             gadget->call("Add", {1, 2, 3});
-         },
-         "450"},
+        {call("Add", {1, 2, 3}), "450"},
         {[&] { gadget->call("Pad", {}); }, "450"},
-        {[&] {
-             gadget->call("Pad", {"a", 3, "*", "extra"});
-         },
-         access + "(Gadget.Pad takes 1 to 3, given 4)"},
+        {call("Pad", {"a", 3, "*", "extra"}), access + "(Gadget.Pad takes 1 to 3, given 4)"},
         {[&] { gadget->call("Count", {1}); }, "450"}, // a property without indices given one
         {[&] { gadget->call("Swap", {1}); }, "450"},
         {[&] { gadget->get("Cell"); }, "450"},
         {[&] { gadget->let("Cell", "x"); }, "450"},
-        {[&] {
-             gadget->let("Cell", "x", {1, 2});
-         },
-         "450"},
+        {[&] { gadget->let("Cell", "x", twoIndexes); }, "450"},
         // Accesses the member lacks.
         {[&] { gadget->let("Count", 3); }, access + "(Gadget.Count cannot be assigned a value)"},
         {[&] { gadget->set("Password", widget); }, access + "(Gadget.Password cannot be assigned an object)"},
@@ -181,18 +176,9 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
         {[&] { gadget->let("Add", 1); }, access + "(Gadget.Add cannot be assigned a value)"},
         // Arguments (the value of an assignment is an argument of the writer too); a value that
         // converts but does not fit keeps its own number.
-        {[&] {
-             gadget->call("Add", {1, "abc"});
-         },
-         "13 Type mismatch (\"abc\" is not a number) in argument 2 of Gadget.Add"},
-        {[&] {
-             gadget->call("Add", {Variant::Null, 1});
-         },
-         "94 Invalid use of Null in argument 1 of Gadget.Add"},
-        {[&] {
-             gadget->call("Pad", {"a", 40000});
-         },
-         "6 Overflow in argument 2 of Gadget.Pad"},
+        {call("Add", {1, "abc"}), "13 Type mismatch (\"abc\" is not a number) in argument 2 of Gadget.Add"},
+        {call("Add", {Variant::Null, 1}), "94 Invalid use of Null in argument 1 of Gadget.Add"},
+        {call("Pad", {"a", 40000}), "6 Overflow in argument 2 of Gadget.Pad"},
         {[&] { gadget->let("Shade", "dark"); },
          "13 Type mismatch (\"dark\" is not a number) in argument 1 of Gadget.Shade"},
         {[&] { gadget->let("Cell", "x", {"first"}); },
@@ -209,10 +195,8 @@ TEST_F(ObjectByNameTest, RefusedCallsNameClassMemberAndArgument) {
         {[&] { gadget->call("Attach", {7}); }, "13"},
     });
     // Nothing refused was written.
-    EXPECT_EQ(gadget->Count(), 0);
-    EXPECT_EQ(gadget->password(), "");
-    EXPECT_EQ(gadget->Shade(), ProbeShade::Light);
-    EXPECT_EQ(gadget->Partner(), nullptr);
+    EXPECT_EQ(std::tuple(gadget->Count(), gadget->password(), gadget->Shade(), gadget->Partner()),
+              std::tuple(0, "", ProbeShade::Light, nullptr));
 }
 
 TEST_F(ObjectByNameTest, DescriptorRecordsTypesAndParameters) {
@@ -222,12 +206,7 @@ TEST_F(ObjectByNameTest, DescriptorRecordsTypesAndParameters) {
     EXPECT_EQ(info.progId(), "OvComCtl.Gadget");
     // Only writable references are by reference: a const reference passes a string cheaply and nothing
     // comes back.
-    const struct {
-        const char* member;
-        unsigned access;
-        const char* type;
-        const char* params;
-    } members[] = {
+    const std::tuple<const char*, unsigned, const char*, const char*> members[] = {
         {"Caption", access::Get | access::Let, "String", ""},
         {"Count", access::Get, "Long", ""},
         {"Password", access::Let, "String", ""},
@@ -240,13 +219,12 @@ TEST_F(ObjectByNameTest, DescriptorRecordsTypesAndParameters) {
         {"Widen", access::Method, "void", "ByRef Margins As Margins, By As Long"},
         {"Span", access::Method, "Long", "Margins As Margins"},
     };
-    for (const auto& c : members) {
-        SCOPED_TRACE(c.member);
-        const MemberInfo* m = info.findMember(c.member);
+    for (auto [member, access, type, params] : members) {
+        SCOPED_TRACE(member);
+        const MemberInfo* m = info.findMember(member);
         ASSERT_NE(m, nullptr);
-        EXPECT_EQ(m->access, c.access);
-        EXPECT_EQ(m->type, c.type);
-        EXPECT_EQ(ovtest::signature(m->params), c.params);
+        EXPECT_EQ(std::tuple(m->access, m->type, ovtest::signature(m->params)),
+                  std::tuple(access, type, params));
     }
 }
 

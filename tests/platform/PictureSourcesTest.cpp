@@ -50,8 +50,7 @@ TEST_F(PictureSourcesTest, RawPixelsDrawAsGivenAndAlphaBlends) {
         10,  20, 30, 200, 100, 50, 0, 0, 0,   9, 9, 9, // two colours and black, padding
     };
     auto picture = Picture::fromPixels(3, 2, PixelFormat::Rgb24, rgb, 12);
-    EXPECT_EQ(picture->Width(), 3);
-    EXPECT_EQ(picture->Height(), 2);
+    EXPECT_EQ(std::pair(picture->Width(), picture->Height()), std::pair(3, 2));
     Bitmap b = show(picture, 10, 20);
     EXPECT_EQ(
         (std::vector<Rgb>{b.pixel(10, 20), b.pixel(11, 20), b.pixel(12, 20), b.pixel(10, 21), b.pixel(11, 21),
@@ -72,7 +71,7 @@ TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
     // has its own colour, so a misplaced block or chunk boundary shows in the last rows drawn.
     constexpr int w = 300, h = 1200;
     std::vector<uint8_t> rgba(size_t{w} * h * 4);
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             uint8_t* p = &rgba[(size_t{static_cast<size_t>(y)} * w + x) * 4];
             p[0] = static_cast<uint8_t>(y);
@@ -80,41 +79,31 @@ TEST_F(PictureSourcesTest, ALargePictureSurvivesManyBlocksAndChunks) {
             p[2] = static_cast<uint8_t>(x);
             p[3] = 255;
         }
-    }
     auto picture = Picture::fromPixels(w, h, PixelFormat::Rgba32, rgba);
     EXPECT_GT(picture->bytes().size(), size_t{w} * h * 4);
     Bitmap b = show(picture, 0, -1000); // rows 1000 to 1199 are in view
-    for (int row : {1000, 1100, 1199}) {
+    for (int row : {1000, 1100, 1199})
         for (int x : {0, 150, 299})
             EXPECT_EQ(b.pixel(x, row - 1000), (Rgb{uint8_t(row), uint8_t(row >> 8), uint8_t(x)}))
                 << row << "," << x;
-    }
 }
 
 TEST_F(PictureSourcesTest, PixelsThatDoNotMakeAPictureAreRefused) {
     const std::vector<uint8_t> six(6, 0);
-    struct Case {
-        int32_t width, height;
-        size_t stride;
-        size_t bytes;
+    // Width, height and stride of six bytes of RGB pixels.
+    const std::tuple<int32_t, int32_t, size_t> cases[] = {
+        {0, 1, 0},                              // no width
+        {1, 0, 0},                              // no height
+        {-1, 1, 0},                             // a negative width
+        {Picture::kMaxPixelsPerSide + 1, 1, 0}, // too wide
+        {2, 1, 5},                              // a stride shorter than a row of 6 bytes
+        {2, 2, 0},                              // 12 bytes needed
+        {1, 2, 4},                              // the second row ends at byte 7
     };
-    const std::vector<Case> cases = {
-        {0, 1, 0, 6},                              // no width
-        {1, 0, 0, 6},                              // no height
-        {-1, 1, 0, 6},                             // a negative width
-        {Picture::kMaxPixelsPerSide + 1, 1, 0, 6}, // too wide
-        {2, 1, 5, 6},                              // a stride shorter than a row of 6 bytes
-        {2, 2, 0, 6},                              // 12 bytes needed
-        {1, 2, 4, 6},                              // the second row ends at byte 7
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(failureNumber([&] {
-                      Picture::fromPixels(c.width, c.height, PixelFormat::Rgb24,
-                                          std::span<const uint8_t>(six.data(), c.bytes), c.stride);
-                  }),
+    for (auto [width, height, stride] : cases)
+        EXPECT_EQ(failureNumber([&] { Picture::fromPixels(width, height, PixelFormat::Rgb24, six, stride); }),
                   5)
-            << c.width << " x " << c.height << " stride " << c.stride;
-    }
+            << width << " x " << height << " stride " << stride;
     EXPECT_EQ(test::failureText([&] { Picture::fromPixels(2, 2, PixelFormat::Rgb24, six); }),
               "5 Invalid procedure call or argument (Picture 2 x 2: 6 bytes of pixels, 12 needed)");
     // Exactly enough: the last row needs no padding after it.
@@ -127,8 +116,7 @@ TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
     // 32 × 16, the left half red and the right half blue; baseline and progressive.
     for (const char* name : {"halves.jpg", "halves-progressive.jpg"}) {
         auto picture = loadPicture((picturesFolder() / name).string());
-        EXPECT_EQ(picture->widthPixels(), 32);
-        EXPECT_EQ(picture->heightPixels(), 16);
+        EXPECT_EQ(std::pair(picture->widthPixels(), picture->heightPixels()), std::pair(32, 16));
         Bitmap b = show(picture);
         EXPECT_TRUE(near(b.pixel(4, 8), Rgb{255, 0, 0}, 8)) << name;
         EXPECT_TRUE(near(b.pixel(27, 8), Rgb{0, 0, 255}, 8)) << name;
@@ -141,10 +129,7 @@ TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
 TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
     const auto png =
         std::filesystem::temp_directory_path() / "ovcomctl-picture-sources.jpg"; // a PNG named .jpg
-    {
-        std::ofstream out(png, std::ios::binary);
-        out << solidPng(5, 4, Rgb{0, 128, 0});
-    }
+    std::ofstream(png, std::ios::binary) << solidPng(5, 4, Rgb{0, 128, 0});
     auto picture = loadPicture(png.string());
     EXPECT_EQ(picture->widthPixels(), 5);
     EXPECT_EQ(show(picture).pixel(2, 2), (Rgb{0, 128, 0}));
@@ -157,25 +142,22 @@ TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
 
 TEST_F(PictureSourcesTest, BrokenOrUnsupportedJpegIsAnInvalidPicture) {
     const std::string halves = ovtest::readAll(picturesFolder() / "halves.jpg");
-    struct Case {
-        std::string bytes;
-        std::string description;
-    };
-    const std::vector<Case> cases = {
+    // Bytes, and the description of their refusal ("": libjpeg's own reason).
+    const std::pair<std::string, std::string> cases[] = {
         {ovtest::readAll(picturesFolder() / "cmyk.jpg"),
          "Invalid picture (JPEG: CMYK images are not supported)"},
-        {halves.substr(0, 100), ""}, // cut inside the tables: libjpeg's own reason
+        {halves.substr(0, 100), ""}, // cut inside the tables
         {"\xFF\xD8\xFF", ""},
         {"GIF89a", "Invalid picture (not a JPEG image)"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [bytes, description] : cases) {
         try {
-            pictureFromJpeg(c.bytes);
-            ADD_FAILURE() << c.bytes.size() << " bytes were taken";
+            pictureFromJpeg(bytes);
+            ADD_FAILURE() << bytes.size() << " bytes were taken";
         } catch (const Failure& f) {
             EXPECT_EQ(f.number(), 481);
-            if (!c.description.empty())
-                EXPECT_EQ(f.what(), c.description);
+            if (!description.empty())
+                EXPECT_EQ(f.what(), description);
             else
                 EXPECT_EQ(std::string(f.what()).rfind("Invalid picture (JPEG: ", 0), 0u) << f.what();
         }

@@ -20,25 +20,20 @@ std::string pngHeader(uint32_t width, uint32_t height) {
 
 // The size comes from the header; a zero or oversized side is 481.
 TEST(PictureTest, SizeComesFromTheHeader) {
-    struct Case {
-        uint32_t width, height;
-    } cases[] = {{1, 1}, {640, 480}, {0x7FFFFFFF, 3}, {3, 0x7FFFFFFF}},
-      bad[] = {{0, 10}, {10, 0}, {0, 0}, {0x80000000u, 1}, {1, 0xFFFFFFFFu}};
-    for (const auto& c : bad)
-        EXPECT_EQ(failureNumber([&] { Picture::fromPng(pngHeader(c.width, c.height)); }), 481)
-            << c.width << "x" << c.height;
-    for (const auto& c : cases) {
-        std::string bytes = pngHeader(c.width, c.height);
+    using Size = std::pair<uint32_t, uint32_t>;
+    for (auto [width, height] :
+         {Size{0, 10}, Size{10, 0}, Size{0, 0}, Size{0x80000000u, 1}, Size{1, 0xFFFFFFFFu}})
+        EXPECT_EQ(failureNumber([&] { Picture::fromPng(pngHeader(width, height)); }), 481)
+            << width << "x" << height;
+    for (auto [width, height] : {Size{1, 1}, Size{640, 480}, Size{0x7FFFFFFF, 3}, Size{3, 0x7FFFFFFF}}) {
+        std::string bytes = pngHeader(width, height);
         ASSERT_EQ(bytes.size(), 33u);
         PictureRef p = Picture::fromPng(bytes);
-        EXPECT_EQ(p->widthPixels(), static_cast<int32_t>(c.width));
-        EXPECT_EQ(p->heightPixels(), static_cast<int32_t>(c.height));
+        EXPECT_EQ(Size(p->widthPixels(), p->heightPixels()), Size(width, height));
         EXPECT_EQ(p->bytes(), bytes); // the encoded image is kept as given
     }
     PictureRef p = Picture::fromPng(pngHeader(32, 16) + "IDAT and the rest");
-    EXPECT_EQ(p->Width(), 32);
-    EXPECT_EQ(p->Height(), 16);
-    EXPECT_EQ(p->typeName(), "StdPicture");
+    EXPECT_EQ(std::tuple(p->Width(), p->Height(), p->typeName()), std::tuple(32, 16, "StdPicture"));
 }
 
 TEST(PictureTest, ABadSignatureOrAnIncompleteImageHeaderIs481) {
@@ -54,13 +49,9 @@ TEST(PictureTest, ABadSignatureOrAnIncompleteImageHeaderIs481) {
         EXPECT_EQ(failureNumber([&] { Picture::fromPng(good.substr(0, length)); }), 481) << length;
     EXPECT_EQ(Picture::fromPng(good.substr(0, 29))->widthPixels(), 10); // the header's data is all it reads
 
-    std::string wrongType = good;
-    wrongType.replace(12, 4, "IDAT");
-    EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongType); }), 481);
-
-    std::string wrongLength = good;
-    wrongLength[11] = 12; // IHDR is always 13 bytes long
-    EXPECT_EQ(failureNumber([&] { Picture::fromPng(wrongLength); }), 481);
+    EXPECT_EQ(failureNumber([&] { Picture::fromPng(std::string(good).replace(12, 4, "IDAT")); }), 481);
+    // IHDR is always 13 bytes long.
+    EXPECT_EQ(failureNumber([&] { Picture::fromPng(std::string(good).replace(11, 1, "\x0C")); }), 481);
 }
 
 } // namespace

@@ -43,11 +43,7 @@ TEST(PropertyBagTest, EntriesKeepTheOrderTheyWereFirstWrittenIn) {
 
 TEST(PropertyBagTest, DefaultsCompareAsTheHostComparesVariants) {
     auto font = ov::Font::create("Arial", 9);
-    struct Case {
-        const char* what;
-        Variant value, def;
-        bool same;
-    } cases[] = {
+    const std::tuple<const char*, Variant, Variant, bool> cases[] = {
         {"Long and Integer", Variant(int32_t{7540}), Variant(int16_t{7540}), true},
         {"Boolean and -1", Variant(true), Variant(int32_t{-1}), true},
         {"Single and Double", Variant(0.5f), Variant(0.5), true},
@@ -63,11 +59,11 @@ TEST(PropertyBagTest, DefaultsCompareAsTheHostComparesVariants) {
         {"different pictures", obj(png(5)), obj(png(6)), false},
         {"picture and font", obj(png(5)), obj(font), false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PropertyBag::sameAsDefault(c.value, c.def), c.same) << c.what;
+    for (const auto& [what, value, def, same] : cases) {
+        EXPECT_EQ(PropertyBag::sameAsDefault(value, def), same) << what;
         PropertyBag bag;
-        bag.write("Key", c.value, c.def);
-        EXPECT_EQ(bag.contains("Key"), !c.same) << c.what;
+        bag.write("Key", value, def);
+        EXPECT_EQ(bag.contains("Key"), !same) << what;
     }
 }
 
@@ -96,12 +92,7 @@ TEST(PropertyBagReadAsTest, ConvertsLikeAByNameWriteAndKeepsTheFirstRefusal) {
     bag.clear();
     EXPECT_FALSE(bag.refusal());
 
-    // The refusal texts.
-    struct Case {
-        Variant stored;
-        std::string problem;
-    };
-    const Case cases[] = {
+    const std::pair<Variant, std::string> cases[] = {
         {Variant("abc"), "the String \"abc\" does not convert to Integer"},
         {Variant(40000), "the Long 40000 does not convert to Integer"},
         {Variant(int16_t{-3}), "the Integer -3 is outside 0 to 1"},
@@ -111,12 +102,12 @@ TEST(PropertyBagReadAsTest, ConvertsLikeAByNameWriteAndKeepsTheFirstRefusal) {
         {Variant(std::const_pointer_cast<ov::Font>(ov::Font::create("Arial", 9, false))),
          "the StdFont object does not convert to Integer"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [stored, problem] : cases) {
         bag.clear();
-        bag.put("BorderStyle", c.stored);
+        bag.put("BorderStyle", stored);
         EXPECT_EQ(bag.readAs<int16_t>("BorderStyle", 0, {0, 1}), 0);
         ASSERT_TRUE(bag.refusal());
-        EXPECT_EQ(bag.refusal()->problem, c.problem);
+        EXPECT_EQ(bag.refusal()->problem, problem);
     }
 }
 
@@ -124,32 +115,24 @@ TEST(PropertyBagReadAsTest, ConvertsLikeAByNameWriteAndKeepsTheFirstRefusal) {
 // given and refused, so that whoever empties the bag (a form-file save) can refuse what a load would.
 TEST(PropertyBagWriteRangeTest, ANumberOutsideIsStoredAndTheFirstRefusalKept) {
     const PropertyBag::Range sizes{0, 1000000};
-    struct Case {
-        Variant value;
-        Variant defaultValue;
-        const char* problem; // nullptr: taken
+    // Each value against the default 1120, and the refusal it gets ("" when taken).
+    const std::pair<Variant, std::string> cases[] = {
+        {Variant(0), ""},
+        {Variant(1000000), ""},
+        {Variant(1120), ""}, // the default: not stored
+        {Variant(-1), "the Long -1 is outside 0 to 1000000"},
+        {Variant(1000001), "the Long 1000001 is outside 0 to 1000000"},
+        {Variant(1000000.5), "the Double 1000000.5 is outside 0 to 1000000"},
+        {Variant(std::numeric_limits<double>::quiet_NaN()), "the Double NaN is outside 0 to 1000000"},
+        {Variant("2000000"), ""}, // text is no number: the range is the reader's to apply
     };
-    const Case cases[] = {
-        {Variant(0), Variant(1120), nullptr},
-        {Variant(1000000), Variant(1120), nullptr},
-        {Variant(1120), Variant(1120), nullptr}, // the default: not stored
-        {Variant(-1), Variant(1120), "the Long -1 is outside 0 to 1000000"},
-        {Variant(1000001), Variant(1120), "the Long 1000001 is outside 0 to 1000000"},
-        {Variant(1000000.5), Variant(1120), "the Double 1000000.5 is outside 0 to 1000000"},
-        {Variant(std::numeric_limits<double>::quiet_NaN()), Variant(1120),
-         "the Double NaN is outside 0 to 1000000"},
-        {Variant("2000000"), Variant(1120), nullptr}, // text is no number: the range is the reader's to apply
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem ? c.problem : "taken");
+    for (const auto& [value, problem] : cases) {
+        SCOPED_TRACE(value.toString());
         PropertyBag bag;
-        bag.write("ButtonWidth", c.value, c.defaultValue, sizes);
-        EXPECT_EQ(bag.contains("buttonwidth"), !PropertyBag::sameAsDefault(c.value, c.defaultValue));
-        ASSERT_EQ(bag.refusal().has_value(), c.problem != nullptr);
-        if (c.problem) {
-            EXPECT_EQ(bag.refusal()->key, "ButtonWidth");
-            EXPECT_EQ(bag.refusal()->problem, c.problem);
-        }
+        bag.write("ButtonWidth", value, Variant(1120), sizes);
+        EXPECT_EQ(bag.contains("buttonwidth"), !PropertyBag::sameAsDefault(value, Variant(1120)));
+        EXPECT_EQ(bag.refusal() ? bag.refusal()->key + ": " + bag.refusal()->problem : "",
+                  problem.empty() ? "" : "ButtonWidth: " + problem);
     }
 
     PropertyBag bag;

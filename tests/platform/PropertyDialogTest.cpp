@@ -102,14 +102,12 @@ TEST_F(PropertyDialogTest, CheckBoxValuesAndClicks) {
     auto& chk = general().child<CheckBox>("chkEnabled");
     int clicks = 0;
     auto c = chk.Click().connect([&] { ++clicks; });
-    struct Row {
-        int16_t value;
-        int failure;
-        int clicks;
-    };
-    for (Row r : {Row{2, 0, 1}, Row{2, 0, 1}, Row{1, 0, 2}, Row{0, 0, 3}, Row{-1, 380, 3}, Row{3, 380, 3}}) {
-        EXPECT_EQ(failureNumber([&] { chk.let("Value", r.value); }), r.failure) << r.value;
-        EXPECT_EQ(clicks, r.clicks) << r.value;
+    // A value written, the failure, and the clicks heard so far.
+    const std::tuple<int16_t, int, int> rows[] = {{2, 0, 1}, {2, 0, 1},    {1, 0, 2},
+                                                  {0, 0, 3}, {-1, 380, 3}, {3, 380, 3}};
+    for (auto [value, failure, heard] : rows) {
+        EXPECT_EQ(failureNumber([&] { chk.let("Value", value); }), failure) << value;
+        EXPECT_EQ(clicks, heard) << value;
     }
     chk.setValue(2);
     dialog.click("chkEnabled");

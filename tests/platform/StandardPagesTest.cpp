@@ -75,14 +75,11 @@ TEST_F(StandardPagesTest, ColorPageEditsEveryColourPropertyAndWritesOnlyTheEdite
 }
 
 TEST_F(StandardPagesTest, ColorTexts) {
-    struct Row {
-        const char* text;
-        std::optional<OleColor> color;
-    };
-    for (Row r : {Row{"&H8000000F&", 0x8000000Fu}, Row{"&hff", 255u}, Row{" 255 ", 255u},
-                  Row{"4294967295", 0xFFFFFFFFu}, Row{"4294967296", {}}, Row{"&H123456789", {}},
-                  Row{"&H", {}}, Row{"-1", {}}, Row{"&HFG&", {}}, Row{"", {}}})
-        EXPECT_EQ(StandardColorPage::parseColor(r.text), r.color) << r.text;
+    using Row = std::pair<const char*, std::optional<OleColor>>;
+    for (auto [text, color] : {Row{"&H8000000F&", 0x8000000Fu}, Row{"&hff", 255u}, Row{" 255 ", 255u},
+                               Row{"4294967295", 0xFFFFFFFFu}, Row{"4294967296", {}}, Row{"&H123456789", {}},
+                               Row{"&H", {}}, Row{"-1", {}}, Row{"&HFG&", {}}, Row{"", {}}})
+        EXPECT_EQ(StandardColorPage::parseColor(text), color) << text;
 }
 
 TEST_F(StandardPagesTest, FontPageWritesANewFontByNameAndRefusesBadFields) {
@@ -99,11 +96,8 @@ TEST_F(StandardPagesTest, FontPageWritesANewFontByNameAndRefusesBadFields) {
     EXPECT_EQ(before->Name(), VariantTraits<FontRef>::from(label->get("Font"))->Name()) << "not before apply";
     ASSERT_TRUE(dialog.apply());
     const FontRef after = VariantTraits<FontRef>::from(label->get("Font"));
-    EXPECT_EQ(after->Name(), "Liberation Serif");
-    EXPECT_EQ(after->Size(), 12.0f);
-    EXPECT_TRUE(after->Bold());
-    EXPECT_EQ(after->Weight(), 700);
-    EXPECT_FALSE(after->Italic());
+    EXPECT_EQ(std::tuple(after->Name(), after->Size(), after->Bold(), after->Weight(), after->Italic()),
+              std::tuple("Liberation Serif", 12.0f, true, 700, false));
 
     for (const char* size : {"0", "2049", "big"}) {
         dialog.typeInto("txtSize", size);

@@ -14,11 +14,8 @@ constexpr float kChar = 82.5f; // the standard 8.25-point font, headless
 TEST(WordWrapTest, BreaksAtTheLastBlankThatFits) {
     ov::HeadlessTextMetrics m;
     auto f = Font::standard();
-    struct Case {
-        const char* text;
-        float chars; // width in characters
-        Lines lines;
-    } cases[] = {
+    // A text, the width in characters, and the lines it wraps to.
+    const std::tuple<const char*, float, Lines> cases[] = {
         {"one two three", 13, {"one two three"}},        // exactly fits
         {"one two three", 12.99f, {"one two", "three"}}, // one twip short
         {"one two three", 7, {"one two", "three"}},
@@ -34,8 +31,8 @@ TEST(WordWrapTest, BreaksAtTheLastBlankThatFits) {
         {"", 10, {""}},
         {"\xc3\xa9t\xc3\xa9 ab", 6, {"\xc3\xa9t\xc3\xa9 ab"}}, // characters are measured, not bytes
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(m.wrap(f, c.text, c.chars * kChar), c.lines) << '"' << c.text << "\" in " << c.chars;
+    for (const auto& [text, chars, lines] : cases)
+        EXPECT_EQ(m.wrap(f, text, chars * kChar), lines) << '"' << text << "\" in " << chars;
 }
 
 } // namespace

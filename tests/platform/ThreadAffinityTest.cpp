@@ -1,25 +1,14 @@
 // A form, its controls and the objects they hand out belong to the thread that made them, and a form
 // does not outlive its runtime unnoticed.
-#include "platform/CommandButton.h"
 #include "platform/FailureCapture.h"
-#include "platform/Form.h"
 #include "platform/FormFile.h"
+#include "platform/OtherThread.h"
 #include "platform/ProbeControl.h"
 #include "platform/PropertyBag.h"
-#include "platform/Runtime.h"
-#include "wizard/CPages.h"
-#include "wizard/OvWizardNavigator.h"
-#include "wizard/OvWizardTab.h"
-#include "wizard/WizardGlobals.h"
+#include "support/WizardFixture.h"
 
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
-#include <optional>
-#include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace ovtest {
 namespace {
@@ -33,39 +22,8 @@ using ov::test::failureFrom;
 using ov::test::failureText;
 using Log = std::vector<std::string>;
 
-std::string text(std::thread::id id) {
-    std::ostringstream s;
-    s << id;
-    return s.str();
-}
-
-// A call and the subject its refusal names.
-struct Use {
-    const char* subject;
-    std::function<void()> call;
-};
-
-// What a call made on a second user-interface thread (with a runtime of its own) raised.
-struct Elsewhere {
-    std::thread::id thread;
-    std::optional<ov::Failure> failure;
-};
-
-Elsewhere onAnotherThread(const std::function<void()>& call) {
-    Elsewhere result;
-    std::thread other([&] {
-        Runtime own;
-        result.thread = std::this_thread::get_id();
-        result.failure = failureFrom(call);
-    });
-    other.join();
-    return result;
-}
-
-std::string wrongThread(const std::string& subject, std::thread::id owner, std::thread::id user) {
-    return "The application called an interface that was marshalled for a different thread (" + subject +
-           ": made on thread " + text(owner) + ", used from thread " + text(user) + ")";
-}
+// The subject a call's refusal names, and the call.
+using Use = std::pair<const char*, std::function<void()>>;
 
 // A control that notes the runtime current while it terminates.
 class Witness : public ov::UserControl {
@@ -86,37 +44,22 @@ const ov::ClassInfo& Witness::staticClass() {
 }
 
 // A shown run-time wizard of three pages, designed and loaded on the test's thread.
-class ThreadAffinityTest : public ::testing::Test {
+class ThreadAffinityTest : public WizardFixture {
 protected:
-    Runtime runtime;
-    FormRef form;
-    std::shared_ptr<ov::OvWizardNavigator> nav;
-    const std::thread::id owner = std::this_thread::get_id();
-
     void SetUp() override {
-        auto design = Form::create("frmWizard", Mode::Design);
-        design->add("OvComCtl.OvWizardNavigator", "Nav");
-        for (const char* name : {"Welcome", "License", "Options"})
-            design->add("OvComCtl.OvWizardTab", name);
-        const std::string file = ov::FormFile::write(*design, "wizard.json");
-        design->unload();
-        form = ov::FormFile::read(file, "wizard.json", Mode::Run);
-        nav = form->control<ov::OvWizardNavigator>("Nav");
+        design({"Welcome", "License", "Options"});
+        reload(Mode::Run);
         form->show();
     }
     void TearDown() override { form->unload(); }
 
-    ov::CommandButton& next() { return nav->button(ov::ovEn_Button_Position::ovBPRightMiddle); }
-    std::string current() { return nav->CurrentPage()->Name(); }
+    ov::CommandButton& next() { return nav->button(RightMiddle); }
+    std::string currentPage() { return nav->CurrentPage()->Name(); }
 
     // Each call fails on another thread with the exact WrongThread failure naming its subject.
     void expectRefused(const std::vector<Use>& uses) {
-        for (const Use& u : uses) {
-            Elsewhere there = onAnotherThread(u.call);
-            ASSERT_TRUE(there.failure) << u.subject << " was accepted from another thread";
-            EXPECT_EQ(there.failure->number(), ov::err::WrongThread) << u.subject;
-            EXPECT_EQ(there.failure->description(), wrongThread(u.subject, owner, there.thread));
-        }
+        for (const auto& [subject, call] : uses)
+            EXPECT_EQ(refusedElsewhere(call), wrongThread(subject));
     }
 };
 
@@ -136,10 +79,6 @@ TEST_F(ThreadAffinityTest, EveryUseOfAFormAndItsControlsFailsAtOnceOnAnotherThre
     const std::string title = license->BannerTitle();
     int heard = 0;
     auto connection = form->Resize.connect([&] { ++heard; });
-    Log errors;
-    auto c = nav->OnError.connect([&](int32_t n, std::string d, std::string s) {
-        errors.push_back(std::to_string(n) + " " + d + " " + s);
-    });
     expectRefused({
         {"frmWizard.add", [&] { form->add("OvComCtl.OvWizardTab", "Done"); }},
         {"frmWizard.addLoaded", [&] { form->addLoaded("OvComCtl.OvWizardTab", "Done", bag, {}); }},
@@ -182,44 +121,38 @@ TEST_F(ThreadAffinityTest, EveryUseOfAFormAndItsControlsFailsAtOnceOnAnotherThre
     });
 
     // Nothing was touched.
-    EXPECT_EQ(form->controls().size(), 4u);
-    EXPECT_EQ(nav->WizardPages()->Count(), 3);
-    EXPECT_EQ(current(), "Welcome");
-    EXPECT_TRUE(form->Visible());
-    EXPECT_EQ(form->Caption(), "frmWizard");
-    EXPECT_EQ(form->Resize.handlerCount(), 1u);
-    EXPECT_EQ(heard, 0);
-    EXPECT_EQ(nav->StartPage(), 1);
-    EXPECT_EQ(page->PageNext(), 3);
-    EXPECT_EQ(button.Caption(), caption);
-    EXPECT_EQ(license->BannerTitle(), title);
-    EXPECT_EQ(errors, Log{});
+    EXPECT_EQ(std::tuple(form->controls().size(), form->Visible(), form->Caption(),
+                         form->Resize.handlerCount(), heard),
+              std::tuple(4u, true, "frmWizard", 1u, 0));
+    EXPECT_EQ(std::tuple(nav->WizardPages()->Count(), currentPage(), nav->StartPage(), page->PageNext()),
+              std::tuple(3, "Welcome", 1, 3));
+    EXPECT_EQ(std::tuple(button.Caption(), license->BannerTitle()), std::tuple(caption, title));
+    EXPECT_EQ(errors(), Log{});
     EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
     // Immutable fonts are shared by every thread.
     ov::ObjectRef font = form->get("Font").toObject();
     std::string name;
-    EXPECT_FALSE(onAnotherThread([&] { name = font->get("Name").toString(); }).failure);
+    EXPECT_EQ(refusedElsewhere([&] { name = font->get("Name").toString(); }), "");
     EXPECT_EQ(name, "MS Sans Serif");
     // And it all still works on its own thread.
     form->Resize();
     EXPECT_EQ(heard, 1);
     EXPECT_TRUE(form->click(next()));
-    EXPECT_EQ(current(), "License");
+    EXPECT_EQ(currentPage(), "License");
 }
 
 TEST_F(ThreadAffinityTest, APageAddedFromAnotherThreadRegistersNowhere) {
     const int64_t objects = ov::Object::liveCount();
     bool registryThere = true;
-    Elsewhere there = onAnotherThread([&] {
-        try {
-            form->add("OvComCtl.OvWizardTab", "Done");
-        } catch (...) {
-            registryThere = ov::wizardThreadState().registry != nullptr;
-            throw;
-        }
-    });
-    ASSERT_TRUE(there.failure);
-    EXPECT_EQ(there.failure->description(), wrongThread("frmWizard.add", owner, there.thread));
+    EXPECT_EQ(refusedElsewhere([&] {
+                  try {
+                      form->add("OvComCtl.OvWizardTab", "Done");
+                  } catch (...) {
+                      registryThere = ov::wizardThreadState().registry != nullptr;
+                      throw;
+                  }
+              }),
+              wrongThread("frmWizard.add"));
     EXPECT_FALSE(registryThere); // the other thread's runtime never saw a wizard page
     EXPECT_EQ(ov::Object::liveCount(), objects);
     EXPECT_EQ(nav->WizardPages()->Count(), 3);
@@ -272,9 +205,8 @@ TEST(FormRuntimeTest, AFormOutlivingItsRuntimeEndsWithItAndRefusesEveryLaterUse)
         {"frmInner.write", [&] { ov::FormFile::write(*form, "never-written.json"); }},
         {"frmInner.Caption", [&] { form->let("Caption", "Again"); }},
     };
-    for (const Use& use : uses)
-        EXPECT_EQ(failureText(use.call),
-                  std::to_string(ov::err::Disconnected) + " " + disconnected(use.subject));
+    for (const auto& [subject, call] : uses)
+        EXPECT_EQ(failureText(call), std::to_string(ov::err::Disconnected) + " " + disconnected(subject));
     EXPECT_EQ(Probe::journal().size(), 4u);
     EXPECT_TRUE(outer.headlessMessageBox().shown().empty());
 }
@@ -313,9 +245,8 @@ TEST(FormRuntimeTest, AFormOfAThreadThatHasEndedIsRefusedAndMayBeDroppedAnywhere
         form->add("OvComCtl.OvWizardNavigator", "Nav");
     });
     worker.join();
-    auto failure = failureFrom([&] { form->show(); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->description(), wrongThread("frmWorker.show", maker, std::this_thread::get_id()));
+    EXPECT_EQ(failureText([&] { form->show(); }),
+              wrongThread("frmWorker.show", threadText(maker), threadText(std::this_thread::get_id())));
     EXPECT_TRUE(form->controls().empty()); // ended with the worker's runtime
     form.reset();
 }

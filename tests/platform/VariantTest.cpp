@@ -9,23 +9,16 @@ using ov::Variant;
 using ov::test::failureNumber;
 
 TEST(VariantTest, WholeNumbersRoundHalvesToEven) {
-    struct Case {
-        double in;
-        int32_t out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
-    for (auto c : cases)
-        EXPECT_EQ(Variant(c.in).toInt32(), c.out) << c.in;
+    for (auto [in, out] :
+         {std::pair{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}})
+        EXPECT_EQ(Variant(in).toInt32(), out) << in;
     EXPECT_EQ(Variant("3.5").toInt16(), 4);
 }
 
 // Conversions that fail: 6 overflow (after rounding, and for numeric text too large for a Double),
 // 13 type mismatch, 94 Null, 91 Nothing.
 TEST(VariantTest, ConversionsThatFailGiveTheirNumber) {
-    struct Case {
-        const char* what;
-        std::function<void()> convert;
-        int failure;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void()>, int> cases[] = {
         {"32767.5 rounds to 32768", [] { Variant(32767.5).toInt16(); }, 6},
         {"-32768.6", [] { Variant(-32768.6).toInt16(); }, 6},
         {"2^31", [] { Variant(2147483648.0).toInt32(); }, 6},
@@ -43,8 +36,8 @@ TEST(VariantTest, ConversionsThatFailGiveTheirNumber) {
         {"Null to Long", [] { Variant(Variant::Null).toInt32(); }, 94},
         {"Nothing to Long", [] { Variant(nullptr).toInt32(); }, 91},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(failureNumber(c.convert), c.failure) << c.what;
+    for (const auto& [what, convert, failure] : cases)
+        EXPECT_EQ(failureNumber(convert), failure) << what;
 }
 
 TEST(VariantTest, ConversionsAtTheEdgesOfTheirRanges) {
@@ -62,36 +55,28 @@ TEST(VariantTest, ConversionsAtTheEdgesOfTheirRanges) {
     EXPECT_FALSE(Variant::isNumericText("1,5"));
     EXPECT_TRUE(Variant(nullptr).isNothing());
     EXPECT_EQ(Variant().toObject(), nullptr);
-    // What counts as numeric.
-    EXPECT_TRUE(Variant().isNumeric());
-    EXPECT_TRUE(Variant(true).isNumeric());
-    EXPECT_TRUE(Variant(" -1.5E+3 ").isNumeric());
-    EXPECT_TRUE(Variant("&HFF").isNumeric());
+    for (const Variant& v : {Variant(), Variant(true), Variant(" -1.5E+3 "), Variant("&HFF")})
+        EXPECT_TRUE(v.isNumeric()) << v.typeName() << " " << v.toString();
     for (const Variant& v :
          {Variant(Variant::Null), Variant(""), Variant("1.2.3"), Variant("nan"), Variant(nullptr)})
         EXPECT_FALSE(v.isNumeric()) << v.typeName();
 }
 
 TEST(VariantTest, HexTextWidths) {
-    struct Case {
-        const char* text;
-        int32_t value;
-    } cases[] = {{"&H0", 0},         {"&h7fff", 32767},
-                 {"&H8000", -32768}, {"&HFFFF", -1},
-                 {"&H10000", 65536}, {"&H7FFFFFFF", 2147483647},
-                 {"&HFFFFFFFF", -1}, {" &H10 ", 16},
-                 {"&HFF", 255},      {"&H8000000F", static_cast<int32_t>(0x8000000F)}};
-    for (const auto& c : cases)
-        EXPECT_EQ(Variant(c.text).toInt32(), c.value) << c.text;
+    const std::pair<const char*, int32_t> cases[] = {
+        {"&H0", 0},         {"&h7fff", 32767},
+        {"&H8000", -32768}, {"&HFFFF", -1},
+        {"&H10000", 65536}, {"&H7FFFFFFF", 2147483647},
+        {"&HFFFFFFFF", -1}, {" &H10 ", 16},
+        {"&HFF", 255},      {"&H8000000F", static_cast<int32_t>(0x8000000F)}};
+    for (auto [text, value] : cases)
+        EXPECT_EQ(Variant(text).toInt32(), value) << text;
     for (const char* bad : {"&H", "&H100000000", "&HG", "&H-1", "H10"})
         EXPECT_EQ(failureNumber([&] { Variant(bad).toInt32(); }), 13) << bad;
 }
 
 TEST(VariantTest, DecimalTextOfDoublesAndSingles) {
-    struct Case {
-        Variant value;
-        const char* text;
-    } cases[] = {
+    const std::pair<Variant, const char*> cases[] = {
         {Variant(true), "True"},
         {Variant(false), "False"},
         {Variant(int16_t{-7}), "-7"},
@@ -106,8 +91,8 @@ TEST(VariantTest, DecimalTextOfDoublesAndSingles) {
         {Variant(-0.0), "0"},
         {Variant(3.25e-300), "3.25E-300"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.value.toString(), c.text) << c.text;
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(value.toString(), text) << text;
     EXPECT_EQ(Variant(true).toInt32(), -1);
 }
 
@@ -124,12 +109,7 @@ TEST(VariantTest, EqualityIsByTypeAndValue) {
 
 // The numeric test and whole-number conversion of typed text, as a spin box reads what was typed.
 TEST(NumericTextTest, SignsCurrencyGroupsAndExponentsReadAsTheHostReadsThem) {
-    struct Case {
-        const char* text;
-        bool numeric;
-        double value;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, bool, double> cases[] = {
         {" -12 ", true, -12}, {"12-", true, -12}, {"(12)", true, -12}, {"$1,234.50", true, 1234.5},
         {"-$5", true, -5},    {"$-5", true, -5},  {"5 $", true, 5},    {"1.5E3", true, 1500},
         {"2D-1", true, 0.2},  {".5", true, 0.5},  {"&H10", true, 16},  {"1,5", false, 0},
@@ -137,11 +117,11 @@ TEST(NumericTextTest, SignsCurrencyGroupsAndExponentsReadAsTheHostReadsThem) {
         {"$$5", false, 0},    {"1e", false, 0},   {",123", false, 0},  {"1,234,5", false, 0},
         {"inf", false, 0},    {".", false, 0},
     };
-    for (const Case& c : cases) {
+    for (auto [text, numeric, value] : cases) {
         double d = 0;
-        EXPECT_EQ(ov::Variant::parseNumber(c.text, d), c.numeric) << c.text;
-        if (c.numeric) {
-            EXPECT_DOUBLE_EQ(d, c.value) << c.text;
+        EXPECT_EQ(ov::Variant::parseNumber(text, d), numeric) << text;
+        if (numeric) {
+            EXPECT_DOUBLE_EQ(d, value) << text;
         }
     }
 }
