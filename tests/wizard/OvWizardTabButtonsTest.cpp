@@ -78,9 +78,8 @@ TEST_F(WizardTabButtonSetTest, SetButtonKeepsRulesUniqueByMovingTheReplacedButto
     PageButtons exit = record(true, true, "E&xit", Cancel);
     EXPECT_TRUE(p->SetButton(Left, exit));
     EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Cancel, Back, Finish, Help}));
-    EXPECT_EQ(p->buttonCaption(Left), "E&xit");
-    EXPECT_EQ(p->buttonCaption(Right), "&Help");
-    EXPECT_FALSE(p->buttonVisible(Right));
+    EXPECT_EQ(std::tuple(p->buttonCaption(Left), p->buttonCaption(Right), p->buttonVisible(Right)),
+              std::tuple("E&xit", "&Help", false));
     // By name the record is taken by reference.
     Args args{Variant(static_cast<int32_t>(Right)), Variant::record(record(true, true, "&Back!", Back))};
     EXPECT_TRUE(p->call("SetButton", args).toBool());
