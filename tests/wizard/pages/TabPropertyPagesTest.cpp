@@ -69,8 +69,7 @@ TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) 
 }
 
 TEST_F(TabPropertyPagesTest, ARuleStaysOnOnePositionAndNoneIsNoEdit) {
-    edit("Page3", 2);
-    ownSet("Page3");
+    edit("Page3", 2, true);
     dialog.choose("cboLMBRule", 0);
     EXPECT_EQ(rules(), "Help None Next Cancel");
     EXPECT_FALSE(dialog.anyChanged());
@@ -98,8 +97,7 @@ TEST_F(TabPropertyPagesTest, DefaultAndCancelComeFromTheTickedBoxOrRuleZero) {
         {{"chkLMBCancel"}, -1, "RMB / LMB", 3, 2},
     };
     for (const Case& c : cases) {
-        edit("Page3", 2);
-        ownSet("Page3");
+        edit("Page3", 2, true);
         for (const char* box : c.clicks)
             dialog.click(box);
         if (c.leftRule >= 0) dialog.choose("cboLBRule", c.leftRule);
@@ -113,8 +111,7 @@ TEST_F(TabPropertyPagesTest, DefaultAndCancelComeFromTheTickedBoxOrRuleZero) {
 }
 
 TEST_F(TabPropertyPagesTest, ButtonsSetWritesTheFlagThenEachPositionsRecordInOrder) {
-    edit("Page3", 2);
-    ownSet("Page3");
+    edit("Page3", 2, true);
     dialog.typeInto("txtLBCaption", "Aide");
     ASSERT_TRUE(dialog.apply());
     EXPECT_EQ(keys("Page3"),
