@@ -16,9 +16,8 @@ using Log = std::vector<std::string>;
 
 TEST_F(NavigationTest, TheStartPageShowsWithoutPageChangeEvents) {
     runWizard();
-    EXPECT_EQ(current(), 1);
-    EXPECT_EQ(showing(), "Page1");
-    EXPECT_EQ(nav->CurrentPage(), descriptor("Page1"));
+    EXPECT_EQ(std::tuple(current(), showing(), nav->CurrentPage()),
+              std::tuple(1, "Page1", descriptor("Page1")));
     EXPECT_TRUE(log.empty());
     // A saved StartPage is the page a running wizard shows first.
     design(3);
@@ -51,8 +50,7 @@ TEST_F(NavigationTest, BeforePageChangeMayCancelOrReplaceThePage) {
         ScopedConnection c = nav->on("BeforePageChange", [](Args& a) { a[3] = true; });
         nav->NextClick();
         EXPECT_EQ(log, (Log{"Before forward Page2 from Page1 showing Page1"}));
-        EXPECT_EQ(current(), 1);
-        EXPECT_EQ(showing(), "Page1");
+        EXPECT_EQ(std::tuple(current(), showing()), std::tuple(1, "Page1"));
     }
     ScopedConnection c =
         nav->on("BeforePageChange", [this](Args& a) { a[1] = Variant(descriptor("Page3")); });
