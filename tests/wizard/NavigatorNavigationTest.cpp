@@ -90,8 +90,7 @@ TEST_F(NavigationTest, GoingToTheCurrentPageOrPastTheLastRaisesNothing) {
     nav->GoToNewPage(third);
     log.clear();
     nav->NextClick();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(showing(), "Page3");
+    EXPECT_EQ(std::tuple(log.empty(), showing()), std::tuple(true, "Page3"));
 }
 
 TEST_F(NavigationTest, ANavigationStartedInsideAHandlerRunsToItsEndFirst) {

@@ -50,8 +50,7 @@ TEST_F(TabPropertyPagesTest, CaptionsWriteTheFiveTextsInOrder) {
 TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) {
     edit("Page3", 2);
     auto& set = field<ov::Frame>("fraButtonSet");
-    EXPECT_TRUE(ticked("chkUseDefaultButtonSet"));
-    EXPECT_FALSE(set.Enabled());
+    EXPECT_EQ(std::tuple(ticked("chkUseDefaultButtonSet"), set.Enabled()), std::tuple(true, false));
     dialog.click("chkUseDefaultButtonSet");
     EXPECT_TRUE(set.Enabled());
     dialog.typeInto("txtRBCaption", "Close");
