@@ -105,14 +105,12 @@ TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
     }
 
     // A running wizard writes nothing.
-    fs::remove(app / "Nav.txt");
-    fs::remove(app / "Step1.txt");
+    fresh();
     load(text(), Mode::Run);
     nav->let("SaveCaptionsToFile", true);
     page("Step1")->let("SaveCaptionsToFile", true);
-    EXPECT_FALSE(fs::exists(app / "Nav.txt"));
-    EXPECT_FALSE(fs::exists(app / "Step1.txt"));
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(std::tuple(fs::exists(app / "Nav.txt"), fs::exists(app / "Step1.txt"), shownBoxes()),
+              std::tuple(false, false, Log{}));
 }
 
 TEST_F(CaptionsFileTest, BothControlsWriteWindows1252WithQuestionMarksForWhatItCannotHold) {

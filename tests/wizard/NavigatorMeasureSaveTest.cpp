@@ -7,7 +7,6 @@
 #include "support/WizardFixture.h"
 
 #include <climits>
-#include <filesystem>
 #include <tuple>
 
 using namespace ov;
@@ -18,17 +17,13 @@ using Log = std::vector<std::string>;
 
 class NavigatorMeasureSaveTest : public ovtest::WizardFixture {
 protected:
-    std::string path;
+    ovtest::TestFolder folder{"ov-measures"};
+    const std::string path = (folder / "wizard.json").string();
 
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = (std::filesystem::path(::testing::TempDir()) /
-                ("ov_measures_" + std::string(test->name()) + ".json"))
-                   .string();
         design({"Welcome", "Options", "Done"});
         form->save(path);
     }
-    void TearDown() override { std::filesystem::remove(path); }
     void open(Mode mode) {
         load(ovtest::readAll(path), mode);
         log.clear();
@@ -132,8 +127,7 @@ TEST_F(NavigatorMeasureSaveTest, AfterAnOverflowAResizeStillGivesThePagesTheirHe
     EXPECT_EQ(form->Width(), 7540);
     const auto top = static_cast<int32_t>(nav->extender().Top());
     ASSERT_FALSE(heights.empty());
-    EXPECT_EQ(heights.back(), top - 15);
-    EXPECT_EQ(page("Options")->Height(), static_cast<float>(top - 15));
-    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(std::tuple(heights.back(), page("Options")->Height(), log.size()),
+              std::tuple(top - 15, static_cast<float>(top - 15), size_t{1}));
     EXPECT_EQ(lefts(), kDefaultLefts);
 }
