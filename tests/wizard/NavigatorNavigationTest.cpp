@@ -24,8 +24,7 @@ TEST_F(NavigationTest, TheStartPageShowsWithoutPageChangeEvents) {
     nav->let("StartPage", Variant(2));
     reload(Mode::Run);
     form->show();
-    EXPECT_EQ(showing(), "Page2");
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(std::tuple(showing(), log.empty()), std::tuple("Page2", true));
 }
 
 TEST_F(NavigationTest, RoundTripsKeepTheChangedKeysOfTheFirstRoundTrip) {
@@ -125,15 +124,13 @@ TEST_F(NavigationTest, FailuresAreReportedWithTheRoutineLabelExceptTheIgnoredNum
         ScopedConnection thrower = nav->BeforePageChange.connect(
             [&](OvWizardDirectionConstant, CPageRef&, CPageRef, bool&) { throw Failure(number); });
         nav->NextClick();
-        EXPECT_EQ(log.back().rfind("OnError", 0) == 0, number == 5);
-        EXPECT_EQ(nav->lastError().number, number);
-        EXPECT_EQ(showing(), "Page1");
+        EXPECT_EQ(std::tuple(log.back().rfind("OnError", 0) == 0, nav->lastError().number, showing()),
+                  std::tuple(number == 5, number, "Page1"));
     }
 }
 
 TEST_F(NavigationTest, ReleaseAllEmptiesTheRegistry) {
     runWizard();
     nav->call("ReleaseAll");
-    EXPECT_EQ(nav->WizardPages()->Count(), 0);
-    EXPECT_EQ(nav->CurrentPage(), nullptr);
+    EXPECT_EQ(std::tuple(nav->WizardPages()->Count(), nav->CurrentPage()), std::tuple(0, CPageRef()));
 }

@@ -22,8 +22,7 @@ TEST_F(ButtonReapplyTest, ThePageChangeAfterASaveAndAHandChangedButton) {
     form->markSaved();
     form->control("Page1")->let("BannerTitle", "Welcome back");
     form->click(button(RightMiddle));
-    EXPECT_EQ(showing(), "Page3");
-    EXPECT_TRUE(form->needsSaving());
+    EXPECT_EQ(std::tuple(showing(), form->needsSaving()), std::tuple("Page3", true));
     const std::vector<std::string>& keys = nav->extender().changedKeys();
     for (const char* position : {"LeftButton", "LeftMiddleButton", "RightMiddleButton", "RightButton"}) {
         for (const char* field : {"Visible", "Enabled", "Rule", "Caption"}) {

@@ -27,9 +27,8 @@ protected:
         for (auto& c : doc["controls"]) {
             if (c["name"] != control) continue;
             Json kept = Json::array();
-            for (auto& e : c["properties"]) {
+            for (auto& e : c["properties"])
                 if (e["key"] != key) kept.push_back(e);
-            }
             kept.push_back({{"key", key}, {"type", type}, {"value", value}});
             c["properties"] = kept;
         }
@@ -93,8 +92,7 @@ TEST_F(WizardFileRefusalTest, AValueAPropertyCannotTakeRefusesTheWholeFile) {
     // Nothing of the refused loads lingers: the designed wizard loads and runs as on a fresh thread.
     load(good, Mode::Run);
     form->show();
-    EXPECT_EQ(nav->CurrentPage()->Name(), "Welcome");
-    EXPECT_EQ(registry().Count(), 3);
+    EXPECT_EQ(std::tuple(nav->CurrentPage()->Name(), registry().Count()), std::tuple("Welcome", 3));
 }
 
 TEST_F(WizardFileRefusalTest, ValuesAtTheEndsOfWhatAPropertyTakesLoad) {
