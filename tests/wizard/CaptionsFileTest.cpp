@@ -137,9 +137,7 @@ TEST_F(CaptionsFileTest, ARegularFileOfTheNameIsRewrittenInPlace) {
     const std::string text = readAll(app / "Nav.txt");
     EXPECT_EQ(text.rfind("Nav captions:\r\n", 0), 0u);
     EXPECT_EQ(text.find('#'), std::string::npos);
-    struct stat st {};
-    ASSERT_EQ(stat((app / "Nav.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(fs::status(app / "Nav.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // What lies in the application folder under the captions file's name (`file`), or what the folder is, and

@@ -78,9 +78,8 @@ TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWo
 
         site.let(m.key, m.value);
 
-        EXPECT_EQ(site.get(m.key), Variant(m.reads));
-        EXPECT_EQ(lefts(), m.lefts);
-        EXPECT_EQ(buttonSizes(), m.sizes);
+        EXPECT_EQ(std::tuple(site.get(m.key), lefts(), buttonSizes()),
+                  std::tuple(Variant(m.reads), m.lefts, m.sizes));
         EXPECT_EQ(log, m.reported ? Log{m.reported} : Log{});
         EXPECT_EQ(prompts(), m.reported ? Log{"Error: 6\r\nOverflow"} : Log{});
         // A write that failed or was ignored tells the container nothing.

@@ -128,8 +128,7 @@ TEST_F(WizardTabActivationTest, TheTargetPublishesItsSetThenItsNeighboursThenSho
     mediator().GoToPage(2);
     EXPECT_EQ(log, (std::vector<std::string>{"buttons &Go > default=4 current=0 visible=000",
                                              "previous=1 current=2", "next=3 visible=000"}));
-    EXPECT_EQ(showing(), "Page2");
-    EXPECT_EQ(form->zOrder().back(), &ext("Page2"));
+    EXPECT_EQ(std::tuple(showing(), form->zOrder().back()), std::tuple("Page2", &ext("Page2")));
     EXPECT_EQ(std::tuple(mediator().UseDefaultButtonSet(), mediator().PageCancelButton()),
               std::tuple(false, 4));
     // An index no page has hides every page and changes nothing.
