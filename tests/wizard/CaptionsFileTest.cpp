@@ -105,7 +105,8 @@ TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
     }
 
     // A running wizard writes nothing.
-    fresh();
+    fs::remove(app / "Nav.txt");
+    fs::remove(app / "Step1.txt");
     load(text(), Mode::Run);
     nav->let("SaveCaptionsToFile", true);
     page("Step1")->let("SaveCaptionsToFile", true);
