@@ -95,6 +95,13 @@ std::string WizardFixture::state(ovEn_Button_Position p) const {
            " tag " + b.Tag() + (b.Default() ? " default" : "") + (b.Cancel() ? " cancel" : "");
 }
 
+std::vector<std::string> WizardFixture::states() const {
+    std::vector<std::string> out;
+    for (auto p : kPositions)
+        out.push_back(state(p));
+    return out;
+}
+
 std::string WizardFixture::roles() const {
     std::string out;
     for (auto p : kPositions) {

@@ -5,6 +5,7 @@
 #include "platform/FormFileSamples.h"
 #include "platform/Picture.h"
 #include "platform/Runtime.h"
+#include "support/ShownBoxes.h"
 #include "wizard/CPages.h"
 #include "wizard/CWizardNavigator.h"
 #include "wizard/OvWizardNavigator.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace ovtest {
@@ -61,6 +63,8 @@ protected:
     std::string showing() const;
     // "Caption visible enabled tag 2 default cancel" for a navigator button.
     std::string state(ov::ovEn_Button_Position p) const;
+    // state() of the four buttons, left to right.
+    std::vector<std::string> states() const;
     ov::CommandButton& button(ov::ovEn_Button_Position p) const { return nav->button(p); }
     // The buttons' roles, left to right: "D" default, "C" cancel, "-" neither ("--DC"); "x" marks a
     // disabled button ("-x-C" has the left-middle button disabled).
@@ -84,12 +88,7 @@ protected:
         return out;
     }
     // The message boxes shown so far, one "<title> | <style> | <prompt>" each.
-    std::vector<std::string> shownBoxes() {
-        std::vector<std::string> out;
-        for (const auto& b : boxes())
-            out.push_back(b.title + " | " + std::to_string(b.style) + " | " + b.prompt);
-        return out;
-    }
+    std::vector<std::string> shownBoxes() { return ovtest::shownBoxes(runtime); }
 
     // A PNG header of the given size in pixels: enough for a picture's size.
     static ov::PictureRef picture(uint16_t width, uint16_t height) {

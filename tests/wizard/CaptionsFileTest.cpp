@@ -2,16 +2,8 @@
 // the application folder; each control keeps its own failure rule.
 #include "wizard/CaptionsFile.h"
 
-#include "platform/Extender.h"
-#include "platform/Form.h"
-#include "platform/FormFile.h"
-#include "platform/Runtime.h"
-#include "support/ShownBoxes.h"
 #include "support/TestFiles.h"
-#include "wizard/CWizardNavigator.h"
-#include "wizard/OvWizardNavigator.h"
-#include "wizard/OvWizardTab.h"
-#include "wizard/WizardGlobals.h"
+#include "support/WizardFixture.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,9 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace ov {
 namespace {
@@ -29,46 +19,48 @@ namespace {
 namespace fs = std::filesystem;
 
 using ovtest::readAll;
+using Log = std::vector<std::string>;
 
 void writeText(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary) << text;
 }
 
+// One field of a captions file: its name, its text and the rule under it.
+std::string field(const std::string& name, const std::string& text, const std::string& rule) {
+    return "\r\n" + name + ": \r\n" + text + "\r\n" + rule + "\r\n";
+}
+
 // A design form with a navigator "Nav" and the pages "Step1" and "Step2"; the application folder is `app`,
 // and `outside` is a folder beside it that nothing may reach.
-class CaptionsFileTest : public ::testing::Test {
+class CaptionsFileTest : public ovtest::WizardFixture {
 protected:
-    Runtime runtime;
     ovtest::TestFolder root{"ovcaptions"};
     fs::path app = root / "app";
     fs::path outside = root / "outside";
-    FormRef form;
-    std::shared_ptr<OvWizardNavigator> nav;
     std::shared_ptr<OvWizardTab> step, last;
-    std::vector<std::string> log;
-    std::vector<ScopedConnection> watching;
 
     void SetUp() override {
-        fs::create_directories(app);
-        fs::create_directories(outside);
-        runtime.application().path = app.string();
-        form = Form::create("frmWizard", Mode::Design);
-        nav = form->add("OvComCtl.OvWizardNavigator", "Nav")->controlAs<OvWizardNavigator>();
-        step = form->add("OvComCtl.OvWizardTab", "Step1")->controlAs<OvWizardTab>();
-        last = form->add("OvComCtl.OvWizardTab", "Step2")->controlAs<OvWizardTab>();
+        fresh();
+        design({"Step1", "Step2"});
+        step = page("Step1");
+        last = page("Step2");
         watching.emplace_back(nav->OnError.connect([this](int32_t n, std::string d, std::string s) {
             log.push_back("Nav.OnError " + std::to_string(n) + " " + d + " | " + s);
         }));
-        watching.emplace_back(
-            wizardThreadState().mediator->OnError.connect([this](int32_t n, std::string d, std::string s) {
-                log.push_back("mediator.OnError " + std::to_string(n) + " " + d + " | " + s);
-            }));
+        watching.emplace_back(mediator().OnError.connect([this](int32_t n, std::string d, std::string s) {
+            log.push_back("mediator.OnError " + std::to_string(n) + " " + d + " | " + s);
+        }));
     }
-    void TearDown() override {
-        watching.clear();
-        form.reset();
+    // Empty application and outside folders, no message box shown, nothing logged.
+    void fresh() {
+        for (const fs::path& folder : {app, outside}) {
+            fs::remove_all(folder);
+            fs::create_directories(folder);
+        }
+        runtime.application().path = app.string();
+        runtime.headlessMessageBox().clear();
+        log.clear();
     }
-    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
 TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
@@ -76,31 +68,26 @@ TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
     nav->setRightButtonCaption("&Abort");
     nav->let("SaveCaptionsToFile", Variant(false));
     EXPECT_FALSE(nav->SaveCaptionsToFile());
-    EXPECT_EQ(readAll(app / "Nav.txt"), "Nav captions:\r\n" + eq + "\r\n" +                           //
-                                            "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" + //
-                                            "\r\nLeftMiddleButton Caption: \r\n< &Back\r\n" + dash +
-                                            "\r\n" + //
-                                            "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" +
-                                            "\r\nRightButton Caption: \r\n&Abort\r\n" + eq + "\r\n");
-
+    EXPECT_EQ(readAll(app / "Nav.txt"), "Nav captions:\r\n" + eq + "\r\n" +
+                                            field("LeftButton Caption", "&Help", dash) +
+                                            field("LeftMiddleButton Caption", "< &Back", dash) +
+                                            field("RightMiddleButton Caption", "&Next >", dash) +
+                                            field("RightButton Caption", "&Abort", eq));
     last->setBannerTitle("Copy");
     last->setBannerDescription("Line one\r\nLine two");
     last->setButtonCaption(ovEn_Button_Position::ovBPLeftMiddle, "< Zur&ück");
     last->setSaveCaptionsToFile(true);
     EXPECT_FALSE(last->SaveCaptionsToFile());
-    EXPECT_EQ(readAll(app / "Step2.txt"),
-              "Step2 captions:\r\n\r\nPage Mode: CompletePage\r\n" + eq + "\r\n" +        //
-                  "\r\nBannerTitle: \r\nCopy\r\n" + dash + "\r\n" +                       //
-                  "\r\nBannerDescription: \r\nLine one\r\nLine two\r\n" + dash + "\r\n" + //
-                  "\r\nWatermarkTitle: \r\nWelcome to ...\r\n" + dash + "\r\n" +          //
-                  "\r\nWatermarkDescription: \r\nDescription\r\n" + dash + "\r\n" +       //
-                  "\r\nWatermarkRule: \r\nTo continue, click Next.\r\n" + dash + "\r\n" + //
-                  "\r\nLeftButton Caption: \r\n&Help\r\n" + dash + "\r\n" +               //
-                  "\r\nLeftMiddleButton Caption: \r\n< Zur&\xFC"
-                  "ck\r\n" +
-                  dash + "\r\n" +                                                    //
-                  "\r\nRightMiddleButton Caption: \r\n&Next >\r\n" + dash + "\r\n" + //
-                  "\r\nRightButton Caption: \r\nCancel\r\n" + eq + "\r\n");
+    EXPECT_EQ(readAll(app / "Step2.txt"), "Step2 captions:\r\n\r\nPage Mode: CompletePage\r\n" + eq + "\r\n" +
+                                              field("BannerTitle", "Copy", dash) +
+                                              field("BannerDescription", "Line one\r\nLine two", dash) +
+                                              field("WatermarkTitle", "Welcome to ...", dash) +
+                                              field("WatermarkDescription", "Description", dash) +
+                                              field("WatermarkRule", "To continue, click Next.", dash) +
+                                              field("LeftButton Caption", "&Help", dash) +
+                                              field("LeftMiddleButton Caption", "< Zur&\374ck", dash) +
+                                              field("RightMiddleButton Caption", "&Next >", dash) +
+                                              field("RightButton Caption", "Cancel", eq));
 
     // A page's mode is named; any value outside the enumeration counts as completion.
     const std::pair<int32_t, const char*> modes[] = {{0, "WelcomePage"},
@@ -111,33 +98,27 @@ TEST_F(CaptionsFileTest, EachControlWritesItsCaptionsAtDesignTimeOnly) {
     for (auto [mode, name] : modes) {
         step->setPageMode(static_cast<En_Page_Mode>(mode));
         step->let("SaveCaptionsToFile", false);
-        const std::string text = readAll(app / "Step1.txt");
-        EXPECT_EQ(text.substr(0, text.find("\r\n=")),
+        const std::string written = readAll(app / "Step1.txt");
+        EXPECT_EQ(written.substr(0, written.find("\r\n=")),
                   std::string("Step1 captions:\r\n\r\nPage Mode: ") + name);
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 40);
+        EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 40);
     }
 
     // A running wizard writes nothing.
     fs::remove(app / "Nav.txt");
     fs::remove(app / "Step1.txt");
-    const std::string file = FormFile::write(*form, "wizard.json");
-    watching.clear();
-    form->unload();
-    form = FormFile::read(file, "wizard.json", Mode::Run);
-    form->control("Nav")->let("SaveCaptionsToFile", true);
-    form->control("Step1")->let("SaveCaptionsToFile", true);
-    EXPECT_FALSE(fs::exists(app / "Nav.txt"));
-    EXPECT_FALSE(fs::exists(app / "Step1.txt"));
-    EXPECT_TRUE(boxes().empty());
+    load(text(), Mode::Run);
+    nav->let("SaveCaptionsToFile", true);
+    page("Step1")->let("SaveCaptionsToFile", true);
+    EXPECT_EQ(std::tuple(fs::exists(app / "Nav.txt"), fs::exists(app / "Step1.txt"), shownBoxes()),
+              std::tuple(false, false, Log{}));
 }
 
 TEST_F(CaptionsFileTest, BothControlsWriteWindows1252WithQuestionMarksForWhatItCannotHold) {
-    // "€", "ü" and "é" are in the code page (0x80, 0xFC, 0xE9); "中" and "ő" are not; a lone 0xFF is
-    // broken UTF-8.
-    const std::string caption = "\xE2\x82\xAC Zur\xC3\xBC"
-                                "ck \xE4\xB8\xAD \xC5\x91 \xFF \xC3\xA9";
-    const std::string expected = "\x80 Zur\xFC"
-                                 "ck ? ? ? \xE9";
+    // "€", "ü" and "é" are in the code page (0x80, 0xFC, 0xE9, written in octal below); "中" and "ő" are
+    // not; a lone 0xFF is broken UTF-8.
+    const std::string caption = "€ Zurück 中 ő \xFF é";
+    const std::string expected = "\200 Zur\374ck ? ? ? \351";
     nav->setRightButtonCaption(caption);
     step->setBannerTitle(caption);
     nav->let("SaveCaptionsToFile", true);
@@ -147,12 +128,7 @@ TEST_F(CaptionsFileTest, BothControlsWriteWindows1252WithQuestionMarksForWhatItC
     EXPECT_NE(readAll(app / "Step1.txt").find("\r\nBannerTitle: \r\n" + expected + "\r\n"),
               std::string::npos);
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(CaptionsFile::toWindows1252("\xE2\x80\x9C"
-                                          "a"
-                                          "\xE2\x80\x9D"),
-              "\x93"
-              "a"
-              "\x94");
+    EXPECT_EQ(CaptionsFile::toWindows1252("“a”"), "\223a\224"); // 0x93 and 0x94
 }
 
 TEST_F(CaptionsFileTest, ARegularFileOfTheNameIsRewrittenInPlace) {
@@ -162,13 +138,11 @@ TEST_F(CaptionsFileTest, ARegularFileOfTheNameIsRewrittenInPlace) {
     const std::string text = readAll(app / "Nav.txt");
     EXPECT_EQ(text.rfind("Nav captions:\r\n", 0), 0u);
     EXPECT_EQ(text.find('#'), std::string::npos);
-    struct stat st {};
-    ASSERT_EQ(stat((app / "Nav.txt").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(fs::status(app / "Nav.txt").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
-// What lies in the application folder under the captions file's name, or what the folder is, and the
-// failure the navigator reports: "{file}" stands for the file's path, "{app}" for the folder's.
+// What lies in the application folder under the captions file's name (`file`), or what the folder is, and
+// the failure the navigator reports: "{file}" stands for the file's path, "{app}" for the folder's.
 struct Hostile {
     const char* what;
     std::function<void(const fs::path& file, const fs::path& outside, Runtime& runtime)> arrange;
@@ -178,34 +152,28 @@ struct Hostile {
 
 const std::vector<Hostile>& hostiles() {
     static const std::string link = "Path/File access error: {file}: a symbolic link, which is not followed";
+    auto victim = [](const fs::path& out) {
+        writeText(out / "victim.txt", "keep");
+        return out / "victim.txt";
+    };
     static const std::vector<Hostile> table{
         {"a link to a file outside",
-         [](const fs::path& file, const fs::path& out, Runtime&) {
-             writeText(out / "victim.txt", "keep");
-             fs::create_symlink(out / "victim.txt", file);
-         },
-         75, link.c_str()},
+         [=](auto& file, auto& out, auto&) { fs::create_symlink(victim(out), file); }, 75, link.c_str()},
         {"a dangling link",
-         [](const fs::path& file, const fs::path& out, Runtime&) {
-             fs::create_symlink(out / "created.txt", file);
-         },
-         75, link.c_str()},
+         [](auto& file, auto& out, auto&) { fs::create_symlink(out / "created.txt", file); }, 75,
+         link.c_str()},
         {"a hard link to a file outside",
-         [](const fs::path& file, const fs::path& out, Runtime&) {
-             writeText(out / "victim.txt", "keep");
-             fs::create_hard_link(out / "victim.txt", file);
-         },
-         75, "Path/File access error: {file}: the file has other names (hard links) and is not written"},
-        {"a folder", [](const fs::path& file, const fs::path&, Runtime&) { fs::create_directory(file); }, 75,
+         [=](auto& file, auto& out, auto&) { fs::create_hard_link(victim(out), file); }, 75,
+         "Path/File access error: {file}: the file has other names (hard links) and is not written"},
+        {"a folder", [](auto& file, auto&, auto&) { fs::create_directory(file); }, 75,
          "Path/File access error: {file}: a folder, not a file"},
         {"a FIFO without a reader",
-         [](const fs::path& file, const fs::path&, Runtime&) { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); },
-         75, "Path/File access error: {file}: a FIFO, not a regular file"},
-        {"an empty application path",
-         [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path.clear(); }, 76,
+         [](auto& file, auto&, auto&) { ASSERT_EQ(mkfifo(file.c_str(), 0644), 0); }, 75,
+         "Path/File access error: {file}: a FIFO, not a regular file"},
+        {"an empty application path", [](auto&, auto&, Runtime& rt) { rt.application().path.clear(); }, 76,
          "Path not found: the folder to write Nav.txt into is not set"},
         {"a missing application folder",
-         [](const fs::path&, const fs::path&, Runtime& rt) { rt.application().path += "/missing"; }, 76,
+         [](auto&, auto&, Runtime& rt) { rt.application().path += "/missing"; }, 76,
          "Path not found: {app}/missing"},
     };
     return table;
@@ -233,23 +201,13 @@ void expectOutsideUntouched(const fs::path& outside, const std::string& leaf, co
 TEST_F(CaptionsFileTest, ARefusedFileIsReportedByTheNavigatorAndSwallowedByAPage) {
     for (const Hostile& h : hostiles()) {
         SCOPED_TRACE(h.what);
-        fs::remove_all(app);
-        fs::remove_all(outside);
-        fs::create_directories(app);
-        fs::create_directories(outside);
-        runtime.application().path = app.string();
-        runtime.headlessMessageBox().clear();
-        log.clear();
+        fresh();
         h.arrange(app / "Step1.txt", outside, runtime);
         step->let("SaveCaptionsToFile", true);
-        EXPECT_TRUE(log.empty());
-        EXPECT_TRUE(boxes().empty());
-        EXPECT_EQ(step->lastError().number, 0);
+        EXPECT_EQ(std::tuple(log, shownBoxes(), step->lastError().number), std::tuple(Log{}, Log{}, 0));
         expectOutsideUntouched(outside, "Step1.txt", h.what);
 
-        fs::remove_all(outside);
-        fs::create_directories(outside);
-        runtime.application().path = app.string();
+        fresh();
         const fs::path file = app / "Nav.txt";
         h.arrange(file, outside, runtime);
         nav->let("SaveCaptionsToFile", true);
@@ -257,9 +215,8 @@ TEST_F(CaptionsFileTest, ARefusedFileIsReportedByTheNavigatorAndSwallowedByAPage
         const std::string source = "Nav::SaveCaptionsToFile (Let)";
         EXPECT_EQ(log, std::vector<std::string>{"Nav.OnError " + std::to_string(h.number) + " " +
                                                 description + " | " + source});
-        EXPECT_EQ(ovtest::shownBoxes(runtime),
-                  std::vector<std::string>{source + " | 48 | Error: " + std::to_string(h.number) + "\r\n" +
-                                           description});
+        EXPECT_EQ(shownBoxes(), std::vector<std::string>{source + " | 48 | Error: " +
+                                                         std::to_string(h.number) + "\r\n" + description});
         EXPECT_EQ(nav->lastError().number, h.number);
         expectOutsideUntouched(outside, "Nav.txt", h.what);
     }

@@ -35,11 +35,9 @@ TEST_F(NavigatorLayoutTest, ButtonsAreRightAlignedAtFifteenAndTwelveTwipsPerPixe
         runtime.setTwipsPerPixel(c.twipsPerPixel, c.twipsPerPixel);
         design(2);
         form->setBorderStyle(c.border);
-        EXPECT_EQ(form->Width(), 7540);
-        EXPECT_EQ(form->Height(), 5775);
-        EXPECT_EQ(nav->Width(), c.width);
-        EXPECT_EQ(lefts(), c.lefts);
-        EXPECT_EQ(buttonSizes(), "210 1120 345");
+        EXPECT_EQ(std::tuple(form->Width(), form->Height(), nav->Width()),
+                  std::tuple(7540.0f, 5775.0f, c.width));
+        EXPECT_EQ(std::tuple(lefts(), buttonSizes()), std::tuple(c.lefts, "210 1120 345"));
         EXPECT_EQ(std::tuple(nav->extender().Top(), nav->Height()), std::tuple(c.top, 705.0f));
         EXPECT_EQ(std::tuple(nav->child<Frame>("fraTop").Left(), nav->child<Frame>("fraTop").Width()),
                   std::tuple(-30.0f, c.width + 60));
@@ -71,43 +69,38 @@ TEST_F(NavigatorLayoutTest, ButtonSizesBelowFifteenAreIgnoredAndEveryGapMovesThe
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.property) + " " + std::to_string(c.value));
         nav->let(c.property, Variant(c.value));
-        EXPECT_EQ(lefts(), c.lefts);
-        EXPECT_EQ(buttonSizes(), c.sizes);
+        EXPECT_EQ(std::tuple(lefts(), buttonSizes()), std::tuple(c.lefts, c.sizes));
     }
 }
 
-TEST_F(NavigatorLayoutTest, ResizingAFreeFormAtDesignTimeRecordsTheUserSize) {
-    design(1);
-    nav->let("HoldParentSize", false);
-    form->setWidth(8000);
-    EXPECT_EQ(nav->ParentWidth(), 8000);
-    EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovUser);
-    nav->setWizardSizeMode(ovWizardSizeMode::ovStandard);
-    EXPECT_EQ(form->Width(), 7540);
-    EXPECT_EQ(form->Height(), 5775);
-    // Both are design-time settings: a running wizard refuses them with 382.
-    runWizard();
-    nav->let("HoldParentSize", false);
-    nav->setWizardSizeMode(ovWizardSizeMode::ovUser);
-    EXPECT_TRUE(nav->HoldParentSize());
-    EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovStandard);
-    EXPECT_EQ(log, (Log{"OnError 382 Set not supported at runtime Nav::HoldParentSize (Let)",
-                        "OnError 382 Set not supported at runtime Nav::WizardSizeMode (Let)"}));
-}
-
-TEST_F(NavigatorLayoutTest, ParentSizeWritesNeedAFreeFormAndAPositiveValueAndResizeThePages) {
+// At design time a free form records the size the user gives it; a parent size is written to a free form
+// only, and only when positive, and resizes the pages.
+TEST_F(NavigatorLayoutTest, AFreeFormRecordsTheUserSizeAndTakesPositiveParentSizes) {
     design(1);
     nav->setParentWidth(9000); // held: ignored
     EXPECT_EQ(form->Width(), 7540);
+    nav->let("HoldParentSize", false);
+    form->setWidth(8000);
+    EXPECT_EQ(std::tuple(nav->ParentWidth(), nav->WizardSizeMode()),
+              std::tuple(8000, ovWizardSizeMode::ovUser));
+    nav->setWizardSizeMode(ovWizardSizeMode::ovStandard);
+    EXPECT_EQ(std::tuple(form->Width(), form->Height()), std::tuple(7540.0f, 5775.0f));
     nav->setHoldParentSize(false);
     nav->setParentWidth(0);
     EXPECT_EQ(form->Width(), 7540);
     nav->let("ParentHeight", 6000);
-    EXPECT_EQ(form->Height(), 6000);
-    EXPECT_EQ(nav->extender().Top(), 6000 - 25 * 15 - 705);
+    EXPECT_EQ(std::tuple(form->Height(), nav->extender().Top(), nav->WizardSizeMode()),
+              std::tuple(6000.0f, 6000.0f - 25 * 15 - 705, ovWizardSizeMode::ovUser));
     EXPECT_EQ(std::tuple(mediator().TabHeight(), form->control("Page1")->Height()),
               std::tuple(6000 - 25 * 15 - 705 - 15, 6000.0f - 25 * 15 - 705 - 15));
-    EXPECT_EQ(nav->WizardSizeMode(), ovWizardSizeMode::ovUser);
+    // Both are design-time settings: a running wizard refuses them with 382.
+    runWizard();
+    nav->let("HoldParentSize", false);
+    nav->setWizardSizeMode(ovWizardSizeMode::ovUser);
+    EXPECT_EQ(std::tuple(nav->HoldParentSize(), nav->WizardSizeMode()),
+              std::tuple(true, ovWizardSizeMode::ovStandard));
+    EXPECT_EQ(log, (Log{"OnError 382 Set not supported at runtime Nav::HoldParentSize (Let)",
+                        "OnError 382 Set not supported at runtime Nav::WizardSizeMode (Let)"}));
 }
 
 TEST_F(NavigatorLayoutTest, AMinimisedFormIsNotResizedButTheStripIsLaidOut) {
@@ -116,9 +109,8 @@ TEST_F(NavigatorLayoutTest, AMinimisedFormIsNotResizedButTheStripIsLaidOut) {
     int heights = 0;
     ScopedConnection c = mediator().YouMustChangeYourHeight.connect([&](int32_t) { ++heights; });
     form->setWidth(9000);
-    EXPECT_EQ(form->Width(), 9000);
-    EXPECT_EQ(button(Right).Left(), 9000 - 6 * 15 - 1120 - 150);
-    EXPECT_EQ(heights, 1);
+    EXPECT_EQ(std::tuple(form->Width(), button(Right).Left(), heights),
+              std::tuple(9000.0f, 9000.0f - 6 * 15 - 1120 - 150, 1));
 }
 
 TEST_F(NavigatorLayoutTest, PagesGetThePictureForTheCurrentScreen) {
@@ -142,8 +134,7 @@ TEST_F(NavigatorLayoutTest, PagesGetThePictureForTheCurrentScreen) {
         nav->setImageWaterMarkBig(big);
         EXPECT_EQ(page("Page1")->child<Image>("ImageWaterMark").Picture(),
                   c.normalReachesPages ? normal : big);
-        EXPECT_EQ(nav->ImageBanner(), normal);
-        EXPECT_EQ(nav->ImageBannerBig(), big);
+        EXPECT_EQ(std::tuple(nav->ImageBanner(), nav->ImageBannerBig()), std::tuple(normal, big));
         form->unload();
     }
 }

@@ -2,29 +2,28 @@
 // 32-bit overflow of the right button's place is a failure reported by the wizard's convention, and
 // sizes below 15 are ignored). A form file holds only what a load accepts, so saving a navigator that
 // holds more is refused, naming the file, the control and the key, and the old file is kept.
+#include "platform/FailureCapture.h"
 #include "support/TestFiles.h"
 #include "support/WizardFixture.h"
 
 #include <climits>
-#include <filesystem>
+#include <tuple>
 
 using namespace ov;
 
 namespace {
 
+using Log = std::vector<std::string>;
+
 class NavigatorMeasureSaveTest : public ovtest::WizardFixture {
 protected:
-    std::string path;
+    ovtest::TestFolder folder{"ov-measures"};
+    const std::string path = (folder / "wizard.json").string();
 
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = (std::filesystem::path(::testing::TempDir()) /
-                ("ov_measures_" + std::string(test->name()) + ".json"))
-                   .string();
         design({"Welcome", "Options", "Done"});
         form->save(path);
     }
-    void TearDown() override { std::filesystem::remove(path); }
     void open(Mode mode) {
         load(ovtest::readAll(path), mode);
         log.clear();
@@ -79,60 +78,36 @@ TEST_F(NavigatorMeasureSaveTest, WritersLayOutAnyValueAndASaveRefusesWhatALoadWo
 
         site.let(m.key, m.value);
 
-        EXPECT_EQ(site.get(m.key), Variant(m.reads));
-        EXPECT_EQ(lefts(), m.lefts);
-        EXPECT_EQ(buttonSizes(), m.sizes);
-        if (m.reported) {
-            EXPECT_EQ(log, std::vector<std::string>{m.reported});
-            EXPECT_EQ(prompts(), std::vector<std::string>{"Error: 6\r\nOverflow"});
-            EXPECT_TRUE(site.changedKeys().empty()); // a write that failed tells the container nothing
-        } else {
-            EXPECT_TRUE(log.empty());
-            EXPECT_TRUE(boxes().empty());
-            const bool taken = m.reads == m.value;
-            EXPECT_EQ(site.changedKeys(),
-                      taken ? std::vector<std::string>{m.key} : std::vector<std::string>{});
-        }
-
-        if (m.refusal) {
-            try {
-                form->save(path);
-                ADD_FAILURE() << "saved";
-            } catch (const Failure& f) {
-                EXPECT_EQ(f.number(), 380);
-                EXPECT_EQ(f.description(), "Invalid property value: " + path + ": control Nav: property " +
-                                               m.key + ": " + m.refusal);
-            }
-        } else {
-            form->save(path);
-        }
+        EXPECT_EQ(std::tuple(site.get(m.key), lefts(), buttonSizes()),
+                  std::tuple(Variant(m.reads), m.lefts, m.sizes));
+        EXPECT_EQ(log, m.reported ? Log{m.reported} : Log{});
+        EXPECT_EQ(prompts(), m.reported ? Log{"Error: 6\r\nOverflow"} : Log{});
+        // A write that failed or was ignored tells the container nothing.
+        EXPECT_EQ(site.changedKeys(), !m.reported && m.reads == m.value ? Log{m.key} : Log{});
+        const std::string refusal = m.refusal ? "380 Invalid property value: " + path +
+                                                    ": control Nav: property " + m.key + ": " + m.refusal
+                                              : "";
+        EXPECT_EQ(test::failureText([&] { form->save(path); }), refusal);
         EXPECT_EQ(ovtest::readAll(path), saved);
     }
 }
 
 TEST_F(NavigatorMeasureSaveTest, TheEndsOfWhatAFileHoldsSaveAndLoadBack) {
-    const std::vector<std::pair<const char*, int32_t>> ends[] = {{{"ButtonGapTop", -1000000},
-                                                                  {"ButtonGapRight", -1000000},
-                                                                  {"ButtonGapMiddle", -1000000},
-                                                                  {"ButtonHeight", 15},
-                                                                  {"ButtonWidth", 15}},
-                                                                 {{"ButtonGapTop", 1000000},
-                                                                  {"ButtonGapRight", 1000000},
-                                                                  {"ButtonGapMiddle", 1000000},
-                                                                  {"ButtonHeight", 1000000},
-                                                                  {"ButtonWidth", 1000000}}};
+    const char* keys[] = {"ButtonGapTop", "ButtonGapRight", "ButtonGapMiddle", "ButtonHeight", "ButtonWidth"};
+    const int32_t ends[][5] = {{-1000000, -1000000, -1000000, 15, 15},
+                               {1000000, 1000000, 1000000, 1000000, 1000000}};
     for (const auto& e : ends) {
-        SCOPED_TRACE(e[4].second);
+        SCOPED_TRACE(e[4]);
         open(Mode::Design);
-        for (const auto& [key, value] : e)
-            nav->let(key, value);
+        for (size_t i = 0; i < 5; ++i)
+            nav->let(keys[i], e[i]);
         form->save(path);
         for (Mode mode : {Mode::Design, Mode::Run}) {
             open(mode);
-            for (const auto& [key, value] : e)
-                EXPECT_EQ(nav->get(key), Variant(value)) << key;
-            EXPECT_EQ(button(Right).Width(), static_cast<float>(e[4].second));
-            EXPECT_EQ(button(Right).Top(), static_cast<float>(e[0].second));
+            for (size_t i = 0; i < 5; ++i)
+                EXPECT_EQ(nav->get(keys[i]), Variant(e[i])) << keys[i];
+            EXPECT_EQ(std::tuple(button(Right).Width(), button(Right).Top()),
+                      std::tuple(static_cast<float>(e[4]), static_cast<float>(e[0])));
         }
     }
     EXPECT_TRUE(boxes().empty());
@@ -151,8 +126,7 @@ TEST_F(NavigatorMeasureSaveTest, AfterAnOverflowAResizeStillGivesThePagesTheirHe
     EXPECT_EQ(form->Width(), 7540);
     const auto top = static_cast<int32_t>(nav->extender().Top());
     ASSERT_FALSE(heights.empty());
-    EXPECT_EQ(heights.back(), top - 15);
-    EXPECT_EQ(page("Options")->Height(), static_cast<float>(top - 15));
-    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(std::tuple(heights.back(), page("Options")->Height(), log.size()),
+              std::tuple(top - 15, static_cast<float>(top - 15), size_t{1}));
     EXPECT_EQ(lefts(), kDefaultLefts);
 }

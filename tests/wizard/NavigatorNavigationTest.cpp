@@ -16,17 +16,15 @@ using Log = std::vector<std::string>;
 
 TEST_F(NavigationTest, TheStartPageShowsWithoutPageChangeEvents) {
     runWizard();
-    EXPECT_EQ(current(), 1);
-    EXPECT_EQ(showing(), "Page1");
-    EXPECT_EQ(nav->CurrentPage(), descriptor("Page1"));
+    EXPECT_EQ(std::tuple(current(), showing(), nav->CurrentPage()),
+              std::tuple(1, "Page1", descriptor("Page1")));
     EXPECT_TRUE(log.empty());
     // A saved StartPage is the page a running wizard shows first.
     design(3);
     nav->let("StartPage", Variant(2));
     reload(Mode::Run);
     form->show();
-    EXPECT_EQ(showing(), "Page2");
-    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(std::tuple(showing(), log.empty()), std::tuple("Page2", true));
 }
 
 TEST_F(NavigationTest, RoundTripsKeepTheChangedKeysOfTheFirstRoundTrip) {
@@ -51,8 +49,7 @@ TEST_F(NavigationTest, BeforePageChangeMayCancelOrReplaceThePage) {
         ScopedConnection c = nav->on("BeforePageChange", [](Args& a) { a[3] = true; });
         nav->NextClick();
         EXPECT_EQ(log, (Log{"Before forward Page2 from Page1 showing Page1"}));
-        EXPECT_EQ(current(), 1);
-        EXPECT_EQ(showing(), "Page1");
+        EXPECT_EQ(std::tuple(current(), showing()), std::tuple(1, "Page1"));
     }
     ScopedConnection c =
         nav->on("BeforePageChange", [this](Args& a) { a[1] = Variant(descriptor("Page3")); });
@@ -92,8 +89,7 @@ TEST_F(NavigationTest, GoingToTheCurrentPageOrPastTheLastRaisesNothing) {
     nav->GoToNewPage(third);
     log.clear();
     nav->NextClick();
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(showing(), "Page3");
+    EXPECT_EQ(std::tuple(log.empty(), showing()), std::tuple(true, "Page3"));
 }
 
 TEST_F(NavigationTest, ANavigationStartedInsideAHandlerRunsToItsEndFirst) {
@@ -128,15 +124,13 @@ TEST_F(NavigationTest, FailuresAreReportedWithTheRoutineLabelExceptTheIgnoredNum
         ScopedConnection thrower = nav->BeforePageChange.connect(
             [&](OvWizardDirectionConstant, CPageRef&, CPageRef, bool&) { throw Failure(number); });
         nav->NextClick();
-        EXPECT_EQ(log.back().rfind("OnError", 0) == 0, number == 5);
-        EXPECT_EQ(nav->lastError().number, number);
-        EXPECT_EQ(showing(), "Page1");
+        EXPECT_EQ(std::tuple(log.back().rfind("OnError", 0) == 0, nav->lastError().number, showing()),
+                  std::tuple(number == 5, number, "Page1"));
     }
 }
 
 TEST_F(NavigationTest, ReleaseAllEmptiesTheRegistry) {
     runWizard();
     nav->call("ReleaseAll");
-    EXPECT_EQ(nav->WizardPages()->Count(), 0);
-    EXPECT_EQ(nav->CurrentPage(), nullptr);
+    EXPECT_EQ(std::tuple(nav->WizardPages()->Count(), nav->CurrentPage()), std::tuple(0, CPageRef()));
 }

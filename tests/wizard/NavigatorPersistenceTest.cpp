@@ -14,7 +14,7 @@ using NavigatorOnAFormTest = ovtest::WizardFixture;
 
 } // namespace
 
-TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediator) {
+TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksWritesItsDefaultsIntoTheMediatorAndSavesOnlyChangedValues) {
     design(0);
     EXPECT_EQ(std::tuple(nav->extender().Align(), nav->extender().Default(), nav->extender().Cancel()),
               std::tuple(2, true, true));
@@ -24,10 +24,7 @@ TEST_F(NavigatorOnAFormTest, ANewNavigatorDocksAndWritesItsDefaultsIntoTheMediat
                          mediator().defaultSet(RightMiddle).Caption),
               std::tuple(1, true, true, "&Next >"));
     EXPECT_EQ(nav->ButtonFont(), form->Font());
-}
-
-TEST_F(NavigatorOnAFormTest, DefaultsWriteNothingChangedValuesAreWrittenInTheStoredOrder) {
-    design(0);
+    // Defaults write nothing; changed values are written in the stored order.
     nav->get("ShowErrorMsg"); // reading changes nothing
     PropertyBag written;
     nav->extender().writeProperties(written);
@@ -56,9 +53,8 @@ TEST_F(NavigatorOnAFormTest, ReadingUsesTheReadersSpellingsAndDisablesWithoutPag
     form = Form::create("frmWizard", Mode::Run);
     form->addLoaded("OvComCtl.OvWizardNavigator", "Nav", bag, ExtenderValues{});
     nav = form->control<OvWizardNavigator>("Nav");
-    EXPECT_EQ(nav->ImageWaterMarkBig(), png);
-    EXPECT_FALSE(nav->ShowErrorMsg());
-    EXPECT_FALSE(wizardThreadState().showErrors);
+    EXPECT_EQ(std::tuple(nav->ImageWaterMarkBig(), nav->ShowErrorMsg(), wizardThreadState().showErrors),
+              std::tuple(png, false, false));
     CPage detached; // silenced too
     detached.PageNext();
     EXPECT_TRUE(boxes().empty());
@@ -99,9 +95,8 @@ TEST_F(NavigatorOnAFormTest, TerminatingTheNavigatorTellsThePagesAndReleasesAnEm
     int told = 0;
     ScopedConnection c = mediator().OnNavigatorDie.connect([&] { ++told; });
     form->unload();
-    EXPECT_EQ(told, 1);
-    EXPECT_EQ(wizardThreadState().mediator, nullptr);
-    EXPECT_TRUE(first->WizardPage().isNothing());
+    EXPECT_EQ(std::tuple(told, wizardThreadState().mediator == nullptr, first->WizardPage().isNothing()),
+              std::tuple(1, true, true));
 }
 
 TEST_F(NavigatorOnAFormTest, AboutOnTheNavigatorOrAPageOpensTheLibrarysAboutWindowModally) {

@@ -22,8 +22,7 @@ TEST_F(ButtonReapplyTest, ThePageChangeAfterASaveAndAHandChangedButton) {
     form->markSaved();
     form->control("Page1")->let("BannerTitle", "Welcome back");
     form->click(button(RightMiddle));
-    EXPECT_EQ(showing(), "Page3");
-    EXPECT_TRUE(form->needsSaving());
+    EXPECT_EQ(std::tuple(showing(), form->needsSaving()), std::tuple("Page3", true));
     const std::vector<std::string>& keys = nav->extender().changedKeys();
     for (const char* position : {"LeftButton", "LeftMiddleButton", "RightMiddleButton", "RightButton"}) {
         for (const char* field : {"Visible", "Enabled", "Rule", "Caption"}) {
@@ -37,10 +36,9 @@ TEST_F(ButtonReapplyTest, ThePageChangeAfterASaveAndAHandChangedButton) {
     button(RightMiddle).setEnabled(false);
     form->click(button(LeftMiddle));
     EXPECT_EQ(showing(), "Page2");
-    EXPECT_EQ(state(Left), "&Help hidden enabled tag 4");
-    EXPECT_EQ(state(LeftMiddle), "< &Back visible enabled tag 1");
-    EXPECT_EQ(state(RightMiddle), "&Next > visible enabled tag 2 default");
-    EXPECT_EQ(state(Right), "Cancel visible enabled tag 3 cancel");
+    EXPECT_EQ(states(), (std::vector<std::string>{
+                            "&Help hidden enabled tag 4", "< &Back visible enabled tag 1",
+                            "&Next > visible enabled tag 2 default", "Cancel visible enabled tag 3 cancel"}));
 }
 
 } // namespace

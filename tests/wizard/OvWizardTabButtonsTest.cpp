@@ -58,8 +58,7 @@ TEST_F(WizardTabButtonSetTest, WritingAViewStoresEachFieldAndTakesTheRoles) {
                                                    "DefaultButton", "CancelButton"}));
     // False roles leave the stored positions where they are.
     p->setRightMiddleButton(record(true, true, "&Next >", Next));
-    EXPECT_EQ(p->DefaultButton(), 1);
-    EXPECT_EQ(p->CancelButton(), 1);
+    EXPECT_EQ(std::tuple(p->DefaultButton(), p->CancelButton()), std::tuple(1, 1));
 }
 
 // SetButton places a record at one of the four positions and answers whether it moved the button that
@@ -78,9 +77,8 @@ TEST_F(WizardTabButtonSetTest, SetButtonKeepsRulesUniqueByMovingTheReplacedButto
     PageButtons exit = record(true, true, "E&xit", Cancel);
     EXPECT_TRUE(p->SetButton(Left, exit));
     EXPECT_EQ(rules(), (std::vector<ovEn_Button_Rule>{Cancel, Back, Finish, Help}));
-    EXPECT_EQ(p->buttonCaption(Left), "E&xit");
-    EXPECT_EQ(p->buttonCaption(Right), "&Help");
-    EXPECT_FALSE(p->buttonVisible(Right));
+    EXPECT_EQ(std::tuple(p->buttonCaption(Left), p->buttonCaption(Right), p->buttonVisible(Right)),
+              std::tuple("E&xit", "&Help", false));
     // By name the record is taken by reference.
     Args args{Variant(static_cast<int32_t>(Right)), Variant::record(record(true, true, "&Back!", Back))};
     EXPECT_TRUE(p->call("SetButton", args).toBool());
@@ -116,9 +114,9 @@ TEST_F(WizardTabButtonSetTest, TheDefaultAndCancelRolesGoToTheRightmostPositionW
 TEST_F(WizardTabButtonSetTest, TheInternalsAreReachableByNameButNotPublished) {
     p->let("RBEnabled", false);
     p->let("LMBCaption", "Zur&ück");
-    EXPECT_FALSE(p->buttonEnabled(Right));
-    EXPECT_EQ(p->get("lmbcaption").toString(), "Zur&ück");
-    EXPECT_EQ(p->get("DefaultButton").toInt32(), 3);
+    EXPECT_EQ(std::tuple(p->buttonEnabled(Right), p->get("lmbcaption").toString(),
+                         p->get("DefaultButton").toInt32()),
+              std::tuple(false, "Zur&ück", 3));
     EXPECT_EQ(changed(), (std::vector<std::string>{"RBEnabled", "LMBCaption"}));
     for (const char* name :
          {"LBVisible", "RMBRule", "RBCaption", "DefaultButton", "CancelButton", "BannerStyle"}) {

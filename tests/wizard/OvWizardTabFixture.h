@@ -34,6 +34,11 @@ protected:
     std::shared_ptr<ov::OvWizardTab> addPage(const std::string& name) {
         return form->add("OvComCtl.OvWizardTab", name)->controlAs<ov::OvWizardTab>();
     }
+    // Pages Page1..PageN, in that order.
+    void addPages(int n) {
+        for (int i = 1; i <= n; ++i)
+            addPage("Page" + std::to_string(i));
+    }
     ov::Extender& ext(const std::string& name) const { return *form->control(name); }
 
     // Logs the mediator's error relay: "OnError 382 Set not supported at runtime Page1::PageMode (Let)".
@@ -68,6 +73,11 @@ protected:
         }
         for (auto& p : saved)
             form->addLoaded("OvComCtl.OvWizardTab", p.name, p.bag, p.values);
+    }
+    // Saves the pages and loads them again in `mode`.
+    void reload(ov::Mode mode) {
+        auto saved = save();
+        reload(saved, mode);
     }
 };
 

@@ -59,20 +59,16 @@ protected:
 } // namespace
 
 TEST_F(WizardTabLayoutTest, EachModeShowsItsView) {
-    EXPECT_EQ(shown(interior), "11000000");
-    EXPECT_EQ(shown(welcome), "00111110");
-    EXPECT_EQ(shown(complete), "00111110");
+    EXPECT_EQ(shown(interior) + " " + shown(welcome) + " " + shown(complete), "11000000 00111110 00111110");
     EXPECT_EQ(boxOf(part<PictureBox>(interior, "picBanner")), (Box{0, 0, 7500, 875}));
     EXPECT_EQ(boxOf(part<Frame>(interior, "fraBanner")), (Box{-30, 875, 7560, 30}));
-    EXPECT_EQ(interior->Width(), 7500);
-    EXPECT_EQ(ext("Page2").Align(), 1);
+    EXPECT_EQ(std::tuple(interior->Width(), ext("Page2").Align()), std::tuple(7500.0f, 1));
 }
 
 TEST_F(WizardTabLayoutTest, TheBannerPictureSitsInTheTopRightCornerForEachStyleAndStretchesOnAnotherScreen) {
     mediator().setBannerImage(picture(50, 50));
     auto& image = part<Image>(interior, "imgHeaderBanner");
-    EXPECT_FALSE(image.Stretch());
-    EXPECT_EQ(boxOf(image), (Box{6675, 75, 750, 750}));
+    EXPECT_EQ(std::tuple(image.Stretch(), boxOf(image)), std::tuple(false, Box{6675, 75, 750, 750}));
     mediator().setBannerStyle(static_cast<int32_t>(ovBannerStyleEnum::ovVelmar));
     EXPECT_EQ(boxOf(image), (Box{6750, 0, 750, 750}));
     mediator().setBannerStyle(static_cast<int32_t>(ovBannerStyleEnum::ovOSWindows2k));
@@ -83,11 +79,9 @@ TEST_F(WizardTabLayoutTest, TheBannerPictureSitsInTheTopRightCornerForEachStyleA
     runtime.setTwipsPerPixel(12, 12);
     mediator().setTabHeight(5000);
     auto& banner = part<Image>(interior, "imgHeaderBanner");
-    EXPECT_TRUE(banner.Stretch());
-    EXPECT_EQ(boxOf(banner), (Box{0, 0, 7500, 875}));
+    EXPECT_EQ(std::tuple(banner.Stretch(), boxOf(banner)), std::tuple(true, Box{0, 0, 7500, 875}));
     auto& watermark = part<Image>(welcome, "ImageWaterMark");
-    EXPECT_TRUE(watermark.Stretch());
-    EXPECT_EQ(boxOf(watermark), (Box{0, 0, 2490, 5000}));
+    EXPECT_EQ(std::tuple(watermark.Stretch(), boxOf(watermark)), std::tuple(true, Box{0, 0, 2490, 5000}));
     // Back at 96 dpi the pictures keep their own size again.
     runtime.setTwipsPerPixel(15, 15);
     mediator().setTabHeight(4800);
@@ -188,24 +182,21 @@ TEST_F(WizardTabLayoutTest, AMinimizedPageIsAFloatingBarAsWideAsItsNameThatRetur
         welcome->setPageState(En_Page_State::Maximized);
     }
     welcome->setPageState(En_Page_State::Minimized);
-    EXPECT_EQ(shown(welcome), "00000001");
-    EXPECT_EQ(ext(cases[1].first).Align(), 0);
+    Extender& bar = ext(cases[1].first);
+    EXPECT_EQ(std::tuple(shown(welcome), bar.Align()), std::tuple("00000001", 0));
     const float w = welcome->Width();
     EXPECT_EQ(endsOf(part<Line>(welcome, "LTop")), (Ends{0, 0, w, 0}));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LRight")), (Ends{w - 15, 0, w - 15, 300}));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LLeft")), (Ends{0, 0, 0, 300}));
     EXPECT_EQ(endsOf(part<Line>(welcome, "LBottom")), (Ends{0, 285, w, 285}));
     // It returns to where it floated before it was maximized.
-    EXPECT_EQ(ext(cases[1].first).Left(), 0);
-    EXPECT_EQ(ext(cases[1].first).Top(), 0);
-    ext(cases[1].first).Move(300, 450);
+    EXPECT_EQ(std::tuple(bar.Left(), bar.Top()), std::tuple(0.0f, 0.0f));
+    bar.Move(300, 450);
     welcome->setPageState(En_Page_State::Maximized);
-    EXPECT_EQ(ext(cases[1].first).Align(), 1);
-    EXPECT_EQ(welcome->Height(), 6000);
-    EXPECT_EQ(form->zOrder().back(), &ext(cases[1].first));
+    EXPECT_EQ(std::tuple(bar.Align(), welcome->Height(), form->zOrder().back()),
+              std::tuple(1, 6000.0f, &bar));
     welcome->setPageState(En_Page_State::Minimized);
-    EXPECT_EQ(ext(cases[1].first).Left(), 300);
-    EXPECT_EQ(ext(cases[1].first).Top(), 450);
+    EXPECT_EQ(std::tuple(bar.Left(), bar.Top()), std::tuple(300.0f, 450.0f));
 }
 
 TEST_F(WizardTabLayoutTest, TheDesignerShowsThePictureAreaAndTheClientFrame) {
@@ -229,8 +220,7 @@ TEST_F(WizardTabLayoutTest, TheDesignerShowsThePictureAreaAndTheClientFrame) {
 }
 
 TEST_F(WizardTabLayoutTest, ARunningWizardShowsNoDesignerGuides) {
-    auto saved = save();
-    reload(saved, Mode::Run);
+    reload(Mode::Run);
     form->show();
     auto p = page("Page1");
     for (const char* name :

@@ -23,8 +23,7 @@ Variant courierObject() {
 } // namespace
 
 TEST_F(WizardTabPersistenceTest, ANewWizardStoresOnlyWhatDiffersFromTheDefaults) {
-    addPage("Page1");
-    addPage("Page2");
+    addPages(2);
     auto saved = save();
     // Watermark pages are white; the titles have their own fonts; the navigator's buttons are defaults.
     EXPECT_EQ(keysOf(saved[0].bag), (std::vector<std::string>{"BackColor", "BannerTitleFont",
@@ -124,85 +123,70 @@ TEST_F(WizardTabPersistenceTest, FourKeysAreWrittenWithALowerCaseMAndReadWithAnU
               std::tuple("Courier New", 0x00000080u, 0x00008000u, "Arial Unicode MS"));
 }
 
-TEST_F(WizardTabPersistenceTest, StoredDefaultsAreTheNavigatorsOfTheFormThatLoads) {
-    addPage("Page1");
-    auto saved = save();
-    ASSERT_FALSE(saved[0].bag.contains("LBCaption"));
-    mediator().setDefaultSet(Left, {true, true, "Hilfe", 4});
-    mediator().setDefaultButton(2);
-    reload(saved, Mode::Design);
-    auto p = page("Page1");
-    EXPECT_EQ(std::tuple(p->buttonCaption(Left), p->buttonVisible(Left), p->DefaultButton()),
-              std::tuple("Hilfe", true, 2));
-    // Saved again, it still stores nothing for them.
-    EXPECT_FALSE(save()[0].bag.contains("LBCaption"));
-}
-
-TEST_F(WizardTabPersistenceTest, TagVariantComesBackAsAnObjectOrAsAValue) {
+// A loaded index another page has is stored as it is, never swapped.
+TEST_F(WizardTabPersistenceTest, TagVariantComesBackAsAnObjectOrAsAValueAndLoadingNeverSwapsPages) {
     auto object = courier();
     addPage("Page1")->setTagVariant(VariantTraits<FontRef>::to(object));
     addPage("Page2")->letTagVariant(Variant(5));
     addPage("Page3");
     auto saved = save();
+    saved[1].bag.put("PageIndex", 1);
+    saved[1].bag.put("PageMode", 0);
     reload(saved, Mode::Design);
     EXPECT_EQ(page("Page1")->TagVariant().toObject(), object);
     EXPECT_EQ(std::tuple(page("Page2")->TagVariant().type(), page("Page2")->TagVariant().toInt32(),
                          page("Page3")->TagVariant().isNothing()),
               std::tuple(Variant::Type::Long, 5, true));
-}
-
-TEST_F(WizardTabPersistenceTest, LoadingNeverSwapsPages) {
-    addPage("Page1");
-    addPage("Page2");
-    auto saved = save();
-    saved[1].bag.put("PageIndex", 1);
-    saved[1].bag.put("PageMode", 0);
-    reload(saved, Mode::Design);
     EXPECT_EQ(std::tuple(page("Page1")->PageIndex(), page("Page2")->PageIndex(), page("Page1")->PageNext(),
                          page("Page2")->PageMode()),
               std::tuple(1, 1, 2, En_Page_Mode::WelcomePage));
 }
 
 TEST_F(WizardTabPersistenceTest, ASavedPageIsUnregisteredUntilItIsLoadedAgain) {
-    addPage("Page1");
-    addPage("Page2");
+    addPages(2);
     mediator().setPageHiddenAtDesignTime(true);
     auto saved = save();
     EXPECT_EQ(registry().Count(), 0);
     EXPECT_FALSE(mediator().PageHiddenAtDesignTime());
     mediator().setPageHiddenAtDesignTime(true);
     reload(saved, Mode::Design);
-    EXPECT_EQ(registry().Count(), 2);
-    EXPECT_EQ(registry().Item(Variant(2)), page("Page2")->descriptor());
-    EXPECT_FALSE(mediator().PageHiddenAtDesignTime());
+    EXPECT_EQ(
+        std::tuple(registry().Count(), registry().Item(Variant(2)), mediator().PageHiddenAtDesignTime()),
+        std::tuple(2, page("Page2")->descriptor(), false));
 }
 
-TEST_F(WizardTabPersistenceTest, LoadingTakesStyleAndPicturesFromTheMediator) {
-    addPage("Page1");
-    addPage("Page2");
-    addPage("Page3");
+// The button defaults a page does not store, the banner style and the pictures are the navigator's of
+// the form that loads.
+TEST_F(WizardTabPersistenceTest, LoadingTakesDefaultsStyleAndPicturesFromTheMediator) {
+    addPages(3);
     auto saved = save();
+    ASSERT_FALSE(saved[0].bag.contains("LBCaption"));
     auto banner = picture(50, 50);
     auto watermark = picture(165, 313);
+    mediator().setDefaultSet(Left, {true, true, "Hilfe", 4});
+    mediator().setDefaultButton(2);
     mediator().setBannerStyle(1);
     mediator().setBannerImage(banner);
     mediator().setWaterMarkImage(watermark);
     reload(saved, Mode::Design);
+    auto p = page("Page1");
+    EXPECT_EQ(std::tuple(p->buttonCaption(Left), p->buttonVisible(Left), p->DefaultButton()),
+              std::tuple("Hilfe", true, 2));
     auto& headerBanner = page("Page2")->child<Image>("imgHeaderBanner");
     EXPECT_EQ(std::tuple(page("Page2")->bannerStyle(), headerBanner.Picture(), headerBanner.Left()),
               std::tuple(1, banner, 7500.0f - 750));
-    EXPECT_EQ(std::tuple(page("Page1")->child<Image>("ImageWaterMark").Picture(),
-                         page("Page1")->child<Image>("imgHeaderBanner").Picture()),
-              std::tuple(watermark, PictureRef()));
+    EXPECT_EQ(
+        std::tuple(p->child<Image>("ImageWaterMark").Picture(), p->child<Image>("imgHeaderBanner").Picture()),
+        std::tuple(watermark, PictureRef()));
+    // Saved again, a page still stores nothing for the defaults.
+    EXPECT_FALSE(save()[0].bag.contains("LBCaption"));
 }
 
 TEST_F(WizardTabPersistenceTest, ARunningWizardNeverShowsTheMinimizedBar) {
     addPage("Page1");
     page("Page1")->setPageState(En_Page_State::Minimized);
-    auto saved = save();
-    reload(saved, Mode::Run);
+    reload(Mode::Run);
     auto p = page("Page1");
-    EXPECT_EQ(p->PageState(), En_Page_State::Maximized);
-    EXPECT_EQ(ext("Page1").Align(), 1);
-    EXPECT_FALSE(p->findChild("picMinimize")->Visible());
+    EXPECT_EQ(std::tuple(p->PageState(), ext("Page1").Align(), p->findChild("picMinimize")->Visible()),
+              std::tuple(En_Page_State::Maximized, 1, false));
 }

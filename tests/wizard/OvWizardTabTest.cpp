@@ -28,7 +28,7 @@ constexpr auto Complete = En_Page_Mode::CompletePage;
 
 } // namespace
 
-TEST_F(WizardTabPageTest, NewPagesNumberThemselvesExtendTheChainAndRegisterUnderTheirNames) {
+TEST_F(WizardTabPageTest, NewPagesNumberThemselvesExtendTheChainAndRegisterAndAnUsedIndexSwapsThem) {
     auto p1 = addPage("Page1");
     EXPECT_EQ(placeOf(*p1), (Place{1, 0, 0, Welcome}));
     auto p2 = addPage("Page2");
@@ -45,6 +45,15 @@ TEST_F(WizardTabPageTest, NewPagesNumberThemselvesExtendTheChainAndRegisterUnder
     EXPECT_EQ(std::tuple(p2->descriptor()->Name(), p2->descriptor()->WizardPage().toObject(),
                          p2->descriptor()->PageBack()),
               std::tuple("Page2", ObjectRef(p2), 1));
+    // At design time an index another page has swaps the two pages.
+    p3->setPageIndex(1);
+    EXPECT_EQ(placeOf(*p3), (Place{1, 0, 2, Welcome}));
+    EXPECT_EQ(placeOf(*p1), (Place{3, 2, 0, Complete}));
+    EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
+    EXPECT_EQ(p1->child<Label>("lblPageIndex").Caption() + p3->child<Label>("lblPageIndex").Caption(), "31");
+    // The swapped page's view follows its new mode.
+    EXPECT_TRUE(p1->child<PictureBox>("picBanner").Visible() == false &&
+                p1->child<Image>("ImageWaterMark").Visible());
 }
 
 TEST_F(WizardTabPageTest, NewPagesStartWithTheNavigatorsButtonSetAndRoles) {
@@ -62,40 +71,17 @@ TEST_F(WizardTabPageTest, NewPagesStartWithTheNavigatorsButtonSetAndRoles) {
     EXPECT_TRUE(ext("Page1").Align() == 1 && !ext("Page1").TabStop());
 }
 
-TEST_F(WizardTabPageTest, SettingAnUsedIndexAtDesignTimeSwapsThePages) {
-    auto p1 = addPage("Page1");
-    auto p2 = addPage("Page2");
-    auto p3 = addPage("Page3");
-    p3->setPageIndex(1);
-    EXPECT_EQ(placeOf(*p3), (Place{1, 0, 2, Welcome}));
-    EXPECT_EQ(placeOf(*p1), (Place{3, 2, 0, Complete}));
-    EXPECT_EQ(placeOf(*p2), (Place{2, 1, 3, Interior}));
-    EXPECT_EQ(p1->child<Label>("lblPageIndex").Caption() + p3->child<Label>("lblPageIndex").Caption(), "31");
-    // The swapped page's view follows its new mode.
-    EXPECT_TRUE(p1->child<PictureBox>("picBanner").Visible() == false &&
-                p1->child<Image>("ImageWaterMark").Visible());
-}
-
-TEST_F(WizardTabPageTest, AtRunTimeAnIndexIsOnlyStored) {
-    addPage("Page1");
-    addPage("Page2");
-    auto saved = save();
-    reload(saved, Mode::Run);
+TEST_F(WizardTabPageTest, AtRunTimeAnIndexIsOnlyStoredAndPageModeIsRefusedWith382) {
+    addPages(2);
+    reload(Mode::Run);
     page("Page2")->setPageIndex(1);
     EXPECT_EQ(placeOf(*page("Page2")), (Place{1, 1, 0, Complete}));
     EXPECT_EQ(placeOf(*page("Page1")), (Place{1, 0, 2, Welcome}));
-}
-
-TEST_F(WizardTabPageTest, PageModeAtRunTimeIsRefusedWith382) {
-    addPage("Page1");
-    auto saved = save();
-    reload(saved, Mode::Run);
     mediator().setShowErrorMsg(true);
     watchErrors();
     auto p = page("Page1");
     p->setPageMode(Complete);
-    EXPECT_EQ(p->PageMode(), Welcome);
-    EXPECT_EQ(p->lastError().number, 382);
+    EXPECT_EQ(std::tuple(p->PageMode(), p->lastError().number), std::tuple(Welcome, 382));
     EXPECT_EQ(log,
               (std::vector<std::string>{"OnError 382 Set not supported at runtime Page1::PageMode (Let)"}));
     EXPECT_EQ(shownBoxes(), std::vector<std::string>{
@@ -107,8 +93,7 @@ TEST_F(WizardTabPageTest, PageModeAtRunTimeIsRefusedWith382) {
 class WizardTabActivationTest : public WizardTabFixture {
 protected:
     void SetUp() override {
-        for (const char* name : {"Page1", "Page2", "Page3"})
-            addPage(name);
+        addPages(3);
         page("Page2")->setUseDefaultButtonSet(false);
         page("Page2")->setButtonCaption(RightMiddle, "&Go >");
         page("Page2")->SetDefaultButton(ovEn_Button_Rule::ovBRCancel);
@@ -143,21 +128,17 @@ TEST_F(WizardTabActivationTest, TheTargetPublishesItsSetThenItsNeighboursThenSho
     mediator().GoToPage(2);
     EXPECT_EQ(log, (std::vector<std::string>{"buttons &Go > default=4 current=0 visible=000",
                                              "previous=1 current=2", "next=3 visible=000"}));
-    EXPECT_EQ(showing(), "Page2");
-    EXPECT_EQ(form->zOrder().back(), &ext("Page2"));
+    EXPECT_EQ(std::tuple(showing(), form->zOrder().back()), std::tuple("Page2", &ext("Page2")));
     EXPECT_EQ(std::tuple(mediator().UseDefaultButtonSet(), mediator().PageCancelButton()),
               std::tuple(false, 4));
     // An index no page has hides every page and changes nothing.
     log.clear();
     mediator().GoToPage(9);
-    EXPECT_TRUE(log.empty());
-    EXPECT_EQ(showing(), "none");
-    EXPECT_EQ(mediator().CurrentPageIndex(), 2);
+    EXPECT_EQ(std::tuple(log.empty(), showing(), mediator().CurrentPageIndex()), std::tuple(true, "none", 2));
     // A page on the default set lets the mediator answer with the navigator's set.
     mediator().GoToPage(1);
     EXPECT_EQ(log.front(), "buttons &Next > default=3 current=2 visible=000");
-    EXPECT_TRUE(mediator().UseDefaultButtonSet());
-    EXPECT_EQ(showing(), "Page1");
+    EXPECT_EQ(std::tuple(mediator().UseDefaultButtonSet(), showing()), std::tuple(true, "Page1"));
 }
 
 // ---- Mediator reactions ----
@@ -229,9 +210,7 @@ TEST_F(WizardTabPageTest, ARenamedPageIsRekeyedAndHidingAtDesignTimeUnregistersA
 class WizardTabFailureTest : public WizardTabFixture {
 protected:
     void SetUp() override {
-        addPage("Page1");
-        addPage("Page2");
-        addPage("Page3");
+        addPages(3);
         watchErrors();
     }
 };
@@ -267,9 +246,8 @@ TEST_F(WizardTabFailureTest, Failure398IsNeitherRelayedNorShown) {
     auto removed = page("Page3");
     form->remove("Page3");
     removed->setHelpContextID(4); // off the form: no extender
-    EXPECT_EQ(removed->lastError().number, 398);
-    EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(std::tuple(removed->lastError().number, log.empty(), boxes().empty()),
+              std::tuple(398, true, true));
     // Still attached: other failures are relayed under the name it had.
     removed->setBorderStyle(9);
     EXPECT_EQ(log, std::vector<std::string>{"OnError 380 Invalid property value (BorderStyle must be 0 or 1) "
@@ -294,8 +272,7 @@ TEST_F(WizardTabFailureTest, AFailureStopsTheProcedureAtTheFailingStep) {
 
 TEST_F(WizardTabPageTest, SurfaceInputIsRaisedWithSharedArguments) {
     addPage("Page1");
-    auto saved = save();
-    reload(saved, Mode::Run);
+    reload(Mode::Run);
     form->show();
     auto p = page("Page1");
     ScopedConnection down = p->on("MouseDown", [this](Args& a) {

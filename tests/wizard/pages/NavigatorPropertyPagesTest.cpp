@@ -13,10 +13,9 @@ class NavigatorPropertyPagesTest : public PropertyPagesFixture {};
 
 TEST_F(NavigatorPropertyPagesTest, GeneralAndPositionWriteTheirFieldsInOrder) {
     edit("Nav", 0);
-    EXPECT_EQ(dialog.pageCount(), 3u);
-    EXPECT_EQ(dialog.page(1).Caption(), "Position");
+    EXPECT_EQ(std::tuple(dialog.pageCount(), dialog.page(1).Caption(), ticked("chkEnabled")),
+              std::tuple(3u, "Position", true));
     EXPECT_EQ(text("txtStartPage") + " " + entry("cboBannerStyle"), "1 ovVelmar");
-    EXPECT_TRUE(ticked("chkEnabled"));
     EXPECT_TRUE(dialog.typeInto("txtStartPage", "2"));
     dialog.click("chkEnabled");
     dialog.choose("cboBannerStyle", 0);
@@ -38,8 +37,7 @@ TEST_F(NavigatorPropertyPagesTest, GeneralAndPositionWriteTheirFieldsInOrder) {
     dialog.showPage(0);
     dialog.typeInto("txtStartPage", "x");
     EXPECT_THROW(dialog.apply(), ov::Failure); // the navigator's type mismatch; the page stays changed
-    EXPECT_TRUE(dialog.page(0).Changed());
-    EXPECT_EQ(nav->StartPage(), 2);
+    EXPECT_EQ(std::tuple(dialog.page(0).Changed(), nav->StartPage()), std::tuple(true, 2));
 }
 
 TEST_F(NavigatorPropertyPagesTest, ButtonSetLoadsTheNavigatorsSet) {
@@ -91,7 +89,8 @@ TEST_F(NavigatorPropertyPagesTest, OneDefaultAndOneCancelBoxAndNoneWritesZero) {
     EXPECT_EQ(roles(), "D---");
 }
 
-TEST_F(NavigatorPropertyPagesTest, ApplyWritesPositionsThenFinishThenRolesAndPreviewsFollow) {
+TEST_F(NavigatorPropertyPagesTest,
+       ApplyWritesPositionsThenFinishThenRolesPreviewsFollowAndLaterPagesStartFromTheSet) {
     edit("Nav", 2);
     dialog.typeInto("txtLBCaption", "Aide");
     dialog.click("chkLBEnabled");
@@ -107,13 +106,8 @@ TEST_F(NavigatorPropertyPagesTest, ApplyWritesPositionsThenFinishThenRolesAndPre
         expected.push_back(k);
     EXPECT_EQ(keys("Nav"), expected);
     EXPECT_EQ(std::tuple(nav->LeftButtonCaption(), nav->LeftButtonEnabled()), std::tuple("Aide", false));
-}
-
-// At design time the navigator's writes reach the thread's default set: a page placed afterwards
-// starts from the edited set, one placed before keeps its own.
-TEST_F(NavigatorPropertyPagesTest, APagePlacedLaterStartsFromTheEditedSet) {
-    edit("Nav", 2);
-    dialog.typeInto("txtLBCaption", "Aide");
+    // At design time the navigator's writes reach the thread's default set: a page placed afterwards
+    // starts from the edited set, one placed before keeps its own.
     dialog.click("chkLBVisible");
     dialog.choose("cboRBRule", 5);
     ASSERT_TRUE(dialog.ok());

@@ -21,19 +21,14 @@ protected:
     ov::PropertyDialog dialog;
 
     // Designs the wizard afresh and opens the dialog on `control`, its page `page` current; the
-    // control's changed keys are cleared, so keys() lists what the dialog writes.
-    void edit(const std::string& control, size_t page) {
+    // control's changed keys are cleared, so keys() lists what the dialog writes. With `ownSet` the wizard
+    // page `control` has a button set of its own, so that the button frame of "Buttons Set" is enabled.
+    void edit(const std::string& control, size_t page, bool ownSet = false) {
         if (dialog.isOpen()) dialog.cancel();
         design(3);
+        if (ownSet) this->page(control)->setUseDefaultButtonSet(false);
         dialog.open({form->control(control)});
         dialog.showPage(page);
-        form->control(control)->clearChangedKeys();
-    }
-    // Gives the wizard page `control` (open in the dialog) a button set of its own and reloads the
-    // dialog, so that the button frame of "Buttons Set" is enabled.
-    void ownSet(const std::string& control) {
-        page(control)->setUseDefaultButtonSet(false);
-        dialog.setSelection({form->control(control)});
         form->control(control)->clearChangedKeys();
     }
     template <class T>

@@ -50,8 +50,7 @@ TEST_F(TabPropertyPagesTest, CaptionsWriteTheFiveTextsInOrder) {
 TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) {
     edit("Page3", 2);
     auto& set = field<ov::Frame>("fraButtonSet");
-    EXPECT_TRUE(ticked("chkUseDefaultButtonSet"));
-    EXPECT_FALSE(set.Enabled());
+    EXPECT_EQ(std::tuple(ticked("chkUseDefaultButtonSet"), set.Enabled()), std::tuple(true, false));
     dialog.click("chkUseDefaultButtonSet");
     EXPECT_TRUE(set.Enabled());
     dialog.typeInto("txtRBCaption", "Close");
@@ -69,8 +68,7 @@ TEST_F(TabPropertyPagesTest, TheUseDefaultBoxDisablesTheSetButItIsStillApplied) 
 }
 
 TEST_F(TabPropertyPagesTest, ARuleStaysOnOnePositionAndNoneIsNoEdit) {
-    edit("Page3", 2);
-    ownSet("Page3");
+    edit("Page3", 2, true);
     dialog.choose("cboLMBRule", 0);
     EXPECT_EQ(rules(), "Help None Next Cancel");
     EXPECT_FALSE(dialog.anyChanged());
@@ -98,8 +96,7 @@ TEST_F(TabPropertyPagesTest, DefaultAndCancelComeFromTheTickedBoxOrRuleZero) {
         {{"chkLMBCancel"}, -1, "RMB / LMB", 3, 2},
     };
     for (const Case& c : cases) {
-        edit("Page3", 2);
-        ownSet("Page3");
+        edit("Page3", 2, true);
         for (const char* box : c.clicks)
             dialog.click(box);
         if (c.leftRule >= 0) dialog.choose("cboLBRule", c.leftRule);
@@ -113,8 +110,7 @@ TEST_F(TabPropertyPagesTest, DefaultAndCancelComeFromTheTickedBoxOrRuleZero) {
 }
 
 TEST_F(TabPropertyPagesTest, ButtonsSetWritesTheFlagThenEachPositionsRecordInOrder) {
-    edit("Page3", 2);
-    ownSet("Page3");
+    edit("Page3", 2, true);
     dialog.typeInto("txtLBCaption", "Aide");
     ASSERT_TRUE(dialog.apply());
     EXPECT_EQ(keys("Page3"),
