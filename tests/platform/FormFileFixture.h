@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace ovtest {
@@ -27,8 +28,9 @@ protected:
         Sampler::journal().clear();
         Sampler::failAt().clear();
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::path(::testing::TempDir()) /
-                 ("ov_formfile_" + std::string(test->test_suite_name()) + "_" + test->name());
+        folder =
+            std::filesystem::path(::testing::TempDir()) /
+            ("ov_formfile_" + std::to_string(getpid()) + "_" + test->test_suite_name() + "_" + test->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }

@@ -127,13 +127,12 @@ TEST_F(PictureSourcesTest, JpegFilesDecodeInTheRenderer) {
 }
 
 TEST_F(PictureSourcesTest, LoadPictureTellsPngFromJpegByContent) {
-    const auto png =
-        std::filesystem::temp_directory_path() / "ovcomctl-picture-sources.jpg"; // a PNG named .jpg
+    ovtest::TestFolder folder("ovcomctl-picture-sources");
+    const auto png = folder / "green.jpg"; // a PNG named .jpg
     std::ofstream(png, std::ios::binary) << solidPng(5, 4, Rgb{0, 128, 0});
     auto picture = loadPicture(png.string());
     EXPECT_EQ(picture->widthPixels(), 5);
     EXPECT_EQ(show(picture).pixel(2, 2), (Rgb{0, 128, 0}));
-    std::filesystem::remove(png);
 
     // The platform itself keeps to PNG: a JPEG file is no picture to it.
     EXPECT_EQ(failureNumber([] { Picture::load((picturesFolder() / "halves.jpg").string()); }), 481);
