@@ -13,19 +13,11 @@ using ov::sysColor::ButtonFace;
 using ov::sysColor::WindowBackground;
 
 // Check boxes, option buttons and a drop-down list on a Sketch at the form's top-left (15 twips a pixel).
-class ChoicePaintTest : public RenderFixture {
+class ChoicePaintTest : public SketchFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("sk", 0, 0, 300, 200);
-    }
     template <class T>
-    T& add(const char* name, int top, const char* caption = nullptr) {
-        auto& c = sketch->addChild<T>(name);
-        c.Move(0, top * 15.0f, 150 * 15.0f, 20 * 15.0f);
-        if constexpr (!std::is_same_v<T, ov::ComboBox>) c.setCaption(caption);
-        return c;
+    T& add(const std::string& name, int top, const std::string& caption = "") {
+        return place<T>(name, 0, top, 150, 20, caption);
     }
 };
 
@@ -43,7 +35,7 @@ TEST_F(ChoicePaintTest, BoxesShowTheirValueInsideTheirEdgeAndTheCaptionBeside) {
                         {1, false, 0, ButtonFace}};
     int top = 0;
     for (const Row& r : rows) {
-        auto& c = add<ov::CheckBox>(("chk" + std::to_string(top)).c_str(), top, "Check");
+        auto& c = add<ov::CheckBox>("chk" + std::to_string(top), top, "Check");
         c.setValue(r.value);
         c.setEnabled(r.enabled);
         top += 20;
