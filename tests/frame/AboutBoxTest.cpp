@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
+TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersionAndLaysOutAClassicAboutBox) {
     auto about = frmAbout::create();
     EXPECT_EQ(std::vector<std::string>({about->Name(), about->Caption(), about->lblTitle().Caption(),
                                         about->lblVersion().Caption(), about->cmdOK().Caption(),
@@ -56,10 +56,7 @@ TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
     EXPECT_EQ(about->picIcon().Picture(), nullptr) << "no icon file is needed";
     EXPECT_TRUE(about->userMode());
     EXPECT_FALSE(about->Visible()) << "loaded, not shown";
-}
 
-TEST_F(AboutBoxTest, LaysOutAClassicAboutBox) {
-    auto about = frmAbout::create();
     EXPECT_EQ(std::tuple(about->ScaleWidth(), about->ScaleHeight()), std::tuple(5730.0f, 3210.0f));
     // System Info under OK at the right; the etched separator (light line under dark) between the texts
     // and the buttons; the title beside the icon, above the version.

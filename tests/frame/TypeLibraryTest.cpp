@@ -1,5 +1,6 @@
 // The type library as a host's tools read it: the property pages it lists and the members' help texts.
 #include "frame/TypeLibrary.h"
+
 #include "platform/PropertyPage.h"
 #include "platform/Runtime.h"
 #include "platform/TypeRegistry.h"
