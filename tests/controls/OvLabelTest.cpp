@@ -39,7 +39,6 @@ protected:
         form->show();
     }
     Label& part(const char* name) { return label->child<Label>(name); }
-    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
 TEST_F(OvLabelTest, ANewLabelShowsItsNameInBlackAndFitsItBeforeLettingGo) {
@@ -90,7 +89,7 @@ TEST_F(OvLabelTest, WritersShowTheirFailuresExcept398) {
     OvLabel loose; // on no form: fitting needs a site (398)
     EXPECT_THROW(loose.setAutoSize(true), Failure);
     loose.setFont(Font::create("Arial", 12));
-    EXPECT_EQ(boxes().size(), 1u) << "398 is dropped silently";
+    EXPECT_EQ(runtime.headlessMessageBox().shown().size(), 1u) << "398 is dropped silently";
     EXPECT_EQ(loose.Font()->Size(), 12);
 }
 

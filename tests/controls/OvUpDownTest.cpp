@@ -48,7 +48,6 @@ protected:
         }));
         form->show();
     }
-    const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
     // Types into the box and moves the focus on to the next spin box.
     void typeAndLeave(const std::string& text) {
         spin->txtSpin().SetFocus();
@@ -118,7 +117,7 @@ TEST_F(OvUpDownTest, LeavingTheBoxValidatesTheTypedText) {
                              pages->control().child<ov::TextBox>("txtSpin").hasFocus()),
                   std::tuple(c.shown, c.value, true));
     }
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
 }
 
 TEST_F(OvUpDownTest, ChangeComesBeforeTheBoxShowsTheValueAndOnlyForANewValue) {

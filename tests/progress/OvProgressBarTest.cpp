@@ -36,7 +36,6 @@ protected:
         ext->clearChangedKeys();
     }
     PictureBox& box(const char* name) const { return bar->child<PictureBox>(name); }
-    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
 TEST_F(OvProgressBarTest, RangeWritersAcceptTheirBoundsAndRefuseBeyondThem) {
@@ -106,7 +105,7 @@ TEST_F(OvProgressBarTest, AStoredBarLoadsItsValuesUncheckedAndAnEmptyRangeFailsT
     // (50 - 80) / (20 - 80) is 50%.
     EXPECT_EQ(std::tuple(loaded->Min(), loaded->Max(), loaded->Value(), loaded->PercentPosition()),
               std::tuple(80, 20, 50, "50%"));
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
 
     PropertyBag flat;
     flat.put("Max", 0);

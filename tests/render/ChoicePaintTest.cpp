@@ -33,21 +33,18 @@ TEST_F(ChoicePaintTest, BoxesShowTheirValueInsideTheirEdgeAndTheCaptionBeside) {
                         {1, true, 21, WindowBackground},
                         {2, true, 0, ButtonFace},
                         {1, false, 0, ButtonFace}};
-    int top = 0;
-    for (const Row& r : rows) {
-        auto& c = add<ov::CheckBox>("chk" + std::to_string(top), top, "Check");
-        c.setValue(r.value);
-        c.setEnabled(r.enabled);
-        top += 20;
+    for (int i = 0; i < 4; ++i) {
+        auto& c = add<ov::CheckBox>("chk" + std::to_string(i), 20 * i, "Check");
+        c.setValue(rows[i].value);
+        c.setEnabled(rows[i].enabled);
     }
     const ov::Bitmap b = render();
-    top = 0;
-    for (const Row& r : rows) {
-        const int boxTop = top + (20 - 13) / 2;
+    for (int i = 0; i < 4; ++i) {
+        const Row& r = rows[i];
+        const int top = 20 * i, boxTop = top + (20 - 13) / 2;
         EXPECT_EQ(countIn(b, 2, boxTop + 2, 9, 9, rgbOf(ov::sysColor::WindowText)), r.tickInk) << top;
         EXPECT_EQ(b.pixel(3, boxTop + 3), rgbOf(r.inside)) << top;
         EXPECT_GT(darkIn(b, 17, top, 60, 20, r.enabled ? 100 : 150), 10) << "the caption";
-        top += 20;
     }
 }
 

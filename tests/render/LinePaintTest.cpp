@@ -40,17 +40,12 @@ TEST_F(LinePaintTest, PatternsByBorderStyle) {
         {5, ".xxxxxxxxx...xxx...xxx...xxxxxxx"}, {6, ".xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
         {0, "................................"},
     };
-    int y = 10;
-    for (const auto& c : cases) {
-        line(10, y, 60, y, c.style);
-        y += 10;
-    }
-    Bitmap b = render();
-    y = 10;
-    for (const auto& c : cases) {
-        EXPECT_EQ(row(b, 9, y, 32), c.pattern) << "BorderStyle " << c.style;
-        EXPECT_EQ(row(b, 9, y - 1, 32), std::string(32, '.')) << "one pixel thick";
-        y += 10;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        line(10, 10 + 10 * int(i), 60, 10 + 10 * int(i), cases[i].style);
+    const Bitmap b = render();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(row(b, 9, 10 + 10 * int(i), 32), cases[i].pattern) << "BorderStyle " << cases[i].style;
+        EXPECT_EQ(row(b, 9, 9 + 10 * int(i), 32), std::string(32, '.')) << "one pixel thick";
     }
 }
 
