@@ -2,6 +2,7 @@
 #include "gtk/KeyMap.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -46,10 +47,11 @@ TEST(KeyMap, GdkKeysBecomeClassicKeyCodes) {
 }
 
 TEST(KeyMap, MouseButtonsBecomeClassicButtonConstants) {
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_PRIMARY), 1);
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_SECONDARY), 2);
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_MIDDLE), 4);
-    EXPECT_EQ(ov::gtk::buttonsFromGdk(static_cast<GdkModifierType>(GDK_BUTTON1_MASK | GDK_BUTTON3_MASK)), 3);
+    EXPECT_EQ(std::tuple(
+                  ov::gtk::buttonFromGdk(GDK_BUTTON_PRIMARY), ov::gtk::buttonFromGdk(GDK_BUTTON_SECONDARY),
+                  ov::gtk::buttonFromGdk(GDK_BUTTON_MIDDLE),
+                  ov::gtk::buttonsFromGdk(static_cast<GdkModifierType>(GDK_BUTTON1_MASK | GDK_BUTTON3_MASK))),
+              std::tuple(1, 2, 4, 3));
 }
 
 } // namespace

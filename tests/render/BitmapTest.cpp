@@ -2,6 +2,7 @@
 
 #include "platform/FailureCapture.h"
 #include "platform/Picture.h"
+#include "support/TestFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -33,9 +34,7 @@ TEST(BitmapTest, NegativeSizeIsEmptyAndEmptyHasNoPng) {
 
 class BitmapFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_bitmap";
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    TestFolder dir{"ovcomctl_bitmap"};
 };
 
 TEST_F(BitmapFileTest, SavePngReplacesTheFileAndLeavesNoTemporary) {

@@ -1,6 +1,7 @@
 #include "platform/Label.h"
 #include "platform/Picture.h"
 #include "render/RenderFixture.h"
+#include "support/TestFiles.h"
 
 #include <cmath>
 #include <filesystem>
@@ -112,13 +113,11 @@ TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
 
 TEST_F(RendererTest, RenderToPngWritesTheImageAndTheOneShotFunctionMatches) {
     addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
-    const auto dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_render_png";
-    std::filesystem::create_directories(dir);
+    const TestFolder dir{"ovcomctl_render_png"};
     const std::string path = (dir / "form.png").string();
     renderer.renderToPng(*form, path);
     auto picture = Picture::load(path);
     EXPECT_EQ(std::pair(picture->widthPixels(), picture->heightPixels()), std::pair(300, 200));
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(renderForm(*form).pixels(), render().pixels()) << "the one-shot function draws the same";
 }
 
