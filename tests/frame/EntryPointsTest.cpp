@@ -40,7 +40,6 @@ protected:
         return v->bytes.substr(0, v->bytes.size() - 1);
     }
     bool key(const std::string& path) { return registry().keyExists(RegistryRoot::ClassesRoot, path); }
-    // The class object of OvComCtl.CPages.
     static ov::ClassFactory* pagesFactory() {
         void* out = nullptr;
         EXPECT_EQ(DllGetClassObject("OvComCtl.CPages", &out), 0);
@@ -136,7 +135,6 @@ TEST_F(EntryPointsTest, ClassObjectsAreFoundByProgramIdOrClassIdAndMakeInstances
         EXPECT_EQ(factory->classInfo().name, "OvWizardTab") << id;
         EXPECT_EQ(factory->Release(), 0u);
     }
-    // They make a new instance each time.
     auto* factory = pagesFactory();
     ov::ObjectRef a = factory->CreateInstance();
     ov::ObjectRef b = factory->CreateInstance();

@@ -23,7 +23,6 @@ TEST_F(OvTreeBaseTest, TheFirstPageShowsWithItsArrowAndOpenFolder) {
     EXPECT_EQ(options->get("CurrentPage", {Variant(int32_t{0})}).toInt32(), 1);
     EXPECT_EQ(options->get("CurrentPage", {Variant(int32_t{1})}).toString(), "View");
     EXPECT_TRUE(options->get("CurrentPage", {Variant(int32_t{5})}).isEmpty());
-    // The tree as a host reads it by name.
     ObjectRef tv = options->get("Controls", {Variant("tvOptions")}).toObject();
     EXPECT_EQ(tv->get("Nodes").toObject()->get("Count").toInt32(), 7);
     EXPECT_EQ(tv->get("SelectedItem").toObject()->get("Key").toString(), "_GENERAL\\VIEW");

@@ -156,7 +156,6 @@ TEST_F(OvProgressBarTest, TheFillShowsFromValueOneAndKeepsItsWidthThroughAResize
     ext->let("BorderStyle", 0); // the box loses its edge: the bar is 60 twips wider inside
     ext->let("Value", 100);
     EXPECT_FLOAT_EQ(box("picFill").Width(), 6075 - 60);
-    // The fill shows from value one.
     const std::pair<int32_t, bool> steps[] = {{50, true}, {0, false}, {1, true}, {100, true}, {0, false}};
     for (auto [value, visible] : steps) {
         ext->let("Value", value);

@@ -150,7 +150,6 @@ TEST_F(OvProgressInfoTest, CountersAndTimesWriteTheirExactTexts) {
     EXPECT_EQ(caption("lblElapsedTime") + " | " + caption("lblEstimatedTime"),
               "Elapsed Time: 01:02:05 | Estimated Time: 01:02:05");
     EXPECT_TRUE(ext->changedKeys().empty());
-    // Failures reach the caller.
     ext->let("Processed", 5);
     EXPECT_THROW(ext->let("Processed", "many"), Failure);
     EXPECT_EQ(caption("lblProcessed"), "Processed: 5");

@@ -109,8 +109,7 @@ TEST_F(ButtonPaintTest, FocusedButtonHasADottedRingAndTheDefaultLook) {
     // The focus ring: every other pixel, 4 pixels inside the bounds.
     expectColor(b, kBlack, {114, 24, 116, 24, 114, 26});
     expectColor(b, kFace, {115, 24, 114, 25, 113, 24});
-    // No focus ring on the other button.
-    EXPECT_EQ(b.pixel(24, 24), kFace);
+    EXPECT_EQ(b.pixel(24, 24), kFace) << "no focus ring on the other button";
 
     ok.SetFocus();
     Bitmap again = render();

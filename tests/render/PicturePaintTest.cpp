@@ -26,13 +26,11 @@ protected:
 };
 
 TEST_F(PicturePaintTest, ImageDrawsItsPictureAtItsPlace) {
-    auto& img = sketch->addChild<Image>("imgA");
-    img.Move(px(20), px(30));
+    auto& img = place<Image>("imgA", 20, 30, 1, 1);
     img.setPicture(Picture::fromPng(solidPng(10, 8, kRed)));
     ASSERT_FLOAT_EQ(img.Width(), px(10));
-    auto& clear = sketch->addChild<Image>("imgClear"); // transparent pixels show what is behind
-    clear.setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
-    clear.Move(px(100), px(100));
+    // Transparent pixels show what is behind.
+    place<Image>("imgClear", 100, 100, 1, 1).setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
     Bitmap b = render();
     expectColor(b, kWhite, {101, 101, 19, 30, 30, 30, 20, 38});
     expectColor(b, kRed, {20, 30, 29, 37});

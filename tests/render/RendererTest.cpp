@@ -22,7 +22,6 @@ TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColorSystemColoursResolve
     EXPECT_EQ(sizeOf(b), std::pair(300, 200));
     expectColor(b, kWhite, {0, 0, 299, 199});
     EXPECT_EQ(b.argb(150, 100) >> 24, 0xFFu) << "opaque";
-    // A system back colour is resolved.
     form->setBackColor(sysColor::ButtonFace);
     EXPECT_EQ(render().pixel(10, 10), kFace);
     form->setBackColor(sysColor::InfoBackground);

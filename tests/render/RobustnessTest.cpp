@@ -44,9 +44,7 @@ TEST_F(RobustnessTest, BrokenPicturesDrawNothing) {
     std::string header("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x0a\0\0\0\x0a\x08\x02\0\0\0", 29);
     auto broken = Picture::fromPng(header + "garbage");
     ASSERT_EQ(broken->widthPixels(), 10);
-    auto& img = sketch->addChild<Image>("imgBroken");
-    img.setPicture(broken);
-    img.Move(px(10), px(10));
+    place<Image>("imgBroken", 10, 10, 1, 1).setPicture(broken);
     auto& stretched = place<Image>("imgStretched", 30, 10, 40, 40);
     stretched.setStretch(true);
     stretched.setPicture(broken);
