@@ -144,8 +144,7 @@ TEST_F(TreeViewTest, RemovalTakesTheSubtreeAndRenumbers) {
     EXPECT_EQ(failureNumber([&] { a1->EnsureVisible(); }), err::ObjectNotSet);
     add("", "A"); // the key is free again
     nodes.Clear();
-    EXPECT_EQ(nodes.Count(), 0);
-    EXPECT_EQ(tree->selected(), nullptr);
+    EXPECT_EQ(std::tuple(nodes.Count(), tree->selected()), std::tuple(0, nullptr));
 }
 
 TEST_F(TreeViewTest, LabelEditEndsWithTheHandlersTextOrNotAtAll) {
