@@ -39,13 +39,11 @@ protected:
         form->show();
     }
     Label& part(const char* name) { return label->child<Label>(name); }
-    const std::vector<HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
 };
 
 TEST_F(OvLabelTest, ANewLabelShowsItsNameInBlackAndFitsItBeforeLettingGo) {
-    EXPECT_EQ(label->Caption(), "lblStatus");
-    EXPECT_EQ(label->ForeColor(), 0u);
-    EXPECT_FALSE(label->AutoSize());
+    EXPECT_EQ(std::tuple(label->Caption(), label->ForeColor(), label->AutoSize()),
+              std::tuple("lblStatus", 0u, false));
     EXPECT_EQ(ext->Width(), part("lblFront").Width() + 15) << "fitted once, with the extra pixel";
     // Mouse events of the front label are the control's.
     ASSERT_TRUE(form->click(part("lblFront"), 30, 45));
@@ -62,21 +60,19 @@ TEST_F(OvLabelTest, DisabledIsEngravedAndRemembersItsForeColor) {
     ext->let("ForeColor", 0x00FF00);
     EXPECT_EQ(part("lblFront").ForeColor(), sysColor::ButtonShadow);
     ext->let("Enabled", true);
-    EXPECT_FALSE(part("lblBack").Visible());
-    EXPECT_EQ(part("lblFront").ForeColor(), 0x00FF00u);
+    EXPECT_EQ(std::tuple(part("lblBack").Visible(), part("lblFront").ForeColor()),
+              std::tuple(false, 0x00FF00u));
 }
 
 TEST_F(OvLabelTest, AutoSizeFitsTheTextPlusAPixelOtherwiseTheLabelsStretch) {
     ext->let("AutoSize", true);
     ext->let("Caption", "A much longer caption than before");
-    EXPECT_EQ(ext->Width(), part("lblFront").Width() + 15);
-    EXPECT_EQ(ext->Height(), part("lblFront").Height() + 15);
-    EXPECT_TRUE(ext->Visible());
+    EXPECT_EQ(std::tuple(ext->Width(), ext->Height(), ext->Visible()),
+              std::tuple(part("lblFront").Width() + 15, part("lblFront").Height() + 15, true));
     ext->let("AutoSize", false);
     ext->Move(120, 480, 3000, 600);
-    EXPECT_EQ(part("lblFront").Width(), 3000);
-    EXPECT_EQ(part("lblBack").Height(), 600);
-    EXPECT_EQ(part("lblBack").Left(), 15);
+    EXPECT_EQ(std::tuple(part("lblFront").Width(), part("lblBack").Height(), part("lblBack").Left()),
+              std::tuple(3000.0f, 600.0f, 15.0f));
     ext->clearChangedKeys();
     ext->let("Caption", label->Caption());
     EXPECT_EQ(ext->changedKeys(), std::vector<std::string>{"Caption"}) << "the same caption still notifies";
@@ -93,7 +89,7 @@ TEST_F(OvLabelTest, WritersShowTheirFailuresExcept398) {
     OvLabel loose; // on no form: fitting needs a site (398)
     EXPECT_THROW(loose.setAutoSize(true), Failure);
     loose.setFont(Font::create("Arial", 12));
-    EXPECT_EQ(boxes().size(), 1u) << "398 is dropped silently";
+    EXPECT_EQ(runtime.headlessMessageBox().shown().size(), 1u) << "398 is dropped silently";
     EXPECT_EQ(loose.Font()->Size(), 12);
 }
 
@@ -122,19 +118,6 @@ TEST_F(OvLabelTest, PropertiesAreWrittenInOrderAndEnabledComparesWithTrue) {
 // in the button shadow.
 class OvLabelPaintTest : public RenderFixture {};
 
-// The box around the pixels of exactly `color` inside the area.
-Ink exactly(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
-    Ink ink{x + w, y + h, x, y, 0};
-    for (int j = y; j < y + h; ++j) {
-        for (int i = x; i < x + w; ++i) {
-            if (b.pixel(i, j) != color) continue;
-            ink = {std::min(ink.left, i), std::min(ink.top, j), std::max(ink.right, i + 1),
-                   std::max(ink.bottom, j + 1), ink.count + 1};
-        }
-    }
-    return ink;
-}
-
 TEST_F(OvLabelPaintTest, TheDisabledLookIsEngravedOnePixelRightAndDown) {
     auto ext = form->add("OvComCtl.OvLabel", "lblEngraved");
     ext->Move(px(10), px(10), px(200), px(30));
@@ -142,15 +125,14 @@ TEST_F(OvLabelPaintTest, TheDisabledLookIsEngravedOnePixelRightAndDown) {
     ext->let("Caption", "IIII");
     ext->let("BackColor",
              static_cast<int32_t>(sysColor::ButtonFace)); // the highlight must stand out from the ground
-    EXPECT_EQ(exactly(render(), 10, 10, 200, 30, kWhite).count, 0) << "no engraving while enabled";
+    EXPECT_EQ(inkOf(render(), 10, 10, 200, 30, kWhite).count, 0) << "no engraving while enabled";
     ext->let("Enabled", false);
     Bitmap b = render();
-    const Ink shadow = exactly(b, 10, 10, 200, 30, kShadow);
-    const Ink light = exactly(b, 10, 10, 200, 30, kWhite);
+    const Ink shadow = inkOf(b, 10, 10, 200, 30, kShadow);
+    const Ink light = inkOf(b, 10, 10, 200, 30, kWhite);
     ASSERT_GT(shadow.count, 0);
     ASSERT_GT(light.count, 0);
-    EXPECT_EQ(light.right, shadow.right + 1);
-    EXPECT_EQ(light.bottom, shadow.bottom + 1);
+    EXPECT_EQ(std::pair(light.right, light.bottom), std::pair(shadow.right + 1, shadow.bottom + 1));
 }
 
 } // namespace

@@ -48,7 +48,6 @@ protected:
         }));
         form->show();
     }
-    const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }
     // Types into the box and moves the focus on to the next spin box.
     void typeAndLeave(const std::string& text) {
         spin->txtSpin().SetFocus();
@@ -82,9 +81,8 @@ TEST_F(OvUpDownTest, ArrowKeysStepUnclampedAndWrapAtTheEnds) {
         events.clear();
         runtime.headlessMessageBox().clear();
         form->pressKey(c.key);
-        EXPECT_EQ(qty->get("Value").toInt32(), c.expected);
-        EXPECT_EQ(spin->txtSpin().Text(), std::to_string(c.expected));
-        EXPECT_EQ(events.size(), c.changes ? 1u : 0u);
+        EXPECT_EQ(std::tuple(qty->get("Value").toInt32(), spin->txtSpin().Text(), events.size()),
+                  std::tuple(c.expected, std::to_string(c.expected), c.changes ? 1u : 0u));
         const std::string asked = std::to_string(c.key == kUp ? c.value + 5 : c.value - 5);
         EXPECT_EQ(
             shownBoxes(runtime),
@@ -114,11 +112,10 @@ TEST_F(OvUpDownTest, LeavingTheBoxValidatesTheTypedText) {
         SCOPED_TRACE(c.typed);
         spin->setValue(5);
         typeAndLeave(c.typed);
-        EXPECT_EQ(spin->txtSpin().Text(), c.shown);
-        EXPECT_EQ(spin->Value(), c.value);
+        EXPECT_EQ(std::tuple(spin->txtSpin().Text(), spin->Value()), std::tuple(c.shown, c.value));
         EXPECT_TRUE(pages->control().child<ov::TextBox>("txtSpin").hasFocus()); // never held back
     }
-    EXPECT_TRUE(boxes().empty());
+    EXPECT_TRUE(runtime.headlessMessageBox().shown().empty());
 }
 
 TEST_F(OvUpDownTest, ChangeComesBeforeTheBoxShowsTheValueAndOnlyForANewValue) {
@@ -197,23 +194,21 @@ TEST_F(OvUpDownTest, GettingTheFocusCopiesTheToolTipAndSelectsAll) {
     spin->setValue(42 % 10);
     pages->control().child<ov::TextBox>("txtSpin").SetFocus();
     spin->txtSpin().SetFocus();
-    EXPECT_EQ(spin->txtSpin().ToolTipText(), "Copies");
-    EXPECT_EQ(spin->spinCtl().ToolTipText(), "Copies");
-    EXPECT_EQ(spin->txtSpin().SelLength(), 1);
+    EXPECT_EQ(
+        std::tuple(spin->txtSpin().ToolTipText(), spin->spinCtl().ToolTipText(), spin->txtSpin().SelLength()),
+        std::tuple("Copies", "Copies", 1));
 }
 
 TEST_F(OvUpDownTest, DisabledLooksGreyKeepsTheTextSelectableAndTakesNoInput) {
     qty->let("Enabled", false);
-    EXPECT_TRUE(spin->txtSpin().Locked());
-    EXPECT_TRUE(spin->txtSpin().Enabled());
-    EXPECT_EQ(spin->txtSpin().BackColor(), ov::sysColor::ButtonFace);
-    EXPECT_FALSE(spin->spinCtl().Enabled());
-    EXPECT_EQ(spin->BackColor(), ov::sysColor::ButtonFace);
+    EXPECT_EQ(std::tuple(spin->txtSpin().Locked(), spin->txtSpin().Enabled(), spin->txtSpin().BackColor(),
+                         spin->spinCtl().Enabled(), spin->BackColor()),
+              std::tuple(true, true, ov::sysColor::ButtonFace, false, ov::sysColor::ButtonFace));
     EXPECT_FALSE(form->click(spin->spinCtl(), 30, 60));
     EXPECT_EQ(spin->Value(), 0);
     qty->let("Enabled", true);
-    EXPECT_FALSE(spin->txtSpin().Locked());
-    EXPECT_EQ(spin->txtSpin().BackColor(), ov::sysColor::WindowBackground);
+    EXPECT_EQ(std::tuple(spin->txtSpin().Locked(), spin->txtSpin().BackColor()),
+              std::tuple(false, ov::sysColor::WindowBackground));
 }
 
 TEST_F(OvUpDownTest, ResizeKeepsTheButtonsAtTheRightEdge) {

@@ -6,6 +6,7 @@
 #include "platform/Runtime.h"
 #include "platform/TextBox.h"
 #include "platform/UpDown.h"
+#include "render/RenderFixture.h"
 #include "render/Renderer.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,7 @@ protected:
     }
     // Pixels of `color` in [x, x + w) × [y, y + h).
     int count(int x, int y, int w, int h, ov::OleColor color) {
-        const ov::Bitmap b = renderer.render(*form);
-        const ov::Rgb want = ov::resolveColor(color);
-        int n = 0;
-        for (int j = y; j < y + h; ++j)
-            for (int i = x; i < x + w; ++i)
-                n += b.pixel(i, j) == want;
-        return n;
+        return countIn(renderer.render(*form), x, y, w, h, ov::resolveColor(color));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "platform/FormFixture.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace ovtest {
 namespace {
@@ -66,9 +67,8 @@ TEST_F(TextBoxTest, KeysEditAndMoveAtTheCaret) {
         SCOPED_TRACE(std::string(c.text) + " key " + std::to_string(c.key) + (c.typed ? c.typed : ""));
         set(c.text, c.start, c.length);
         c.typed ? form->typeText(c.typed) : form->pressKey(c.key, c.shift);
-        EXPECT_EQ(box->Text(), c.expected);
-        EXPECT_EQ(box->SelStart(), c.selStart);
-        EXPECT_EQ(box->SelLength(), c.selLength);
+        EXPECT_EQ(std::tuple(box->Text(), box->SelStart(), box->SelLength()),
+                  std::tuple(c.expected, c.selStart, c.selLength));
     }
 }
 
@@ -80,8 +80,7 @@ TEST_F(TextBoxTest, MaxLengthHoldsForTypingAndPastingButNotForCode) {
     ov::Clipboard::SetText("12345");
     set("ab", 1, 0);
     form->pressKey('V', kCtrl);
-    EXPECT_EQ(box->Text(), "a1b");
-    EXPECT_EQ(box->SelStart(), 2);
+    EXPECT_EQ(std::tuple(box->Text(), box->SelStart()), std::tuple("a1b", 2));
     box->setText("longer than three");
     EXPECT_EQ(box->Text(), "longer than three");
 }
@@ -96,10 +95,8 @@ TEST_F(TextBoxTest, LockedRefusesEditsButSelectsAndCopies) {
     form->pressKey('X', kCtrl);
     form->pressKey(kEnd, kShift);
     form->pressKey('C', kCtrl);
-    EXPECT_EQ(box->Text(), "locked");
-    EXPECT_EQ(box->SelLength(), 6);
-    EXPECT_EQ(ov::Clipboard::GetText(), "locked");
-    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(std::tuple(box->Text(), box->SelLength(), ov::Clipboard::GetText(), changes),
+              std::tuple("locked", 6, "locked", 0));
 }
 
 TEST_F(TextBoxTest, KeyEventsComeFirstAndCanCancelTheEdit) {

@@ -37,29 +37,23 @@ protected:
         });
         ov::showAboutBox();
     }
-
-    static std::string versionText() {
-        ov::Version v = ov::libraryVersion();
-        return "Version " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
-               std::to_string(v.revision);
-    }
 };
 
-TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersion) {
+TEST_F(AboutBoxTest, LoadingSetsCaptionTitleAndVersionAndLaysOutAClassicAboutBox) {
     auto about = frmAbout::create();
+    const ov::Version v = ov::libraryVersion();
+    const std::string version = "Version " + std::to_string(v.major) + "." + std::to_string(v.minor) + "." +
+                                std::to_string(v.revision);
     EXPECT_EQ(std::vector<std::string>({about->Name(), about->Caption(), about->lblTitle().Caption(),
                                         about->lblVersion().Caption(), about->cmdOK().Caption(),
                                         about->cmdSysInfo().Caption()}),
               std::vector<std::string>(
-                  {"frmAbout", "About OvComCtl", "OvComCtl", versionText(), "OK", "&System Info..."}));
+                  {"frmAbout", "About OvComCtl", "OvComCtl", version, "OK", "&System Info..."}));
     EXPECT_FALSE(about->lblDescription().Caption().empty());
     EXPECT_EQ(about->picIcon().Picture(), nullptr) << "no icon file is needed";
     EXPECT_TRUE(about->userMode());
     EXPECT_FALSE(about->Visible()) << "loaded, not shown";
-}
 
-TEST_F(AboutBoxTest, LaysOutAClassicAboutBox) {
-    auto about = frmAbout::create();
     EXPECT_EQ(std::tuple(about->ScaleWidth(), about->ScaleHeight()), std::tuple(5730.0f, 3210.0f));
     // System Info under OK at the right; the etched separator (light line under dark) between the texts
     // and the buttons; the title beside the icon, above the version.

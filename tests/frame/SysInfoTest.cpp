@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace ovtest {
@@ -15,34 +16,24 @@ using ov::GetKeyValue;
 using ov::RegistryRoot;
 using ov::RegistryValue;
 
-namespace {
-
 constexpr const char* kKey = "SOFTWARE\\Vendor\\Tool";
-
-} // namespace
-
-// ---- GetKeyValue ----
 
 class GetKeyValueTest : public FrameFixture {
 protected:
-    std::string read(const std::string& value, std::string start = "stale") {
-        std::string out = std::move(start);
-        found = GetKeyValue(RegistryRoot::LocalMachine, kKey, value, out);
-        return out;
+    // The text read into a result that held `start`, and whether the value was found.
+    std::tuple<std::string, bool> read(const std::string& value, std::string start = "stale") {
+        const bool found = GetKeyValue(RegistryRoot::LocalMachine, kKey, value, start);
+        return {start, found};
     }
     void store(const std::string& name, RegistryValue v) {
         registry().setValue(RegistryRoot::LocalMachine, kKey, name, std::move(v));
     }
-    bool found = false;
 };
 
 TEST_F(GetKeyValueTest, MissingKeyOrValueAnswersFalseAndEmptiesTheResult) {
-    EXPECT_EQ(read("PATH"), "");
-    EXPECT_FALSE(found);
-
+    EXPECT_EQ(read("PATH"), std::tuple("", false));
     store("Other", RegistryValue::string("x"));
-    EXPECT_EQ(read("PATH"), "");
-    EXPECT_FALSE(found);
+    EXPECT_EQ(read("PATH"), std::tuple("", false));
 
     std::string out = "stale";
     EXPECT_FALSE(GetKeyValue(RegistryRoot::CurrentUser, kKey, "Other", out)) << "another root";
@@ -95,12 +86,9 @@ TEST_F(GetKeyValueTest, EachStoredValueReadsAsItsText) {
     };
     for (const auto& c : cases) {
         store("Value", c.stored);
-        EXPECT_EQ(read("Value", c.start), c.expected) << c.what;
-        EXPECT_EQ(found, c.found) << c.what;
+        EXPECT_EQ(read("Value", c.start), std::tuple(c.expected, c.found)) << c.what;
     }
 }
-
-// ---- StartSysInfo ----
 
 struct SysInfoCase {
     const char* what;

@@ -2,6 +2,7 @@
 #include "gtk/KeyMap.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -37,8 +38,8 @@ TEST(KeyMap, GdkKeysBecomeClassicKeyCodes) {
     for (const Case& c : cases) {
         const auto stroke = ov::gtk::keyFromGdk(c.keyval, c.state);
         ASSERT_TRUE(stroke) << gdk_keyval_name(c.keyval);
-        EXPECT_EQ(stroke->keyCode, c.code) << gdk_keyval_name(c.keyval);
-        EXPECT_EQ(stroke->shift, c.shift) << gdk_keyval_name(c.keyval);
+        EXPECT_EQ(std::pair(stroke->keyCode, stroke->shift), std::pair(c.code, c.shift))
+            << gdk_keyval_name(c.keyval);
     }
     // Modifier keys alone are no key of the form's.
     for (guint modifier : {GDK_KEY_Shift_L, GDK_KEY_Alt_L, GDK_KEY_Control_R})
@@ -46,10 +47,11 @@ TEST(KeyMap, GdkKeysBecomeClassicKeyCodes) {
 }
 
 TEST(KeyMap, MouseButtonsBecomeClassicButtonConstants) {
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_PRIMARY), 1);
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_SECONDARY), 2);
-    EXPECT_EQ(ov::gtk::buttonFromGdk(GDK_BUTTON_MIDDLE), 4);
-    EXPECT_EQ(ov::gtk::buttonsFromGdk(static_cast<GdkModifierType>(GDK_BUTTON1_MASK | GDK_BUTTON3_MASK)), 3);
+    EXPECT_EQ(std::tuple(
+                  ov::gtk::buttonFromGdk(GDK_BUTTON_PRIMARY), ov::gtk::buttonFromGdk(GDK_BUTTON_SECONDARY),
+                  ov::gtk::buttonFromGdk(GDK_BUTTON_MIDDLE),
+                  ov::gtk::buttonsFromGdk(static_cast<GdkModifierType>(GDK_BUTTON1_MASK | GDK_BUTTON3_MASK))),
+              std::tuple(1, 2, 4, 3));
 }
 
 } // namespace

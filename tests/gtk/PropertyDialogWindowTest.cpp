@@ -15,6 +15,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -67,14 +68,13 @@ TEST_F(PropertyDialogInWindow, TypedCaptionAndTickedBoxReachTheLabelOnApplyAndOk
     ASSERT_TRUE(clickField("chkAutoSize", 6));
     EXPECT_TRUE(applyEnabled());
     // Nothing reaches the label before Apply.
-    EXPECT_EQ(caption(), "Printer: Office laser, A4");
-    EXPECT_TRUE(label->get("AutoSize").toBool());
+    EXPECT_EQ(std::tuple(caption(), label->get("AutoSize").toBool()),
+              std::tuple("Printer: Office laser, A4", true));
 
     driver->clickWidget(window->applyButton());
     ASSERT_TRUE(driver->waitFor([&] { return !applyEnabled(); }));
-    EXPECT_EQ(caption(), "Printer: Office laser, A4 x2");
-    EXPECT_FALSE(label->get("AutoSize").toBool());
-    EXPECT_EQ(window->result(), Result::Open);
+    EXPECT_EQ(std::tuple(caption(), label->get("AutoSize").toBool(), window->result()),
+              std::tuple("Printer: Office laser, A4 x2", false, Result::Open));
 
     // The click on the box took the focus from the caption: a key now goes to the box, not the text.
     ASSERT_TRUE(driver->key(XK_3));
@@ -84,9 +84,8 @@ TEST_F(PropertyDialogInWindow, TypedCaptionAndTickedBoxReachTheLabelOnApplyAndOk
         ASSERT_TRUE(driver->key(k));
     driver->clickWidget(window->okButton());
     ASSERT_TRUE(driver->waitFor([&] { return window->result() == Result::Ok; }));
-    EXPECT_EQ(caption(), "Printer: Office laser, A4 x23");
-    EXPECT_FALSE(dialog.isOpen());
-    EXPECT_TRUE(form->needsSaving());
+    EXPECT_EQ(std::tuple(caption(), dialog.isOpen(), form->needsSaving()),
+              std::tuple("Printer: Office laser, A4 x23", false, true));
 }
 
 TEST_F(PropertyDialogInWindow, DropDownListOpensOnAClickAndAnEntryIsChosenFromIt) {
@@ -111,24 +110,22 @@ TEST_F(PropertyDialogInWindow, TabsSwitchPagesAndCancelOrClosingAppliesNothing) 
     const std::string font = dialog.page(dialog.pageCount() - 1).Caption();
     driver->clickWidget(window->tab(dialog.pageCount() - 1));
     ASSERT_TRUE(driver->waitFor([&] { return dialog.currentIndex() == dialog.pageCount() - 1; }));
-    EXPECT_TRUE(dialog.currentPage().extender().Visible());
-    EXPECT_FALSE(dialog.page(0).extender().Visible());
+    EXPECT_EQ(std::pair(dialog.currentPage().extender().Visible(), dialog.page(0).extender().Visible()),
+              std::pair(true, false));
     EXPECT_STREQ(gtk_window_get_title(window->formWindow()->window()), font.c_str());
     EXPECT_TRUE(applyEnabled()); // the edit on the first page is still waiting
 
     driver->clickWidget(window->cancelButton());
     ASSERT_TRUE(driver->waitFor([&] { return window->result() == Result::Cancelled; }));
-    EXPECT_EQ(caption(), "Printer: Office laser, A4");
-    EXPECT_FALSE(dialog.isOpen());
-    EXPECT_FALSE(form->needsSaving());
+    EXPECT_EQ(std::tuple(caption(), dialog.isOpen(), form->needsSaving()),
+              std::tuple("Printer: Office laser, A4", false, false));
 }
 
 TEST_F(PropertyDialogInWindow, AltF4IsCancel) {
     typeIntoCaption();
     driver->sendKey(XK_F4, {XK_Alt_L});
     ASSERT_TRUE(driver->waitFor([&] { return window->result() == Result::Cancelled; }));
-    EXPECT_EQ(caption(), "Printer: Office laser, A4");
-    EXPECT_FALSE(dialog.isOpen());
+    EXPECT_EQ(std::tuple(caption(), dialog.isOpen()), std::tuple("Printer: Office laser, A4", false));
 }
 
 } // namespace

@@ -7,11 +7,7 @@
 #include <X11/extensions/XTest.h>
 #include <gdk/x11/gdkx.h>
 
-namespace {
-
 constexpr std::chrono::seconds kDeadline{20};
-
-} // namespace
 
 WindowDriver::WindowDriver(ov::gtk::WindowHost& host, ov::gtk::FormWindow& window)
     : WindowDriver(host, window.window()) {

@@ -66,25 +66,16 @@ protected:
     }
 };
 
-TEST_F(WizardWindow, EnterWalksToFinish) {
-    for (int i = 0; i < 4; ++i)
-        ASSERT_TRUE(driver->key(XK_Return));
-    EXPECT_EQ(log, (std::vector<std::string>{"to License", "to Options", "to Finish", "FinishClick"}));
-}
-
-TEST_F(WizardWindow, EscapeCancels) {
-    ASSERT_TRUE(driver->key(XK_Return));
-    ASSERT_TRUE(driver->key(XK_Escape));
-    EXPECT_EQ(log, (std::vector<std::string>{"to License", "CancelClick"}));
-}
-
-TEST_F(WizardWindow, AltBGoesBackAndPlainBDoesNot) {
-    ASSERT_TRUE(driver->key(XK_Return));
-    ASSERT_TRUE(driver->key(XK_Return));
-    ASSERT_TRUE(driver->key(XK_b));
-    ASSERT_TRUE(driver->key(XK_b, {XK_Alt_L}));
-    ASSERT_TRUE(driver->key(XK_b, {XK_Alt_L}));
-    EXPECT_EQ(log, (std::vector<std::string>{"to License", "to Options", "to License", "to Welcome"}));
+// Enter walks on and finishes on the last page, Escape cancels, Alt+B goes back and a plain B does not.
+TEST_F(WizardWindow, EnterEscapeAndAltBDriveTheNavigator) {
+    const std::pair<XKeySym, bool> keys[] = {
+        {XK_Return, false}, {XK_Escape, false}, {XK_Return, false}, {XK_b, false},      {XK_b, true},
+        {XK_b, true},       {XK_Return, false}, {XK_Return, false}, {XK_Return, false}, {XK_Return, false}};
+    for (const auto& [key, alt] : keys)
+        ASSERT_TRUE(alt ? driver->key(key, {XK_Alt_L}) : driver->key(key)) << key << (alt ? " with Alt" : "");
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"to License", "CancelClick", "to Options", "to License", "to Welcome",
+                                        "to License", "to Options", "to Finish", "FinishClick"}));
 }
 
 // The window shows the renderer's pixels: every 3rd pixel both ways of the client area, from the X server.
@@ -92,8 +83,7 @@ TEST_F(WizardWindow, ShowsTheRenderersPicture) {
     ASSERT_TRUE(driver->key(XK_Return)); // the License page: banner, text and all four button states
     const ov::Bitmap expected = ov::Renderer().render(*form);
     const ov::Bitmap shot = driver->screenshot();
-    ASSERT_EQ(shot.width(), expected.width());
-    ASSERT_EQ(shot.height(), expected.height());
+    ASSERT_EQ(std::pair(shot.width(), shot.height()), std::pair(expected.width(), expected.height()));
     int probes = 0, differ = 0;
     for (int y = 0; y < shot.height(); y += 3) {
         for (int x = 0; x < shot.width(); x += 3, ++probes) {
@@ -166,8 +156,7 @@ TEST_F(FormInWindow, SizableFormAndItsWindowAgreeOnTheSize) {
         return gtk_widget_get_width(window->canvas()) == 600 &&
                gtk_widget_get_height(window->canvas()) == 300;
     }));
-    EXPECT_EQ(form->ScaleWidth(), 600 * tpp);
-    EXPECT_EQ(form->ScaleHeight(), 300 * tpp);
+    EXPECT_EQ(std::pair(form->ScaleWidth(), form->ScaleHeight()), std::pair(600 * tpp, 300 * tpp));
 }
 
 class OptionsWindow : public FormInWindow {
@@ -228,18 +217,15 @@ TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysTypedIntoAndLeftWithTab) {
     const ov::ConstituentControl& text = *copies->control().children().front();
     const auto [x, y] = pixelOf("spnCopies", text, 60, 60);
     ASSERT_TRUE(driver->click(x, y));
-    ASSERT_TRUE(driver->key(XK_Up));
-    ASSERT_TRUE(driver->key(XK_Up));
-    ASSERT_TRUE(driver->key(XK_Down));
-    ASSERT_TRUE(driver->key(XK_Up));
+    for (XKeySym k : {XK_Up, XK_Up, XK_Down, XK_Up})
+        ASSERT_TRUE(driver->key(k));
     EXPECT_EQ(copies->get("Value").toInt32(), 3);
     ASSERT_TRUE(driver->key(XK_Tab)); // to the pages box, which steps by 10
     ASSERT_TRUE(driver->key(XK_Up));
     EXPECT_EQ(pages->get("Value").toInt32(), 10);
     ASSERT_TRUE(driver->key(XK_Tab, {XK_Shift_L}));
     ASSERT_TRUE(driver->key(XK_Down));
-    EXPECT_EQ(copies->get("Value").toInt32(), 2);
-    EXPECT_EQ(pages->get("Value").toInt32(), 10);
+    EXPECT_EQ(std::pair(copies->get("Value").toInt32(), pages->get("Value").toInt32()), std::pair(2, 10));
     // Typed into the copies box, taken when the focus leaves it.
     for (XKeySym k : {XK_End, XK_BackSpace, XK_4, XK_2})
         ASSERT_TRUE(driver->key(k));
@@ -247,10 +233,6 @@ TEST_F(FormInWindow, SpinBoxesSteppedByArrowKeysTypedIntoAndLeftWithTab) {
     ASSERT_TRUE(driver->key(XK_Tab));
     EXPECT_EQ(copies->get("Value").toInt32(), 42);
 }
-
-} // namespace
-
-namespace {
 
 // The detail window of an information line opens modally over the panel's window; Esc closes it and the
 // click that opened it returns; so does Alt+F4.
@@ -289,8 +271,7 @@ TEST_F(FormInWindow, DetailWindowIsModalAndClosesWithEscapeOrAltF4) {
             }
         });
         ASSERT_TRUE(driver->click(link->first, link->second)); // returns once the detail window has closed
-        EXPECT_TRUE(modal);
-        EXPECT_TRUE(ownedByPanel);
+        EXPECT_EQ(std::pair(modal, ownedByPanel), std::pair(true, true));
         EXPECT_TRUE(driver->waitFor([&] { return host.windows().size() == 1; }));
     }
 }

@@ -1,7 +1,7 @@
 #include "platform/ControlArray.h"
 
 #include "InfoPanelFixture.h"
-#include "platform/Failure.h"
+#include "platform/FailureCapture.h"
 
 #include <tuple>
 
@@ -14,14 +14,7 @@ namespace {
 // library controls.
 class ControlArrayTest : public InfoPanelFixture {};
 
-int32_t failureOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return e.number();
-    }
-    return 0;
-}
+using ov::test::failureNumber;
 
 TEST_F(ControlArrayTest, DesignedElementsStayAndRunTimeCopiesOfElementZeroComeAndGo) {
     ControlArray steps(*panel, "lblStep");
@@ -50,7 +43,7 @@ TEST_F(ControlArrayTest, DesignedElementsStayAndRunTimeCopiesOfElementZeroComeAn
         {"a negative index", [&] { steps.load(-1); }, 340},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(failureOf(r.call), r.number) << r.what;
+        EXPECT_EQ(failureNumber(r.call), r.number) << r.what;
     steps.unload(7);
     EXPECT_EQ(panel->findChild("lblStep(7)"), nullptr);
     EXPECT_EQ(steps.count(), 5);
@@ -80,7 +73,7 @@ TEST_F(ControlArrayTest, ALibraryElementIsANewControlReadingWhatElementZeroWrite
     EXPECT_EQ(h.Width(), panel->ScaleWidth());
     EXPECT_EQ(h.Top() + h.Height(), panel->ScaleHeight());
     EXPECT_EQ(item(0).extender().Align(), 2);
-    EXPECT_EQ(failureOf([&] { h.setAlign(5); }), 380);
+    EXPECT_EQ(failureNumber([&] { h.setAlign(5); }), 380);
 }
 
 } // namespace

@@ -28,8 +28,7 @@ protected:
     void SetUp() override {
         form = ov::Form::create("frmStatus", ov::Mode::Run);
         form->Move(0, 0, 7500, 6000);
-        auto caption = form->add("OvHost.Label", "lblCaption");
-        caption->let("Caption", "Job status");
+        form->add("OvHost.Label", "lblCaption")->let("Caption", "Job status");
         stats = form->add("OvComCtl.TvrInfoPanel", "Stats");
         stats->Move(120, 600);
         panel = stats->controlAs<ov::TvrInfoPanel>();

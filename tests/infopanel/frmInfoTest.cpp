@@ -84,8 +84,7 @@ TEST_F(FrmInfoTest, TheTextFillsTheAreaBelowTheStripLessOnePixelOnEverySize) {
 TEST_F(FrmInfoTest, ShowInfoFromInsideTheOpenWindowUpdatesIt) {
     showAndPlay([&](frmInfo& w) {
         frmInfo::ShowInfo("Other", "new text", owner);
-        EXPECT_EQ(w.Caption(), "Other");
-        EXPECT_EQ(w.txtInfo().Text(), "new text");
+        EXPECT_EQ(std::tuple(w.Caption(), w.txtInfo().Text()), std::tuple("Other", "new text"));
         EXPECT_EQ(frmInfo::loaded().get(), &w);
     });
 }

@@ -63,20 +63,18 @@ protected:
     ov::TreeView& tree() { return base->tvOptions(); }
     ov::Node& node(const std::string& key) { return *tree().nodes().Item(ov::Variant(key)); }
     void click(const std::string& key) { base->clickNode(key); }
-    // The pages that show, " [pgView]".
-    std::string shownPages() {
+    // The pages that show on `on` (the fixture's form unless given), " [pgView]".
+    std::string shownPages(ov::Form* on = nullptr) {
         std::string s;
-        for (const auto& e : form->controls()) {
+        for (const auto& e : (on ? on : form.get())->controls())
             if (e->typeName() == "OvOptionPage" && e->Visible()) s += " [" + e->Name() + "]";
-        }
         return s;
     }
     // Keys of the nodes carrying an image, with it: "_GENERAL:OPENEDFOLDER ...".
     std::string images() {
         std::string s;
-        for (const auto& n : tree().nodes().items()) {
+        for (const auto& n : tree().nodes().items())
             if (!n->Image().empty()) s += (s.empty() ? "" : " ") + n->Key() + ":" + n->Image();
-        }
         return s;
     }
     const std::vector<ov::HeadlessMessageBox::Shown>& boxes() { return runtime.headlessMessageBox().shown(); }

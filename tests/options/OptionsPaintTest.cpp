@@ -1,8 +1,9 @@
 // The options dialog as drawn: the tree's selected row, images and expand boxes where the model
 // places them, and the page on show.
 #include "OptionsFixture.h"
-#include "render/Bitmap.h"
-#include "render/Renderer.h"
+#include "render/RenderFixture.h"
+
+#include <algorithm>
 
 using namespace ov;
 
@@ -11,21 +12,11 @@ namespace {
 struct PixelRect {
     int x, y, w, h;
 };
-
-// Pixels of `r` for which `keep` holds.
-template <class F>
-int countWhere(const Bitmap& b, PixelRect r, F keep) {
-    int n = 0;
-    for (int y = r.y; y < r.y + r.h; ++y)
-        for (int x = r.x; x < r.x + r.w; ++x)
-            n += keep(b.pixel(x, y)) ? 1 : 0;
-    return n;
-}
 int countOf(const Bitmap& b, PixelRect r, Rgb c) {
-    return countWhere(b, r, [&](Rgb p) { return p == c; });
+    return ovtest::countIn(b, r.x, r.y, r.w, r.h, c);
 }
 int darkIn(const Bitmap& b, PixelRect r) {
-    return countWhere(b, r, [](Rgb p) { return p.r < 100; });
+    return ovtest::darkIn(b, r.x, r.y, r.w, r.h);
 }
 
 class OptionsPaintTest : public ovtest::OptionsFixture {
@@ -36,11 +27,8 @@ protected:
     PixelRect rowPart(const std::string& key, bool image) {
         TreeView& t = tree();
         Node& n = node(key);
-        int row = 0;
-        for (Node* r : t.visibleRows()) {
-            if (r == &n) break;
-            ++row;
-        }
+        const auto rows = t.visibleRows();
+        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), &n) - rows.begin());
         const int x = static_cast<int>((t.Left() + (image ? t.imageLeft(n) : t.labelLeft(n))) / 15);
         const int y = static_cast<int>(t.Top() / 15) + 2 + row * TreeView::kRowPixels;
         return {x, y, image ? 16 : 30, TreeView::kRowPixels};
@@ -63,8 +51,7 @@ TEST_F(OptionsPaintTest, TheSelectedRowIsGreyWithoutFocusAndHighlightedWithIt) {
 TEST_F(OptionsPaintTest, ImagesAndBoxesFollowTheModel) {
     build();
     auto green = [&](const Bitmap& b, const std::string& key) {
-        const PixelRect r = rowPart(key, true);
-        return countOf(b, r, Rgb{0x2E, 0x9E, 0x3E});
+        return countOf(b, rowPart(key, true), Rgb{0x2E, 0x9E, 0x3E});
     };
     Bitmap b = renderer.render(*form);
     EXPECT_GT(green(b, "_GENERAL\\VIEW"), 10); // the arrow

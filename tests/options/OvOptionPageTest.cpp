@@ -95,7 +95,6 @@ TEST_F(OvOptionPageTest, TheClientAreaSitsUnderHalfTheCaptionAndATabNoPageHoldsH
     pg->let("Caption", "");
     EXPECT_EQ(std::tuple(pg->get("ClientTop").toInt32(), pg->get("ClientHeight").toInt32()),
               std::tuple(30, static_cast<int32_t>(pg->Height()) - 30 - 45));
-    // A tab no page holds hides them all.
     int16_t none = 42;
     base->SetTab(none);
     EXPECT_EQ(shownPages(), "");

@@ -45,22 +45,14 @@ protected:
         const Rgb highlight = rgbOf(sysColor::Highlight);
         // The fill's columns from its top row (above the text), its rows from its first column (left of
         // the text's inset).
-        int fillLeft = -1, fillRight = -2, fillTop = -1, fillBottom = -2;
-        for (int x = 7; x < 5 + 283; ++x) {
-            if (b.pixel(x, 8) != highlight) continue;
-            if (fillLeft < 0) fillLeft = x;
-            fillRight = x;
-        }
-        for (int y = 7; fillLeft >= 0 && y < 5 + 23; ++y) {
-            if (b.pixel(fillLeft, y) != highlight) continue;
-            if (fillTop < 0) fillTop = y;
-            fillBottom = y;
-        }
+        const Ink columns = inkOf(b, 7, 8, 281, 1, highlight);
+        const Ink rows = columns.count ? inkOf(b, columns.left, 7, 1, 21, highlight) : Ink{};
         for (int y = 7; y < 5 + 23; ++y) {
             for (int x = 7; x < 5 + 283; ++x) {
                 const Rgb p = b.pixel(x, y);
                 if (p == highlight) ++c.fill;
-                const bool overFill = x >= fillLeft && x <= fillRight && y >= fillTop && y <= fillBottom;
+                const bool overFill =
+                    x >= columns.left && x < columns.right && y >= rows.top && y < rows.bottom;
                 if (isDark(p)) ++(overFill ? c.darkOverFill : c.darkOverFace);
                 if (isLight(p, overFill)) ++(overFill ? c.lightOverFill : c.lightOverFace);
             }

@@ -15,14 +15,12 @@ constexpr double kTick = 0.25; // the fake clock advances a quarter second per s
 constexpr int64_t kTotal = 2000;
 
 // A recorded job: its speed (units per second) at each time, sampled every tick against a fake clock.
-struct Job {
-    struct Point {
-        double t;
-        int64_t processed;
-        std::optional<double> estimate;
-    };
-    std::vector<Point> points;
+struct Point {
+    double t;
+    int64_t processed;
+    std::optional<double> estimate;
 };
+using Job = std::vector<Point>;
 
 Job play(
     const std::function<double(double)>& speed, double seconds,
@@ -37,19 +35,19 @@ Job play(
         bonus += extra(i);
         const int64_t processed = std::min<int64_t>(kTotal, static_cast<int64_t>(done) + bonus);
         estimate.sample(t, processed, kTotal);
-        run.points.push_back({t, processed, estimate.estimated(t)});
+        run.push_back({t, processed, estimate.estimated(t)});
     }
     return run;
 }
 
 // Where the estimate would be right: the rest of the work at `speed`.
-double truth(const Job::Point& p, double speed) {
+double truth(const Point& p, double speed) {
     return static_cast<double>(kTotal - p.processed) / speed;
 }
 
 TEST(ProgressEstimateTest, SteadyJobNoEstimateDuringWarmUpThenWithinFivePercent) {
     Job run = play([](double) { return 20.0; }, 60);
-    for (const auto& p : run.points) {
+    for (const auto& p : run) {
         if (p.t < 3) {
             EXPECT_FALSE(p.estimate) << "at " << p.t << " s the job has not run long enough";
             continue;
@@ -61,16 +59,16 @@ TEST(ProgressEstimateTest, SteadyJobNoEstimateDuringWarmUpThenWithinFivePercent)
 
 TEST(ProgressEstimateTest, TooLittleWorkDoneGivesNoEstimateHoweverLongItRan) {
     Job run = play([](double) { return 0.5; }, 60); // 30 of 2000 units: 1.5 %
-    for (const auto& p : run.points)
+    for (const auto& p : run)
         EXPECT_FALSE(p.estimate) << p.t;
 }
 
 TEST(ProgressEstimateTest, ASpeedUpIsFollowedWithinSixSecondsAndNeverOvershot) {
     Job run = play([](double t) { return t < 30 ? 10.0 : 40.0; }, 60);
-    for (size_t i = 1; i < run.points.size(); ++i) {
-        const auto& p = run.points[i];
+    for (size_t i = 1; i < run.size(); ++i) {
+        const auto& p = run[i];
         if (p.t > 30) {
-            EXPECT_LE(*p.estimate, *run.points[i - 1].estimate + 1e-9) << "falls steadily at " << p.t;
+            EXPECT_LE(*p.estimate, *run[i - 1].estimate + 1e-9) << "falls steadily at " << p.t;
             EXPECT_GE(*p.estimate, truth(p, 40) - 0.5) << "never below the new speed's answer at " << p.t;
         }
         if (p.t >= 36 && p.processed < kTotal) {
@@ -83,26 +81,26 @@ TEST(ProgressEstimateTest, AStallMakesTheEstimateGrowAndItRecoversWhenTheJobMove
     // 20 units a second, nothing from 20 s to 35 s, then 20 again.
     Job run = play([](double t) { return t >= 20 && t < 35 ? 0.0 : 20.0; }, 70);
     std::optional<double> atStall;
-    for (size_t i = 1; i < run.points.size(); ++i) {
-        const auto& p = run.points[i];
+    for (size_t i = 1; i < run.size(); ++i) {
+        const auto& p = run[i];
         if (p.t == 20) atStall = p.estimate;
         if (p.t > 21.5 && p.t < 35) {
-            EXPECT_GT(*p.estimate, *run.points[i - 1].estimate) << "grows while stalled at " << p.t;
+            EXPECT_GT(*p.estimate, *run[i - 1].estimate) << "grows while stalled at " << p.t;
         }
         if (p.t >= 40) {
             EXPECT_NEAR(*p.estimate, truth(p, 20), 0.05 * truth(p, 20) + 0.5) << p.t;
         }
     }
-    EXPECT_GT(run.points[static_cast<size_t>(35 / kTick) - 2].estimate.value(), 2 * atStall.value());
+    EXPECT_GT(run[static_cast<size_t>(35 / kTick) - 2].estimate.value(), 2 * atStall.value());
 }
 
 TEST(ProgressEstimateTest, ASingleBatchReportedAtOnceMovesTheEstimateOnlyByItsWork) {
     // 60 extra units reported in one sample at 30 s: three seconds of work, not a faster job.
     Job run = play([](double) { return 20.0; }, 50, [](int i) { return i == 120 ? 60 : 0; });
-    for (size_t i = 1; i < run.points.size(); ++i) {
-        const auto& p = run.points[i];
+    for (size_t i = 1; i < run.size(); ++i) {
+        const auto& p = run[i];
         if (p.t < 4) continue;
-        const double step = *run.points[i - 1].estimate - *p.estimate;
+        const double step = *run[i - 1].estimate - *p.estimate;
         EXPECT_LE(step, p.t == 30 ? 3.0 + kTick + 0.3 : kTick + 0.3) << "no jump at " << p.t;
         EXPECT_GE(step, -0.3) << p.t;
         EXPECT_NEAR(*p.estimate, truth(p, 20), 0.05 * truth(p, 20) + 0.5) << p.t;

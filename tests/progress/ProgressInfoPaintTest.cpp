@@ -13,11 +13,11 @@ class ProgressInfoPaintTest : public RenderFixture {};
 
 TEST_F(ProgressInfoPaintTest, StepIconsShowTheirStateAndARunningStepIsBold) {
     ExtenderRef panel = form->add("OvComCtl.OvProgressInfo", "Progress");
-    for (int32_t i = 0; i < 4; ++i)
-        panel->let("StepDescription" + std::to_string(i), "Copying the files");
     const STATES states[] = {STATES::ST_RUNNING, STATES::ST_PASSED, STATES::ST_SKIPPED, STATES::ST_NONE};
-    for (int32_t i = 0; i < 4; ++i)
+    for (int32_t i = 0; i < 4; ++i) {
+        panel->let("StepDescription" + std::to_string(i), "Copying the files");
         panel->let("StepState", static_cast<int32_t>(states[i]), {Variant(i)});
+    }
     const Bitmap b = render();
 
     // Each icon place holds its own colour and none of the others'; the empty place holds none.

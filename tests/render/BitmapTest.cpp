@@ -1,7 +1,8 @@
 #include "render/Bitmap.h"
 
-#include "platform/Failure.h"
+#include "platform/FailureCapture.h"
 #include "platform/Picture.h"
+#include "support/TestFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,40 +12,28 @@ namespace ovtest {
 namespace {
 
 using namespace ov;
+using ov::test::failureFrom;
+using ov::test::failureNumber;
 
 TEST(BitmapTest, PixelsOutsideTheImageAreFailure9) {
     Bitmap b(4, 3);
     struct Case {
         int x, y;
     } outside[] = {{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {4, 3}};
-    for (const auto& c : outside) {
-        try {
-            (void)b.pixel(c.x, c.y);
-            ADD_FAILURE() << c.x << ", " << c.y;
-        } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), 9);
-        }
-    }
+    for (const auto& c : outside)
+        EXPECT_EQ(failureNumber([&] { (void)b.pixel(c.x, c.y); }), 9) << c.x << ", " << c.y;
     EXPECT_NO_THROW((void)b.pixel(3, 2));
 }
 
 TEST(BitmapTest, NegativeSizeIsEmptyAndEmptyHasNoPng) {
     Bitmap b(-5, 3);
-    EXPECT_EQ(b.width(), 0);
-    EXPECT_TRUE(b.pixels().empty());
-    try {
-        (void)b.encodePng();
-        FAIL();
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), 380);
-    }
+    EXPECT_EQ(std::pair(b.width(), b.pixels().empty()), std::pair(0, true));
+    EXPECT_EQ(failureNumber([&] { (void)b.encodePng(); }), 380);
 }
 
 class BitmapFileTest : public ::testing::Test {
 protected:
-    std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_bitmap";
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+    TestFolder dir{"ovcomctl_bitmap"};
 };
 
 TEST_F(BitmapFileTest, SavePngReplacesTheFileAndLeavesNoTemporary) {
@@ -60,13 +49,10 @@ TEST_F(BitmapFileTest, SavePngReplacesTheFileAndLeavesNoTemporary) {
 
 TEST_F(BitmapFileTest, UnwritablePathIsFailure75AndWritesNothing) {
     const auto path = dir / "missing" / "image.png";
-    try {
-        Bitmap(3, 2).savePng(path.string());
-        FAIL();
-    } catch (const Failure& f) {
-        EXPECT_EQ(f.number(), 75);
-        EXPECT_NE(f.description().find(path.string()), std::string::npos) << f.description();
-    }
+    const auto f = failureFrom([&] { Bitmap(3, 2).savePng(path.string()); });
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->number(), 75);
+    EXPECT_NE(f->description().find(path.string()), std::string::npos) << f->description();
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 

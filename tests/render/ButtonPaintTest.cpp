@@ -11,19 +11,14 @@ using namespace ov;
 
 // A sketch at (10, 10) on the white form; its buttons are 80 × 30 pixels, the first at (10, 10) in the
 // sketch, that is (20, 20) in the image.
-class ButtonPaintTest : public RenderFixture {
+class ButtonPaintTest : public SketchFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-
     void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 10, 10, 200, 100);
+        SketchFixture::SetUp();
+        sketch->extender().Move(px(10), px(10), px(200), px(100));
     }
     CommandButton& button(const std::string& name, int left, const std::string& caption = "") {
-        auto& b = sketch->addChild<CommandButton>(name);
-        b.Move(px(left), px(10), px(80), px(30));
-        b.setCaption(caption);
-        return b;
+        return place<CommandButton>(name, left, 10, 80, 30, caption);
     }
 };
 
@@ -114,8 +109,7 @@ TEST_F(ButtonPaintTest, FocusedButtonHasADottedRingAndTheDefaultLook) {
     // The focus ring: every other pixel, 4 pixels inside the bounds.
     expectColor(b, kBlack, {114, 24, 116, 24, 114, 26});
     expectColor(b, kFace, {115, 24, 114, 25, 113, 24});
-    // No focus ring on the other button.
-    EXPECT_EQ(b.pixel(24, 24), kFace);
+    EXPECT_EQ(b.pixel(24, 24), kFace) << "no focus ring on the other button";
 
     ok.SetFocus();
     Bitmap again = render();

@@ -13,19 +13,11 @@ using ov::sysColor::ButtonFace;
 using ov::sysColor::WindowBackground;
 
 // Check boxes, option buttons and a drop-down list on a Sketch at the form's top-left (15 twips a pixel).
-class ChoicePaintTest : public RenderFixture {
+class ChoicePaintTest : public SketchFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("sk", 0, 0, 300, 200);
-    }
     template <class T>
-    T& add(const char* name, int top, const char* caption = nullptr) {
-        auto& c = sketch->addChild<T>(name);
-        c.Move(0, top * 15.0f, 150 * 15.0f, 20 * 15.0f);
-        if constexpr (!std::is_same_v<T, ov::ComboBox>) c.setCaption(caption);
-        return c;
+    T& add(const std::string& name, int top, const std::string& caption = "") {
+        return place<T>(name, 0, top, 150, 20, caption);
     }
 };
 
@@ -41,21 +33,18 @@ TEST_F(ChoicePaintTest, BoxesShowTheirValueInsideTheirEdgeAndTheCaptionBeside) {
                         {1, true, 21, WindowBackground},
                         {2, true, 0, ButtonFace},
                         {1, false, 0, ButtonFace}};
-    int top = 0;
-    for (const Row& r : rows) {
-        auto& c = add<ov::CheckBox>(("chk" + std::to_string(top)).c_str(), top, "Check");
-        c.setValue(r.value);
-        c.setEnabled(r.enabled);
-        top += 20;
+    for (int i = 0; i < 4; ++i) {
+        auto& c = add<ov::CheckBox>("chk" + std::to_string(i), 20 * i, "Check");
+        c.setValue(rows[i].value);
+        c.setEnabled(rows[i].enabled);
     }
     const ov::Bitmap b = render();
-    top = 0;
-    for (const Row& r : rows) {
-        const int boxTop = top + (20 - 13) / 2;
+    for (int i = 0; i < 4; ++i) {
+        const Row& r = rows[i];
+        const int top = 20 * i, boxTop = top + (20 - 13) / 2;
         EXPECT_EQ(countIn(b, 2, boxTop + 2, 9, 9, rgbOf(ov::sysColor::WindowText)), r.tickInk) << top;
         EXPECT_EQ(b.pixel(3, boxTop + 3), rgbOf(r.inside)) << top;
         EXPECT_GT(darkIn(b, 17, top, 60, 20, r.enabled ? 100 : 150), 10) << "the caption";
-        top += 20;
     }
 }
 

@@ -10,27 +10,11 @@ namespace {
 
 using namespace ov;
 
-// A sketch at (0, 0) filling the form, in the button face colour.
-class FramePaintTest : public RenderFixture {
-protected:
-    std::shared_ptr<Sketch> sketch;
-
-    void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 0, 0, 300, 200);
-    }
-    Frame& frame(const std::string& name, int left, int top, int width, int height,
-                 const std::string& caption) {
-        auto& f = sketch->addChild<Frame>(name);
-        f.Move(px(left), px(top), px(width), px(height));
-        f.setCaption(caption);
-        return f;
-    }
-};
+using FramePaintTest = SketchFixture;
 
 TEST_F(FramePaintTest, ThinFrameWithoutCaptionIsAnEtchedSeparator) {
     // Two pixels high, as a wizard draws the line under its banner.
-    frame("fraLine", 10, 50, 100, 2, "");
+    place<Frame>("fraLine", 10, 50, 100, 2, "");
     Bitmap b = render();
     expectColor(b, kShadow, {10, 50, 60, 50, 108, 50});
     expectColor(b, kWhite, {11, 51, 60, 51, 109, 51});
@@ -38,7 +22,7 @@ TEST_F(FramePaintTest, ThinFrameWithoutCaptionIsAnEtchedSeparator) {
 }
 
 TEST_F(FramePaintTest, EtchedRingRunsThroughTheCaptionLineAndBreaksForTheCaption) {
-    frame("fraOptions", 10, 10, 150, 100, "Options");
+    place<Frame>("fraOptions", 10, 10, 150, 100, "Options");
     Bitmap b = render();
     const double lineHeight = PangoTextMetrics().lineHeight(Font::standard()) / 15;
     const int ringTop = 10 + static_cast<int>(std::floor(lineHeight / 2));
@@ -57,7 +41,7 @@ TEST_F(FramePaintTest, EtchedRingRunsThroughTheCaptionLineAndBreaksForTheCaption
 }
 
 TEST_F(FramePaintTest, BorderStyleNoneDrawsOnlyTheBackColor) {
-    auto& f = frame("fraPlain", 10, 10, 100, 60, "Hidden caption");
+    auto& f = place<Frame>("fraPlain", 10, 10, 100, 60, "Hidden caption");
     f.setBorderStyle(0);
     f.setBackColor(rgb(255, 255, 0));
     Bitmap b = render();
@@ -66,7 +50,7 @@ TEST_F(FramePaintTest, BorderStyleNoneDrawsOnlyTheBackColor) {
 }
 
 TEST_F(FramePaintTest, ControlsInsideAreClippedToTheFrame) {
-    auto& f = frame("fraHolder", 10, 10, 100, 60, "");
+    auto& f = place<Frame>("fraHolder", 10, 10, 100, 60, "");
     auto& inside = sketch->addChild<Label>("lblInside", &f);
     inside.setBackColor(rgb(255, 0, 0));
     inside.Move(px(80), px(20), px(50), px(10));
@@ -77,7 +61,7 @@ TEST_F(FramePaintTest, ControlsInsideAreClippedToTheFrame) {
 }
 
 TEST_F(FramePaintTest, DisabledCaptionIsEngraved) {
-    auto& f = frame("fraOff", 10, 10, 200, 80, "Disabled caption");
+    auto& f = place<Frame>("fraOff", 10, 10, 200, 80, "Disabled caption");
     f.setFont(Font::create("Arial", 14, true));
     f.setEnabled(false);
     Bitmap b = render();

@@ -12,27 +12,21 @@ namespace {
 using namespace ov;
 
 // A green sketch at (0, 0) filling the form; labels are placed in it.
-class LabelPaintTest : public RenderFixture {
+class LabelPaintTest : public SketchFixture {
 protected:
-    std::shared_ptr<Sketch> sketch;
-
     void SetUp() override {
-        RenderFixture::SetUp();
-        sketch = addSketch("Host", 0, 0, 300, 200);
+        SketchFixture::SetUp();
         sketch->setBackColor(rgb(0, 255, 0));
     }
     Label& label(const std::string& name, int left, int top, int width, int height,
-                 const std::string& caption) {
-        auto& l = sketch->addChild<Label>(name);
-        l.Move(px(left), px(top), px(width), px(height));
-        l.setCaption(caption);
-        return l;
+                 const std::string& caption = "") {
+        return place<Label>(name, left, top, width, height, caption);
     }
 };
 
 TEST_F(LabelPaintTest, OpaqueLabelFillsItsBoundsTransparentOneDoesNot) {
-    label("lblOpaque", 10, 10, 50, 20, "").setBackColor(rgb(0, 0, 255));
-    auto& clear = label("lblClear", 100, 10, 50, 20, "");
+    label("lblOpaque", 10, 10, 50, 20).setBackColor(rgb(0, 0, 255));
+    auto& clear = label("lblClear", 100, 10, 50, 20);
     clear.setBackColor(rgb(0, 0, 255));
     clear.setBackStyle(0);
     Bitmap b = render();
@@ -44,27 +38,19 @@ TEST_F(LabelPaintTest, AlignmentPlacesEachLine) {
     struct Case {
         int16_t alignment;
         const char* name;
-    } cases[] = {{0, "left"}, {1, "right"}, {2, "centre"}};
+        double at; // where the ink's left edge, right edge or middle stands
+    } cases[] = {{0, "left", 50}, {1, "right", 250}, {2, "centre", 150}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto& l = label(std::string("lbl") + c.name, 50, 40, 200, 20, "Hi");
         l.setBackStyle(0);
         l.setAlignment(c.alignment);
-        Bitmap b = render();
-        Ink ink = inkIn(b, 0, 40, 300, 20, kGreen);
+        const Ink ink = inkIn(render(), 0, 40, 300, 20, kGreen);
         ASSERT_GT(ink.count, 0);
-        const double drawn = std::ceil(PangoTextMetrics().lineWidth(l.Font(), "Hi") / 15);
-        switch (c.alignment) {
-        case 0:
-            EXPECT_NEAR(ink.left, 50, 2);
-            break;
-        case 1:
-            EXPECT_NEAR(ink.right, 250, 2);
-            EXPECT_GE(ink.left, 250 - drawn - 1);
-            break;
-        case 2:
-            EXPECT_NEAR((ink.left + ink.right) / 2.0, 150, 2);
-            break;
+        const double edges[] = {double(ink.left), double(ink.right), (ink.left + ink.right) / 2.0};
+        EXPECT_NEAR(edges[c.alignment], c.at, 2);
+        if (c.alignment == 1) {
+            EXPECT_GE(ink.left, 250 - std::ceil(PangoTextMetrics().lineWidth(l.Font(), "Hi") / 15) - 1);
         }
         const std::string name = l.Name();
         sketch->removeChild(name);
@@ -85,14 +71,13 @@ TEST_F(LabelPaintTest, DisabledTextIsEngraved) {
 TEST_F(LabelPaintTest, MeasuredWidthIsDrawnWidth) {
     // "Welcome" in Arial 8 bold, the first words of a welcome page: the label sizes itself with the
     // pango metrics the renderer installed, and the drawing fills that size.
-    auto& l = label("lblWelcome", 20, 20, 10, 10, "");
+    auto& l = label("lblWelcome", 20, 20, 10, 10);
     l.setBackStyle(0);
     l.setFont(Font::create("Arial", 8, true));
     l.setAutoSize(true);
     l.setCaption("Welcome");
     const double measured = l.Width() / 15.0;
-    Bitmap b = render();
-    Ink ink = inkIn(b, 0, 0, 300, 60, kGreen);
+    Ink ink = inkIn(render(), 0, 0, 300, 60, kGreen);
     ASSERT_GT(ink.count, 0);
     EXPECT_NEAR(ink.left, 20, 1);
     EXPECT_NEAR(ink.width(), measured, 1.0) << "measured " << measured << " px";
@@ -100,7 +85,7 @@ TEST_F(LabelPaintTest, MeasuredWidthIsDrawnWidth) {
 }
 
 TEST_F(LabelPaintTest, WrappedLabelDrawsTheLinesItMeasured) {
-    auto& l = label("lblWrap", 10, 10, 80, 10, "");
+    auto& l = label("lblWrap", 10, 10, 80, 10);
     l.setBackStyle(0);
     l.setWordWrap(true);
     l.setAutoSize(true);
@@ -109,8 +94,7 @@ TEST_F(LabelPaintTest, WrappedLabelDrawsTheLinesItMeasured) {
     ASSERT_GE(lines.size(), 3u);
     const double lineHeight = PangoTextMetrics().lineHeight(l.Font());
     EXPECT_FLOAT_EQ(l.Height(), static_cast<float>(lines.size() * lineHeight));
-    Bitmap b = render();
-    Ink ink = inkIn(b, 0, 0, 300, 200, kGreen);
+    Ink ink = inkIn(render(), 0, 0, 300, 200, kGreen);
     EXPECT_LE(ink.right, 90) << "no line passes the label's width";
     EXPECT_GT(ink.bottom, 10 + (lines.size() - 1) * lineHeight / 15);
     EXPECT_LE(ink.bottom, 10 + std::ceil(l.Height() / 15));

@@ -19,19 +19,15 @@ protected:
         l.setBorderWidth(width);
         return l;
     }
-    // "x" for each black pixel, "." for each white one, along row y from x0 (n pixels).
-    static std::string row(const Bitmap& b, int x0, int y, int n) {
+    // "x" for each black pixel, "." for each white one, n pixels from (x, y) along a row or a column.
+    static std::string run(const Bitmap& b, int x, int y, int n, bool down) {
         std::string s;
-        for (int x = x0; x < x0 + n; ++x)
+        for (int i = 0; i < n; ++i, ++(down ? y : x))
             s += b.pixel(x, y) == kBlack ? 'x' : b.pixel(x, y) == kWhite ? '.' : '?';
         return s;
     }
-    static std::string column(const Bitmap& b, int x, int y0, int n) {
-        std::string s;
-        for (int y = y0; y < y0 + n; ++y)
-            s += b.pixel(x, y) == kBlack ? 'x' : b.pixel(x, y) == kWhite ? '.' : '?';
-        return s;
-    }
+    static std::string row(const Bitmap& b, int x0, int y, int n) { return run(b, x0, y, n, false); }
+    static std::string column(const Bitmap& b, int x, int y0, int n) { return run(b, x, y0, n, true); }
 };
 
 TEST_F(LinePaintTest, PatternsByBorderStyle) {
@@ -44,17 +40,12 @@ TEST_F(LinePaintTest, PatternsByBorderStyle) {
         {5, ".xxxxxxxxx...xxx...xxx...xxxxxxx"}, {6, ".xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
         {0, "................................"},
     };
-    int y = 10;
-    for (const auto& c : cases) {
-        line(10, y, 60, y, c.style);
-        y += 10;
-    }
-    Bitmap b = render();
-    y = 10;
-    for (const auto& c : cases) {
-        EXPECT_EQ(row(b, 9, y, 32), c.pattern) << "BorderStyle " << c.style;
-        EXPECT_EQ(row(b, 9, y - 1, 32), std::string(32, '.')) << "one pixel thick";
-        y += 10;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        line(10, 10 + 10 * int(i), 60, 10 + 10 * int(i), cases[i].style);
+    const Bitmap b = render();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(row(b, 9, 10 + 10 * int(i), 32), cases[i].pattern) << "BorderStyle " << cases[i].style;
+        EXPECT_EQ(row(b, 9, 9 + 10 * int(i), 32), std::string(32, '.')) << "one pixel thick";
     }
 }
 
@@ -76,11 +67,11 @@ TEST_F(LinePaintTest, EndsDirectionAndVisibility) {
 
 TEST_F(LinePaintTest, ThickLinesAreSolidWhateverTheirStyle) {
     line(10, 20, 40, 20, 3, 3);
-    Bitmap b = render();
-    for (int y : {19, 20, 21})
-        EXPECT_EQ(row(b, 9, y, 32), "." + std::string(30, 'x') + ".") << "row " << y;
-    EXPECT_EQ(row(b, 9, 18, 32), std::string(32, '.'));
-    EXPECT_EQ(row(b, 9, 22, 32), std::string(32, '.'));
+    const Bitmap b = render();
+    for (int y = 18; y <= 22; ++y)
+        EXPECT_EQ(row(b, 9, y, 32),
+                  y == 18 || y == 22 ? std::string(32, '.') : "." + std::string(30, 'x') + ".")
+            << "row " << y;
 }
 
 } // namespace

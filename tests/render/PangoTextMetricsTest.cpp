@@ -107,12 +107,7 @@ TEST_F(PangoTextMetricsTest, WrappingInOnePassBreaksWhereMeasuringEachPrefixDoes
         "Choose the components of step 12 that the setup installs, then click Next to go on.",
         "AVAST! Type WAVY Tiles; LT AV To Ty Yo  \"quoted\" (brackets) f.i. fi fl ffi -- T. Y. V.",
         "  Leading blanks, trailing blanks   ",
-        "Zur\xc3\xbc"
-        "ck und weiter: \xc3\x84"
-        "rger \xc3\xbc"
-        "ber \xc3\x96"
-        "l und Stra\xc3\x9f"
-        "e, caf\xc3\xa9.",
+        "Zurück und weiter: Ärger über Öl und Straße, café.",
         "Averyveryverylongwordthatcannotbreak and short words after it\r\nSecond paragraph here.",
     };
     const FontRef fonts[] = {Font::standard(), Font::create("Arial Unicode MS", 12, true),

@@ -26,13 +26,11 @@ protected:
 };
 
 TEST_F(PicturePaintTest, ImageDrawsItsPictureAtItsPlace) {
-    auto& img = sketch->addChild<Image>("imgA");
-    img.Move(px(20), px(30));
+    auto& img = place<Image>("imgA", 20, 30, 1, 1);
     img.setPicture(Picture::fromPng(solidPng(10, 8, kRed)));
     ASSERT_FLOAT_EQ(img.Width(), px(10));
-    auto& clear = sketch->addChild<Image>("imgClear"); // transparent pixels show what is behind
-    clear.setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
-    clear.Move(px(100), px(100));
+    // Transparent pixels show what is behind.
+    place<Image>("imgClear", 100, 100, 1, 1).setPicture(Picture::fromPng(Bitmap(4, 4).encodePng()));
     Bitmap b = render();
     expectColor(b, kWhite, {101, 101, 19, 30, 30, 30, 20, 38});
     expectColor(b, kRed, {20, 30, 29, 37});
@@ -42,12 +40,10 @@ TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) 
     auto& natural = sketch->addChild<Image>("imgNatural");
     natural.setPicture(halves(10, 10));
     natural.Move(px(10), px(10), px(40), px(40));
-    auto& stretched = sketch->addChild<Image>("imgStretched");
+    auto& stretched = place<Image>("imgStretched", 100, 10, 40, 40);
     stretched.setStretch(true);
     stretched.setPicture(halves(10, 10));
-    stretched.Move(px(100), px(10), px(40), px(40));
     Bitmap b = render();
-
     // An unstretched picture does not grow.
     expectColor(b, kRed, {12, 12});
     expectColor(b, kBlue, {17, 12});
@@ -59,12 +55,10 @@ TEST_F(PicturePaintTest, StretchFillsTheControlOtherwiseThePictureKeepsItsSize) 
 }
 
 TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
-    auto& box = sketch->addChild<PictureBox>("picBox");
-    box.Move(px(10), px(10), px(60), px(40));
+    auto& box = place<PictureBox>("picBox", 10, 10, 60, 40);
     box.setBackColor(rgb(255, 255, 0));
     box.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
-    auto& flat = sketch->addChild<PictureBox>("picFlat"); // without border: the picture starts at its corner
-    flat.Move(px(100), px(10), px(60), px(40));
+    auto& flat = place<PictureBox>("picFlat", 100, 10, 60, 40);
     flat.setBorderStyle(0);
     flat.setPicture(Picture::fromPng(solidPng(5, 5, kRed)));
     Bitmap b = render();
@@ -78,28 +72,24 @@ TEST_F(PicturePaintTest, PictureBoxHasASunkenEdgeAndItsPictureInside) {
 }
 
 TEST_F(PicturePaintTest, PrintedTextIsDrawnWhereItWasPrinted) {
-    auto& box = sketch->addChild<PictureBox>("picPrint");
-    box.Move(px(10), px(10), px(200), px(100));
+    auto& box = place<PictureBox>("picPrint", 10, 10, 200, 100);
     box.setBackColor(rgb(255, 255, 255));
     box.setForeColor(rgb(0, 0, 255));
     box.setCurrentX(px(20));
     box.setCurrentY(px(30));
     box.Print("Printed");
-    Bitmap b = render();
-    Ink ink = inkIn(b, 12, 12, 196, 96, kWhite);
+    Ink ink = inkIn(render(), 12, 12, 196, 96, kWhite);
     ASSERT_GT(ink.count, 0);
     EXPECT_NEAR(ink.left, 12 + 20, 1);
     EXPECT_GE(ink.top, 12 + 30);
     EXPECT_NEAR(ink.width(), box.TextWidth("Printed") / 15, 1.0);
 
     box.Cls();
-    Bitmap cleared = render();
-    EXPECT_EQ(inkIn(cleared, 12, 12, 196, 96, kWhite).count, 0);
+    EXPECT_EQ(inkIn(render(), 12, 12, 196, 96, kWhite).count, 0);
 }
 
 TEST_F(PicturePaintTest, ControlsInsideAPictureBoxAreClippedToItsInnerArea) {
-    auto& box = sketch->addChild<PictureBox>("picHolder");
-    box.Move(px(10), px(10), px(60), px(40));
+    auto& box = place<PictureBox>("picHolder", 10, 10, 60, 40);
     box.setBackColor(rgb(255, 255, 255));
     auto& inside = sketch->addChild<Label>("lblInside", &box);
     inside.setBackColor(rgb(0, 0, 255));
@@ -112,13 +102,10 @@ TEST_F(PicturePaintTest, ControlsInsideAPictureBoxAreClippedToItsInnerArea) {
 }
 
 TEST_F(PicturePaintTest, HiddenPictureBoxHidesWhatIsInside) {
-    auto& box = sketch->addChild<PictureBox>("picHidden");
-    box.Move(px(10), px(10), px(60), px(40));
-    auto& inside = sketch->addChild<Label>("lblInside", &box);
-    inside.setBackColor(rgb(0, 0, 255));
+    auto& box = place<PictureBox>("picHidden", 10, 10, 60, 40);
+    sketch->addChild<Label>("lblInside", &box).setBackColor(rgb(0, 0, 255));
     box.setVisible(false);
-    Bitmap b = render();
-    EXPECT_EQ(inkIn(b, 0, 0, 300, 200, kWhite).count, 0);
+    EXPECT_EQ(inkIn(render(), 0, 0, 300, 200, kWhite).count, 0);
 }
 
 } // namespace

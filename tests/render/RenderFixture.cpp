@@ -40,11 +40,12 @@ std::shared_ptr<Sketch> RenderFixture::addSketch(const std::string& name, int le
     return ext->controlAs<Sketch>();
 }
 
-Ink RenderFixture::inkIn(const Bitmap& b, int x, int y, int w, int h, Rgb background) {
+template <class Keep>
+static Ink inkWhere(const Bitmap& b, int x, int y, int w, int h, Keep keep) {
     Ink ink{x + w, y + h, x, y, 0};
     for (int j = y; j < y + h; ++j) {
         for (int i = x; i < x + w; ++i) {
-            if (b.pixel(i, j) == background) continue;
+            if (!keep(b.pixel(i, j))) continue;
             ++ink.count;
             ink.left = std::min(ink.left, i);
             ink.top = std::min(ink.top, j);
@@ -56,22 +57,30 @@ Ink RenderFixture::inkIn(const Bitmap& b, int x, int y, int w, int h, Rgb backgr
     return ink;
 }
 
-int RenderFixture::countIn(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
+Ink inkIn(const Bitmap& b, int x, int y, int w, int h, Rgb background) {
+    return inkWhere(b, x, y, w, h, [&](Rgb p) { return p != background; });
+}
+
+Ink inkOf(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
+    return inkWhere(b, x, y, w, h, [&](Rgb p) { return p == color; });
+}
+
+template <class Keep>
+static int countWhere(const Bitmap& b, int x, int y, int w, int h, Keep keep) {
     int n = 0;
     for (int j = y; j < y + h; ++j) {
         for (int i = x; i < x + w; ++i)
-            n += b.pixel(i, j) == color;
+            n += keep(b.pixel(i, j));
     }
     return n;
 }
 
-int RenderFixture::darkIn(const Bitmap& b, int x, int y, int w, int h, int darkerThan) {
-    int n = 0;
-    for (int j = y; j < y + h; ++j) {
-        for (int i = x; i < x + w; ++i)
-            n += b.pixel(i, j).r < darkerThan;
-    }
-    return n;
+int countIn(const Bitmap& b, int x, int y, int w, int h, Rgb color) {
+    return countWhere(b, x, y, w, h, [&](Rgb p) { return p == color; });
+}
+
+int darkIn(const Bitmap& b, int x, int y, int w, int h, int darkerThan) {
+    return countWhere(b, x, y, w, h, [&](Rgb p) { return p.r < darkerThan; });
 }
 
 std::string RenderFixture::solidPng(int w, int h, Rgb color) {

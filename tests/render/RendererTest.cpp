@@ -1,6 +1,7 @@
 #include "platform/Label.h"
 #include "platform/Picture.h"
 #include "render/RenderFixture.h"
+#include "support/TestFiles.h"
 
 #include <cmath>
 #include <filesystem>
@@ -12,13 +13,15 @@ using namespace ov;
 
 using RendererTest = RenderFixture;
 
+std::pair<int, int> sizeOf(const Bitmap& b) {
+    return {b.width(), b.height()};
+}
+
 TEST_F(RendererTest, ImageIsTheClientAreaInTheFormsBackColorSystemColoursResolved) {
     Bitmap b = render();
-    EXPECT_EQ(b.width(), 300);
-    EXPECT_EQ(b.height(), 200);
+    EXPECT_EQ(sizeOf(b), std::pair(300, 200));
     expectColor(b, kWhite, {0, 0, 299, 199});
     EXPECT_EQ(b.argb(150, 100) >> 24, 0xFFu) << "opaque";
-    // A system back colour is resolved.
     form->setBackColor(sysColor::ButtonFace);
     EXPECT_EQ(render().pixel(10, 10), kFace);
     form->setBackColor(sysColor::InfoBackground);
@@ -30,21 +33,13 @@ TEST_F(RendererTest, SizeFollowsScaleSizeAndTwipsPerPixel) {
     auto wizard = Form::create("frmWizard", Mode::Design);
     wizard->setCaption("Setup");
     wizard->Move(0, 0, 7540, 5775);
-    Bitmap b = renderer.render(*wizard);
-    EXPECT_EQ(b.width(), std::lround(wizard->ScaleWidth() / 15));
-    EXPECT_EQ(b.height(), std::lround(wizard->ScaleHeight() / 15));
-    EXPECT_EQ(b.width(), 495);
-    EXPECT_EQ(b.height(), 358);
-
+    EXPECT_EQ(sizeOf(renderer.render(*wizard)), std::pair(int(std::lround(wizard->ScaleWidth() / 15)),
+                                                          int(std::lround(wizard->ScaleHeight() / 15))));
+    EXPECT_EQ(sizeOf(renderer.render(*wizard)), std::pair(495, 358));
     runtime.setTwipsPerPixel(12, 12); // 120 dpi
-    Bitmap big = renderer.render(*form);
-    EXPECT_EQ(big.width(), 375);
-    EXPECT_EQ(big.height(), 250);
-    // An empty client area still gives one pixel.
+    EXPECT_EQ(sizeOf(render()), std::pair(375, 250));
     form->Move(0, 0, 0, 0);
-    Bitmap empty = render();
-    EXPECT_EQ(empty.width(), 1);
-    EXPECT_EQ(empty.height(), 1);
+    EXPECT_EQ(sizeOf(render()), std::pair(1, 1)) << "an empty client area still gives one pixel";
 }
 
 TEST_F(RendererTest, SurfaceHasItsBackColorAndBorder) {
@@ -117,18 +112,12 @@ TEST_F(RendererTest, ControlInsideAContainerControlIsPlacedAndClippedByIt) {
 
 TEST_F(RendererTest, RenderToPngWritesTheImageAndTheOneShotFunctionMatches) {
     addSketch("Host", 10, 10, 50, 50)->setBackColor(rgb(255, 0, 0));
-    const auto dir = std::filesystem::path(::testing::TempDir()) / "ovcomctl_render_png";
-    std::filesystem::create_directories(dir);
+    const TestFolder dir{"ovcomctl_render_png"};
     const std::string path = (dir / "form.png").string();
     renderer.renderToPng(*form, path);
     auto picture = Picture::load(path);
-    EXPECT_EQ(picture->widthPixels(), 300);
-    EXPECT_EQ(picture->heightPixels(), 200);
-    std::filesystem::remove_all(dir);
-    // The one-shot function draws what the renderer draws.
-    Bitmap once = renderForm(*form);
-    Bitmap b = render();
-    EXPECT_EQ(once.pixels(), b.pixels());
+    EXPECT_EQ(std::pair(picture->widthPixels(), picture->heightPixels()), std::pair(300, 200));
+    EXPECT_EQ(renderForm(*form).pixels(), render().pixels()) << "the one-shot function draws the same";
 }
 
 TEST_F(RendererTest, PaintingLeavesTheFormAsItWas) {
@@ -137,11 +126,10 @@ TEST_F(RendererTest, PaintingLeavesTheFormAsItWas) {
     l.setAutoSize(true);
     l.setCaption("Fits");
     form->markSaved();
-    const float w = l.Width(), h = l.Height();
+    const auto size = std::pair(l.Width(), l.Height());
     render();
     EXPECT_FALSE(form->needsSaving());
-    EXPECT_EQ(l.Width(), w);
-    EXPECT_EQ(l.Height(), h);
+    EXPECT_EQ(std::pair(l.Width(), l.Height()), size);
 }
 
 } // namespace

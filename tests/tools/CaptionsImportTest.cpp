@@ -4,7 +4,7 @@
 
 #include "platform/CommandButton.h"
 #include "platform/Extender.h"
-#include "platform/Failure.h"
+#include "platform/FailureCapture.h"
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
@@ -163,8 +163,7 @@ TEST_F(CaptionsImportTest, ARefusedFileNamesItsLineAndChangesNothing) {
          "line 21: the file ends where the empty line before \"WatermarkRule: \" belongs"},
         {"no closing line", [](const std::string& t) { return t.substr(0, t.size() - 82); },
          "line 40: the file ends before a line of 80 \"=\" closes the text of \"RightButton Caption: \" "
-         "begun on "
-         "line 39"},
+         "begun on line 39"},
         {"a last line without CR LF", [](const std::string& t) { return t.substr(0, t.size() - 2); },
          "line 40: the file ends inside the line (no CR LF after it)"},
         {"text after the end", [](const std::string& t) { return t + "more\r\n"; },
@@ -179,8 +178,7 @@ TEST_F(CaptionsImportTest, ARefusedFileNamesItsLineAndChangesNothing) {
         {"UTF-8 text",
          [](const std::string& t) { return withLine(t, 11, "Lizenzvereinbarung \xC3\xBC \xE4\xB8\xAD"); },
          "line 11: the text is UTF-8; a captions file is Windows-1252 text, which cannot hold characters "
-         "beyond "
-         "that code page: save it as Windows-1252"},
+         "beyond that code page: save it as Windows-1252"},
         {"a byte Windows-1252 lacks", [](const std::string& t) { return withLine(t, 7, "License \x81"); },
          "line 7: byte 0x81 is no character of Windows-1252"},
         {"UTF-16", [](const std::string& t) { return withLine(t, 7, std::string("L\0i", 3)); },
@@ -192,13 +190,8 @@ TEST_F(CaptionsImportTest, ARefusedFileNamesItsLineAndChangesNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         write("License", c.edit(license));
-        try {
-            CaptionsImport::importFile(*page("License"), path("License"));
-            ADD_FAILURE() << "imported";
-        } catch (const Failure& f) {
-            EXPECT_EQ(f.number(), 321);
-            EXPECT_EQ(f.description(), "Invalid file format: " + path("License") + ": " + c.problem);
-        }
+        EXPECT_EQ(test::failureText([&] { CaptionsImport::importFile(*page("License"), path("License")); }),
+                  "321 Invalid file format: " + path("License") + ": " + c.problem);
         EXPECT_EQ(texts("License"), before);
         EXPECT_FALSE(form->needsSaving());
     }

@@ -57,8 +57,7 @@ TEST_F(PageGraphCheckTest, EachBrokenWizardGivesItsFindings) {
          4,
          [this] { page("Page3")->let("PageNext", 2); },
          {"error: Page2: no way to Finish: Next goes round Page2 → Page3 → Page2 and no page it reaches "
-          "offers "
-          "Finish",
+          "offers Finish",
           "warning: Page2: Back goes to Page1, not to Page3 whose Next leads here",
           "warning: Page4: no path of Next and Back from the start page Page1 reaches it"}},
         {"a Next cycle whose page has its own Finish",
@@ -75,14 +74,12 @@ TEST_F(PageGraphCheckTest, EachBrokenWizardGivesItsFindings) {
          3,
          [this] { page("Page3")->setPageNext(-1); },
          {"error: Page3: no way to Finish: a dead end without Next (PageNext -1) or Finish, and Back leads "
-          "to no "
-          "page that offers Finish"}},
+          "to no page that offers Finish"}},
         {"a last page whose own set has no Finish",
          2,
          [this] { page("Page2")->setUseDefaultButtonSet(false); },
          {"error: Page2: no way to Finish: a dead end without Next (PageNext 0) or Finish, and Back leads to "
-          "no "
-          "page that offers Finish"}},
+          "no page that offers Finish"}},
         {"a welcome page in the middle",
          4,
          [this] { page("Page3")->let("PageMode", static_cast<int32_t>(En_Page_Mode::WelcomePage)); },
@@ -115,8 +112,7 @@ TEST_F(PageGraphCheckTest, EachBrokenWizardGivesItsFindings) {
              page("Page3")->setPageIndex(5);
          },
          {"warning: Page3: PageIndex 5 stands at place 3 in page order: PageNext and PageBack count places, "
-          "so "
-          "pages are best numbered 1 to 3"}},
+          "so pages are best numbered 1 to 3"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -38,8 +38,7 @@ TEST_F(WindowTableTest, AShownFormHasAWindowOwnedByTheOwnerWindowAndItsControlsN
     EXPECT_EQ(windows.state(windows.ownerWindow()), WindowState::Normal);
     // Shown once: its frame, then its client area.
     EXPECT_EQ(windows.state(hwnd), WindowState::Normal);
-    EXPECT_EQ(windows.framePaints(hwnd), 1u);
-    EXPECT_EQ(windows.paints(hwnd), 1u);
+    EXPECT_EQ(std::pair(windows.framePaints(hwnd), windows.paints(hwnd)), std::pair(1u, 1u));
     for (const auto& ext : form->controls())
         EXPECT_EQ(windows.find(&ext->control()), 0u) << ext->Name();
 
@@ -96,8 +95,7 @@ TEST_F(WindowTableTest, ASystemCommandTravelsTheChainAndTheDefaultProcedureActsO
     EXPECT_EQ(windows.state(hwnd), WindowState::Normal);
     EXPECT_EQ(log.lines, (std::vector<std::string>{"form:0112/F020", "form:0085", "form:0112/F122",
                                                    "form:0085", "form:000F"}));
-    EXPECT_EQ(windows.framePaints(hwnd), 3u);
-    EXPECT_EQ(windows.paints(hwnd), 2u);
+    EXPECT_EQ(std::pair(windows.framePaints(hwnd), windows.paints(hwnd)), std::pair(3u, 2u));
 
     // Put back, the default procedure answers directly; a message to no window is answered 0.
     EXPECT_EQ(windows.setWindowLong(hwnd, win::GWL_WNDPROC, &WindowTable::defaultProc), recorder);
