@@ -1,4 +1,5 @@
 #include "platform/FormFileSamples.h"
+#include "support/TestFiles.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -15,7 +16,7 @@ namespace {
 // edges, one per file in formfile-regressions/ beside this source; each must now pass the fuzzer's
 // checks.
 std::vector<std::filesystem::path> regressionFiles() {
-    const auto folder = std::filesystem::path(__FILE__).parent_path() / "formfile-regressions";
+    const auto folder = sourcePath("tests/platform/formfile-regressions");
     std::vector<std::filesystem::path> files;
     for (const auto& e : std::filesystem::directory_iterator(folder))
         files.push_back(e.path());

@@ -9,6 +9,7 @@
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
 #include "render/Renderer.h"
+#include "support/TestFiles.h"
 #include "wizard/OvWizardNavigator.h"
 
 #include <filesystem>
@@ -78,8 +79,7 @@ TEST_F(HostLabelTest, ALabelInAPageSavesAndLoadsWithItAndOneInANavigatorIsRefuse
 }
 
 TEST_F(HostLabelTest, TheSampleWizardsInteriorPagesShowTheirText) {
-    const auto example = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() /
-                         "examples" / "setup-wizard.json";
+    const auto example = ovtest::sourcePath("examples/setup-wizard.json");
     auto run = ov::FormFile::load(example.string(), ov::Mode::Run);
     auto nav = run->control<ov::OvWizardNavigator>("Nav");
     run->show();

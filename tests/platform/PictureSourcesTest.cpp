@@ -24,7 +24,7 @@ using ov::test::failureNumber;
 const Rgb kWhite{255, 255, 255};
 
 std::filesystem::path picturesFolder() {
-    return std::filesystem::path(__FILE__).parent_path() / "pictures";
+    return sourcePath("tests/platform/pictures");
 }
 
 bool near(Rgb a, Rgb b, int tolerance) {

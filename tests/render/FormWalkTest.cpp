@@ -16,9 +16,9 @@ namespace ovtest {
 namespace {
 
 TEST(FormWalkTest, KeptInputsAndTheSampleWizardAreWalkedAndRendered) {
-    const auto tests = std::filesystem::path(__FILE__).parent_path().parent_path();
-    std::vector<std::filesystem::path> files{tests.parent_path() / "examples" / "setup-wizard.json"};
-    for (const auto& e : std::filesystem::directory_iterator(tests / "platform" / "formfile-regressions"))
+    std::vector<std::filesystem::path> files{sourcePath("examples/setup-wizard.json")};
+    for (const auto& e :
+         std::filesystem::directory_iterator(sourcePath("tests/platform/formfile-regressions")))
         files.push_back(e.path());
     std::sort(files.begin() + 1, files.end());
     for (const auto& file : files)

@@ -13,6 +13,11 @@
 
 namespace ovtest {
 
+// A file or folder of the source tree ("examples/setup-wizard.json"), wherever the tests run from.
+inline std::filesystem::path sourcePath(const std::string& relative) {
+    return std::filesystem::path(OVCOMCTL_SOURCE_DIR) / relative;
+}
+
 // The whole content of a file as bytes; empty when it cannot be opened.
 inline std::string readAll(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

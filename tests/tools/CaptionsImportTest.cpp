@@ -35,9 +35,7 @@ protected:
 
     void SetUp() override {
         runtime.application().path = dir.string();
-        const auto sample =
-            fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" / "setup-wizard.json";
-        form = FormFile::load(sample.string(), Mode::Design);
+        form = FormFile::load(ovtest::sourcePath("examples/setup-wizard.json").string(), Mode::Design);
     }
     void TearDown() override {
         if (form) form->unload();

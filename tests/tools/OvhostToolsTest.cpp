@@ -3,15 +3,13 @@
 #include "platform/Form.h"
 #include "platform/FormFile.h"
 #include "platform/Runtime.h"
+#include "support/RunOvhost.h"
 #include "support/TestFiles.h"
 #include "wizard/OvWizardTab.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,16 +25,13 @@ protected:
     void SetUp() override {
         fs::create_directories(dir / "captions");
         wizard = (dir / "setup.json").string();
-        fs::copy_file(fs::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
-                          "setup-wizard.json",
-                      wizard);
+        fs::copy_file(ovtest::sourcePath("examples/setup-wizard.json"), wizard);
         runtime.application().path = (dir / "captions").string();
     }
 
     // ovhost's exit status for these arguments (-1 when it did not exit normally).
-    int ovhost(const std::string& args) {
-        const int raw = std::system((std::string(OVHOST_PATH) + " " + args + " >/dev/null 2>&1").c_str());
-        return raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    int ovhost(const std::vector<std::string>& args) {
+        return ovtest::runOvhost(args, dir / "stderr.txt").status;
     }
     // Exports the page's captions into dir/captions and answers the file's text.
     std::string exported(const std::string& page) {
@@ -51,16 +46,16 @@ protected:
 };
 
 TEST_F(OvhostToolsTest, CheckPassesTheSampleAndFailsABrokenWizard) {
-    EXPECT_EQ(ovhost("check " + wizard), 0);
+    EXPECT_EQ(ovhost({"check", wizard}), 0);
     {
         auto form = ov::FormFile::load(wizard, ov::Mode::Design);
         form->control("Options")->let("PageNext", 9);
         form->save(wizard);
         form->unload();
     }
-    EXPECT_EQ(ovhost("check " + wizard), 1);
-    EXPECT_EQ(ovhost("check"), 2);
-    EXPECT_EQ(ovhost("check " + (dir / "missing.json").string()), 1);
+    EXPECT_EQ(ovhost({"check", wizard}), 1);
+    EXPECT_EQ(ovhost({"check"}), 2);
+    EXPECT_EQ(ovhost({"check", (dir / "missing.json").string()}), 1);
 }
 
 TEST_F(OvhostToolsTest, CaptionsImportSavesEditedTextsAndRefusesAllWhenOneFileIsBroken) {
@@ -72,15 +67,15 @@ TEST_F(OvhostToolsTest, CaptionsImportSavesEditedTextsAndRefusesAllWhenOneFileIs
     const std::string options = exported("Options");
     write("Options", options.substr(0, options.size() - 2)); // no CR LF after the last line
     const std::string before = ovtest::readAll(wizard);
-    EXPECT_EQ(ovhost("captions import " + wizard + " " + folder), 1);
+    EXPECT_EQ(ovhost({"captions", "import", wizard, folder}), 1);
     EXPECT_EQ(ovtest::readAll(wizard), before);
 
     write("Options", options);
-    EXPECT_EQ(ovhost("captions import " + wizard + " " + folder), 0);
+    EXPECT_EQ(ovhost({"captions", "import", wizard, folder}), 0);
     auto form = ov::FormFile::load(wizard, ov::Mode::Design);
     EXPECT_EQ(form->control<ov::OvWizardTab>("License")->BannerTitle(), "Lizenzvereinbarung");
     form->unload();
-    EXPECT_EQ(ovhost("captions import " + wizard), 2);
+    EXPECT_EQ(ovhost({"captions", "import", wizard}), 2);
 }
 
 } // namespace
