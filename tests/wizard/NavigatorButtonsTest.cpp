@@ -38,6 +38,28 @@ TEST_F(ButtonBarTest, TheDefaultSetAlongAThreePageWizard) {
     }
 }
 
+// The Finish overlay takes the right-middle button only: other Next buttons are disabled at the end of
+// the chain, and elsewhere follow their position's Enabled setting.
+TEST_F(ButtonBarTest, EveryNextButtonIsDisabledOnTheLastPage) {
+    design(3);
+    nav->setLeftButtonVisible(true);
+    nav->setLeftButtonRule(ovEn_Button_Rule::ovBRNext);
+    nav->setRightButtonRule(ovEn_Button_Rule::ovBRNext);
+    nav->setRightButtonEnabled(false);
+    reload(Mode::Run);
+    form->show();
+    EXPECT_EQ(state(Left), "&Help visible enabled tag 2");
+    EXPECT_EQ(state(Right), "Cancel visible disabled tag 2");
+    form->click(button(Left));
+    form->click(button(Left));
+    EXPECT_EQ(showing(), "Page3");
+    EXPECT_EQ(states(), (Log{"&Help visible disabled tag 2", "< &Back visible enabled tag 1",
+                             "&Finish visible enabled tag 6 default", "Cancel visible disabled tag 2"}));
+    EXPECT_TRUE(nav->get("LeftButtonEnabled").toBool()); // the button only, not the stored setting
+    form->click(button(LeftMiddle));
+    EXPECT_EQ(state(Left), "&Help visible enabled tag 2");
+}
+
 TEST_F(ButtonBarTest, ClicksDispatchByTheButtonsRule) {
     runWizard();
     struct Case {
