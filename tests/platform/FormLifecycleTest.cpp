@@ -100,6 +100,9 @@ TEST_F(FormLifecycleTest, AFailingInitialisationLeavesNoTrace) {
     auto form = Form::create("frmMain", Mode::Design);
     auto first = form->add(Probe::kProgId, "First");
     first->setDefault(true);
+    auto quit = form->add(Probe::kProgId, "Quit");
+    quit->setCancel(true);
+    quit->setCancel(false); // the form has no cancel control again
     form->markSaved();
     // The control docks, resizes the form and takes the default role, then fails.
     auto failing = std::make_shared<Probe>();
@@ -113,10 +116,11 @@ TEST_F(FormLifecycleTest, AFailingInitialisationLeavesNoTrace) {
     // widens the form, which docks it again from inside that handler.
     EXPECT_EQ(log(), (Log{"Second Initialize at 0,0 size 4800x3600", "Second Resize 4680x3600",
                           "Second Resize 8880x3600", "Second InitProperties", "Second Terminate"}));
-    EXPECT_EQ(form->controls().size(), 1u);
+    EXPECT_EQ(form->controls().size(), 2u);
     EXPECT_EQ(form->findControl("Second"), nullptr);
     EXPECT_FALSE(failing->isSited());
     EXPECT_TRUE(first->Default());
+    EXPECT_FALSE(quit->Cancel());
     EXPECT_FALSE(form->needsSaving());
     EXPECT_FLOAT_EQ(form->Width(), 4800);
 }
