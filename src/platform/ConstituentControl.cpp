@@ -19,10 +19,6 @@ namespace {
 
 ConstituentControl::ConstituentControl() : m_font(ov::Font::standard()) {}
 
-ConstituentControl::Events::Events(std::thread::id owner)
-    : Click(owner), DblClick(owner), GotFocus(owner), LostFocus(owner), KeyDown(owner), KeyPress(owner),
-      KeyUp(owner), MouseDown(owner), MouseMove(owner), MouseUp(owner) {}
-
 // A page's constituents are mostly never listened to: ten events each, one word apiece, were a fifth of
 // what a wizard page held. They are made together, so a control pays one pointer until someone asks.
 void ConstituentControl::makeEvents() {

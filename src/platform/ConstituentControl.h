@@ -5,6 +5,7 @@
 #include "platform/Event.h"
 #include "platform/Font.h"
 #include "platform/Forward.h"
+#include "platform/InputEvents.h"
 #include "platform/Object.h"
 
 #include <cstdint>
@@ -127,19 +128,7 @@ public:
     // first time any of them is asked for (to connect, or to count handlers); until then the control
     // holds none, and raising one (raise) does nothing. Asking on another thread before they are made
     // fails with err::WrongThread as connecting would, and makes nothing.
-    struct Events {
-        explicit Events(std::thread::id owner);
-        Event<> Click;
-        Event<> DblClick;
-        Event<> GotFocus;
-        Event<> LostFocus;
-        Event<int16_t&, int16_t&> KeyDown;
-        Event<int16_t&> KeyPress;
-        Event<int16_t&, int16_t&> KeyUp;
-        Event<int16_t&, int16_t&, float&, float&> MouseDown;
-        Event<int16_t&, int16_t&, float&, float&> MouseMove;
-        Event<int16_t&, int16_t&, float&, float&> MouseUp;
-    };
+    using Events = InputEvents;
     [[nodiscard]] Event<>& Click() { return events().Click; }
     [[nodiscard]] Event<>& DblClick() { return events().DblClick; }
     [[nodiscard]] Event<>& GotFocus() { return events().GotFocus; }

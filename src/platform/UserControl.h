@@ -134,18 +134,8 @@ public:
     ObjectRef Controls();
 
     // ---- Input the form delivers to the surface itself ----
-    struct SurfaceEvents {
-        Event<> Click;
-        Event<> DblClick;
-        Event<int16_t&, int16_t&> KeyDown;
-        Event<int16_t&> KeyPress;
-        Event<int16_t&, int16_t&> KeyUp;
-        Event<int16_t&, int16_t&, float&, float&> MouseDown;
-        Event<int16_t&, int16_t&, float&, float&> MouseMove;
-        Event<int16_t&, int16_t&, float&, float&> MouseUp;
-        // The surface itself got or lost the focus.
-        Event<> GotFocus;
-        Event<> LostFocus;
+    // GotFocus and LostFocus: the surface itself got or lost the focus.
+    struct SurfaceEvents : InputEvents {
         // The focus came into the control (the surface or any constituent control) or left it.
         Event<> EnterFocus;
         Event<> ExitFocus;
