@@ -51,7 +51,7 @@ TEST_F(FormFileSaveTest,
     ASSERT_FALSE(f->control("One")->changedKeys().empty());
 
     f->save(path);
-    EXPECT_EQ(slurp(path), FormFile::write(*f, path));
+    EXPECT_EQ(readAll(path), FormFile::write(*f, path));
     EXPECT_FALSE(f->needsSaving());
     EXPECT_TRUE(f->control("One")->changedKeys().empty());
     struct stat st {};
@@ -129,7 +129,7 @@ TEST_F(FormFileSaveTest, FailingSaveLeavesTheOldFileUntouched) {
         std::string expected = failure;
         expected.replace(expected.find('%'), 1, path);
         EXPECT_EQ(failureText([&] { f->save(path); }), expected);
-        EXPECT_EQ(slurp(path), kOld);
+        EXPECT_EQ(readAll(path), kOld);
         EXPECT_TRUE(f->needsSaving());
         EXPECT_EQ(listing(), std::vector<std::string>{"form.json"});
         Sampler::failAt().clear();
@@ -158,7 +158,7 @@ TEST_F(FormFileSaveTest, FileSystemFailuresAreReportedWithThePath) {
         EXPECT_EQ(failureText([&] { f->save(path); }), "75 Path/File access error: " + path + ": " + why);
         EXPECT_TRUE(f->needsSaving());
     }
-    EXPECT_EQ(slurp(pathOf(longName)), kOld);
+    EXPECT_EQ(readAll(pathOf(longName)), kOld);
     EXPECT_TRUE(std::filesystem::is_empty(pathOf("sub")));
     EXPECT_TRUE(std::filesystem::is_fifo(pathOf("fifo")));
     EXPECT_EQ(listing(), (std::vector<std::string>{"fifo", longName, "sub"}));

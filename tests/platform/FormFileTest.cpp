@@ -38,7 +38,7 @@ protected:
     // Saves `f`, returns the file parsed.
     Json saved(Form& f) {
         f.save(pathOf("form.json"));
-        return Json::parse(slurp(pathOf("form.json")));
+        return Json::parse(readAll(pathOf("form.json")));
     }
 };
 
